@@ -1,0 +1,1 @@
+// Lets a library folder build before its first source file exists.
