@@ -1,0 +1,53 @@
+#include "braille/tables/prefix_check.h"
+
+#include <algorithm>
+
+#include "braille/tables/named_cells.h"
+
+namespace orvo::braille {
+namespace {
+
+using enum PrefixAction;
+
+constexpr int kKana = 1;
+constexpr int kDigits = 2;
+constexpr int kLower = 3;
+constexpr int kOneCapital = 4;
+constexpr int kCapitals = 5;
+constexpr int kAnyLetters = INT_MAX;  // modes past 5 read as letter modes
+
+constexpr PrefixCell kPrefixCells[] = {
+    // Kana
+    {kKana, kKana, cells::kVoicing, kWait},
+    {kKana, kKana, cells::kContracted, kWait},
+    {kKana, kKana, cells::kContractedSemiVoiced, kWait},
+    {kKana, kKana, cells::kSemiVoicing, kWait},
+    {kKana, kKana, cells::kContractedVoiced, kWait},
+    {kKana, kKana, cells::kNumberSign, kToDigits},
+    {kKana, kKana, cells::kForeignLetters, kToLetters},
+    // Digits
+    {kDigits, kDigits, cells::kDigitSymbol, kWait},
+    {kDigits, kDigits, cells::kNumberSign, kWait},
+    {kDigits, kDigits, cells::kForeignLetters, kToLetters},
+    {kDigits, kDigits, cells::kBackToKana, kToKana},
+    // Letters
+    {kLower, kAnyLetters, cells::kLetterSymbol, kWait},
+    {kLower, kAnyLetters, cells::kCapitalSign, kCapitalSign},
+    {kLower, kAnyLetters, cells::kBackToKana, kToKana},
+    {kLower, kAnyLetters, cells::kNumberSign, kToDigits},
+    {kCapitals, kCapitals, cells::kForeignLetters, kLeaveCapitals},
+    {kLower, kOneCapital, cells::kForeignLetters, kNotPrefix},
+};
+
+}  // namespace
+
+std::span<const PrefixCell> PrefixCells() { return kPrefixCells; }
+
+PrefixAction CheckPrefix(int input_mode, char16_t cell) {
+  const auto found = std::ranges::find_if(kPrefixCells, [&](const PrefixCell& row) {
+    return row.cell == cell && input_mode >= row.first_mode && input_mode <= row.last_mode;
+  });
+  return found == std::end(kPrefixCells) ? kNone : found->action;
+}
+
+}  // namespace orvo::braille
