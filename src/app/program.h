@@ -1,0 +1,72 @@
+#pragma once
+// One running program: the program-wide values, the shared input state, and
+// every module and window, each reaching the others through this object.
+#include <memory>
+
+#include "app/message_box.h"
+#include "app/program_values.h"
+#include "app/secondary_windows.h"
+#include "app/startup.h"
+#include "app/window_flags.h"
+#include "braille/cell_conversion.h"
+#include "braille/chord_capture.h"
+#include "braille/ime_control.h"
+#include "braille/input_modes.h"
+#include "braille/input_state.h"
+#include "braille/key_synth.h"
+#include "editing/text_box_services.h"
+#include "platform/platform.h"
+
+namespace orvo {
+
+class MainWindow;
+
+class Program final : public braille::KeySynthHost, public StartupSteps {
+ public:
+  explicit Program(Platform& platform);
+  ~Program() override;
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // Start-up: true when the main window was shown.
+  bool Start();
+  bool Running() const;
+
+  // MSG_BOX with the main window as owner unless told otherwise.
+  int MsgBox(const ustring& message, int icon_and_buttons) override {
+    return MSG_BOX(1, message, icon_and_buttons);
+  }
+  int MSG_BOX(int owner, const ustring& message, int icon_and_buttons, const ustring& caption = {});
+
+  // KeySynthHost
+  void DoEvents() override;
+  void FocusTextBox() override;
+  void ResetCapitalCount() override;
+
+  // StartupSteps: the ones that wait for their windows are no-ops for now.
+  bool LoadSettings() override { return true; }
+  void QueryWorkArea() override {}
+  void SetUpRecentFilesMenu() override {}
+  void ShowMainWindow() override;
+
+  MainWindow& Main() { return *main_; }
+  bool HasMainWindow() const { return main_ != nullptr; }
+
+  Platform& platform;
+  ProgramValues values;
+  braille::InputState state;
+  WindowFlags flags;
+  braille::KeySynth keys;
+  MessageBox messages;
+  braille::InputModes modes;
+  braille::CellConversion conversion;
+  braille::ImeControl ime;
+  braille::ChordCapture chords;
+  editing::TextBoxServices text;
+  std::unique_ptr<SecondaryWindows> windows;
+
+ private:
+  std::unique_ptr<MainWindow> main_;
+};
+
+}  // namespace orvo

@@ -1,0 +1,28 @@
+#pragma once
+// The secondary windows as the main window reaches them: the braille helper,
+// the key diagrams and the find dialog. Each is loaded and unloaded on demand.
+namespace orvo {
+
+class SecondaryWindows {
+ public:
+  virtual ~SecondaryWindows() = default;
+  virtual void ShowHelper() = 0;      // loads it modeless over the main window, or activates it
+  virtual void UnloadHelper() = 0;
+  virtual void ShowDiagrams() = 0;    // modal
+  virtual void UnloadDiagrams() = 0;
+  virtual void ActivateFind() = 0;    // activates the find dialog and focuses its search box
+  virtual void UnloadFind() = 0;
+};
+
+// Until those windows exist: opening one does nothing, so no flag is set.
+class NoSecondaryWindows : public SecondaryWindows {
+ public:
+  void ShowHelper() override {}
+  void UnloadHelper() override {}
+  void ShowDiagrams() override {}
+  void UnloadDiagrams() override {}
+  void ActivateFind() override {}
+  void UnloadFind() override {}
+};
+
+}  // namespace orvo

@@ -1,0 +1,16 @@
+#pragma once
+// Flags of the main window that the secondary windows and the menus share.
+namespace orvo {
+
+struct WindowFlags {
+  bool MainHasFocus = false;
+  bool ReturnFromWindow = false;
+  bool FindOpen = false;
+  bool DiagramsOpen = false;
+  bool HelperOpen = false;
+  bool SplashOpen = false;
+  bool Started = false;
+  bool MenuBrailleMode = false;
+};
+
+}  // namespace orvo

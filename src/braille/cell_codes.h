@@ -1,0 +1,33 @@
+#pragma once
+// Braille cells as Braille ASCII codes, and the JIS key that types a character.
+#include <array>
+#include <cstdint>
+
+#include "platform/text.h"
+
+namespace orvo::braille {
+
+// Dot weights inside one column: the upper dot 1, the middle 2, the lower 4.
+//   1 o o 4      left column  = dots 1 2 3
+//   2 o o 5      right column = dots 4 5 6
+//   3 o o 6
+using DotWeights = std::array<int, 6>;  // DotValue: entries for dots 1..6
+
+// Code of the cell whose left and right columns sum to `left` and `right`
+// (0-7 each); 0 for the empty cell or sums outside a column.
+std::uint8_t CellCodeOf(int left, int right);
+
+// GET_TEN_CODE: the cell of a chord from the weights of its dot keys.
+std::uint8_t GET_TEN_CODE(const DotWeights& dot_value);
+
+// The key that types one character on a Japanese keyboard.
+struct KeyCode {
+  std::uint8_t vk = 0;
+  std::uint8_t scan = 0;
+  int kind = 0;  // 0 no key, 1 plain, 2 with Shift
+};
+
+// The whole string must be one character of the table, compared exactly.
+KeyCode LookupKeyCode(ustring_view character);
+
+}  // namespace orvo::braille

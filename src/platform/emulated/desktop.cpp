@@ -1,0 +1,101 @@
+#include "platform/emulated/desktop.h"
+
+#include "platform/emulated/key_sink.h"
+#include "platform/emulated/text_box.h"
+
+namespace orvo::emu {
+
+Desktop::Desktop() = default;
+Desktop::~Desktop() = default;
+
+bool Desktop::SendKey(std::uint8_t key, std::uint8_t scan, bool up) {
+  if (fail_sends_ > 0) {
+    --fail_sends_;
+    return false;
+  }
+  const KeyEvent event{key, scan, up, true};
+  synthetic_log_.push_back(event);
+  queue_.Push(event);
+  return true;
+}
+
+void Desktop::DoEvents() {
+  while (auto event = queue_.Pop()) Dispatch(*event);
+}
+
+void Desktop::SetFocus(KeyHandler* control, EditControl* edit) {
+  focus_control_ = control;
+  focus_edit_ = edit;
+}
+
+void Desktop::Dispatch(const KeyEvent& event) {
+  keys_.Apply(event);
+  const int shift = keys_.ShiftMask();
+  KeyHandler* window = active_;
+  KeyHandler* control = focus_control_;
+  auto* sink = dynamic_cast<KeySink*>(focus_edit_);
+  bool ime_took = false;
+  char16_t ch = 0;
+  if (!event.up && sink != nullptr) {
+    ime_took = sink->ImeFilter(event.vk, keys_);
+    if (!ime_took) ch = sink->TranslateChar(event.vk, keys_);
+  }
+  int code = ime_took ? kVkProcessKey : event.vk;
+  if (window != nullptr) {
+    if (event.up) {
+      window->KeyUp(code, shift);
+    } else {
+      window->KeyDown(code, shift);
+    }
+  }
+  if (code != 0 && control != nullptr && control != window) {
+    if (event.up) {
+      control->KeyUp(code, shift);
+    } else {
+      control->KeyDown(code, shift);
+    }
+  }
+  if (event.up || sink == nullptr || ime_took) return;
+  if (code != 0) sink->KeyDownAction(static_cast<std::uint8_t>(code), keys_);
+  if (ch != 0) sink->CharAction(ch);
+}
+
+bool Desktop::RunModal(KeyHandler& window, const std::function<bool()>& done) {
+  KeyHandler* saved_active = active_;
+  KeyHandler* saved_control = focus_control_;
+  EditControl* saved_edit = focus_edit_;
+  active_ = &window;
+  focus_control_ = nullptr;
+  focus_edit_ = nullptr;
+  ++modal_depth_;
+  bool completed = true;
+  while (!done()) {
+    if (auto event = queue_.Pop()) {
+      Dispatch(*event);
+    } else if (!PullInput()) {
+      completed = false;
+      break;
+    }
+  }
+  --modal_depth_;
+  active_ = saved_active;
+  focus_control_ = saved_control;
+  focus_edit_ = saved_edit;
+  return completed;
+}
+
+std::unique_ptr<EditControl> Desktop::CreateEditControl() {
+  auto box = std::make_unique<TextBox>(clipboard_, engine_);
+  boxes_.push_back(box.get());
+  box->SetOnDestroy([this](TextBox* gone) { std::erase(boxes_, gone); });
+  return box;
+}
+
+TextBox* Desktop::FindTextBox(WindowHandle handle) const {
+  for (TextBox* box : boxes_) {
+    if (box->Handle() == handle) return box;
+  }
+  return nullptr;
+}
+
+}  // namespace orvo::emu

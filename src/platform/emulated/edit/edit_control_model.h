@@ -1,0 +1,144 @@
+#pragma once
+// The document text box of the emulated desktop: a Windows multi-line EDIT
+// control without word wrap, as a plain object. Positions never split a CR LF
+// pair or a surrogate pair; the control does not normalise line ends, so a
+// lone CR or LF is kept as typed (and is not a line break).
+#include <functional>
+#include <limits>
+
+#include "platform/edit_control.h"
+#include "platform/emulated/edit/line_table.h"
+#include "platform/emulated/edit/undo_buffer.h"
+
+namespace orvo::emu {
+
+// Caret keys of the text box; Home and End stay on the caret's line.
+enum class CaretMove {
+  kLeft,
+  kRight,
+  kUp,
+  kDown,
+  kHome,
+  kEnd,
+  kPageUp,     // one view height up
+  kPageDown,   // one view height down
+  kTextStart,  // Ctrl+Home
+  kTextEnd,    // Ctrl+End
+};
+
+class EditControlModel : public EditControl {
+ public:
+  static constexpr int kDefaultLimit = 30000;
+  static constexpr int kMaximumLimit = std::numeric_limits<int>::max();  // what SetLimit(0) gives
+  static constexpr int kDefaultViewColumns = 80;
+  static constexpr int kDefaultViewLines = 25;
+
+  EditControlModel();
+
+  WindowHandle Handle() const override { return handle_; }
+
+  const ustring& Text() const override { return text_; }
+  // Not bound by the text limit, as WM_SETTEXT. When memory runs out the old
+  // text stays and kErrSpace is sent.
+  void SetText(ustring text) override;
+
+  int SelStart() const override;
+  int SelLength() const override;
+  void SetSel(int start, int length) override;
+  ustring SelText() const override;
+  void ReplaceSel(ustring_view text) override;
+
+  int LineCount() const override { return lines_.Count(); }
+  int LineFromChar(int dbcs_pos) const override;  // any negative: the caret's line
+  int LineIndex(int line) const override;         // any negative: the caret's line; -1 past the end
+  // Negative: the unselected units of the lines the selection touches, as
+  // EM_LINELENGTH(-1); 0 past the end of the text.
+  int LineLength(int dbcs_pos) const override;
+  int SelStartDbcs() const override;
+  int SelEndDbcs() const override;
+  int FirstVisibleLine() const override { return first_line_; }
+  int FirstVisibleColumn() const override { return first_column_; }
+  void LineScroll(int columns, int lines) override;
+  void ScrollCaret() override;
+
+  bool Modified() const override { return modified_; }
+  void SetModified(bool modified) override { modified_ = modified; }
+  bool CanUndo() const override { return undo_.CanUndo(); }
+  // Selects the text put back; not bound by the text limit.
+  void Undo() override;
+  void EmptyUndoBuffer() override { undo_ = UndoBuffer(); }
+
+  int Limit() const override { return limit_; }
+  void SetLimit(int dbcs_units) override;  // 0 or negative: kMaximumLimit
+
+  int ImeMode() const override { return ime_mode_; }
+  void SetImeMode(int mode) override { ime_mode_ = mode; }
+
+  bool Enabled() const override { return enabled_; }
+  void SetEnabled(bool enabled) override { enabled_ = enabled; }
+
+  void SetNoticeSink(std::function<void(EditNotice)> sink) override { sink_ = std::move(sink); }
+
+  // The visible area in double-byte columns and lines (each at least 1).
+  void SetViewSize(int columns, int lines);
+  int ViewColumns() const { return view_columns_; }
+  int ViewLines() const { return view_lines_; }
+
+  // The moving end of the selection, and the end that stays when Shift
+  // extends it.
+  int Caret() const { return caret_; }
+  int Anchor() const { return anchor_; }
+
+  // Keys of the text box. Without Shift a move starts from the caret and
+  // collapses the selection; Up and Down keep the caret's double-byte column.
+  void MoveCaret(CaretMove move, bool extend);
+  void Backspace();  // a CR LF pair or a surrogate pair goes as one
+  void Delete();
+
+  void Cut(ustring& clipboard);         // nothing selected: the clipboard is left alone
+  void Copy(ustring& clipboard) const;  // the same
+  void Paste(ustring_view clipboard);   // replaces the selection, bound by the limit
+  void Clear();                         // deletes the selection
+
+  // Makes the next change that would lengthen the text fail as if memory ran
+  // out: the text stays as it was and kErrSpace is sent.
+  void FailNextGrowth() { fail_next_growth_ = true; }
+
+ private:
+  enum class UndoRule { kTyping, kSwap };
+
+  // Replaces [start, end) with `inserted`; on allocation failure nothing
+  // changes, kErrSpace is sent and false is returned.
+  bool Splice(int start, int end, ustring_view inserted, UndoRule rule);
+  void DeleteRange(int start, int end);
+  void Notify(EditNotice notice);
+
+  int Snap(int pos) const;         // back to a position that splits no pair
+  int SnapForward(int pos) const;  // forward to one
+  int PrevPosition(int pos) const;
+  int NextPosition(int pos) const;
+  int CaretLine() const { return lines_.LineOf(caret_); }
+  int ColumnOf(int pos) const;  // double-byte column within pos's line
+  int PositionAtColumn(int line, int column) const;
+  int TargetOf(CaretMove move) const;
+  void ClampScroll();
+
+  WindowHandle handle_;
+  ustring text_;
+  LineTable lines_;
+  int anchor_ = 0;
+  int caret_ = 0;
+  UndoBuffer undo_;
+  bool modified_ = false;
+  int limit_ = kDefaultLimit;
+  int first_line_ = 0;
+  int first_column_ = 0;
+  int view_columns_ = kDefaultViewColumns;
+  int view_lines_ = kDefaultViewLines;
+  int ime_mode_ = 0;
+  bool enabled_ = true;
+  bool fail_next_growth_ = false;
+  std::function<void(EditNotice)> sink_;
+};
+
+}  // namespace orvo::emu

@@ -1,0 +1,36 @@
+#pragma once
+// Kana-kanji conversion as the IME uses it, shaped like anthy's context API:
+// set a reading, read its segments (clauses) and their candidates, resize a
+// segment, commit the chosen candidates. Segment lengths count characters of
+// the reading given to SetString.
+#include "platform/text.h"
+
+namespace orvo::emu {
+
+struct SegmentStat {
+  int candidates = 0;  // anthy: nr_candidate
+  int length = 0;      // anthy: seg_len
+};
+
+class ConversionEngine {
+ public:
+  // GetSegment's candidate index for the segment's own reading.
+  static constexpr int kReading = -1;
+
+  virtual ~ConversionEngine() = default;
+
+  // Starts over with `reading` (the composition as shown, mostly hiragana).
+  // False when the engine cannot convert it.
+  virtual bool SetString(ustring_view reading) = 0;
+  virtual int SegmentCount() const = 0;
+  virtual SegmentStat GetSegmentStat(int segment) const = 0;
+  // Empty for a segment or candidate that does not exist.
+  virtual ustring GetSegment(int segment, int candidate) const = 0;
+  // Makes `segment` longer (delta > 0) or shorter; the segments after it are
+  // analysed anew. A resize the reading cannot hold changes nothing.
+  virtual void ResizeSegment(int segment, int delta) = 0;
+  // Records the choice (the engine may learn from it).
+  virtual void CommitSegment(int segment, int candidate) = 0;
+};
+
+}  // namespace orvo::emu

@@ -1,0 +1,21 @@
+#pragma once
+// Everything the program may ask of a desktop, handed to it in one piece.
+#include "platform/app_host.h"
+#include "platform/ime_service.h"
+#include "platform/keyboard.h"
+#include "platform/screen.h"
+#include "platform/timer.h"
+#include "platform/windowing.h"
+
+namespace orvo {
+
+struct Platform {
+  AppHost& app;
+  Screen& screen;
+  Keyboard& keyboard;
+  Windowing& windowing;
+  TimerService& timers;
+  ImeService& ime;
+};
+
+}  // namespace orvo

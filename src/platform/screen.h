@@ -1,0 +1,16 @@
+#pragma once
+// The screen object and the desktop's device context.
+namespace orvo {
+
+class Screen {
+ public:
+  virtual ~Screen() = default;
+  virtual double TwipsPerPixelX() const = 0;
+  virtual double TwipsPerPixelY() const = 0;
+  virtual double WidthTwips() const = 0;
+  virtual double HeightTwips() const = 0;
+  // Bits per pixel of the desktop window's device context.
+  virtual int BitsPerPixel() const = 0;
+};
+
+}  // namespace orvo

@@ -1,0 +1,43 @@
+#pragma once
+// Key routing, focus, modal loops and pending-event processing. The program's
+// windows and controls implement KeyHandler; the desktop calls the active
+// window's handler first when it previews keys, then the focused control's,
+// and only a key whose code is still non-zero reaches the control itself.
+#include <functional>
+#include <memory>
+
+#include "platform/edit_control.h"
+
+namespace orvo {
+
+class KeyHandler {
+ public:
+  virtual ~KeyHandler() = default;
+  // A handler cancels a key by setting key_code to 0. shift: shift_mask bits.
+  virtual void KeyDown(int& key_code, int shift) = 0;
+  virtual void KeyUp(int& key_code, int shift) = 0;
+};
+
+class Windowing {
+ public:
+  virtual ~Windowing() = default;
+
+  // Lets every event already waiting run (the forms runtime's DoEvents).
+  virtual void DoEvents() = 0;
+
+  // The window that receives keys first (its key preview) or null.
+  virtual void SetActiveWindow(KeyHandler* window) = 0;
+  virtual KeyHandler* ActiveWindow() const = 0;
+  // The control with the keyboard focus: its handlers, and the edit control
+  // that acts on keys nobody cancelled (null for a control that is not one).
+  virtual void SetFocus(KeyHandler* control, EditControl* edit) = 0;
+  virtual EditControl* FocusedEdit() const = 0;
+
+  // Runs a modal loop over the one input queue until done() holds. Returns
+  // false when input ended first (a script ran out while the window waited).
+  virtual bool RunModal(KeyHandler& window, const std::function<bool()>& done) = 0;
+
+  virtual std::unique_ptr<EditControl> CreateEditControl() = 0;
+};
+
+}  // namespace orvo
