@@ -120,11 +120,11 @@ TEST_F(ImeFixture, KeysTheImeLeavesToTheTextBox) {
     bool taken;
   };
   const Case cases[] = {
-      {u"{Enter}", false, false}, {u"{BS}", false, false},  {u"{Left}", false, false},
-      {u"{Del}", false, false},   {u"{Esc}", false, false}, {u"{F7}", false, false},
-      {u"{Tab}", false, false},   {u"{C-a}", false, false}, {u"{A-a}", false, false},
-      {u"{C-a}", true, false},    {u"{Shift}", true, false}, {u"{C-A-a}", true, false},
-      {u"{C-A-Enter}", true, false}, {u"{PgDn}", true, true}, {u"a", false, true},
+      {u"{Enter}", false, false},    {u"{BS}", false, false},   {u"{Left}", false, false},
+      {u"{Del}", false, false},      {u"{Esc}", false, false},  {u"{F7}", false, false},
+      {u"{Tab}", false, false},      {u"{C-a}", false, false},  {u"{A-a}", false, false},
+      {u"{C-a}", true, false},       {u"{Shift}", true, false}, {u"{C-A-a}", true, false},
+      {u"{C-A-Enter}", true, false}, {u"{PgDn}", true, true},   {u"a", false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(U8(c.keys) + (c.composing_first ? " composing" : ""));

@@ -1,7 +1,8 @@
+#include "platform/emulated/ime/kana_forms.h"
+
 #include <gtest/gtest.h>
 
 #include "ime_script.h"
-#include "platform/emulated/ime/kana_forms.h"
 
 namespace orvo::emu {
 namespace {

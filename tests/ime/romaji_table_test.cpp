@@ -1,3 +1,5 @@
+#include "platform/emulated/ime/romaji_table.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -6,7 +8,6 @@
 #include "ime_script.h"
 #include "platform/emulated/ime/kana_forms.h"
 #include "platform/emulated/ime/romaji_composer.h"
-#include "platform/emulated/ime/romaji_table.h"
 
 namespace orvo::emu {
 namespace {
@@ -124,10 +125,10 @@ TEST(RomajiComposer, KeepsWhatCanStillGrow) {
     std::u16string_view left;
   };
   const Case cases[] = {
-      {u"", u'k', u"", u"k"},       {u"k", u'y', u"", u"ky"},    {u"ky", u'a', u"きゃ", u""},
-      {u"", u'n', u"", u"n"},       {u"n", u'k', u"ん", u"k"},   {u"k", u'k', u"っ", u"k"},
-      {u"t", u's', u"", u"ts"},     {u"xt", u's', u"", u"xts"},  {u"n", u'n', u"ん", u""},
-      {u"k", u',', u"k、", u""},    {u"", u'1', u"1", u""},
+      {u"", u'k', u"", u"k"},    {u"k", u'y', u"", u"ky"},   {u"ky", u'a', u"きゃ", u""},
+      {u"", u'n', u"", u"n"},    {u"n", u'k', u"ん", u"k"},  {u"k", u'k', u"っ", u"k"},
+      {u"t", u's', u"", u"ts"},  {u"xt", u's', u"", u"xts"}, {u"n", u'n', u"ん", u""},
+      {u"k", u',', u"k、", u""}, {u"", u'1', u"1", u""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(U8(ustring(c.pending) + c.key));
@@ -141,8 +142,8 @@ TEST(RomajiComposer, KeepsWhatCanStillGrow) {
 
 TEST(RomajiComposer, SpellsKanaByTheirFirstRule) {
   const std::pair<char16_t, std::u16string_view> cases[] = {
-      {u'し', u"si"}, {u'ジ', u"zi"}, {u'っ', u"xtu"}, {u'ん', u"nn"},
-      {u'ヵ', u"xka"}, {u'ー', u"-"}, {u'漢', u""},
+      {u'し', u"si"},  {u'ジ', u"zi"}, {u'っ', u"xtu"}, {u'ん', u"nn"},
+      {u'ヵ', u"xka"}, {u'ー', u"-"},  {u'漢', u""},
   };
   for (const auto& [kana, keys] : cases) EXPECT_EQ(U8(SpellKana(kana)), U8(keys));
 }

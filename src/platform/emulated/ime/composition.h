@@ -42,7 +42,7 @@ class Composition {
     char16_t ch;
     ustring keys;  // the group's keys, on its first character
     bool pending;
-    bool joined;   // continues the group of the character before
+    bool joined;  // continues the group of the character before
   };
 
   int GroupEnd(int index) const;

@@ -35,11 +35,15 @@ constexpr int kModeClosed = 2;
 constexpr int kModeOn = 1;
 constexpr int kModeDisabled = 3;
 
+// clang-format off
 // Keys that only change what other keys do; the IME leaves them to the box.
 constexpr std::uint8_t kModifierKeys[] = {
-    vk::kShift, vk::kControl, vk::kMenu, vk::kCapital, vk::kKana, 0x5B, 0x5C,
-    0xA0,       0xA1,         0xA2,      0xA3,         0xA4,      0xA5,
+    vk::kShift, vk::kControl, vk::kMenu, vk::kCapital, vk::kKana,
+    0x5B, 0x5C,                          // left and right Windows keys
+    0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5,  // left and right Shift, Ctrl, Alt
 };
+
+// clang-format on
 
 bool IsModifierKey(std::uint8_t key) {
   return std::find(std::begin(kModifierKeys), std::end(kModifierKeys), key) !=
@@ -302,8 +306,8 @@ void ImeEmulator::StartConversion() {
   clauses_.clear();
   focus_ = 0;
   segment_base_ = 0;
-  engine_backed_ = !composition_.Empty() && engine_->SetString(composition_.Text()) &&
-                   LoadClauses(0);
+  engine_backed_ =
+      !composition_.Empty() && engine_->SetString(composition_.Text()) && LoadClauses(0);
   if (!engine_backed_) FallBackFrom(0);
   SettleState();
 }
@@ -343,8 +347,11 @@ void ImeEmulator::FallBackFrom(int first) {
   const int begin = ClausesEnd(first);
   clauses_.resize(first);
   if (begin < composition_.Size()) {
-    clauses_.push_back({begin, composition_.Size() - begin,
-                        {composition_.Text(begin, composition_.Size())}, 0, {}});
+    clauses_.push_back({begin,
+                        composition_.Size() - begin,
+                        {composition_.Text(begin, composition_.Size())},
+                        0,
+                        {}});
   }
   focus_ = std::clamp(focus_, 0, std::max(static_cast<int>(clauses_.size()) - 1, 0));
 }

@@ -45,11 +45,18 @@ class ImeEmulator {
   int ImeMode() const;
   void SetImeMode(int mode);
   bool Open() const { return open_; }
-  void SetOpen(bool open);  // closing confirms any composition
-  std::uint32_t ConversionMode() const { return conversion_; }  // ime_cmode bits
+  // Closing confirms any composition.
+  void SetOpen(bool open);
+  // ime_cmode bits. kRoman is kept for whoever asks; keys compose as romaji
+  // either way (kana-key input is not emulated).
+  std::uint32_t ConversionMode() const { return conversion_; }
   void SetConversionMode(std::uint32_t bits);
 
   // True when the IME took the key; the text box must then not act on it.
+  // Never taken: keys with Ctrl and Alt both held, and while closed anything
+  // but the Kanji key (which opens and closes). With no composition only
+  // characters and Space are taken; while composing every key but modifiers
+  // and Ctrl/Alt combinations outside the key map.
   bool KeyDown(const ImeKey& key);
   void SetCommitSink(std::function<void(const ustring&)> sink) { sink_ = std::move(sink); }
 

@@ -1,5 +1,6 @@
 #include "platform/emulated/ime/romaji_composer.h"
 
+#include <functional>
 #include <map>
 
 #include "platform/emulated/ime/kana_forms.h"

@@ -1,0 +1,115 @@
+// orvo-headless: runs the editor on the emulated desktop, feeds it a key
+// script and prints the state at the end.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "platform/headless/key_script.h"
+#include "platform/headless/session.h"
+#include "platform/headless/state_dump.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: orvo-headless [--folder DIR] [--codepage NAME] [--json] [SCRIPT]\n"
+    "  The script comes from standard input when no file is named.\n"
+    "  Lines: press KEY | release KEY | tap KEY | chord KEYS | wait MS | click CONTROL | # comment\n";
+
+struct Options {
+  std::string folder;
+  std::string codepage = "CP932";
+  bool json = false;
+  std::string script_path;
+};
+
+bool ParseArgs(int argc, char** argv, Options& o) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--json") {
+      o.json = true;
+    } else if ((arg == "--folder" || arg == "--codepage") && i + 1 < argc) {
+      (arg == "--folder" ? o.folder : o.codepage) = argv[++i];
+    } else if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      std::exit(0);
+    } else if (!arg.starts_with("--") && o.script_path.empty()) {
+      o.script_path = arg;
+    } else {
+      std::cerr << "orvo-headless: unknown argument '" << arg << "'\n" << kUsage;
+      return false;
+    }
+  }
+  if (o.codepage != "CP932" && o.codepage != "cp932" && o.codepage != "locale") {
+    std::cerr << "orvo-headless: unknown code page '" << o.codepage << "' (CP932 or locale)\n";
+    return false;
+  }
+  return true;
+}
+
+// A fresh program folder, removed again when the run ends.
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "orvo-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+  }
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (!ParseArgs(argc, argv, options)) return 2;
+
+  std::string script;
+  if (options.script_path.empty()) {
+    script.assign(std::istreambuf_iterator<char>(std::cin), {});
+  } else {
+    std::ifstream in(options.script_path, std::ios::binary);
+    if (!in) {
+      std::cerr << "orvo-headless: cannot read " << options.script_path << "\n";
+      return 2;
+    }
+    script.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  const orvo::headless::ParsedScript parsed = orvo::headless::ParseScript(script);
+  if (!parsed.errors.empty()) {
+    const std::string name = options.script_path.empty() ? "<stdin>" : options.script_path;
+    for (const auto& e : parsed.errors) std::cerr << name << ":" << e.line << ": error: " << e.message << "\n";
+    return 2;
+  }
+
+  TempFolder temp;
+  std::string folder = options.folder;
+  if (folder.empty()) {
+    folder = temp.Path();
+  } else {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+  }
+  if (folder.empty() || !std::filesystem::is_directory(folder)) {
+    std::cerr << "orvo-headless: no program folder at '" << folder << "'\n";
+    return 2;
+  }
+
+  orvo::headless::Session session(folder);
+  if (session.Start()) session.Run(parsed.steps);
+
+  if (options.json) {
+    std::cout << orvo::headless::DumpState(session).dump(2) << "\n";
+  } else if (session.program.HasMainWindow()) {
+    std::cout << orvo::ToUtf8(session.Text()) << "\n";
+  }
+  return 0;
+}

@@ -1,0 +1,84 @@
+#include "platform/headless/session.h"
+
+#include "platform/headless/key_names.h"
+
+namespace orvo::headless {
+
+Session::Session(const std::string& folder, const ustring& command_line)
+    : host(FromUtf8(folder), command_line),
+      ime(desktop),
+      platform{host, screen, desktop, desktop, desktop.Clock(), ime},
+      program(platform) {
+  desktop.SetInputSource([this] { return PullStep(); });
+}
+
+Session::~Session() { desktop.SetInputSource(nullptr); }
+
+bool Session::Start() { return program.Start(); }
+
+void Session::Deliver(const KeyEvent& event) {
+  desktop.PostKey(event);
+  desktop.DoEvents();
+}
+
+void Session::Press(std::uint8_t key) {
+  const auto named = LookupKey(std::string(1, static_cast<char>(key)));
+  Deliver({key, named ? named->scan : std::uint8_t{0}, false, false});
+}
+
+void Session::Release(std::uint8_t key) {
+  const auto named = LookupKey(std::string(1, static_cast<char>(key)));
+  Deliver({key, named ? named->scan : std::uint8_t{0}, true, false});
+}
+
+void Session::Tap(std::uint8_t key) {
+  Press(key);
+  Release(key);
+}
+
+void Session::Chord(std::string_view keys) {
+  for (char c : keys) Press(static_cast<std::uint8_t>(c));
+  for (char c : keys) Release(static_cast<std::uint8_t>(c));
+}
+
+void Session::Wait(long long ms) { desktop.Clock().Advance(ms); }
+
+void Session::Click(const std::string& target) {
+  if (!program.HasMainWindow()) return;
+  if (target == "cmdTYPE") Main().ClickType();
+  if (target == "cmdIME") Main().ClickIme();
+  if (target == "lblMODE") Main().ClickMode();
+  desktop.DoEvents();
+}
+
+void Session::Perform(const ScriptStep& step) {
+  switch (step.kind) {
+    case ScriptStep::Kind::kKey:
+      desktop.PostKey(step.key);  // a modal loop or the main loop dispatches it
+      break;
+    case ScriptStep::Kind::kWait:
+      Wait(step.ms);
+      break;
+    case ScriptStep::Kind::kClick:
+      Click(step.target);
+      break;
+  }
+}
+
+bool Session::PullStep() {
+  if (steps_ == nullptr || next_ >= steps_->size() || host.Ended()) {
+    if (desktop.ModalDepth() > 0) ended_in_modal_ = true;
+    return false;
+  }
+  Perform((*steps_)[next_++]);
+  return true;
+}
+
+void Session::Run(const std::vector<ScriptStep>& steps) {
+  steps_ = &steps;
+  next_ = 0;
+  while (!host.Ended() && PullStep()) desktop.DoEvents();
+  steps_ = nullptr;
+}
+
+}  // namespace orvo::headless

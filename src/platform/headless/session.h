@@ -1,0 +1,60 @@
+#pragma once
+// A whole program on the emulated desktop, without a screen: what the tests,
+// the benchmarks and the script runner drive.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "platform/emulated/desktop.h"
+#include "platform/emulated/emulated_ime.h"
+#include "platform/headless/headless_host.h"
+#include "platform/headless/headless_screen.h"
+#include "platform/headless/key_script.h"
+
+namespace orvo::headless {
+
+class Session {
+ public:
+  // folder: the program folder, which must exist.
+  explicit Session(const std::string& folder, const ustring& command_line = {});
+  ~Session();
+
+  bool Start();  // runs start-up; false when it refused
+
+  // Real keys, one event at a time, each run to the end as a person's would be.
+  void Press(std::uint8_t vk);
+  void Release(std::uint8_t vk);
+  void Tap(std::uint8_t vk);
+  void Chord(std::string_view keys);  // "FDS": all down in order, then all up in order
+  void Wait(long long ms);
+  void Click(const std::string& target);
+
+  // Runs a parsed script. Modal windows take the following steps as their input.
+  void Run(const std::vector<ScriptStep>& steps);
+  // True when the input ended while a modal window still waited.
+  bool EndedInModal() const { return ended_in_modal_; }
+
+  MainWindow& Main() { return program.Main(); }
+  const ustring& Text() { return program.Main().ActiveTextBox().Text(); }
+
+  HeadlessScreen screen;
+  HeadlessHost host;
+  emu::Desktop desktop;
+  emu::EmulatedIme ime;
+  Platform platform;
+  Program program;
+
+ private:
+  void Deliver(const KeyEvent& event);
+  bool PullStep();
+  void Perform(const ScriptStep& step);
+
+  const std::vector<ScriptStep>* steps_ = nullptr;
+  std::size_t next_ = 0;
+  bool ended_in_modal_ = false;
+};
+
+}  // namespace orvo::headless

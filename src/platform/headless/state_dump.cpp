@@ -1,0 +1,79 @@
+#include "platform/headless/state_dump.h"
+
+#include "platform/emulated/text_box.h"
+
+namespace orvo::headless {
+namespace {
+
+std::string U8(const ustring& text) { return ToUtf8(text); }
+
+nlohmann::json DumpIme(const emu::ImeEmulator& ime) {
+  nlohmann::json clauses = nlohmann::json::array();
+  for (const auto& clause : ime.Clauses()) {
+    nlohmann::json candidates = nlohmann::json::array();
+    for (const ustring& c : clause.candidates) candidates.push_back(U8(c));
+    clauses.push_back({{"reading", U8(clause.reading)},
+                       {"text", U8(clause.text)},
+                       {"candidates", candidates},
+                       {"selected", clause.selected}});
+  }
+  const char* state = ime.Converting() ? "converting" : ime.Composing() ? "composing" : "idle";
+  return {{"open", ime.Open()},
+          {"mode", ime.ImeMode()},
+          {"state", state},
+          {"composition", U8(ime.CompositionString())},
+          {"reading", U8(ime.CompositionReading())},
+          {"clauses", clauses},
+          {"focused", ime.FocusedClause()}};
+}
+
+}  // namespace
+
+nlohmann::json DumpState(Session& s) {
+  nlohmann::json out;
+  const braille::InputState& st = s.program.state;
+  out["input_mode"] = st.InputMode;
+  out["braille_mode"] = st.BrailleMode;
+  out["latch_held"] = st.LatchHeld;
+  out["conv_stage"] = st.ConvStage;
+  out["ended"] = s.host.Ended();
+  out["modal_waiting"] = s.EndedInModal();
+
+  nlohmann::json messages = nlohmann::json::array();
+  for (const auto& m : s.host.Messages()) {
+    messages.push_back({{"text", U8(m.text)}, {"flags", m.icon}, {"result", 1}, {"standard", true}});
+  }
+  for (const auto& m : s.program.messages.History()) {
+    messages.push_back({{"text", U8(m.text)}, {"flags", m.flags}, {"result", m.result}, {"standard", false}});
+  }
+  out["messages"] = messages;
+
+  nlohmann::json keys = nlohmann::json::array();
+  for (const KeyEvent& k : s.desktop.SyntheticLog()) {
+    keys.push_back({{"vk", k.vk}, {"scan", k.scan}, {"event", k.up ? "up" : "down"}});
+  }
+  out["keys"] = keys;
+
+  if (!s.program.HasMainWindow()) {
+    out["text"] = "";
+    out["title"] = U8(s.host.Title());
+    return out;
+  }
+  MainWindow& w = s.Main();
+  out["text"] = U8(w.ActiveTextBox().Text());
+  out["title"] = U8(w.Caption);
+  out["cell"] = U8(w.lblTENJI.Caption);
+  out["mode"] = U8(w.lblMODE.Caption);
+  out["mirrors"] = {{"in", U8(w.txtIN.Text)},
+                    {"hen", U8(w.txtHEN.Text)},
+                    {"out", U8(w.txtOUT.Text)},
+                    {"kan", U8(w.txtKAN.Text)}};
+  out["status"] = {{"column", U8(w.lblKETA.Caption)},
+                   {"line", U8(w.lblGYO.Caption)},
+                   {"lines", U8(w.lblAllGYO.Caption)},
+                   {"bytes", U8(w.lblFileSIZE.Caption)}};
+  if (auto* box = dynamic_cast<emu::TextBox*>(&w.ActiveTextBox())) out["ime"] = DumpIme(box->Ime());
+  return out;
+}
+
+}  // namespace orvo::headless
