@@ -1,0 +1,140 @@
+// Digits, letters, capitals and the symbol cells of each input mode, and the
+// ways back to kana.
+#include "scenarios/scenario_fixture.h"
+
+namespace orvo::testing {
+namespace {
+
+struct ModeCase {
+  const char* name;
+  const char16_t* cells;
+  const char16_t* text;  // after confirming
+  int mode_after;        // InputMode when done
+};
+
+constexpr ModeCase kModeCases[] = {
+    {"digits", u"#ABCDEFGHIJ", u"１２３４５６７８９０", 1},  // Enter returns to kana
+    {"digit_marks", u"#A1B4C", u"１．２．３", 1},
+    {"digit_equals", u"#A33B", u"１＝２", 1},
+    {"digits_then_kana", u"#A0*", u"１か", 1},
+    {"letters", u"8ABC", u"ａｂｃ", 3},
+    {"one_capital", u"8,AB", u"Ａｂ", 3},
+    {"capitals", u"8,,AB", u"ＡＢ", 5},
+    {"capitals_left", u"8,,A8B", u"Ａｂ", 3},
+    {"third_sign_single_capital", u"8,,,AB", u"Ａｂ", 3},
+    {"letters_then_kana", u"8A0*", u"ａか", 1},
+    {"letters_then_digits", u"8A#B", u"ａ２", 1},
+    {"letter_symbols", u"8A;P;&;%;*", u"ａ％＆＃＊", 3},
+    {"letter_marks", u"8A18", u"ａ，？", 3},
+};
+
+class ModeTyping : public Scenario, public ::testing::WithParamInterface<ModeCase> {};
+
+TEST_P(ModeTyping, TypesTheExpectedCharacters) {
+  const ModeCase& c = GetParam();
+  BrailleOn();
+  Cells(c.cells);
+  Confirm();
+  EXPECT_EQ(Text(), c.text);
+  EXPECT_EQ(State().InputMode, c.mode_after);
+  EXPECT_TRUE(Messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(All, ModeTyping, ::testing::ValuesIn(kModeCases),
+                         [](const auto& param_info) { return std::string(param_info.param.name); });
+
+TEST_F(Scenario, ModeCaptionsFollowTheCells) {
+  BrailleOn();
+  EXPECT_EQ(W().lblMODE.Caption, u"ひらがな");
+  Cells(u"#");
+  EXPECT_EQ(W().lblMODE.Caption, u"数字");
+  EXPECT_EQ(W().ActiveTextBox().ImeMode(), ime_mode::kAlphaFull);
+  Cells(u"8");
+  EXPECT_EQ(W().lblMODE.Caption, u"英字\u3000小");
+  Cells(u",");
+  EXPECT_EQ(W().lblMODE.Caption, u"英字\u3000大");
+  Cells(u",");
+  EXPECT_EQ(W().lblMODE.Caption, u"英字 大大");
+  EXPECT_TRUE(S().desktop.Keys().Toggled(vk::kCapital));
+  Cells(u"8");
+  EXPECT_EQ(W().lblMODE.Caption, u"英字\u3000小");
+  EXPECT_FALSE(S().desktop.Keys().Toggled(vk::kCapital));
+  Cells(u"0");
+  EXPECT_EQ(W().lblMODE.Caption, u"ひらがな");
+  EXPECT_EQ(W().ActiveTextBox().ImeMode(), ime_mode::kHiragana);
+}
+
+TEST_F(Scenario, CapsLockOfTheUserIsPutBackAfterLetters) {
+  S().Tap(vk::kCapital);  // the user's own Caps Lock is on
+  BrailleOn();
+  Cells(u"8");  // letters: Caps Lock goes off for lower case
+  EXPECT_FALSE(S().desktop.Keys().Toggled(vk::kCapital));
+  Cells(u"A0");
+  EXPECT_TRUE(S().desktop.Keys().Toggled(vk::kCapital));
+}
+
+TEST_F(Scenario, BracketsOpenAndCloseInTurn) {
+  BrailleOn();
+  Cells(u"---");
+  Confirm();
+  EXPECT_EQ(Text(), u"「」「");
+}
+
+TEST_F(Scenario, NumberSignAgainInDigitsIsDroppedQuietly) {
+  BrailleOn();
+  Cells(u"#A");
+  const ustring display = W().lblTENJI.Caption;
+  Cells(u"#");
+  EXPECT_EQ(W().lblTENJI.Caption, display);
+  EXPECT_EQ(State().InputMode, 2);
+  Cells(u"B");
+  Confirm();
+  EXPECT_EQ(Text(), u"１２");
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Scenario, BackspaceRightAfterAModeCellUndoesTheMode) {
+  BrailleOn();
+  Cells(u"#");
+  S().Tap('H');
+  EXPECT_EQ(State().InputMode, 1);
+  EXPECT_EQ(W().lblMODE.Caption, u"ひらがな");
+  EXPECT_TRUE(W().lblTENJI.Caption.empty());
+  Cells(u"A");
+  Confirm();
+  EXPECT_EQ(Text(), u"あ");
+}
+
+TEST_F(Scenario, BackspaceRightAfterACapitalSignLeavesLowerCase) {
+  BrailleOn();
+  Cells(u"8,,");
+  ASSERT_EQ(State().InputMode, 5);
+  S().Tap('H');
+  EXPECT_EQ(State().InputMode, 3);
+  EXPECT_FALSE(S().desktop.Keys().Toggled(vk::kCapital));
+  Cells(u"A");
+  Confirm();
+  EXPECT_EQ(Text(), u"ａ");
+}
+
+TEST_F(Scenario, BackspaceRightAfterAPrefixForgetsIt) {
+  BrailleOn();
+  Cells(u"\"");
+  S().Tap('H');
+  EXPECT_FALSE(S().program.conversion.PrefixPending());
+  Cells(u"*");
+  Confirm();
+  EXPECT_EQ(Text(), u"か");
+}
+
+TEST_F(Scenario, BackspaceOtherwiseDeletesInTheReading) {
+  BrailleOn();
+  Cells(u"*<");
+  S().Tap('H');
+  EXPECT_EQ(W().txtIN.Text, u"ｶ");
+  Confirm();
+  EXPECT_EQ(Text(), u"か");
+}
+
+}  // namespace
+}  // namespace orvo::testing
