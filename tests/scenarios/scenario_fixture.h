@@ -71,6 +71,12 @@ class Scenario : public ::testing::Test {
     for (char16_t c : cells) S().Chord(ChordOf(c));
   }
   void Confirm() { S().Tap('N'); }
+  // Runs key-script lines; a message box takes the lines after it, as from a person.
+  void Script(std::string_view text) {
+    const headless::ParsedScript parsed = headless::ParseScript(text);
+    ASSERT_TRUE(parsed.errors.empty()) << parsed.errors.front().message;
+    session_->Run(parsed.steps);
+  }
   std::vector<ustring> Messages() {
     std::vector<ustring> texts;
     for (const auto& m : session_->program.messages.History()) texts.push_back(m.text);

@@ -64,6 +64,7 @@ bool Desktop::RunModal(KeyHandler& window, const std::function<bool()>& done) {
   KeyHandler* saved_active = active_;
   KeyHandler* saved_control = focus_control_;
   EditControl* saved_edit = focus_edit_;
+  if (auto* sink = dynamic_cast<KeySink*>(focus_edit_)) sink->FocusLost();
   active_ = &window;
   focus_control_ = nullptr;
   focus_edit_ = nullptr;

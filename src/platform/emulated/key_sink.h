@@ -20,6 +20,8 @@ class KeySink {
   virtual char16_t TranslateChar(std::uint8_t vk, const KeyStateTable& keys) const = 0;
   virtual void KeyDownAction(std::uint8_t vk, const KeyStateTable& keys) = 0;
   virtual void CharAction(char16_t ch) = 0;
+  // Another window takes the keyboard: an IME composition does not survive it.
+  virtual void FocusLost() = 0;
 };
 
 }  // namespace orvo::emu

@@ -20,6 +20,7 @@ class TextBox : public EditControlModel, public KeySink {
   char16_t TranslateChar(std::uint8_t vk, const KeyStateTable& keys) const override;
   void KeyDownAction(std::uint8_t vk, const KeyStateTable& keys) override;
   void CharAction(char16_t ch) override;
+  void FocusLost() override { ime_.CancelComposition(); }
 
   ImeEmulator& Ime() { return ime_; }
   const ImeEmulator& Ime() const { return ime_; }

@@ -92,6 +92,12 @@ void ImeEmulator::SetOpen(bool open) {
   open_ = open;
 }
 
+void ImeEmulator::CancelComposition() {
+  composition_.Clear();
+  clauses_.clear();
+  SettleState();
+}
+
 void ImeEmulator::SetConversionMode(std::uint32_t bits) {
   // Romaji waiting for more keys cannot wait across a switch to alphanumerics.
   if (!(bits & kNative) && state_ == ImeState::kComposing) ResolvePending();

@@ -47,6 +47,8 @@ class ImeEmulator {
   bool Open() const { return open_; }
   // Closing confirms any composition.
   void SetOpen(bool open);
+  // The text box lost the focus: the composition goes, nothing is confirmed.
+  void CancelComposition();
   // ime_cmode bits. kRoman is kept for whoever asks; keys compose as romaji
   // either way (kana-key input is not emulated).
   std::uint32_t ConversionMode() const { return conversion_; }
