@@ -1,0 +1,102 @@
+// orvo-headless as other tools use it: a script in, the document or the
+// state as JSON out.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "scenarios/scenario_fixture.h"
+
+namespace orvo::testing {
+namespace {
+
+struct RunResult {
+  int status;
+  std::string out;
+};
+
+RunResult RunHeadless(const std::string& args, const std::string& script) {
+  TempFolder dir;
+  const std::string script_path = dir.Path() + "/script.txt";
+  std::ofstream(script_path) << script;
+  const std::string command =
+      std::string(ORVO_HEADLESS_PATH) + " " + args + " < " + script_path + " 2>&1";
+  RunResult result{-1, {}};
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return result;
+  char buffer[4096];
+  std::size_t n = 0;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
+  const int status = pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+TEST(Runner, PrintsTheDocument) {
+  const RunResult r = RunHeadless("", "tap F1\n# が\nchord K\nchord FL\ntap N\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "が\n");
+}
+
+TEST(Runner, JsonCarriesTheState) {
+  const RunResult r = RunHeadless("--json", "tap F1\nchord SJKL\nchord F\n");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const auto j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j["text"], "");
+  EXPECT_EQ(j["title"], " Ｏ ｒｖｏ ４ － 新規.txt");
+  EXPECT_EQ(j["cell"], "A");
+  EXPECT_EQ(j["mode"], "数字");
+  EXPECT_EQ(j["input_mode"], 2);
+  EXPECT_EQ(j["braille_mode"], true);
+  EXPECT_EQ(j["latch_held"], true);
+  EXPECT_EQ(j["mirrors"]["in"], "1");
+  EXPECT_EQ(j["mirrors"]["hen"], "１");
+  // The latch went down first: Alt then Ctrl, with the program's own scan bytes.
+  ASSERT_GE(j["keys"].size(), 2u);
+  EXPECT_EQ(j["keys"][0]["vk"], 0x12);
+  EXPECT_EQ(j["keys"][0]["scan"], 0x73);
+  EXPECT_EQ(j["keys"][0]["event"], "down");
+  EXPECT_EQ(j["keys"][1]["vk"], 0x11);
+  EXPECT_EQ(j["keys"][1]["scan"], 0x74);
+}
+
+TEST(Runner, MessageBoxTakesTheNextLines) {
+  // T with nothing confirmed shows a box; Enter answers it, then typing goes on.
+  const RunResult r = RunHeadless("--json", "tap F1\ntap T\ntap Enter\nchord F\ntap N\n");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const auto j = nlohmann::json::parse(r.out);
+  ASSERT_EQ(j["messages"].size(), 1u);
+  EXPECT_EQ(j["messages"][0]["flags"], 64);
+  EXPECT_EQ(j["messages"][0]["result"], 1);
+  EXPECT_EQ(j["text"], "あ");
+  EXPECT_EQ(j["modal_waiting"], false);
+}
+
+TEST(Runner, ScriptEndingInAMessageBoxPrintsTheStateAsItStands) {
+  const RunResult r = RunHeadless("--json", "tap F1\ntap T\n");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const auto j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j["modal_waiting"], true);
+  ASSERT_EQ(j["messages"].size(), 1u);
+  EXPECT_EQ(j["messages"][0]["result"], 0);
+}
+
+TEST(Runner, BadLinesAreReportedWithTheirNumbers) {
+  const RunResult r = RunHeadless("", "tap F1\n\nprss F\nchord F?\nwait soon\n");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.out.find("<stdin>:3: error: unknown command 'prss'"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("<stdin>:4: error: unknown key '?'"), std::string::npos);
+  EXPECT_NE(r.out.find("<stdin>:5: error"), std::string::npos);
+}
+
+TEST(Runner, UnknownOptionsAndCodePagesAreRefused) {
+  EXPECT_EQ(RunHeadless("--frobnicate", "").status, 2);
+  EXPECT_EQ(RunHeadless("--codepage KOI8", "").status, 2);
+  EXPECT_EQ(RunHeadless("--codepage CP932", "").status, 0);
+}
+
+}  // namespace
+}  // namespace orvo::testing
