@@ -1,9 +1,11 @@
 #pragma once
 // Everything the program may ask of a desktop, handed to it in one piece.
 #include "platform/app_host.h"
+#include "platform/font_metrics.h"
 #include "platform/ime_service.h"
 #include "platform/keyboard.h"
 #include "platform/screen.h"
+#include "platform/shell.h"
 #include "platform/timer.h"
 #include "platform/windowing.h"
 
@@ -16,6 +18,8 @@ struct Platform {
   Windowing& windowing;
   TimerService& timers;
   ImeService& ime;
+  Shell& shell;
+  FontMetrics& fonts;
 };
 
 }  // namespace orvo

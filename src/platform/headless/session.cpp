@@ -7,7 +7,7 @@ namespace orvo::headless {
 Session::Session(const std::string& folder, const ustring& command_line)
     : host(FromUtf8(folder), command_line),
       ime(desktop),
-      platform{host, screen, desktop, desktop, desktop.Clock(), ime},
+      platform{host, screen, desktop, desktop, desktop.Clock(), ime, shell, fonts},
       program(platform) {
   desktop.SetInputSource([this] { return PullStep(); });
 }

@@ -12,6 +12,7 @@
 #include "platform/emulated/emulated_ime.h"
 #include "platform/headless/headless_host.h"
 #include "platform/headless/headless_screen.h"
+#include "platform/headless/headless_shell.h"
 #include "platform/headless/key_script.h"
 
 namespace orvo::headless {
@@ -41,6 +42,8 @@ class Session {
   const ustring& Text() { return program.Main().ActiveTextBox().Text(); }
 
   HeadlessScreen screen;
+  HeadlessShell shell;
+  HeadlessFontMetrics fonts;
   HeadlessHost host;
   emu::Desktop desktop;
   emu::EmulatedIme ime;

@@ -1,0 +1,45 @@
+#pragma once
+// A reading in the form anthy converts: every kana as hiragana, whichever form
+// the composition shows it in (katakana, half-width katakana), everything else
+// as typed. It remembers which units of the reading each of anthy's characters
+// stands for, so anthy's segments can be told in the reading's own units.
+#include <string>
+#include <vector>
+
+#include "platform/text.h"
+
+namespace orvo::emu {
+
+class AnthyReading {
+ public:
+  // False, leaving the reading empty, for text anthy cannot be given: a NUL
+  // (it would end the string early) or a lone surrogate (no UTF-8 for it).
+  bool Assign(ustring_view reading);
+
+  const std::string& Utf8() const { return utf8_; }
+  // anthy's characters (code points, not UTF-16 units).
+  int Length() const { return static_cast<int>(text_at_.size()) - 1; }
+  // Units of the reading before anthy's character `position` (0..Length()).
+  int ReadingUnitsBefore(int position) const;
+  // anthy's characters [begin, end) and the reading units they stand for.
+  ustring AnthyText(int begin, int end) const;
+  ustring ReadingText(int begin, int end) const;
+
+ private:
+  int Clamp(int position) const;
+
+  ustring reading_;
+  ustring text_;                 // the anthy form, as UTF-16
+  std::string utf8_;             // the anthy form, as anthy gets it
+  std::vector<int> reading_at_;  // per anthy character, where it starts in reading_; one more for the end
+  std::vector<int> text_at_;     // the same in text_
+};
+
+// The characters anthy turns into words: hiragana, the long-vowel mark and ヴ.
+bool IsConvertibleKana(char16_t ch);
+
+// True when `candidate` still holds every character of `reading` that is not
+// convertible kana, in the same order: digits, letters and symbols stay as typed.
+bool KeepsLiterals(ustring_view reading, ustring_view candidate);
+
+}  // namespace orvo::emu
