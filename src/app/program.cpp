@@ -7,12 +7,13 @@ namespace orvo {
 Program::Program(Platform& p)
     : platform(p),
       keys(p.keyboard, state, *this),
-      messages(p.windowing),
+      messages(p, values),
       modes(*this),
       conversion(*this),
       ime(*this),
       chords(*this),
       text(*this),
+      hook(*this),
       windows(std::make_unique<NoSecondaryWindows>()) {}
 
 Program::~Program() = default;
@@ -33,6 +34,12 @@ void Program::FocusTextBox() {
 }
 
 void Program::ResetCapitalCount() { conversion.SetCapitalCount(0); }
+
+void Program::QueryWorkArea() {
+  const int tx = values.TwipsPerPixelX;
+  const int ty = values.TwipsPerPixelY;
+  work_area = {0, 0, values.ScreenWidthPx * tx, values.ScreenHeightPx * ty};
+}
 
 void Program::ShowMainWindow() {
   main_ = std::make_unique<MainWindow>(*this);

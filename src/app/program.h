@@ -14,12 +14,22 @@
 #include "braille/input_modes.h"
 #include "braille/input_state.h"
 #include "braille/key_synth.h"
+#include "braille/window_hook.h"
 #include "editing/text_box_services.h"
 #include "platform/platform.h"
+#include "settings/settings_record.h"
 
 namespace orvo {
 
 class MainWindow;
+
+// The desktop's work area beside the task bar, in twips.
+struct WorkAreaTwips {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
 
 class Program final : public braille::KeySynthHost, public StartupSteps {
  public:
@@ -45,7 +55,7 @@ class Program final : public braille::KeySynthHost, public StartupSteps {
 
   // StartupSteps: the ones that wait for their windows are no-ops for now.
   bool LoadSettings() override { return true; }
-  void QueryWorkArea() override {}
+  void QueryWorkArea() override;
   void SetUpRecentFilesMenu() override {}
   void ShowMainWindow() override;
 
@@ -63,7 +73,12 @@ class Program final : public braille::KeySynthHost, public StartupSteps {
   braille::ImeControl ime;
   braille::ChordCapture chords;
   editing::TextBoxServices text;
+  braille::WindowHook hook;
   std::unique_ptr<SecondaryWindows> windows;
+  settings::SettingsRecord SavedSettings;
+  settings::SettingsRecord CurrentSettings;
+  WorkAreaTwips work_area;
+  ustring LastSearch;  // the previous search string of find and replace
 
  private:
   std::unique_ptr<MainWindow> main_;

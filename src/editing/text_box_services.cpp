@@ -88,3 +88,68 @@ void TextBoxServices::CaretToTextEdge(bool end) {
 }
 
 }  // namespace orvo::editing
+
+namespace orvo::editing {
+namespace {
+const ustring kOutOfMemory =
+    u"テキスト処理の限界を超えました！ (メモリー不足)\u3000元に戻します。\u3000\u3000\u3000\u3000";
+const ustring kSameAsSaved = u"現在の設定は保存値と同じです！\u3000\u3000\u3000\u3000";
+}  // namespace
+
+void TextBoxServices::SwitchWordWrap() {
+  MainWindow& w = p_.Main();
+  w.SetEnabled(false);
+  EditControl& old_box = w.ActiveTextBox();
+  const bool modified = old_box.Modified();
+  const ustring text = old_box.Text();
+  const int ime = old_box.ImeMode();
+  if (!text.empty()) old_box.SetText(u"");  // never both boxes full at once
+  p_.ime.Release();
+  bool failed = false;
+  auto watch = [&](EditNotice notice) {
+    if (notice == EditNotice::kErrSpace) failed = true;
+  };
+  for (;;) {
+    w.SetActiveIndex(w.WordWrap() ? 0 : 1);
+    p_.DoEvents();
+    EditControl& box = w.ActiveTextBox();
+    box.SetBackColor(static_cast<std::uint32_t>(p_.CurrentSettings.BackColor));
+    box.SetVisible(true);
+    w.txtJOV(0).SetVisible(!w.WordWrap());
+    w.lblTURN.Visible = w.WordWrap();
+    box.SetForeColor(static_cast<std::uint32_t>(p_.CurrentSettings.ForeColor));
+    box.SetFont({p_.CurrentSettings.FontName, p_.CurrentSettings.FontSize, false});
+    failed = false;
+    box.SetNoticeSink(watch);
+    if (!text.empty()) box.SetText(text);
+    box.SetNoticeSink([this](EditNotice notice) { p_.hook.Notice(notice); });
+    if (!failed) break;
+    p_.MsgBox(FormatThousands(static_cast<long long>(text.size()) * 2) + kOutOfMemory, 48);
+    if (!w.WordWrap()) break;  // the non-wrapping box keeps what it could hold
+  }
+  p_.ime.Create();
+  w.SetEnabled(true);
+  EditControl& box = w.ActiveTextBox();
+  box.SetImeMode(ime);
+  box.SetModified(modified);
+  p_.FocusTextBox();
+  p_.DoEvents();
+  box.SetSel(0, 0);
+}
+
+void TextBoxServices::ResetAppearance() {
+  if (p_.CurrentSettings == p_.SavedSettings) {
+    p_.MsgBox(kSameAsSaved, 48);
+    return;
+  }
+  p_.CurrentSettings = p_.SavedSettings;
+  EditControl& box = Box();
+  box.SetBackColor(static_cast<std::uint32_t>(p_.CurrentSettings.BackColor));
+  box.SetForeColor(static_cast<std::uint32_t>(p_.CurrentSettings.ForeColor));
+  box.SetFont({p_.CurrentSettings.FontName, p_.CurrentSettings.FontSize, false});
+  p_.DoEvents();
+  p_.Main().menus["mnuFONT_RESET"].Enabled = false;
+  if (p_.Main().Enabled()) p_.FocusTextBox();
+}
+
+}  // namespace orvo::editing

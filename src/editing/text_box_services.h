@@ -24,6 +24,10 @@ class TextBoxServices {
   void ScrollLine(int key_code);       // C scrolls a line up, else down
   void CaretToLineEdge(int key_code);  // A to the line's start, else its end
   void CaretToTextEdge(bool end);
+  // Moves the text to the other box of the pair (wrapping or not).
+  void SwitchWordWrap();
+  // Puts the saved appearance back on the text box.
+  void ResetAppearance();
 
  private:
   EditControl& Box();

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/font_metrics.h"
 #include "platform/text.h"
 
 namespace orvo {
@@ -71,6 +72,19 @@ class EditControl {
 
   virtual bool Enabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
+  virtual bool Visible() const = 0;
+  virtual void SetVisible(bool visible) = 0;
+
+  // Appearance: colours are RGB values (red + 256 green + 65536 blue).
+  virtual std::uint32_t BackColor() const = 0;
+  virtual void SetBackColor(std::uint32_t colour) = 0;
+  virtual std::uint32_t ForeColor() const = 0;
+  virtual void SetForeColor(std::uint32_t colour) = 0;
+  virtual const FontSpec& Font() const = 0;
+  virtual void SetFont(const FontSpec& font) = 0;
+  // Word wrap at the right edge (fixed when the box is made on some platforms).
+  virtual bool WordWrap() const = 0;
+  virtual void SetWordWrap(bool wrap) = 0;
 
   // Where the control sends its notifications (the parent window's hook).
   virtual void SetNoticeSink(std::function<void(EditNotice)> sink) = 0;

@@ -2,6 +2,7 @@
 // Control models: what a window shows, kept apart from any toolkit. A front
 // end renders these and feeds the user's events back to the window.
 #include <map>
+#include <optional>
 #include <string>
 
 #include "platform/text.h"
@@ -19,6 +20,17 @@ struct Label {
   ustring ToolTipText;
   bool Visible = true;
   Font font;
+  int Left = 0;
+  int Top = 0;
+};
+
+struct PictureBox {
+  int Left = 0;
+  int Top = 0;
+  int Width = 0;
+  int Height = 0;
+  bool Visible = true;
+  int Picture = -1;
 };
 
 struct CommandButton {
@@ -36,6 +48,9 @@ struct MenuItem {
   bool Visible = true;
   bool Enabled = true;
   bool Checked = false;
+  // Pictures of the window's picture set drawn as the check mark; none: the usual mark.
+  std::optional<int> CheckedPicture;
+  std::optional<int> UncheckedPicture;
 };
 
 // A hidden text box that only holds text for other code to read.

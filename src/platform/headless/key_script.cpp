@@ -35,6 +35,14 @@ class LineParser {
       Wait(arg);
     } else if (verb == "click") {
       Click(arg);
+    } else if (verb == "menu") {
+      Menu(arg);
+    } else if (verb == "resize" || verb == "move") {
+      Pair(verb == "resize" ? ScriptStep::Kind::kResize : ScriptStep::Kind::kMove, arg);
+    } else if (verb == "maximize" || verb == "minimize" || verb == "restore") {
+      Simple(ScriptStep::Kind::kState, std::string(verb), 0, arg);
+    } else if (verb == "activate" || verb == "deactivate") {
+      Simple(ScriptStep::Kind::kActivate, {}, verb == "activate" ? 1 : 0, arg);
     } else {
       Error("unknown command '" + std::string(verb) + "'");
     }
@@ -100,6 +108,59 @@ class LineParser {
       }
     }
     Error("cannot click '" + std::string(target) + "'");
+  }
+
+  void Menu(std::string_view name) {
+    const bool looks_right =
+        name.size() > 3 && name.substr(0, 3) == "mnu" &&
+        name.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789", 3) == std::string_view::npos;
+    if (!looks_right) {
+      Error("menu needs an item name such as mnuV_AREA");
+      return;
+    }
+    ScriptStep step;
+    step.kind = ScriptStep::Kind::kMenu;
+    step.target = std::string(name);
+    step.line = line_;
+    out_.steps.push_back(step);
+  }
+
+  void Pair(ScriptStep::Kind kind, std::string_view arg) {
+    int values[2] = {0, 0};
+    std::string_view rest = arg;
+    for (int& v : values) {
+      const auto space = rest.find(' ');
+      const std::string_view word = rest.substr(0, space);
+      const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), v);
+      if (word.empty() || ec != std::errc() || end != word.data() + word.size()) {
+        Error("expected two whole numbers (pixels)");
+        return;
+      }
+      rest = space == std::string_view::npos ? std::string_view{} : Trim(rest.substr(space));
+    }
+    if (!rest.empty()) {
+      Error("expected two whole numbers (pixels)");
+      return;
+    }
+    ScriptStep step;
+    step.kind = kind;
+    step.x = values[0];
+    step.y = values[1];
+    step.line = line_;
+    out_.steps.push_back(step);
+  }
+
+  void Simple(ScriptStep::Kind kind, std::string target, int x, std::string_view arg) {
+    if (!arg.empty()) {
+      Error("this command takes nothing after it");
+      return;
+    }
+    ScriptStep step;
+    step.kind = kind;
+    step.target = std::move(target);
+    step.x = x;
+    step.line = line_;
+    out_.steps.push_back(step);
   }
 
   void Error(std::string message) { out_.errors.push_back({line_, std::move(message)}); }

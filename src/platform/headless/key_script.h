@@ -1,7 +1,8 @@
 #pragma once
 // Key scripts: what a person does at the keyboard, one action a line.
 //   press KEY | release KEY | tap KEY | chord KEYS | wait MS | click CONTROL
-//   # a comment
+//   menu NAME | resize W H | move X Y | maximize | minimize | restore
+//   activate | deactivate | # a comment
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,11 +12,13 @@
 namespace orvo::headless {
 
 struct ScriptStep {
-  enum class Kind { kKey, kWait, kClick };
+  enum class Kind { kKey, kWait, kClick, kMenu, kResize, kMove, kState, kActivate };
   Kind kind = Kind::kKey;
   KeyEvent key;     // kKey
   long long ms = 0; // kWait
-  std::string target;  // kClick: cmdTYPE, cmdIME, lblMODE
+  std::string target;  // kClick: cmdTYPE, cmdIME, lblMODE; kMenu: an item; kState: the state
+  int x = 0;           // kResize: outer width, kMove: left (pixels); kActivate: 1 or 0
+  int y = 0;           // kResize: outer height, kMove: top (pixels)
   int line = 0;
 };
 

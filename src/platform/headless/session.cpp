@@ -44,10 +44,47 @@ void Session::Chord(std::string_view keys) {
 void Session::Wait(long long ms) { desktop.Clock().Advance(ms); }
 
 void Session::Click(const std::string& target) {
-  if (!program.HasMainWindow()) return;
+  if (!program.Running()) return;
   if (target == "cmdTYPE") Main().ClickType();
   if (target == "cmdIME") Main().ClickIme();
   if (target == "lblMODE") Main().ClickMode();
+  desktop.DoEvents();
+}
+
+bool Session::Menu(const std::string& item) {
+  if (!program.Running()) return false;
+  const bool known = Main().ClickMenu(item);
+  desktop.DoEvents();
+  return known;
+}
+
+void Session::ResizeOuter(int width_px, int height_px) {
+  if (!program.Running()) return;
+  Rect r = Main().OuterTwips();
+  r.width = width_px * program.values.TwipsPerPixelX;
+  r.height = height_px * program.values.TwipsPerPixelY;
+  Main().Move(r);
+  desktop.DoEvents();
+}
+
+void Session::MoveOuter(int left_px, int top_px) {
+  if (!program.Running()) return;
+  Rect r = Main().OuterTwips();
+  r.left = left_px * program.values.TwipsPerPixelX;
+  r.top = top_px * program.values.TwipsPerPixelY;
+  Main().Move(r);
+  desktop.DoEvents();
+}
+
+void Session::SetState(WindowState state) {
+  if (!program.Running()) return;
+  Main().SetState(state);
+  desktop.DoEvents();
+}
+
+void Session::Activation(bool active) {
+  if (!program.Running()) return;
+  Main().AppActivation(active);
   desktop.DoEvents();
 }
 
@@ -61,6 +98,23 @@ void Session::Perform(const ScriptStep& step) {
       break;
     case ScriptStep::Kind::kClick:
       Click(step.target);
+      break;
+    case ScriptStep::Kind::kMenu:
+      Menu(step.target);
+      break;
+    case ScriptStep::Kind::kResize:
+      ResizeOuter(step.x, step.y);
+      break;
+    case ScriptStep::Kind::kMove:
+      MoveOuter(step.x, step.y);
+      break;
+    case ScriptStep::Kind::kState:
+      SetState(step.target == "maximize"   ? WindowState::kMaximized
+               : step.target == "minimize" ? WindowState::kMinimized
+                                           : WindowState::kNormal);
+      break;
+    case ScriptStep::Kind::kActivate:
+      Activation(step.x != 0);
       break;
   }
 }

@@ -32,6 +32,11 @@ class Session {
   void Chord(std::string_view keys);  // "FDS": all down in order, then all up in order
   void Wait(long long ms);
   void Click(const std::string& target);
+  bool Menu(const std::string& item);
+  void ResizeOuter(int width_px, int height_px);
+  void MoveOuter(int left_px, int top_px);
+  void SetState(WindowState state);
+  void Activation(bool active);
 
   // Runs a parsed script. Modal windows take the following steps as their input.
   void Run(const std::vector<ScriptStep>& steps);

@@ -1,6 +1,7 @@
 #include "platform/headless/state_dump.h"
 
 #include "platform/emulated/text_box.h"
+#include "platform/headless/window_dump.h"
 
 namespace orvo::headless {
 namespace {
@@ -27,6 +28,27 @@ nlohmann::json DumpIme(const emu::ImeEmulator& ime) {
           {"focused", ime.FocusedClause()}};
 }
 
+nlohmann::json DumpRect(const Rect& r) {
+  return {{"left", r.left}, {"top", r.top}, {"width", r.width}, {"height", r.height}};
+}
+
+nlohmann::json DumpMessageBox(const MessageBoxModel& box) {
+  nlohmann::json buttons = nlohmann::json::array();
+  for (const MessageButton& b : box.buttons) {
+    buttons.push_back({{"caption", U8(b.caption)}, {"result", b.result}, {"rect", DumpRect(b.rect)}});
+  }
+  return {{"title", U8(box.title)},
+          {"owner", box.owner},
+          {"icon", IconName(box.icon)},
+          {"icon_shown", box.icon_shown},
+          {"text_color", box.text_color},
+          {"text_rect", DumpRect(box.text_rect)},
+          {"buttons", buttons},
+          {"focused", box.focused},
+          {"size_twips", {{"width", box.box_twips.width}, {"height", box.box_twips.height}}},
+          {"position_twips", {{"left", box.box_twips.left}, {"top", box.box_twips.top}}}};
+}
+
 }  // namespace
 
 nlohmann::json DumpState(Session& s) {
@@ -44,7 +66,10 @@ nlohmann::json DumpState(Session& s) {
     messages.push_back({{"text", U8(m.text)}, {"flags", m.icon}, {"result", 1}, {"standard", true}});
   }
   for (const auto& m : s.program.messages.History()) {
-    messages.push_back({{"text", U8(m.text)}, {"flags", m.flags}, {"result", m.result}, {"standard", false}});
+    nlohmann::json entry = {
+        {"text", U8(m.text)}, {"flags", m.flags}, {"result", m.result}, {"standard", false}};
+    if (m.box) entry["layout"] = DumpMessageBox(*m.box);
+    messages.push_back(entry);
   }
   out["messages"] = messages;
 
@@ -73,6 +98,7 @@ nlohmann::json DumpState(Session& s) {
                    {"lines", U8(w.lblAllGYO.Caption)},
                    {"bytes", U8(w.lblFileSIZE.Caption)}};
   if (auto* box = dynamic_cast<emu::TextBox*>(&w.ActiveTextBox())) out["ime"] = DumpIme(box->Ime());
+  out["window"] = DumpMainWindow(w);
   return out;
 }
 

@@ -54,23 +54,22 @@ bool AnthyEngine::LoadSegments() {
       segments_.clear();
       return false;
     }
-    segments_.push_back(LoadSegment(segment, position, segment_stat.seg_len));
+    segments_.push_back(
+        LoadSegment(segment, position, segment_stat.seg_len, segment_stat.nr_candidate));
     position += segment_stat.seg_len;
   }
   if (position != reading_.Length()) segments_.clear();
   return !segments_.empty();
 }
 
-AnthyEngine::Segment AnthyEngine::LoadSegment(int segment, int begin, int length) const {
+AnthyEngine::Segment AnthyEngine::LoadSegment(int segment, int begin, int length,
+                                              int candidates) const {
   Segment out{begin, begin + length, {}, {}};
   const ustring own = reading_.AnthyText(out.begin, out.end);
-  anthy_segment_stat stat{};
-  anthy_get_segment_stat(context_, segment, &stat);
-  // Two passes keep anthy's order within those that keep the literals and
-  // within those that do not.
+  // Candidates that keep the literals come first; both groups in anthy's order.
   std::vector<ustring> others;
   std::vector<int> others_index;
-  for (int i = 0; i < stat.nr_candidate; ++i) {
+  for (int i = 0; i < candidates; ++i) {
     ustring text = CandidateText(context_, segment, i);
     if (text.empty()) continue;
     if (KeepsLiterals(own, text)) {
@@ -119,7 +118,9 @@ void AnthyEngine::ResizeSegment(int segment, int delta) {
     if (end <= s.begin) return;
   }
   if (end == s.end) return;
-  anthy_resize_segment(context_, segment, end - s.end);
+  // anthy moves a segment's end by one character a call, whatever it is asked.
+  const int step = end > s.end ? 1 : -1;
+  for (int at = s.end; at != end; at += step) anthy_resize_segment(context_, segment, step);
   LoadSegments();
 }
 
@@ -130,8 +131,7 @@ void AnthyEngine::CommitSegment(int segment, int candidate) {
   anthy_commit_segment(context_, segment, s.anthy_index[candidate]);
 }
 
-std::unique_ptr<ConversionEngine> MakeAnthyEngine(const AnthyOptions& options,
-                                                  std::string* error) {
+std::unique_ptr<ConversionEngine> MakeAnthyEngine(const AnthyOptions& options, std::string* error) {
   auto fail = [error](std::string message) {
     if (error) *error = std::move(message);
     return nullptr;
@@ -151,8 +151,8 @@ std::unique_ptr<ConversionEngine> MakeAnthyEngine(const AnthyOptions& options,
   if (!library) return nullptr;
   anthy_context* context = library->NewContext();
   if (!context) return fail("anthy could not make a conversion context");
-  return std::unique_ptr<ConversionEngine>(new AnthyEngine(std::move(library), context,
-                                                           options.learning));
+  return std::unique_ptr<ConversionEngine>(
+      new AnthyEngine(std::move(library), context, options.learning));
 }
 
 }  // namespace orvo::emu

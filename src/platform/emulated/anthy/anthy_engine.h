@@ -40,7 +40,7 @@ class AnthyEngine : public ConversionEngine {
   SegmentStat GetSegmentStat(int segment) const override;
   ustring GetSegment(int segment, int candidate) const override;
   // `delta` counts units of the reading; a resize ending inside a character
-  // anthy reads as one (ｶﾞ, a surrogate pair) goes on to that character's end.
+  // anthy reads as one (ｶﾞ, a surrogate pair) goes on past it, the same way.
   void ResizeSegment(int segment, int delta) override;
   void CommitSegment(int segment, int candidate) override;
 
@@ -56,7 +56,7 @@ class AnthyEngine : public ConversionEngine {
   };
 
   bool LoadSegments();
-  Segment LoadSegment(int segment, int begin, int length) const;
+  Segment LoadSegment(int segment, int begin, int length, int candidates) const;
   bool Valid(int segment) const { return segment >= 0 && segment < SegmentCount(); }
 
   std::shared_ptr<AnthyLibrary> library_;

@@ -58,7 +58,8 @@ struct Step {
 Step Convert(ustring_view rest) {
   const char16_t ch = rest.front();
   for (const FormRow& row : kHalfWidth) {
-    if (rest.starts_with(row.shown)) return {ustring(1, row.anthy), static_cast<int>(row.shown.size())};
+    if (rest.starts_with(row.shown))
+      return {ustring(1, row.anthy), static_cast<int>(row.shown.size())};
   }
   for (const FormRow& row : kKanaExceptions) {
     if (row.shown.front() == ch) return {ustring(1, row.anthy), 1};

@@ -29,10 +29,12 @@ class AnthyReading {
   int Clamp(int position) const;
 
   ustring reading_;
-  ustring text_;                 // the anthy form, as UTF-16
-  std::string utf8_;             // the anthy form, as anthy gets it
-  std::vector<int> reading_at_;  // per anthy character, where it starts in reading_; one more for the end
-  std::vector<int> text_at_;     // the same in text_
+  ustring text_;      // the anthy form, as UTF-16
+  std::string utf8_;  // the anthy form, as anthy gets it
+  // Where each of anthy's characters starts in reading_ and in text_, and
+  // one more entry for the end.
+  std::vector<int> reading_at_;
+  std::vector<int> text_at_;
 };
 
 // The characters anthy turns into words: hiragana, the long-vowel mark and ヴ.

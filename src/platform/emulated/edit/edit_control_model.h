@@ -76,6 +76,16 @@ class EditControlModel : public EditControl {
 
   bool Enabled() const override { return enabled_; }
   void SetEnabled(bool enabled) override { enabled_ = enabled; }
+  bool Visible() const override { return visible_; }
+  void SetVisible(bool visible) override { visible_ = visible; }
+  std::uint32_t BackColor() const override { return back_colour_; }
+  void SetBackColor(std::uint32_t colour) override { back_colour_ = colour; }
+  std::uint32_t ForeColor() const override { return fore_colour_; }
+  void SetForeColor(std::uint32_t colour) override { fore_colour_ = colour; }
+  const FontSpec& Font() const override { return font_; }
+  void SetFont(const FontSpec& font) override { font_ = font; }
+  bool WordWrap() const override { return word_wrap_; }
+  void SetWordWrap(bool wrap) override { word_wrap_ = wrap; }
 
   void SetNoticeSink(std::function<void(EditNotice)> sink) override { sink_ = std::move(sink); }
 
@@ -139,6 +149,11 @@ class EditControlModel : public EditControl {
   bool enabled_ = true;
   bool fail_next_growth_ = false;
   std::function<void(EditNotice)> sink_;
+  bool visible_ = true;
+  std::uint32_t back_colour_ = 0xFFFFFF;
+  std::uint32_t fore_colour_ = 0;
+  FontSpec font_{u"FixedSys", 14, false};
+  bool word_wrap_ = false;
 };
 
 }  // namespace orvo::emu

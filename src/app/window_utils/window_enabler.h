@@ -1,0 +1,13 @@
+#pragma once
+// Enabling and disabling a window by its handle, as the wait cursor needs.
+#include "platform/edit_control.h"
+
+namespace orvo {
+
+class WindowEnabler {
+ public:
+  virtual ~WindowEnabler() = default;
+  virtual void SetWindowEnabled(WindowHandle window, bool enabled) = 0;
+};
+
+}  // namespace orvo

@@ -1,0 +1,166 @@
+// The main window's life: layout on every resize, the size presets, the
+// menus around braille mode, word wrap, the events that end braille mode,
+// and closing.
+#include "app/main_window_layout.h"
+#include "scenarios/scenario_fixture.h"
+
+namespace orvo::testing {
+namespace {
+
+const ustring kExitQuestion = u"．．．終了 します。\u3000\u3000\u3000\u3000";
+
+struct SnapCase {
+  Size outer;
+  Size expected;
+};
+
+TEST(MainWindowLayout, SnapsToTheMinimumAndTheScreen) {
+  const Size screen{1024, 768};
+  const SnapCase cases[] = {
+      {{500, 300}, {560, 300}}, {{600, 200}, {600, 240}}, {{400, 100}, {560, 240}},
+      {{2000, 500}, {1024, 500}}, {{700, 900}, {700, 768}},
+  };
+  for (const SnapCase& c : cases) {
+    const auto snapped = SnapOuterSize(c.outer, screen);
+    ASSERT_TRUE(snapped.has_value());
+    EXPECT_EQ(*snapped, c.expected);
+  }
+  EXPECT_FALSE(SnapOuterSize({560, 240}, screen).has_value());
+}
+
+TEST(MainWindowLayout, PlacesTheWrapIndicatorHalfwayToTheCorner) {
+  const MainLayout normal = LayOut(WindowState::kNormal, {800, 500}, true, 340, {0, 0, 16, 16});
+  EXPECT_EQ(normal.text, (Rect{0, 32, 800, 444}));
+  EXPECT_EQ(normal.status_top, 482);
+  EXPECT_EQ(normal.corner.left, 752);
+  EXPECT_EQ(normal.corner.top, 478);
+  EXPECT_TRUE(normal.turn_visible);
+  EXPECT_EQ(normal.turn_left, 385 + (752 - 385 - 121) / 2);
+  EXPECT_EQ(normal.tool_width, 800 - 340 - 4);
+  const MainLayout maximised = LayOut(WindowState::kMaximized, {800, 500}, true, 340, {0, 0, 16, 16});
+  EXPECT_FALSE(maximised.corner_visible);
+  EXPECT_EQ(maximised.turn_left, 385 + (800 - 385 - 121) / 2);
+  EXPECT_FALSE(LayOut(WindowState::kNormal, {800, 500}, false, 340, {}).turn_visible);
+}
+
+TEST_F(Scenario, ResizeBelowTheMinimumSnapsBack) {
+  S().ResizeOuter(300, 100);
+  EXPECT_EQ(W().OuterTwips().width, 560 * 15);
+  EXPECT_EQ(W().OuterTwips().height, 240 * 15);
+  S().ResizeOuter(5000, 300);
+  EXPECT_EQ(W().OuterTwips().width, 1024 * 15);
+}
+
+TEST_F(Scenario, SizePresetsOfferOnlyWhatMakesSense) {
+  S().program.work_area = {0, 0, 1024 * 15, 738 * 15};
+  S().Menu("mnuV_AREA");
+  EXPECT_EQ(W().OuterTwips().height, 738 * 15);
+  EXPECT_EQ(W().OuterTwips().top, 0);
+  S().program.Main().OpenMenu("mnuOPTION");
+  EXPECT_FALSE(W().menus["mnuV_AREA"].Enabled);
+  EXPECT_FALSE(W().menus["mnuH_AREA"].Enabled);
+  EXPECT_TRUE(W().menus["mnuRE_AREA"].Enabled);
+  S().Menu("mnuRE_AREA");
+  EXPECT_EQ(W().OuterTwips().height, 420 * 15);
+  S().program.Main().OpenMenu("mnuOPTION");
+  EXPECT_TRUE(W().menus["mnuV_AREA"].Enabled);
+  EXPECT_FALSE(W().menus["mnuRE_AREA"].Enabled);
+  S().SetState(WindowState::kMaximized);
+  S().program.Main().OpenMenu("mnuOPTION");
+  EXPECT_FALSE(W().menus["mnuTXT_AREA"].Enabled);
+}
+
+TEST_F(Scenario, MenusLeaveBrailleModeAndCommandsReturnToIt) {
+  BrailleOn();
+  W().OpenMenu("mnuOPTION");
+  EXPECT_FALSE(State().BrailleMode);
+  EXPECT_FALSE(AnyModifierDown());
+  W().ChooseMenu("mnuV_AREA");
+  EXPECT_TRUE(State().BrailleMode);
+  EXPECT_TRUE(State().LatchHeld);
+}
+
+TEST_F(Scenario, WordWrapMovesTheTextAndKeepsItsState) {
+  BrailleOn();
+  Cells(u"*<");
+  Confirm();
+  S().Tap(vk::kF1);
+  ASSERT_TRUE(W().ActiveTextBox().Modified());
+  const int ime = W().ActiveTextBox().ImeMode();
+  S().Menu("mnuWORD_TURN");
+  EXPECT_TRUE(W().WordWrap());
+  EXPECT_EQ(W().ActiveIndex(), 1);
+  EXPECT_EQ(Text(), u"かき");
+  EXPECT_TRUE(W().txtJOV(0).Text().empty());
+  EXPECT_TRUE(W().ActiveTextBox().Modified());
+  EXPECT_EQ(W().ActiveTextBox().ImeMode(), ime);
+  EXPECT_EQ(W().ActiveTextBox().SelStart(), 0);
+  EXPECT_TRUE(W().lblTURN.Visible);
+  EXPECT_TRUE(W().menus["mnuWORD_TURN"].Checked);
+  EXPECT_TRUE(S().program.ime.Alive());
+  S().Menu("mnuWORD_TURN");
+  EXPECT_FALSE(W().WordWrap());
+  EXPECT_EQ(Text(), u"かき");
+  EXPECT_FALSE(W().lblTURN.Visible);
+}
+
+TEST_F(Scenario, ResetAppearanceWithNothingChangedSaysSo) {
+  S().Menu("mnuFONT_RESET");  // disabled: nothing happens
+  EXPECT_TRUE(Messages().empty());
+  W().menus["mnuFONT_RESET"].Enabled = true;
+  S().Menu("mnuFONT_RESET");
+  EXPECT_EQ(Messages().back(), u"現在の設定は保存値と同じです！\u3000\u3000\u3000\u3000");
+  EXPECT_TRUE(W().menus["mnuFONT_RESET"].Enabled);
+  S().program.CurrentSettings.FontSize = 20;
+  S().Menu("mnuFONT_RESET");
+  EXPECT_EQ(W().ActiveTextBox().Font().points, 14);
+  EXPECT_FALSE(W().menus["mnuFONT_RESET"].Enabled);
+}
+
+TEST_F(Scenario, LosingActivationEndsBrailleModeAndWarnsLater) {
+  BrailleOn();
+  S().Activation(false);
+  EXPECT_FALSE(State().BrailleMode);
+  EXPECT_FALSE(AnyModifierDown());
+  EXPECT_EQ(State().PendingWarning, 1);
+  EXPECT_TRUE(Messages().empty());
+  S().Wait(400);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].substr(0, 15), u"***** 警告！ *****");
+}
+
+TEST_F(Scenario, MinimisedActivationChangeLeavesBrailleModeWithoutWarning) {
+  BrailleOn();
+  S().SetState(WindowState::kMinimized);
+  EXPECT_FALSE(State().BrailleMode);
+  S().Activation(false);
+  EXPECT_EQ(State().PendingWarning, 0);
+  EXPECT_FALSE(W().Timer1.Enabled());
+}
+
+TEST_F(Scenario, TextLimitWarnsEvenOutsideBrailleMode) {
+  W().ActiveTextBox().SetLimit(4);
+  for (char key : std::string("ABCDEF")) S().Tap(static_cast<std::uint8_t>(key));
+  EXPECT_EQ(State().PendingWarning, 4);
+  S().Wait(400);
+  EXPECT_EQ(Messages().back(), u"テキスト処理の 制限を越えました！\u3000\u3000\u3000\u3000");
+}
+
+TEST_F(Scenario, CloseAsksAndCancelKeepsTheProgramRunning) {
+  Script("menu mnuEXIT\ntap Esc\n");
+  EXPECT_EQ(Messages().back(), kExitQuestion);
+  EXPECT_FALSE(W().Closed());
+  Script("menu mnuEXIT\ntap Enter\n");
+  EXPECT_TRUE(S().host.Ended());
+}
+
+TEST_F(Scenario, ClosingInBrailleModeReleasesTheLatch) {
+  BrailleOn();
+  W().Close();  // the window's close button; the question finds no answer and goes on
+  EXPECT_TRUE(S().host.Ended());
+  EXPECT_FALSE(State().BrailleMode);
+  EXPECT_FALSE(AnyModifierDown());
+}
+
+}  // namespace
+}  // namespace orvo::testing
