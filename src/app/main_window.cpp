@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/program.h"
+#include "app/window_utils/menu_check_bitmaps.h"
 #include "platform/keys.h"
 
 namespace orvo {
@@ -60,6 +61,23 @@ struct MenuSuspend {
 constexpr MenuSuspend kMenuSuspends[] = {
     {"mnuFILE", 10}, {"mnuEDIT", 0}, {"mnuOPTION", 5}, {"mnuHELP", 11},
 };
+
+// The menu bar by position, separators included, as the platform's menu calls see it.
+const MenuBar& Bar() {
+  static const MenuBar kBar = {
+      {"mnuFILE", {}},
+      {"mnuEDIT", {}},
+      {"mnuOPTION",
+       {"mnuSETTING", "mnuFONT_RESET", "", "mnuFIND", "mnuNEXT_FIND", "mnuWORD_TURN", "",
+        "mnuTXT_AREA", "", "mnuDATE"}},
+      {"mnuHELP", {"mnuHELPER", "mnuHELP_BMP", "", "mnuHELP_ABOUT"}},
+  };
+  return kBar;
+}
+
+// Pictures of the check marks drawn beside the wrap item.
+constexpr int kPicMnuON = 20;
+constexpr int kPicMnuNon = 21;
 
 }  // namespace
 
@@ -318,6 +336,7 @@ void MainWindow::OptionMenuStates() {
       menus["mnuWORD_TURN"].Checked = false;
     }
   }
+  if (has_text || wrap_was_on) SetMenuCheckBitmaps(menus, Bar(), 2, 5, kPicMnuON, kPicMnuNon);
 }
 
 void MainWindow::SizePreset(const std::string& item) {

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/main_window.h"
+#include "app/window_utils/work_area.h"
 
 namespace orvo {
 
@@ -36,13 +37,18 @@ void Program::FocusTextBox() {
 void Program::ResetCapitalCount() { conversion.SetCapitalCount(0); }
 
 void Program::QueryWorkArea() {
-  const int tx = values.TwipsPerPixelX;
-  const int ty = values.TwipsPerPixelY;
-  work_area = {0, 0, values.ScreenWidthPx * tx, values.ScreenHeightPx * ty};
+  const WorkArea area =
+      orvo::QueryWorkArea(platform.shell.TaskBarRect(), values.ScreenWidthPx, values.ScreenHeightPx,
+                          values.TwipsPerPixelX, values.TwipsPerPixelY);
+  work_area = {area.WorkAreaLeft, area.WorkAreaTop, area.WorkAreaWidth, area.WorkAreaHeight};
 }
 
 void Program::ShowMainWindow() {
   main_ = std::make_unique<MainWindow>(*this);
+  messages.SetOwnerLookup([this](int tag) -> std::optional<OwnerWindow> {
+    if (tag != MainWindow::kTag || !Running()) return std::nullopt;
+    return OwnerWindow{main_->OuterTwips(), true};
+  });
   main_->Load();
 }
 

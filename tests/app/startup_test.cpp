@@ -69,14 +69,17 @@ TEST(Startup, Refusals) {
     Prepare prepare;
     ustring text;
   };
+  // clang-format off
   const Case cases[] = {
       {"ctrl alone", HoldCtrl, kOneSided},
       {"alt alone", HoldAlt, kOneSided},
       {"both held, repair failing",
        [](Session& s) { HoldCtrl(s); HoldAlt(s); s.desktop.FailNextSends(2); }, kRepairFailed},
-      {"one key send refused", [](Session& s) { HoldCtrl(s); HoldAlt(s); s.desktop.FailNextSends(1); },
+      {"one key send refused",
+       [](Session& s) { HoldCtrl(s); HoldAlt(s); s.desktop.FailNextSends(1); },
        kRepairFailed},
-      {"second instance", [](Session& s) { s.host.SetOtherInstanceRunning(true); }, kSecondInstance},
+      {"second instance", [](Session& s) { s.host.SetOtherInstanceRunning(true); },
+       kSecondInstance},
       {"256 colours", [](Session& s) { s.screen.bits_per_pixel = 8; }, kColours256},
       {"800x400", [](Session& s) { Screen(s, 800, 400); }, kTooSmall},
       {"600x800", [](Session& s) { Screen(s, 600, 800); }, kTooSmall},
@@ -95,6 +98,7 @@ TEST(Startup, Refusals) {
       {"256 colours on a small screen",
        [](Session& s) { s.screen.bits_per_pixel = 8; Screen(s, 320, 200); }, kColours256},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TempFolder folder;
@@ -124,16 +128,19 @@ TEST(Startup, Accepted) {
     Prepare prepare;
     ShownList shown;
   };
+  // clang-format off
   const Case cases[] = {
       {"defaults", [](Session&) {}, {}},
       {"16 colours", [](Session& s) { s.screen.bits_per_pixel = 4; }, {}},
       {"high colour", [](Session& s) { s.screen.bits_per_pixel = 16; }, {}},
       {"640x480", [](Session& s) { Screen(s, 640, 480); }, {}},
-      {"640x480 at 120 dpi", [](Session& s) { s.screen.tpp_x = s.screen.tpp_y = 12; Screen(s, 640, 480); },
+      {"640x480 at 120 dpi",
+       [](Session& s) { s.screen.tpp_x = s.screen.tpp_y = 12; Screen(s, 640, 480); },
        {}},
       {"both held, repaired", [](Session& s) { HoldCtrl(s); HoldAlt(s); },
        {{kRepaired, kExclamation, kTitle}}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TempFolder folder;
@@ -169,8 +176,7 @@ TEST(Startup, SecondCopyInTheSameFolderIsRefused) {
   {
     Session second(folder.Path());
     EXPECT_FALSE(second.Start());
-    EXPECT_EQ(ShownBy(second.host),
-              (ShownList{{kSecondInstance, kStop, kTitle}}));
+    EXPECT_EQ(ShownBy(second.host), (ShownList{{kSecondInstance, kStop, kTitle}}));
   }
   EXPECT_TRUE(first->program.Running());
   EXPECT_TRUE(first->host.Messages().empty());
@@ -246,6 +252,7 @@ TEST(Startup, ScreenMetricsAndFontSizes) {
   };
   const Sizes nominal = {9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26};
   const Sizes large_fonts = {7, 8, 9, 10, 11, 13, 14, 16, 18, 19, 21};
+  // clang-format off
   const Case cases[] = {
       {15, 15, 1024, 768, 15, 15, nominal},      // 96 dpi
       {12, 12, 1280, 1024, 12, 12, large_fonts},  // 120 dpi
@@ -254,6 +261,7 @@ TEST(Startup, ScreenMetricsAndFontSizes) {
       {12, 15, 1280, 720, 12, 15, large_fonts},   // the font sizes follow the horizontal value
       {15, 12, 1280, 720, 15, 12, nominal},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "twips per pixel " << c.tpp_x << " x " << c.tpp_y);
     TempFolder folder;
@@ -291,6 +299,7 @@ TEST(Startup, CommandLineIsKeptAsGiven) {
     ustring command_line;
     bool open;
   };
+  // clang-format off
   const Case cases[] = {
       {u"", false},
       {u"/home/user/メモ.txt", true},
@@ -298,6 +307,7 @@ TEST(Startup, CommandLineIsKeptAsGiven) {
       {u" ", true},
       {u"missing.txt", true},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(ToUtf8(c.command_line));
     TempFolder folder;

@@ -64,11 +64,13 @@ TEST(CellCodes, NamedCells) {
     std::vector<int> dots;
     char code;
   };
+  // clang-format off
   const Case cases[] = {
       {{}, '\0'},  {{1}, 'A'},           {{2}, '1'}, {{3, 4, 5, 6}, '#'},
       {{4}, '@'},  {{5}, '"'},           {{4, 5}, '^'}, {{1, 2, 3, 4, 5, 6}, '='},
       {{1, 4}, 'C'}, {{2, 3, 6}, '8'},
   };
+  // clang-format on
   for (const Case& c : cases) {
     unsigned mask = 0;
     for (int dot : c.dots) mask |= 1u << (dot - 1);
@@ -167,8 +169,8 @@ TEST(KeyCodes, KeysTypeTheirCharacterOnTheJisLayout) {
 }
 
 TEST(KeyCodes, OtherStringsHaveNoKey) {
-  const ustring_view none[] = {u"a", u"z", u"Ａ", u"ａ", u"あ", u"ｱ", u"、", u"\u3000",
-                               u"AB", u"KA", u"", u"\t", u"\r"};
+  const ustring_view none[] = {u"a",      u"z",  u"Ａ", u"ａ", u"あ", u"ｱ", u"、",
+                               u"\u3000", u"AB", u"KA", u"",   u"\t", u"\r"};
   emu::Desktop desktop;
   InputState state;
   test_support::FakeSynthHost host(desktop);

@@ -82,7 +82,7 @@ TEST(RomajiTyping, EachSpellingComposesItsKanaAndEnterConfirmsIt) {
   ustring expected_text;
   for (const Spelling& spelling : kSpellings) {
     SCOPED_TRACE(ToUtf8(spelling.romaji));
-    // As the cell conversion types a result: each character as its key, shifted where the layout needs it.
+    // Each character as its key, with Shift where the layout needs it.
     for (char16_t c : spelling.romaji) {
       const int kind = keys.GET_KEY_CODE(ustring(1, c));
       ASSERT_NE(kind, 0);

@@ -70,13 +70,15 @@ TEST(Routing, WindowThenControlUnlessCancelled) {
     std::vector<Heard> heard;
   };
   const int k = 'K';
+  const Heard window_dn{"window", k, false, 0}, window_up{"window", k, true, 0};
+  const Heard control_dn{"control", k, false, 0}, control_up{"control", k, true, 0};
+  // clang-format off
   const Case cases[] = {
-      {"nobody cancels", -1, -1,
-       {{"window", k, false, 0}, {"control", k, false, 0}, {"window", k, true, 0}, {"control", k, true, 0}}},
-      {"window cancels", k, -1, {{"window", k, false, 0}, {"window", k, true, 0}}},
-      {"control cancels", -1, k,
-       {{"window", k, false, 0}, {"control", k, false, 0}, {"window", k, true, 0}, {"control", k, true, 0}}},
+      {"nobody cancels", -1, -1, {window_dn, control_dn, window_up, control_up}},
+      {"window cancels", k, -1, {window_dn, window_up}},
+      {"control cancels", -1, k, {window_dn, control_dn, window_up, control_up}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Rig rig;
@@ -148,10 +150,12 @@ TEST(Routing, SyntheticKeysComeBackWhileBusy) {
     ustring composition;
     int code_heard;
   };
+  // clang-format off
   const Case cases[] = {
       {false, u"ka", u"", 'K'},
       {true, u"", u"か", kProcessKey},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ime_open ? "IME open" : "IME closed");
     Rig rig;
@@ -197,6 +201,7 @@ TEST(Routing, LettersWithModifiersReachHandlersButTypeOnlyWithoutCtrlAndAlt) {
     ustring text;
     ustring composition;
   };
+  // clang-format off
   const Case cases[] = {
       {"plain", false, false, false, false, 'A', u"a", u""},
       {"shift", false, false, true, false, 'A', u"A", u""},
@@ -207,6 +212,7 @@ TEST(Routing, LettersWithModifiersReachHandlersButTypeOnlyWithoutCtrlAndAlt) {
       {"alt alone", false, true, false, false, 'A', u"", u""},
       {"IME open", false, false, false, true, kProcessKey, u"", u"あ"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Rig rig;
@@ -235,6 +241,7 @@ TEST(KeyState, ToggleAndDownBits) {
   };
   const auto down_on = static_cast<std::int16_t>(0x8001);
   const auto down_off = static_cast<std::int16_t>(0x8000);
+  // clang-format off
   const std::vector<std::vector<Step>> sequences = {
       {{vk::kCapital, false, down_on}, {vk::kCapital, true, 1}, {vk::kCapital, false, down_off},
        {vk::kCapital, true, 0}},
@@ -245,6 +252,7 @@ TEST(KeyState, ToggleAndDownBits) {
       {{vk::kShift, false, down_off}, {vk::kShift, true, 0}, {vk::kShift, false, down_off}},
       {{vk::kControl, false, down_off}, {vk::kMenu, false, down_off}, {vk::kControl, true, 0}},
   };
+  // clang-format on
   for (std::size_t i = 0; i < sequences.size(); ++i) {
     SCOPED_TRACE(::testing::Message() << "sequence " << i);
     Rig rig;
@@ -296,7 +304,9 @@ struct ClockRig {
   VirtualClock clock;
   std::vector<Tick> ticks;
   std::unique_ptr<Timer> Make(char name, int interval) {
-    return std::make_unique<Timer>(clock, interval, [this, name] { ticks.push_back({name, clock.NowMs()}); });
+    return std::make_unique<Timer>(clock, interval, [this, name] {
+      ticks.push_back({name, clock.NowMs()});
+    });
   }
 };
 
@@ -343,13 +353,35 @@ TEST(VirtualClock, TickMayDisableOrDestroyTimers) {
     once.SetEnabled(false);
   });
   once.SetEnabled(true);
-  auto doomed = std::make_unique<Timer>(clock, 15, [] { ADD_FAILURE() << "destroyed timer fired"; });
+  auto doomed =
+      std::make_unique<Timer>(clock, 15, [] { ADD_FAILURE() << "destroyed timer fired"; });
   doomed->SetEnabled(true);
   Timer killer(clock, 12, [&] { doomed.reset(); });
   killer.SetEnabled(true);
   clock.Advance(100);
   EXPECT_EQ(once_ticks, 1);
   EXPECT_EQ(doomed, nullptr);
+}
+
+// A tick that waits in a modal window moves time on from inside the tick; the
+// other timers fire in time order all the same, and none twice.
+TEST(VirtualClock, TickMayAdvanceTheClock) {
+  ClockRig rig;
+  auto fast = rig.Make('f', 30);
+  bool waited = false;
+  Timer modal(rig.clock, 100, [&] {
+    rig.ticks.push_back({'m', rig.clock.NowMs()});
+    if (!waited) {
+      waited = true;
+      rig.clock.Advance(50);
+    }
+  });
+  fast->SetEnabled(true);
+  modal.SetEnabled(true);
+  rig.clock.Advance(100);
+  EXPECT_EQ(rig.ticks, (std::vector<Tick>{
+                           {'f', 30}, {'f', 60}, {'f', 90}, {'m', 100}, {'f', 120}, {'f', 150}}));
+  EXPECT_EQ(rig.clock.NowMs(), 150);
 }
 
 // A modal window that closes on Esc.
@@ -372,6 +404,7 @@ TEST(RunModal, EndsWhenDoneOrWhenInputEnds) {
     std::vector<int> heard;
     std::size_t pulls;
   };
+  // clang-format off
   const Case cases[] = {
       {"no input", {}, {}, false, {}, 1},
       {"input ends first", {}, {'A', 'B'}, false, {'A', 'B'}, 3},
@@ -379,6 +412,7 @@ TEST(RunModal, EndsWhenDoneOrWhenInputEnds) {
       {"waiting keys first", {'A', vk::kEscape}, {'B'}, true, {'A', vk::kEscape}, 0},
       {"waiting keys, then input", {'A'}, {'B'}, false, {'A', 'B'}, 2},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Rig rig;

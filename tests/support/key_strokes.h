@@ -18,8 +18,8 @@ struct Stroke {
 };
 
 inline void PrintTo(const Stroke& s, std::ostream* os) {
-  *os << (s.up ? "up " : "dn ") << std::hex << std::setfill('0') << std::setw(2) << int{s.vk}
-      << '/' << std::setw(2) << int{s.scan} << std::dec;
+  *os << (s.up ? "up " : "dn ") << std::hex << std::setfill('0') << std::setw(2) << int{s.vk} << '/'
+      << std::setw(2) << int{s.scan} << std::dec;
 }
 
 using Strokes = std::vector<Stroke>;

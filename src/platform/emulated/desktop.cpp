@@ -61,28 +61,32 @@ void Desktop::Dispatch(const KeyEvent& event) {
 }
 
 bool Desktop::RunModal(KeyHandler& window, const std::function<bool()>& done) {
-  KeyHandler* saved_active = active_;
-  KeyHandler* saved_control = focus_control_;
-  EditControl* saved_edit = focus_edit_;
+  // Whatever way the loop ends, the windows and the focus before it come back.
+  struct Restore {
+    Desktop& d;
+    KeyHandler* active;
+    KeyHandler* control;
+    EditControl* edit;
+    ~Restore() {
+      --d.modal_depth_;
+      d.active_ = active;
+      d.focus_control_ = control;
+      d.focus_edit_ = edit;
+    }
+  } restore{*this, active_, focus_control_, focus_edit_};
   if (auto* sink = dynamic_cast<KeySink*>(focus_edit_)) sink->FocusLost();
   active_ = &window;
   focus_control_ = nullptr;
   focus_edit_ = nullptr;
   ++modal_depth_;
-  bool completed = true;
   while (!done()) {
     if (auto event = queue_.Pop()) {
       Dispatch(*event);
     } else if (!PullInput()) {
-      completed = false;
-      break;
+      return false;
     }
   }
-  --modal_depth_;
-  active_ = saved_active;
-  focus_control_ = saved_control;
-  focus_edit_ = saved_edit;
-  return completed;
+  return true;
 }
 
 std::unique_ptr<EditControl> Desktop::CreateEditControl() {

@@ -103,7 +103,10 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  orvo::headless::Session session(folder);
+  orvo::headless::SessionOptions session_options;
+  session_options.kanji_conversion = true;
+  session_options.learning = true;  // into the program folder, never the user's home
+  orvo::headless::Session session(folder, {}, session_options);
   if (session.Start()) session.Run(parsed.steps);
 
   if (options.json) {

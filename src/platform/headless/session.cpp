@@ -1,20 +1,40 @@
 #include "platform/headless/session.h"
 
+#include "platform/emulated/anthy/anthy_engine.h"
 #include "platform/headless/key_names.h"
 
 namespace orvo::headless {
 
-Session::Session(const std::string& folder, const ustring& command_line)
-    : host(FromUtf8(folder), command_line),
+namespace {
+
+const ustring kNoConversion =
+    u"かな漢字変換の辞書を開けません。\r\n"
+    u"かなの入力と確定はできますが、漢字には変換できません。";
+
+}  // namespace
+
+Session::Session(const std::string& folder, const ustring& command_line,
+                 const SessionOptions& options)
+    : engine(options.kanji_conversion
+                 ? emu::MakeAnthyEngine({folder, options.learning, {}}, &engine_error)
+                 : nullptr),
+      host(FromUtf8(folder), command_line),
       ime(desktop),
       platform{host, screen, desktop, desktop, desktop.Clock(), ime, shell, fonts},
       program(platform) {
   desktop.SetInputSource([this] { return PullStep(); });
+  desktop.SetConversionEngine(engine.get());
+  if (!options.kanji_conversion) engine_error.clear();
 }
 
 Session::~Session() { desktop.SetInputSource(nullptr); }
 
-bool Session::Start() { return program.Start(); }
+bool Session::Start() {
+  if (!program.Start()) return false;
+  // Said once: typing kana still works without the dictionary.
+  if (!engine && !engine_error.empty()) host.StandardMessage(kNoConversion, mb_icon::kExclamation, u" Orvo");
+  return true;
+}
 
 void Session::Deliver(const KeyEvent& event) {
   desktop.PostKey(event);

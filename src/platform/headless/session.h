@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "platform/emulated/desktop.h"
+#include "platform/emulated/ime/conversion_engine.h"
 #include "platform/emulated/emulated_ime.h"
 #include "platform/headless/headless_host.h"
 #include "platform/headless/headless_screen.h"
@@ -17,10 +18,18 @@
 
 namespace orvo::headless {
 
+struct SessionOptions {
+  // Kana-kanji conversion by anthy; off: the IME offers the reading's kana only.
+  bool kanji_conversion = false;
+  // anthy learns from the user's choices, in the program folder.
+  bool learning = false;
+};
+
 class Session {
  public:
   // folder: the program folder, which must exist.
-  explicit Session(const std::string& folder, const ustring& command_line = {});
+  explicit Session(const std::string& folder, const ustring& command_line = {},
+                   const SessionOptions& options = {});
   ~Session();
 
   bool Start();  // runs start-up; false when it refused
@@ -46,6 +55,8 @@ class Session {
   MainWindow& Main() { return program.Main(); }
   const ustring& Text() { return program.Main().ActiveTextBox().Text(); }
 
+  std::unique_ptr<emu::ConversionEngine> engine;  // outlives the text boxes that use it
+  std::string engine_error;                      // why conversion is unavailable, if it is
   HeadlessScreen screen;
   HeadlessShell shell;
   HeadlessFontMetrics fonts;

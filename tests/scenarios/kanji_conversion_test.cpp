@@ -1,0 +1,92 @@
+// Writing Japanese with kanji in braille: a sentence typed as chords,
+// converted, a clause resized, another candidate chosen, confirmed in two
+// steps, with the real conversion dictionary (learning off).
+#include "platform/emulated/text_box.h"
+#include "scenarios/scenario_fixture.h"
+
+namespace orvo::testing {
+namespace {
+
+// わたしは にほんごを かきます
+constexpr std::u16string_view kSentence = u"'O\\UL!0\"[9*<Z?";
+
+class KanjiConversion : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    headless::SessionOptions options;
+    options.kanji_conversion = true;
+    options.learning = false;
+    session_ = std::make_unique<headless::Session>(folder_.Path(), u"", options);
+    if (!session_->engine) GTEST_SKIP() << "no conversion dictionary: " << session_->engine_error;
+    ASSERT_TRUE(session_->Start());
+    session_->Tap(vk::kF1);
+  }
+
+  void Cells(std::u16string_view cells) {
+    for (char16_t c : cells) session_->Chord(ChordOf(c));
+  }
+  MainWindow& W() { return session_->Main(); }
+  const emu::ImeEmulator& Ime() {
+    return dynamic_cast<emu::TextBox&>(W().ActiveTextBox()).Ime();
+  }
+
+  TempFolder folder_;
+  std::unique_ptr<headless::Session> session_;
+};
+
+TEST_F(KanjiConversion, SentenceConvertsAndConfirmsInTwoSteps) {
+  Cells(kSentence);
+  EXPECT_EQ(W().txtIN.Text, u"ﾜﾀｼﾊﾆﾎﾝｺﾞｦｶｷﾏｽ");
+  session_->Tap(vk::kSpace);
+  EXPECT_EQ(session_->program.state.ConvStage, 2);
+  const ustring converted = Ime().CompositionString();
+  EXPECT_NE(converted.find(u"私"), ustring::npos) << ToUtf8(converted);
+  EXPECT_NE(converted.find(u"日本語"), ustring::npos);
+  ASSERT_GE(Ime().Clauses().size(), 2u);
+  const ustring first_clause = Ime().Clauses()[0].text;
+  const ustring first_reading = Ime().Clauses()[0].reading;
+
+  session_->Tap('M');  // confirms the focused (first) clause only
+  EXPECT_EQ(session_->Text(), first_clause);
+  EXPECT_EQ(W().txtKAN.Text, first_clause);
+  EXPECT_EQ(W().txtOUT.Text, first_reading);
+  EXPECT_FALSE(W().txtIN.Text.empty());
+
+  session_->Tap('N');  // and the rest
+  EXPECT_EQ(session_->Text(), converted);
+  EXPECT_TRUE(W().txtIN.Text.empty());
+  EXPECT_EQ(session_->program.state.ConvStage, 0);
+  EXPECT_EQ(first_reading + W().txtOUT.Text, u"ﾜﾀｼﾊﾆﾎﾝｺﾞｦｶｷﾏｽ");
+  EXPECT_NE(W().txtKAN.Text.find(u"書"), ustring::npos);
+}
+
+TEST_F(KanjiConversion, ResizeAndNextCandidateChangeTheFocusedClause) {
+  Cells(kSentence);
+  session_->Tap(vk::kSpace);
+  const std::size_t reading_before = Ime().Clauses()[0].reading.size();
+  session_->Tap(vk::kOemPlus);  // ; extends the focused clause
+  EXPECT_EQ(Ime().Clauses()[0].reading.size(), reading_before + 1);
+  session_->Tap('A');  // A shrinks it again
+  EXPECT_EQ(Ime().Clauses()[0].reading.size(), reading_before);
+  const ustring shown = Ime().Clauses()[0].text;
+  session_->Tap(vk::kSpace);  // the next candidate
+  EXPECT_NE(Ime().Clauses()[0].text, shown);
+  EXPECT_EQ(Ime().Clauses()[0].selected, 1);
+  session_->Tap('O');  // the next clause gets the focus
+  EXPECT_EQ(Ime().FocusedClause(), 1);
+  session_->Tap('N');
+  EXPECT_TRUE(W().txtIN.Text.empty());
+  EXPECT_FALSE(session_->Text().empty());
+}
+
+TEST_F(KanjiConversion, AChordAfterConversionConfirmsItFirst) {
+  Cells(u"'O\\");  // わたし
+  session_->Tap(vk::kSpace);
+  const ustring converted = Ime().CompositionString();
+  Cells(u"U");  // は: confirms the conversion, then composes anew
+  EXPECT_EQ(session_->Text(), converted);
+  EXPECT_EQ(W().txtIN.Text, u"ﾊ");
+}
+
+}  // namespace
+}  // namespace orvo::testing
