@@ -86,7 +86,9 @@ void KeySynth::BeginWrapped() {
 
 void KeySynth::EndWrapped() {
   host_.DoEvents();
-  LATCH_ON();
+  // The keys may have ended braille mode on their way (the text box full, the
+  // window closing); the latch then must not come back.
+  if (s_.BrailleMode) LATCH_ON();
   s_.SynthBusy = false;
 }
 

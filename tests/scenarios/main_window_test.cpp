@@ -2,6 +2,7 @@
 // menus around braille mode, word wrap, the events that end braille mode,
 // and closing.
 #include "app/main_window_layout.h"
+#include "platform/emulated/edit/edit_control_model.h"
 #include "scenarios/scenario_fixture.h"
 
 namespace orvo::testing {
@@ -159,6 +160,39 @@ TEST_F(Scenario, ClosingInBrailleModeReleasesTheLatch) {
   W().Close();  // the window's close button; the question finds no answer and goes on
   EXPECT_TRUE(S().host.Ended());
   EXPECT_FALSE(State().BrailleMode);
+  EXPECT_FALSE(AnyModifierDown());
+}
+
+}  // namespace
+}  // namespace orvo::testing
+
+namespace orvo::testing {
+namespace {
+
+TEST_F(Scenario, EscAtTheWindowItselfEndsBrailleModeThenConfirmsAndWarns) {
+  BrailleOn();
+  S().desktop.SetFocus(nullptr, nullptr);  // the window, not its text box, has the keyboard
+  S().Tap(vk::kEscape);
+  EXPECT_FALSE(State().BrailleMode);
+  EXPECT_EQ(State().PendingWarning, 2);
+  S().program.FocusTextBox();
+  S().desktop.ClearSyntheticLog();
+  S().Wait(400);
+  ASSERT_FALSE(S().desktop.SyntheticLog().empty());
+  EXPECT_EQ(S().desktop.SyntheticLog().front().vk, vk::kReturn);  // Enter first, then the warning
+  EXPECT_EQ(Messages().back().substr(0, 15), u"***** 警告！ *****");
+  EXPECT_FALSE(AnyModifierDown());
+}
+
+TEST_F(Scenario, TextBoxOutOfMemoryEndsBrailleModeAndWarns) {
+  BrailleOn();
+  Cells(u"*");
+  dynamic_cast<emu::EditControlModel&>(W().ActiveTextBox()).FailNextGrowth();
+  Confirm();
+  EXPECT_FALSE(State().BrailleMode);
+  EXPECT_EQ(State().PendingWarning, 3);
+  S().Wait(400);
+  EXPECT_EQ(Messages().back(), u"テキスト処理の メモリー不足です！\u3000\u3000\u3000\u3000");
   EXPECT_FALSE(AnyModifierDown());
 }
 
