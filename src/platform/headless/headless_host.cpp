@@ -12,7 +12,7 @@ bool HeadlessHost::PreviousInstance() {
     if (!dir.empty() && dir.back() != '/') dir += '/';
     lock_ = std::make_unique<posix::InstanceLock>(dir + ".orvo.lock");
   }
-  return !lock_->Acquire();
+  return lock_->Acquire() == posix::InstanceLock::Result::kHeldElsewhere;
 }
 
 void HeadlessHost::StandardMessage(const ustring& text, int icon, const ustring& title) {

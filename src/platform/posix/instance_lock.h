@@ -13,8 +13,10 @@ class InstanceLock {
   InstanceLock(const InstanceLock&) = delete;
   InstanceLock& operator=(const InstanceLock&) = delete;
 
-  // True when this process holds the lock (taking it if free).
-  bool Acquire();
+  enum class Result { kAcquired, kHeldElsewhere, kUnavailable };
+  // Takes the lock if it is free. kUnavailable: no lock file could be made
+  // (a missing or read-only folder), which says nothing about other copies.
+  Result Acquire();
 
  private:
   std::string path_;
