@@ -58,6 +58,15 @@ constexpr char16_t kWideAsciiOffset = kWideAsciiFirst - u'!';
 
 }  // namespace
 
+std::optional<HalfWidthMatch> MatchHalfWidth(ustring_view text) {
+  std::optional<HalfWidthMatch> best;
+  for (const HalfWidthRow& row : kHalfWidth) {
+    const auto units = static_cast<int>(row.half.size());
+    if (text.starts_with(row.half) && (!best || units > best->units)) best = {row.full, units};
+  }
+  return best;
+}
+
 ustring ToHiragana(ustring_view text) {
   ustring out(text);
   for (char16_t& ch : out) {
