@@ -138,3 +138,18 @@ TEST_F(Scenario, BackspaceOtherwiseDeletesInTheReading) {
 
 }  // namespace
 }  // namespace orvo::testing
+
+namespace orvo::testing {
+namespace {
+
+TEST_F(Scenario, EveryLetterTypesItselfInBothCases) {
+  BrailleOn();
+  Cells(u"8ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+  Cells(u",,ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+  Confirm();
+  EXPECT_EQ(Text(), u"ａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗｘｙｚＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ");
+  EXPECT_TRUE(Messages().empty());
+}
+
+}  // namespace
+}  // namespace orvo::testing

@@ -92,6 +92,17 @@ TEST(Runner, BadLinesAreReportedWithTheirNumbers) {
   EXPECT_NE(r.out.find("<stdin>:5: error"), std::string::npos);
 }
 
+TEST(Runner, WithoutADictionaryKanaStillWorkAndTheUserIsToldOnce) {
+  const RunResult r = RunHeadless("--json --dictionary /nonexistent/orvo.dic",
+                                  "tap F1\nchord FL\ntap Space\ntap Space\ntap N\n");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const auto j = nlohmann::json::parse(r.out);
+  int told = 0;
+  for (const auto& m : j["messages"]) told += m["text"].get<std::string>().find("かな漢字変換") != std::string::npos;
+  EXPECT_EQ(told, 1);
+  EXPECT_FALSE(j["text"].get<std::string>().empty());  // か, or its katakana
+}
+
 TEST(Runner, UnknownOptionsAndCodePagesAreRefused) {
   EXPECT_EQ(RunHeadless("--frobnicate", "").status, 2);
   EXPECT_EQ(RunHeadless("--codepage KOI8", "").status, 2);

@@ -14,13 +14,14 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: orvo-headless [--folder DIR] [--codepage NAME] [--json] [SCRIPT]\n"
+    "usage: orvo-headless [--folder DIR] [--codepage NAME] [--dictionary FILE] [--json] [SCRIPT]\n"
     "  The script comes from standard input when no file is named.\n"
     "  Lines: press KEY | release KEY | tap KEY | chord KEYS | wait MS | click CONTROL | # comment\n";
 
 struct Options {
   std::string folder;
   std::string codepage = "CP932";
+  std::string dictionary;
   bool json = false;
   std::string script_path;
 };
@@ -30,8 +31,8 @@ bool ParseArgs(int argc, char** argv, Options& o) {
     const std::string arg = argv[i];
     if (arg == "--json") {
       o.json = true;
-    } else if ((arg == "--folder" || arg == "--codepage") && i + 1 < argc) {
-      (arg == "--folder" ? o.folder : o.codepage) = argv[++i];
+    } else if ((arg == "--folder" || arg == "--codepage" || arg == "--dictionary") && i + 1 < argc) {
+      (arg == "--folder" ? o.folder : arg == "--codepage" ? o.codepage : o.dictionary) = argv[++i];
     } else if (arg == "--help" || arg == "-h") {
       std::cout << kUsage;
       std::exit(0);
@@ -106,6 +107,7 @@ int main(int argc, char** argv) {
   orvo::headless::SessionOptions session_options;
   session_options.kanji_conversion = true;
   session_options.learning = true;  // into the program folder, never the user's home
+  session_options.dictionary = options.dictionary;
   orvo::headless::Session session(folder, {}, session_options);
   if (session.Start()) session.Run(parsed.steps);
 

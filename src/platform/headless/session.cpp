@@ -16,7 +16,7 @@ const ustring kNoConversion =
 Session::Session(const std::string& folder, const ustring& command_line,
                  const SessionOptions& options)
     : engine(options.kanji_conversion
-                 ? emu::MakeAnthyEngine({folder, options.learning, {}}, &engine_error)
+                 ? emu::MakeAnthyEngine({folder, options.learning, options.dictionary}, &engine_error)
                  : nullptr),
       host(FromUtf8(folder), command_line),
       ime(desktop),

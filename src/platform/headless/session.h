@@ -23,6 +23,8 @@ struct SessionOptions {
   bool kanji_conversion = false;
   // anthy learns from the user's choices, in the program folder.
   bool learning = false;
+  // The conversion dictionary; empty for the one installed.
+  std::string dictionary;
 };
 
 class Session {
@@ -55,8 +57,8 @@ class Session {
   MainWindow& Main() { return program.Main(); }
   const ustring& Text() { return program.Main().ActiveTextBox().Text(); }
 
-  std::unique_ptr<emu::ConversionEngine> engine;  // outlives the text boxes that use it
   std::string engine_error;                      // why conversion is unavailable, if it is
+  std::unique_ptr<emu::ConversionEngine> engine;  // outlives the text boxes that use it
   HeadlessScreen screen;
   HeadlessShell shell;
   HeadlessFontMetrics fonts;
