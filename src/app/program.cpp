@@ -43,6 +43,10 @@ void Program::QueryWorkArea() {
   work_area = {area.WorkAreaLeft, area.WorkAreaTop, area.WorkAreaWidth, area.WorkAreaHeight};
 }
 
+void Program::SetWindowEnabled(WindowHandle window, bool enabled) {
+  if (window == MainWindow::kTag && main_) main_->SetEnabled(enabled);
+}
+
 void Program::ShowMainWindow() {
   main_ = std::make_unique<MainWindow>(*this);
   messages.SetOwnerLookup([this](int tag) -> std::optional<OwnerWindow> {

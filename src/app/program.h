@@ -8,6 +8,7 @@
 #include "app/secondary_windows.h"
 #include "app/startup.h"
 #include "app/window_flags.h"
+#include "app/window_utils/window_enabler.h"
 #include "braille/cell_conversion.h"
 #include "braille/chord_capture.h"
 #include "braille/ime_control.h"
@@ -31,7 +32,7 @@ struct WorkAreaTwips {
   int height = 0;
 };
 
-class Program final : public braille::KeySynthHost, public StartupSteps {
+class Program final : public braille::KeySynthHost, public StartupSteps, public WindowEnabler {
  public:
   explicit Program(Platform& platform);
   ~Program() override;
@@ -58,6 +59,9 @@ class Program final : public braille::KeySynthHost, public StartupSteps {
   void QueryWorkArea() override;
   void SetUpRecentFilesMenu() override {}
   void ShowMainWindow() override;
+
+  // WindowEnabler: the program's windows by handle (the main window's is its tag).
+  void SetWindowEnabled(WindowHandle window, bool enabled) override;
 
   MainWindow& Main() { return *main_; }
   bool HasMainWindow() const { return main_ != nullptr; }

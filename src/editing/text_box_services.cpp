@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
+#include "app/window_utils/wait_cursor.h"
 #include "platform/keys.h"
 
 namespace orvo::editing {
@@ -98,7 +99,8 @@ const ustring kSameAsSaved = u"現在の設定は保存値と同じです！\u30
 
 void TextBoxServices::SwitchWordWrap() {
   MainWindow& w = p_.Main();
-  w.SetEnabled(false);
+  WaitCursor wait(p_.platform.shell, p_);  // the hourglass and a disabled window until done
+  wait.Show(MainWindow::kTag);
   EditControl& old_box = w.ActiveTextBox();
   const bool modified = old_box.Modified();
   const ustring text = old_box.Text();
@@ -128,7 +130,7 @@ void TextBoxServices::SwitchWordWrap() {
     if (!w.WordWrap()) break;  // the non-wrapping box keeps what it could hold
   }
   p_.ime.Create();
-  w.SetEnabled(true);
+  wait.Hide();
   EditControl& box = w.ActiveTextBox();
   box.SetImeMode(ime);
   box.SetModified(modified);

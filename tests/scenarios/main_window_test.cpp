@@ -99,6 +99,8 @@ TEST_F(Scenario, WordWrapMovesTheTextAndKeepsItsState) {
   EXPECT_TRUE(W().lblTURN.Visible);
   EXPECT_TRUE(W().menus["mnuWORD_TURN"].Checked);
   EXPECT_TRUE(S().program.ime.Alive());
+  EXPECT_TRUE(W().Enabled());
+  EXPECT_EQ(S().shell.pointer, mouse_pointer::kDefault);
   S().Menu("mnuWORD_TURN");
   EXPECT_FALSE(W().WordWrap());
   EXPECT_EQ(Text(), u"かき");
