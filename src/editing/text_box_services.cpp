@@ -44,9 +44,8 @@ void TextBoxServices::UpdateStatus() {
   w.lblKETA.Caption = FormatColumn(column);
   w.lblGYO.Caption = Decimal(line);
   w.lblAllGYO.Caption = Decimal(lines);
-  long long bytes = 0;
-  for (char16_t c : box.Text()) bytes += DbcsWidth(c);
-  w.lblFileSIZE.Caption = box.Text().empty() ? u"0" : FormatThousands(bytes);
+  w.lblFileSIZE.Caption =
+      box.Text().empty() ? u"0" : FormatThousands(p_.platform.code_page.ByteLength(box.Text()));
 }
 
 void TextBoxServices::ScrollSideways(int key_code) {

@@ -1,6 +1,7 @@
 #pragma once
 // Everything the program may ask of a desktop, handed to it in one piece.
 #include "platform/app_host.h"
+#include "platform/code_page.h"
 #include "platform/font_metrics.h"
 #include "platform/ime_service.h"
 #include "platform/keyboard.h"
@@ -20,6 +21,7 @@ struct Platform {
   ImeService& ime;
   Shell& shell;
   FontMetrics& fonts;
+  SystemCodePage& code_page;
 };
 
 }  // namespace orvo

@@ -1,5 +1,6 @@
 // orvo-headless: runs the editor on the emulated desktop, feeds it a key
 // script and prints the state at the end.
+#include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -70,6 +71,7 @@ class TempFolder {
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::setlocale(LC_ALL, "");  // the locale's charset, for --codepage locale
   Options options;
   if (!ParseArgs(argc, argv, options)) return 2;
 
@@ -108,6 +110,7 @@ int main(int argc, char** argv) {
   session_options.kanji_conversion = true;
   session_options.learning = true;  // into the program folder, never the user's home
   session_options.dictionary = options.dictionary;
+  session_options.locale_code_page = options.codepage == "locale";
   orvo::headless::Session session(folder, {}, session_options);
   if (session.Start()) session.Run(parsed.steps);
 

@@ -18,9 +18,10 @@ Session::Session(const std::string& folder, const ustring& command_line,
     : engine(options.kanji_conversion
                  ? emu::MakeAnthyEngine({folder, options.learning, options.dictionary}, &engine_error)
                  : nullptr),
+      code_page(options.locale_code_page ? emu::CodePage::kLocale : emu::CodePage::kCp932),
       host(FromUtf8(folder), command_line),
       ime(desktop),
-      platform{host, screen, desktop, desktop, desktop.Clock(), ime, shell, fonts},
+      platform{host, screen, desktop, desktop, desktop.Clock(), ime, shell, fonts, code_page},
       program(platform) {
   desktop.SetInputSource([this] { return PullStep(); });
   desktop.SetConversionEngine(engine.get());

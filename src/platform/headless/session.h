@@ -11,6 +11,7 @@
 #include "platform/emulated/desktop.h"
 #include "platform/emulated/ime/conversion_engine.h"
 #include "platform/emulated/emulated_ime.h"
+#include "platform/emulated/system_code_page.h"
 #include "platform/headless/headless_host.h"
 #include "platform/headless/headless_screen.h"
 #include "platform/headless/headless_shell.h"
@@ -25,6 +26,8 @@ struct SessionOptions {
   bool learning = false;
   // The conversion dictionary; empty for the one installed.
   std::string dictionary;
+  // The system code page: CP932, or the locale's charset.
+  bool locale_code_page = false;
 };
 
 class Session {
@@ -62,6 +65,7 @@ class Session {
   HeadlessScreen screen;
   HeadlessShell shell;
   HeadlessFontMetrics fonts;
+  emu::IconvCodePage code_page;
   HeadlessHost host;
   emu::Desktop desktop;
   emu::EmulatedIme ime;
