@@ -1,0 +1,294 @@
+#include "app/forms/form.h"
+
+#include <algorithm>
+
+#include "app/forms/command_button_control.h"
+#include "app/forms/forms_runtime.h"
+#include "app/forms/mnemonic.h"
+#include "app/forms/text_box_control.h"
+#include "platform/keys.h"
+
+namespace orvo::forms {
+namespace {
+
+constexpr int kCtrlAlt = shift_mask::kCtrl | shift_mask::kAlt;
+constexpr int kAllShifts = shift_mask::kShift | kCtrlAlt;
+
+}  // namespace
+
+Form::Form(FormsRuntime& runtime, std::string name) : runtime_(runtime), name_(std::move(name)) {
+  menu_bar_.SetChangeSink([this] { NotifyChanged(); });
+}
+
+Form::~Form() {
+  menu_bar_.SetChangeSink(nullptr);
+  runtime_.Detach(*this);
+}
+
+Windowing& Form::windowing() const { return runtime_.windowing(); }
+
+void Form::SetCaption(ustring caption) {
+  caption_ = std::move(caption);
+  NotifyChanged();
+}
+
+void Form::SetIcon(int picture) {
+  icon_ = picture;
+  NotifyChanged();
+}
+
+void Form::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  SyncFocus();  // a disabled window keeps no keyboard focus, so nothing types into it
+  NotifyChanged();
+}
+
+void Form::Move(const Rect& outer_twips) {
+  const bool resized = outer_twips.width != outer_.width || outer_twips.height != outer_.height;
+  outer_ = outer_twips;
+  NotifyChanged();
+  if (resized && loaded_) OnResize();
+}
+
+void Form::SetState(WindowState state) {
+  state_ = state;
+  NotifyChanged();
+  if (loaded_) OnResize();
+}
+
+void Form::SetInsets(const FrameInsets& insets) {
+  insets_ = insets;
+  NotifyChanged();
+}
+
+Size Form::InnerPx() const {
+  const double tx = runtime_.screen().TwipsPerPixelX();
+  const double ty = runtime_.screen().TwipsPerPixelY();
+  const int outer_w = tx > 0 ? static_cast<int>(outer_.width / tx) : 0;
+  const int outer_h = ty > 0 ? static_cast<int>(outer_.height / ty) : 0;
+  return {std::max(0, outer_w - insets_.left - insets_.right),
+          std::max(0, outer_h - insets_.top - insets_.bottom)};
+}
+
+Control* Form::FindControl(std::string_view name, int index) const {
+  for (Control* c : tab_order_) {
+    if (c->Name() == name && c->Index() == index) return c;
+  }
+  return nullptr;
+}
+
+bool Form::FocusControl(Control* control) {
+  if (control != nullptr && (&control->Owner() != this || !control->CanFocus())) return false;
+  if (control == focused_) {
+    SyncFocus();
+    return true;
+  }
+  Control* old = focused_;
+  focused_ = control;
+  if (old != nullptr) OnLostFocus(*old);
+  // A handler may have moved the focus on; the desktop follows where it ended.
+  if (control != nullptr && focused_ == control) OnGotFocus(*control);
+  SyncFocus();
+  NotifyChanged();
+  return true;
+}
+
+void Form::FocusNext(bool backwards) {
+  std::vector<Control*> stops;
+  for (Control* c : tab_order_) {
+    if (c->IsTabStopNow() || c == focused_) stops.push_back(c);
+  }
+  if (stops.empty()) return;
+  const auto n = static_cast<long>(stops.size());
+  const auto at = std::find(stops.begin(), stops.end(), focused_);
+  long i = at == stops.end() ? (backwards ? 0 : -1) : at - stops.begin();
+  for (long step = 1; step <= n; ++step) {
+    Control* c = stops[static_cast<std::size_t>(((i + (backwards ? -step : step)) % n + n) % n)];
+    if (c->IsTabStopNow()) {
+      FocusControl(c);
+      return;
+    }
+  }
+}
+
+CommandButtonControl* Form::DefaultButton() const {
+  for (Control* c : tab_order_) {
+    if (auto* b = dynamic_cast<CommandButtonControl*>(c); b != nullptr && b->IsDefault()) return b;
+  }
+  return nullptr;
+}
+
+CommandButtonControl* Form::CancelButton() const {
+  for (Control* c : tab_order_) {
+    if (auto* b = dynamic_cast<CommandButtonControl*>(c); b != nullptr && b->IsCancel()) return b;
+  }
+  return nullptr;
+}
+
+bool Form::ChooseMenu(std::string_view name) {
+  MenuEntry* entry = menu_bar_.Find(name);
+  if (entry == nullptr || entry->IsSeparator() || !entry->Usable() || !enabled_) return false;
+  OnMenuClick(*entry);
+  return true;
+}
+
+bool Form::Close() { return runtime_.Unload(*this, UnloadMode::kCloseBox); }
+
+void Form::KeyDown(int& key_code, int shift) {
+  ReleaseCharacter();
+  if (!enabled_ || !loaded_) {
+    key_code = 0;  // a disabled window takes no input
+    return;
+  }
+  Control* const focus_at_key = focused_;  // the box the desktop will type into
+  if (MenuShortcut(key_code, shift)) {
+    HoldCharacter(focus_at_key);
+    key_code = 0;
+    return;
+  }
+  // A one-line box never takes Tab or Enter as text, whoever handles the key.
+  auto* box = dynamic_cast<TextBoxControl*>(focused_);
+  if (box != nullptr && !box->Multiline() && (key_code == vk::kTab || key_code == vk::kReturn)) {
+    HoldCharacter(box);
+  }
+  if (key_preview_ || focused_ == nullptr) OnKeyDown(key_code, shift);
+  if (key_code != 0 && Navigate(key_code, shift)) {
+    HoldCharacter(focus_at_key);
+    key_code = 0;
+  }
+}
+
+void Form::KeyUp(int& key_code, int shift) {
+  ReleaseCharacter();
+  if (!enabled_ || !loaded_) {
+    key_code = 0;
+    return;
+  }
+  if (key_preview_ || focused_ == nullptr) OnKeyUp(key_code, shift);
+}
+
+bool Form::Navigate(int key_code, int shift) {
+  const bool keeps = focused_ != nullptr && focused_->TakesKey(key_code);
+  if ((shift & kCtrlAlt) == 0) {
+    if (key_code == vk::kTab && !keeps) {
+      FocusNext((shift & shift_mask::kShift) != 0);
+      return true;
+    }
+    if (key_code == vk::kReturn && !keeps) {
+      CommandButtonControl* b = DefaultButton();
+      return b != nullptr && b->Press();
+    }
+    if (key_code == vk::kEscape && !keeps) {
+      CommandButtonControl* b = CancelButton();
+      return b != nullptr && b->Press();
+    }
+    return false;
+  }
+  if ((shift & kCtrlAlt) == shift_mask::kAlt) return PressMnemonic(key_code);
+  return false;
+}
+
+bool Form::PressMnemonic(int key_code) {
+  // The search starts after the focused control, so a repeated key visits each owner in turn.
+  const auto n = tab_order_.size();
+  if (n == 0) return false;
+  const auto at = std::find(tab_order_.begin(), tab_order_.end(), focused_);
+  const std::size_t start =
+      at == tab_order_.end() ? 0 : static_cast<std::size_t>(at - tab_order_.begin()) + 1;
+  for (std::size_t k = 0; k < n; ++k) {
+    Control* c = tab_order_[(start + k) % n];
+    if (c->Kind() == ControlKind::kTextBox || c->Kind() == ControlKind::kListBox) continue;
+    if (!c->ShownInFrames() || !c->EnabledInFrames()) continue;
+    if (IsMnemonicKey(key_code, c->Mnemonic())) {
+      c->MnemonicAction();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool Form::MenuShortcut(int key_code, int shift) {
+  const Shortcut pressed{key_code, shift & kAllShifts};
+  MenuEntry* entry = menu_bar_.FindIf([&pressed](const MenuEntry& e) {
+    return e.Key().key_code != 0 && e.Key() == pressed && e.Usable() && !e.IsSeparator();
+  });
+  if (entry == nullptr) return false;
+  OnMenuClick(*entry);
+  return true;
+}
+
+Control* Form::FirstTabStop() const {
+  for (Control* c : tab_order_) {
+    if (c->IsTabStopNow()) return c;
+  }
+  for (Control* c : tab_order_) {
+    if (c->CanFocus()) return c;
+  }
+  return nullptr;
+}
+
+// The desktop types a key's character into the box that had the focus when
+// the key came, even when a handler cancelled the key code; a key the form
+// used for itself must not also reach that box as text. The box is disabled
+// until the form sees its next key event.
+void Form::HoldCharacter(Control* box) {
+  if (held_ != nullptr) return;
+  EditControl* edit = box != nullptr ? box->Edit() : nullptr;
+  if (edit == nullptr || !edit->Enabled()) return;
+  edit->SetEnabled(false);
+  held_ = box;
+}
+
+void Form::ReleaseCharacter() {
+  if (held_ == nullptr) return;
+  Control* box = held_;
+  held_ = nullptr;
+  if (EditControl* edit = box->Edit()) edit->SetEnabled(box->Enabled());
+}
+
+void Form::Register(Control* control) { tab_order_.push_back(control); }
+
+void Form::Unregister(Control* control) {
+  std::erase(tab_order_, control);
+  if (held_ == control) held_ = nullptr;
+  if (focused_ == control) {
+    focused_ = nullptr;  // no events: the control is half gone
+    SyncFocus();
+  }
+}
+
+void Form::MoveInTabOrder(Control* control, int index) {
+  const auto at = std::find(tab_order_.begin(), tab_order_.end(), control);
+  if (at == tab_order_.end()) return;
+  tab_order_.erase(at);
+  const int last = static_cast<int>(tab_order_.size());
+  tab_order_.insert(tab_order_.begin() + std::clamp(index, 0, last), control);
+  NotifyChanged();
+}
+
+void Form::ControlChanged(Control& control) {
+  (void)control;
+  // The focus does not stay on a control that was hidden or disabled.
+  if (focused_ != nullptr && !focused_->CanFocus()) {
+    Control* gone = focused_;
+    FocusNext();
+    if (focused_ == gone) FocusControl(nullptr);
+  }
+  NotifyChanged();
+}
+
+void Form::NotifyChanged() {
+  if (loaded_) runtime_.Notify(FormsEvent::Kind::kChanged, *this);
+}
+
+bool Form::IsKeyTarget() const {
+  return loaded_ && runtime_.active_ == this && runtime_.windowing().ActiveWindow() == this;
+}
+
+void Form::SyncFocus() {
+  if (!IsKeyTarget()) return;
+  Control* target = enabled_ ? focused_ : nullptr;
+  runtime_.windowing().SetFocus(target, target != nullptr ? target->Edit() : nullptr);
+}
+
+}  // namespace orvo::forms

@@ -1,0 +1,78 @@
+#include "app/forms/list_box_control.h"
+
+#include "platform/keys.h"
+
+namespace orvo::forms {
+
+ListBoxControl::ListBoxControl(Form& form, std::string name, int index)
+    : Control(form, ControlKind::kListBox, std::move(name), index) {
+  SetBackColor(colour::kWhite);
+}
+
+bool ListBoxControl::AddItem(ustring text, int at) {
+  if (at > Count() || at < -1) return false;
+  const int place = at < 0 ? Count() : at;
+  items_.insert(items_.begin() + place, std::move(text));
+  // The selection stays on the same entry.
+  if (selected_ != kNone && place <= selected_) ++selected_;
+  Changed();
+  return true;
+}
+
+bool ListBoxControl::RemoveItem(int index) {
+  if (index < 0 || index >= Count()) return false;
+  items_.erase(items_.begin() + index);
+  if (selected_ == index) {
+    selected_ = kNone;
+  } else if (selected_ > index) {
+    --selected_;
+  }
+  Changed();
+  return true;
+}
+
+void ListBoxControl::Clear() {
+  items_.clear();
+  selected_ = kNone;
+  Changed();
+}
+
+bool ListBoxControl::SetSelected(int index) {
+  if (index < kNone || index >= Count()) return false;
+  if (index == selected_) return true;
+  selected_ = index;
+  Changed();
+  RaiseClick();
+  return true;
+}
+
+void ListBoxControl::ClickItem(int index) {
+  if (!Usable()) return;
+  SetFocus();
+  SetSelected(index);
+}
+
+void ListBoxControl::OwnKeyDown(int& key_code, int shift) {
+  if ((shift & (shift_mask::kCtrl | shift_mask::kAlt)) != 0 || items_.empty()) return;
+  int to = selected_;
+  switch (key_code) {
+    case vk::kUp:
+      to = selected_ <= 0 ? 0 : selected_ - 1;
+      break;
+    case vk::kDown:
+      to = selected_ + 1 < Count() ? selected_ + 1 : Count() - 1;
+      break;
+    case vk::kHome:
+      to = 0;
+      break;
+    case vk::kEnd:
+      to = Count() - 1;
+      break;
+    default:
+      return;
+  }
+  key_code = 0;
+  SetSelected(to);
+}
+
+}  // namespace orvo::forms

@@ -1,0 +1,41 @@
+#pragma once
+// A text box: a platform edit control, made by the desktop, with the
+// control's visibility, enabling, font and colours mirrored onto it. Change
+// is raised when the program sets the text, and for typing when the key that
+// changed it is released (the edit control acts after the key handlers).
+#include <memory>
+
+#include "app/forms/control.h"
+
+namespace orvo::forms {
+
+class TextBoxControl : public Control {
+ public:
+  TextBoxControl(Form& form, std::string name, int index = -1);
+  ~TextBoxControl() override;
+
+  EditControl* Edit() override { return edit_.get(); }
+  EditControl& Box() { return *edit_; }
+  const ustring& Text() const { return edit_->Text(); }
+  void SetText(ustring text);
+
+  // A multi-line box keeps Enter; a single-line one leaves it to the default button.
+  bool Multiline() const { return multiline_; }
+  void SetMultiline(bool multiline) { multiline_ = multiline; }
+
+  bool TakesKey(int key_code) const override;
+  void Click() override;
+
+ protected:
+  void OwnKeyUp(int& key_code, int shift) override;
+  void Sync() override;
+
+ private:
+  void CheckChanged();
+
+  std::unique_ptr<EditControl> edit_;
+  ustring last_text_;
+  bool multiline_ = false;
+};
+
+}  // namespace orvo::forms

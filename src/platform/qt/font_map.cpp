@@ -1,0 +1,59 @@
+#include "platform/qt/font_map.h"
+
+#include <QFontDatabase>
+#include <array>
+#include <optional>
+
+#include "platform/qt/qt_text.h"
+
+namespace orvo::qt {
+namespace {
+
+struct FaceRow {
+  std::u16string_view face;
+  std::array<const char*, 4> families;  // in order of preference; null ends the list
+};
+
+constexpr FaceRow kFaces[] = {
+    {u"ＭＳ ゴシック", {"IPAGothic", "Noto Sans Mono CJK JP", "VL Gothic", "DejaVu Sans Mono"}},
+    {u"ＭＳ Ｐゴシック", {"IPAPGothic", "Noto Sans CJK JP", "VL PGothic", "DejaVu Sans"}},
+    {u"FixedSys", {"DejaVu Sans Mono", "IPAGothic", "Liberation Mono", "Monospace"}},
+};
+
+constexpr std::u16string_view kFallbackFace = u"ＭＳ ゴシック";
+
+std::optional<QString> Installed(const FaceRow& row) {
+  for (const char* family : row.families) {
+    if (family != nullptr && QFontDatabase::hasFamily(QString::fromLatin1(family))) {
+      return QString::fromLatin1(family);
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+QString FamilyFor(ustring_view face) {
+  for (const FaceRow& row : kFaces) {
+    if (row.face == face) {
+      if (auto family = Installed(row)) return *family;
+    }
+  }
+  const QString asked = ToQ(face);
+  if (!asked.isEmpty() && QFontDatabase::hasFamily(asked)) return asked;
+  for (const FaceRow& row : kFaces) {
+    if (row.face == kFallbackFace) {
+      if (auto family = Installed(row)) return *family;
+    }
+  }
+  return QStringLiteral("Monospace");
+}
+
+QFont ToQFont(const FontSpec& font) {
+  QFont q(FamilyFor(font.name));
+  q.setPointSize(font.points > 0 ? font.points : 9);
+  q.setBold(font.bold);
+  return q;
+}
+
+}  // namespace orvo::qt

@@ -1,0 +1,49 @@
+#include "platform/qt/key_filter.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <algorithm>
+
+namespace orvo::qt {
+
+KeyFilter::KeyFilter(std::function<void(const KeyEvent&)> deliver, QObject* parent)
+    : QObject(parent), deliver_(std::move(deliver)) {}
+
+bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride) {
+    return QObject::eventFilter(watched, event);
+  }
+  // An open drop-down menu is worked with the keys, as any menu is.
+  if (!enabled_ || QApplication::activePopupWidget() != nullptr) {
+    return QObject::eventFilter(watched, event);
+  }
+  auto* key = static_cast<QKeyEvent*>(event);
+  if (type == QEvent::ShortcutOverride) {
+    key->accept();  // no shortcut takes it: it comes back as a key press, which is ours
+    return true;
+  }
+  if (type == QEvent::KeyRelease && key->isAutoRepeat()) return true;
+  if (const auto mapped = MapKey(key->key(), key->nativeScanCode())) {
+    Deliver(*mapped, type == QEvent::KeyRelease);
+  }
+  return true;  // unknown keys do nothing at all
+}
+
+void KeyFilter::Deliver(const MappedKey& key, bool up) {
+  auto it = std::find(held_.begin(), held_.end(), key);
+  if (up) {
+    if (it != held_.end()) held_.erase(it);
+  } else if (it == held_.end()) {
+    held_.push_back(key);
+  }
+  deliver_({key.vk, key.scan, up, false});
+}
+
+void KeyFilter::ReleaseHeld() {
+  const std::vector<MappedKey> held = std::move(held_);
+  held_.clear();
+  for (const MappedKey& key : held) deliver_({key.vk, key.scan, true, false});
+}
+
+}  // namespace orvo::qt

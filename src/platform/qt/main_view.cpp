@@ -1,0 +1,286 @@
+#include "platform/qt/main_view.h"
+
+#include <QAccessible>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "platform/emulated/text_box.h"
+#include "platform/qt/click_label.h"
+#include "platform/qt/font_map.h"
+#include "platform/qt/menu_layout.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/text_view.h"
+
+namespace orvo::qt {
+namespace {
+
+constexpr int kStatusHeight = 18;
+
+// Labels that screen readers announce when their caption changes.
+bool Announced(const std::string& name) { return name == "lblTENJI" || name == "lblMODE"; }
+
+bool SameInsets(const FrameInsets& a, const FrameInsets& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+QFont FontOf(const forms::Font& f) { return ToQFont({f.name, f.size, f.bold}); }
+
+}  // namespace
+
+MainView::MainView(Program& program, std::function<void()> settle)
+    : program_(program), settle_(std::move(settle)) {
+  setAccessibleName(QStringLiteral("Orvo"));
+  BuildMenus();
+  BuildControls();
+}
+
+MainView::~MainView() = default;
+
+MainWindow& MainView::W() { return program_.Main(); }
+
+void MainView::Forward(const std::function<void(MainWindow&)>& action) {
+  if (!program_.Running()) return;
+  action(W());
+  settle_();
+}
+
+void MainView::BuildMenus() {
+  std::map<std::string, QMenu*> menus;
+  for (const MenuSlot& slot : MainMenuLayout()) {
+    const std::string name = slot.name;
+    const std::string parent = slot.parent;
+    QMenu* owner = parent.empty() ? nullptr : menus[parent];
+    if (slot.is_menu) {
+      auto* menu = owner ? owner->addMenu(QString()) : menuBar()->addMenu(QString());
+      menus[name] = menu;
+      actions_[name] = menu->menuAction();
+      if (owner == nullptr) {
+        // Opening a top-level menu is an event of its own: it may leave braille mode.
+        connect(menu, &QMenu::aboutToShow, this, [this, name] { Forward([&](MainWindow& w) { w.OpenMenu(name); }); });
+      }
+      continue;
+    }
+    QAction* action = owner ? owner->addAction(QString()) : menuBar()->addAction(QString());
+    actions_[name] = action;
+    // Queued: the drop-down is gone before the command runs (it may open a modal box).
+    if (owner != nullptr) {
+      connect(action, &QAction::triggered, this, [this, name] { Forward([&](MainWindow& w) { w.ChooseMenu(name); }); },
+              Qt::QueuedConnection);
+    } else {
+      connect(action, &QAction::triggered, this, [this, name] { Forward([&](MainWindow& w) { w.ClickMenu(name); }); },
+              Qt::QueuedConnection);
+    }
+  }
+}
+
+void MainView::BuildControls() {
+  auto* inner = new QWidget(this);
+  setCentralWidget(inner);
+
+  bar_ = new QWidget(inner);
+  auto* bar_layout = new QHBoxLayout(bar_);
+  bar_layout->setContentsMargins(2, 2, 2, 2);
+  bar_layout->setSpacing(2);
+  for (const char* name : {"cmdMEMO", "cmdTYPE", "cmdIME"}) {
+    auto* button = new QPushButton(bar_);
+    button->setFocusPolicy(Qt::NoFocus);  // the keyboard stays with the text box
+    bar_layout->addWidget(button);
+    buttons_[name] = button;
+  }
+  connect(buttons_["cmdTYPE"], &QPushButton::clicked, this, [this] { Forward([](MainWindow& w) { w.ClickType(); }); });
+  connect(buttons_["cmdIME"], &QPushButton::clicked, this, [this] { Forward([](MainWindow& w) { w.ClickIme(); }); });
+  auto* mode = new ClickLabel(bar_);
+  connect(mode, &ClickLabel::clicked, this, [this] { Forward([](MainWindow& w) { w.ClickMode(); }); });
+  auto* cell = new QLabel(bar_);
+  cell->setMinimumWidth(40);
+  bar_layout->addWidget(mode);
+  bar_layout->addWidget(cell);
+  bar_layout->addStretch(1);
+
+  text_ = new TextView(inner);
+  text_->SetOnMouseUp([this](int button) { Forward([button](MainWindow& w) { w.TextMouseUp(button); }); });
+
+  status_ = new QWidget(inner);
+  auto* status_layout = new QHBoxLayout(status_);
+  status_layout->setContentsMargins(4, 0, 4, 0);
+  status_layout->setSpacing(0);
+
+  MainWindow& w = W();
+  labels_["lblMODE"] = {mode, &w.lblMODE, {}};
+  labels_["lblTENJI"] = {cell, &w.lblTENJI, {}};
+  const std::pair<const char*, const forms::Label*> status_labels[] = {
+      {"lblSTYLE0", &w.lblSTYLE[0]}, {"lblFileSIZE", &w.lblFileSIZE}, {"lblBYTES", &w.lblBYTES},
+      {"lblSTYLE1", &w.lblSTYLE[1]}, {"lblAllGYO", &w.lblAllGYO},     {"lblSTYLE2", &w.lblSTYLE[2]},
+      {"lblGYO", &w.lblGYO},         {"lblSTYLE3", &w.lblSTYLE[3]},   {"lblKETA", &w.lblKETA},
+  };
+  for (const auto& [name, model] : status_labels) {
+    auto* label = new QLabel(status_);
+    status_layout->addWidget(label);
+    if (std::string(name).starts_with("lblSTYLE") && name != std::string("lblSTYLE0")) {
+      status_layout->insertSpacing(status_layout->count() - 1, 12);
+    }
+    labels_[name] = {label, model, {}};
+  }
+  status_layout->addStretch(1);
+  auto* turn = new QLabel(status_);  // placed by the window's own layout rule
+  labels_["lblTURN"] = {turn, &w.lblTURN, {}};
+}
+
+QAction* MainView::MenuAction(const std::string& name) const {
+  auto it = actions_.find(name);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+QPushButton* MainView::Button(const std::string& name) const {
+  auto it = buttons_.find(name);
+  return it == buttons_.end() ? nullptr : it->second;
+}
+
+QLabel* MainView::Label(const std::string& name) const {
+  auto it = labels_.find(name);
+  return it == labels_.end() ? nullptr : it->second.widget;
+}
+
+void MainView::Sync() {
+  if (!program_.HasMainWindow()) return;
+  if (W().Closed()) {
+    if (isVisible()) hide();
+    return;
+  }
+  setWindowTitle(ToQ(W().Caption));
+  SyncMenus();
+  SyncControls();
+  SyncGeometry();
+  text_->Show(dynamic_cast<emu::TextBox*>(&W().ActiveTextBox()));
+}
+
+void MainView::SyncMenus() {
+  for (const MenuSlot& slot : MainMenuLayout()) {
+    QAction* action = actions_.at(slot.name);
+    auto it = W().menus.find(slot.name);
+    if (it == W().menus.end()) {
+      action->setVisible(false);
+      continue;
+    }
+    const forms::MenuItem& item = it->second;
+    action->setText(ToQ(item.Caption));
+    action->setVisible(item.Visible);
+    action->setEnabled(item.Enabled);
+    if (!slot.is_menu) {
+      action->setCheckable(item.Checked || item.CheckedPicture.has_value());
+      action->setChecked(item.Checked);
+    }
+  }
+}
+
+void MainView::SyncControls() {
+  MainWindow& w = W();
+  const std::pair<const char*, const forms::CommandButton*> buttons[] = {
+      {"cmdMEMO", &w.cmdMEMO}, {"cmdTYPE", &w.cmdTYPE}, {"cmdIME", &w.cmdIME}};
+  for (const auto& [name, model] : buttons) {
+    QPushButton* button = buttons_.at(name);
+    button->setText(ToQ(model->Caption));
+    button->setToolTip(ToQ(model->ToolTipText));
+    button->setVisible(model->Visible);
+    button->setEnabled(model->Enabled);
+    button->setAccessibleName(ToQ(model->Caption));
+    button->setAccessibleDescription(ToQ(model->ToolTipText.empty() ? model->Caption : model->ToolTipText));
+  }
+  for (auto& [name, slot] : labels_) {
+    const QString caption = ToQ(slot.model->Caption);
+    slot.widget->setText(caption);
+    slot.widget->setFont(FontOf(slot.model->font));
+    slot.widget->setToolTip(ToQ(slot.model->ToolTipText));
+    slot.widget->setVisible(slot.model->Visible);
+    slot.widget->setAccessibleName(caption);
+    slot.widget->setAccessibleDescription(ToQ(slot.model->ToolTipText));
+    if (Announced(name) && caption != slot.spoken) {
+      slot.spoken = caption;
+      QAccessibleEvent renamed(slot.widget, QAccessible::NameChanged);
+      QAccessible::updateAccessibility(&renamed);
+      QAccessibleValueChangeEvent changed(slot.widget, caption);
+      QAccessible::updateAccessibility(&changed);
+    }
+  }
+  QLabel* turn = labels_.at("lblTURN").widget;
+  turn->adjustSize();
+  turn->move(w.lblTURN.Left, 0);
+}
+
+void MainView::SyncGeometry() {
+  MainWindow& w = W();
+  const int width = centralWidget()->width();
+  bar_->setGeometry(0, 0, width, w.picBAR.Height > 0 ? w.picBAR.Height : 29);
+  const Rect& t = w.TextRect();
+  text_->setGeometry(t.left, t.top, t.width, t.height);
+  status_->setGeometry(0, w.picSTATUS.Top, width, kStatusHeight);
+
+  if (w.State() != WindowState::kNormal) return;
+  const int tx = std::max(1, program_.values.TwipsPerPixelX);
+  const int ty = std::max(1, program_.values.TwipsPerPixelY);
+  const Rect& outer = w.OuterTwips();
+  const QRect frame = frameGeometry();
+  const QRect want(outer.left / tx, outer.top / ty, outer.width / tx, outer.height / ty);
+  if (frame == want) return;
+  applying_ = true;
+  move(want.topLeft());
+  resize(want.width() - (frame.width() - geometry().width()), want.height() - (frame.height() - geometry().height()));
+  applying_ = false;
+}
+
+void MainView::TellGeometry() {
+  if (applying_ || !program_.Running() || W().State() != WindowState::kNormal) return;
+  const QRect f = frameGeometry();
+  const QRect g = geometry();
+  const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
+  const FrameInsets insets{g.left() - f.left(), g.top() - f.top() + menu, f.right() - g.right(),
+                           f.bottom() - g.bottom()};
+  const int tx = program_.values.TwipsPerPixelX;
+  const int ty = program_.values.TwipsPerPixelY;
+  const Rect now{f.left() * tx, f.top() * ty, f.width() * tx, f.height() * ty};
+  if (now == W().OuterTwips() && SameInsets(insets, insets_)) return;
+  insets_ = insets;
+  W().SetFrameInsets(insets);
+  Forward([&](MainWindow& w) { w.Move(now); });
+}
+
+void MainView::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  TellGeometry();
+}
+
+void MainView::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  TellGeometry();
+}
+
+void MainView::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  const Qt::WindowStates s = windowState();
+  const WindowState state = (s & Qt::WindowMinimized)   ? WindowState::kMinimized
+                            : (s & Qt::WindowMaximized) ? WindowState::kMaximized
+                                                        : WindowState::kNormal;
+  if (!program_.Running() || state == W().State()) return;
+  Forward([state](MainWindow& w) { w.SetState(state); });
+  if (state == WindowState::kNormal) TellGeometry();
+}
+
+void MainView::closeEvent(QCloseEvent* event) {
+  if (program_.Running()) {
+    const bool closed = W().Close();
+    settle_();
+    if (!closed) {
+      event->ignore();
+      return;
+    }
+  }
+  event->accept();
+}
+
+}  // namespace orvo::qt

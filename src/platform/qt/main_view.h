@@ -1,0 +1,77 @@
+#pragma once
+// The main window on the screen: menus, the toolbar strip, the cell and mode
+// displays, the text box and the status line, all drawn from the main
+// window's control models by Sync(). Clicks, menu choices, moves, resizes and
+// closing go back to the models; the view decides nothing itself.
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "app/forms/controls.h"
+#include "app/main_window.h"
+
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace orvo {
+class MainWindow;
+class Program;
+}  // namespace orvo
+
+namespace orvo::qt {
+
+class ClickLabel;
+class TextView;
+
+class MainView : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // settle: runs after every event passed on (pending events, then a sync).
+  MainView(Program& program, std::function<void()> settle);
+  ~MainView() override;
+
+  void Sync();
+
+  TextView& Text() { return *text_; }
+  QAction* MenuAction(const std::string& name) const;
+  QPushButton* Button(const std::string& name) const;
+  QLabel* Label(const std::string& name) const;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct LabelSlot {
+    QLabel* widget;
+    const forms::Label* model;
+    QString spoken;  // the caption last told to screen readers
+  };
+
+  MainWindow& W();
+  void BuildMenus();
+  void BuildControls();
+  void Forward(const std::function<void(MainWindow&)>& action);
+  void TellGeometry();
+  void SyncMenus();
+  void SyncControls();
+  void SyncGeometry();
+
+  Program& program_;
+  std::function<void()> settle_;
+  std::map<std::string, QAction*> actions_;
+  std::map<std::string, QPushButton*> buttons_;
+  std::map<std::string, LabelSlot> labels_;
+  QWidget* bar_ = nullptr;
+  QWidget* status_ = nullptr;
+  TextView* text_ = nullptr;
+  FrameInsets insets_{-1, -1, -1, -1};  // as last told to the window
+  bool applying_ = false;  // geometry set by Sync, not by the person
+};
+
+}  // namespace orvo::qt

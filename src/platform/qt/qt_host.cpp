@@ -1,0 +1,64 @@
+#include "platform/qt/qt_host.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+#include "platform/qt/qt_text.h"
+
+namespace orvo::qt {
+namespace {
+
+QMessageBox::Icon IconOf(int icon) {
+  switch (icon) {
+    case mb_icon::kStop:
+      return QMessageBox::Critical;
+    case mb_icon::kQuestion:
+      return QMessageBox::Question;
+    case mb_icon::kExclamation:
+      return QMessageBox::Warning;
+    case mb_icon::kInformation:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
+  }
+}
+
+}  // namespace
+
+QtHost::QtHost(ustring folder, ustring command_line)
+    : folder_(std::move(folder)), command_line_(std::move(command_line)) {}
+
+QtHost::~QtHost() = default;
+
+ustring QtHost::DefaultFolder() {
+  const QString path = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  if (path.isEmpty() || !QDir().mkpath(path)) return {};
+  return FromQ(path);
+}
+
+bool QtHost::PreviousInstance() {
+  if (!lock_) {
+    std::string dir = ToUtf8(folder_);
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    lock_ = std::make_unique<posix::InstanceLock>(dir + ".orvo.lock");
+  }
+  return lock_->Acquire() == posix::InstanceLock::Result::kHeldElsewhere;
+}
+
+void QtHost::StandardMessage(const ustring& text, int icon, const ustring& title) {
+  messages_.push_back({text, icon});
+  if (!interactive_) return;
+  QMessageBox box(IconOf(icon), ToQ(title), ToQ(text), QMessageBox::Ok);
+  if (guard_) guard_(true);
+  box.exec();
+  if (guard_) guard_(false);
+}
+
+void QtHost::End() {
+  ended_ = true;
+  QCoreApplication::quit();
+}
+
+}  // namespace orvo::qt

@@ -1,0 +1,107 @@
+#include "platform/qt/qt_session.h"
+
+#include <QApplication>
+
+#include "app/main_window.h"
+#include "platform/emulated/anthy/anthy_engine.h"
+#include "platform/qt/main_view.h"
+#include "platform/qt/message_dialog.h"
+#include "platform/qt/text_view.h"
+
+namespace orvo::qt {
+namespace {
+
+const ustring kNoConversion =
+    u"かな漢字変換の辞書を開けません。\r\n"
+    u"かなの入力と確定はできますが、漢字には変換できません。";
+
+Qt::WindowFlags DialogFlags() { return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint; }
+
+}  // namespace
+
+QtSession::QtSession(const QtSessionOptions& options)
+    : engine(options.kanji_conversion
+                 ? emu::MakeAnthyEngine({options.folder, options.learning, {}}, &engine_error)
+                 : nullptr),
+      host(FromUtf8(options.folder), options.command_line),
+      code_page(options.locale_code_page ? emu::CodePage::kLocale : emu::CodePage::kCp932),
+      ime(desktop),
+      platform{host, screen, desktop, desktop, desktop.Clock(), ime, shell, fonts, code_page},
+      program(platform),
+      interactive_(options.interactive),
+      filter_([this](const KeyEvent& e) { DeliverKey(e); }),
+      ticker_(desktop.Clock(), [this] { Settle(); }),
+      dialog_(std::make_unique<MessageDialog>([this](std::size_t i) { program.messages.ClickButton(i); })) {
+  if (!options.kanji_conversion) engine_error.clear();
+  desktop.SetConversionEngine(engine.get());
+  desktop.SetInputSource([this] { return PullInput(); });
+  host.SetInteractive(interactive_);
+  host.SetMessageGuard([this](bool showing) { filter_.SetEnabled(!showing); });
+  qApp->installEventFilter(&filter_);
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, &filter_, [this] { quitting_ = true; });
+  QObject::connect(qApp, &QGuiApplication::applicationStateChanged, &filter_, [this](Qt::ApplicationState state) {
+    const bool active = state == Qt::ApplicationActive;
+    if (!active) filter_.ReleaseHeld();
+    // The program took itself as active when its window loaded; Qt's report of
+    // that same activation, arriving later, is no change.
+    if (active == app_active_) return;
+    app_active_ = active;
+    if (!program.Running()) return;
+    program.Main().AppActivation(active);
+    Settle();
+  });
+}
+
+QtSession::~QtSession() {
+  qApp->removeEventFilter(&filter_);
+  desktop.SetInputSource(nullptr);
+  dialog_.reset();  // a child of the view: it goes first, by itself
+  view_.reset();
+}
+
+bool QtSession::Start() {
+  if (!program.Start()) return false;
+  // Said once: typing kana still works without the dictionary.
+  if (!engine && !engine_error.empty()) host.StandardMessage(kNoConversion, mb_icon::kExclamation, u" Orvo");
+  view_ = std::make_unique<MainView>(program, [this] { Settle(); });
+  dialog_->setParent(view_.get(), DialogFlags());
+  Sync();
+  view_->show();
+  view_->Text().setFocus();
+  Settle();
+  if (interactive_) ticker_.Start();
+  return true;
+}
+
+void QtSession::DeliverKey(const KeyEvent& event) {
+  if (host.Ended()) return;
+  desktop.PostKey(event);
+  Settle();
+}
+
+void QtSession::Settle() {
+  // Inside a modal loop the loop itself takes the queued keys.
+  if (desktop.ModalDepth() == 0 && !host.Ended()) desktop.DoEvents();
+  Sync();
+}
+
+void QtSession::Sync() {
+  if (view_) view_->Sync();
+  const int tx = program.values.TwipsPerPixelX;
+  const int ty = program.values.TwipsPerPixelY;
+  dialog_->Sync(program.messages.Current(), tx, ty, view_ ? view_->windowIcon() : QApplication::windowIcon());
+}
+
+bool QtSession::PullInput() {
+  if (host.Ended() || quitting_) return false;
+  Sync();
+  const std::size_t waiting = desktop.Queue().Size();
+  if (interactive_) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return !host.Ended() && !quitting_;
+  }
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  return desktop.Queue().Size() > waiting;
+}
+
+}  // namespace orvo::qt

@@ -1,0 +1,68 @@
+#include "platform/qt/script_feeder.h"
+
+#include <QTimer>
+
+#include "app/main_window.h"
+#include "platform/qt/main_view.h"
+#include "platform/qt/qt_session.h"
+
+namespace orvo::qt {
+
+ScriptFeeder::ScriptFeeder(QtSession& session, std::vector<headless::ScriptStep> steps,
+                           std::function<void()> on_done)
+    : session_(session), steps_(std::move(steps)), on_done_(std::move(on_done)) {}
+
+void ScriptFeeder::Start() { QTimer::singleShot(0, this, [this] { Next(); }); }
+
+void ScriptFeeder::Next() {
+  if (next_ >= steps_.size() || session_.host.Ended()) {
+    if (on_done_) on_done_();
+    on_done_ = nullptr;
+    return;
+  }
+  const headless::ScriptStep& step = steps_[next_++];
+  Perform(step);
+  const int delay = step.kind == headless::ScriptStep::Kind::kWait ? static_cast<int>(step.ms) : 0;
+  QTimer::singleShot(delay, this, [this] { Next(); });
+}
+
+void ScriptFeeder::Perform(const headless::ScriptStep& step) {
+  using Kind = headless::ScriptStep::Kind;
+  MainView* view = session_.View();
+  if (step.kind == Kind::kKey) {
+    session_.DeliverKey(step.key);
+    return;
+  }
+  if (step.kind == Kind::kWait || !session_.program.Running() || view == nullptr) return;
+  MainWindow& w = session_.program.Main();
+  switch (step.kind) {
+    case Kind::kClick:
+      if (step.target == "cmdTYPE") w.ClickType();
+      if (step.target == "cmdIME") w.ClickIme();
+      if (step.target == "lblMODE") w.ClickMode();
+      break;
+    case Kind::kMenu:
+      w.ClickMenu(step.target);
+      break;
+    case Kind::kResize:
+      view->resize(step.x, step.y);  // comes back as a resize of the window
+      break;
+    case Kind::kMove:
+      view->move(step.x, step.y);
+      break;
+    case Kind::kState:
+      if (step.target == "maximize") view->showMaximized();
+      if (step.target == "minimize") view->showMinimized();
+      if (step.target == "restore") view->showNormal();
+      break;
+    case Kind::kActivate:
+      w.AppActivation(step.x != 0);
+      break;
+    case Kind::kKey:
+    case Kind::kWait:
+      break;
+  }
+  session_.Settle();
+}
+
+}  // namespace orvo::qt

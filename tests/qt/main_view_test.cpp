@@ -1,0 +1,202 @@
+// The main window on the offscreen platform: drawn from its models, keys
+// from Qt key events reaching the document through the input queue, menus
+// mirroring the models and keeping the braille-mode protocol.
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+#include "platform/emulated/text_box.h"
+#include "platform/qt/menu_layout.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/text_view.h"
+#include "qt/session_fixture.h"
+
+namespace orvo::testing {
+namespace {
+
+TEST_F(QtFrontEnd, WindowShowsTheModels) {
+  EXPECT_TRUE(View().isVisible());
+  EXPECT_EQ(View().windowTitle(), qt::ToQ(W().Caption));
+  EXPECT_EQ(View().Button("cmdTYPE")->text(), qt::ToQ(W().cmdTYPE.Caption));
+  EXPECT_EQ(View().Label("lblMODE")->text(), qt::ToQ(W().lblMODE.Caption));
+  EXPECT_EQ(View().Label("lblSTYLE1")->text(), QStringLiteral("全行："));
+  EXPECT_EQ(View().Text().Box(), &W().ActiveTextBox());
+  // The desktop's input method never composes in the text box.
+  EXPECT_FALSE(View().Text().testAttribute(Qt::WA_InputMethodEnabled));
+  // Every control can be named by a screen reader.
+  for (const char* name : {"cmdMEMO", "cmdTYPE", "cmdIME"}) {
+    EXPECT_FALSE(View().Button(name)->accessibleName().isEmpty()) << name;
+  }
+  EXPECT_EQ(View().Label("lblMODE")->accessibleName(), View().Label("lblMODE")->text());
+  EXPECT_FALSE(View().grab().isNull());
+}
+
+TEST_F(QtFrontEnd, ChordsTypedOnTheWindowReachTheDocument) {
+  Tap(Qt::Key_F1);
+  ASSERT_TRUE(BrailleMode());
+  Chord({Qt::Key_F});               // あ
+  Chord({Qt::Key_F, Qt::Key_D});    // い
+  // Composing: the view draws the composition from the IME.
+  auto* box = dynamic_cast<emu::TextBox*>(&W().ActiveTextBox());
+  ASSERT_NE(box, nullptr);
+  EXPECT_FALSE(qt::PreeditOf(*box).text.empty());
+  EXPECT_FALSE(View().grab().isNull());
+  Tap(Qt::Key_N);  // confirms
+  EXPECT_EQ(Text(), u"あい");
+}
+
+TEST_F(QtFrontEnd, OverlappingKeysMakeOneChord) {
+  Tap(Qt::Key_F1);
+  Press(Qt::Key_F);
+  Press(Qt::Key_D);
+  Release(Qt::Key_F);
+  Release(Qt::Key_D);
+  Tap(Qt::Key_N);
+  EXPECT_EQ(Text(), u"い");
+}
+
+TEST_F(QtFrontEnd, AutoRepeatIsKeyDownsWithoutKeyUps) {
+  Tap(Qt::Key_F1);
+  Send(QEvent::KeyPress, Qt::Key_F, false);
+  for (int i = 0; i < 3; ++i) {
+    Send(QEvent::KeyRelease, Qt::Key_F, true);  // X's repeat pairs: the release is dropped
+    Send(QEvent::KeyPress, Qt::Key_F, true);
+    EXPECT_TRUE(S().desktop.Keyboard::IsDown('F'));
+  }
+  Send(QEvent::KeyRelease, Qt::Key_F, false);
+  Tap(Qt::Key_N);
+  EXPECT_EQ(Text(), u"あ");
+}
+
+TEST_F(QtFrontEnd, LosingTheKeyboardReleasesHeldKeys) {
+  Press(Qt::Key_F);
+  ASSERT_TRUE(S().desktop.Keyboard::IsDown('F'));
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  EXPECT_FALSE(S().desktop.Keyboard::IsDown('F'));
+}
+
+TEST_F(QtFrontEnd, OnlyARealActivationChangeLeavesBrailleMode) {
+  Tap(Qt::Key_F1);
+  emit qApp->applicationStateChanged(Qt::ApplicationActive);  // the start's own activation
+  EXPECT_TRUE(BrailleMode());
+  EXPECT_FALSE(W().Timer1.Enabled());
+
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  EXPECT_FALSE(BrailleMode());
+  ASSERT_TRUE(W().Timer1.Enabled());
+  // The warning comes with the timer; no one answers it here, so it closes unanswered.
+  S().desktop.Clock().Advance(W().Timer1.Interval());
+  ASSERT_FALSE(S().program.messages.History().empty());
+  EXPECT_NE(S().program.messages.History().back().text.find(u"警告"), ustring::npos);
+}
+
+TEST_F(QtFrontEnd, ShortcutsNeverTakeAKey) {
+  QKeyEvent override_event(QEvent::ShortcutOverride, Qt::Key_O, Qt::AltModifier);
+  override_event.ignore();
+  QCoreApplication::sendEvent(&View(), &override_event);
+  EXPECT_TRUE(override_event.isAccepted());
+}
+
+TEST_F(QtFrontEnd, UnknownKeysDoNothing) {
+  Tap(Qt::Key_Adiaeresis);
+  Tap(Qt::Key_Meta);
+  EXPECT_TRUE(Text().empty());
+  EXPECT_TRUE(S().desktop.Queue().Empty());
+}
+
+TEST_F(QtFrontEnd, MenusMirrorTheModelInEveryMode) {
+  auto check = [&](const char* when) {
+    for (const qt::MenuSlot& slot : qt::MainMenuLayout()) {
+      const forms::MenuItem& item = W().menus.at(slot.name);
+      QAction* action = View().MenuAction(slot.name);
+      ASSERT_NE(action, nullptr) << slot.name;
+      EXPECT_EQ(action->text(), qt::ToQ(item.Caption)) << slot.name << " " << when;
+      EXPECT_EQ(action->isVisible(), item.Visible) << slot.name << " " << when;
+      // Qt counts a hidden action as disabled.
+      if (item.Visible) {
+        EXPECT_EQ(action->isEnabled(), item.Enabled) << slot.name << " " << when;
+      }
+      EXPECT_EQ(action->isChecked(), item.Checked) << slot.name << " " << when;
+    }
+  };
+  check("at start");
+  Tap(Qt::Key_F1);
+  check("in braille mode");
+  W().menus["mnuWORD_TURN"].Checked = true;
+  S().Sync();
+  check("with a check mark");
+}
+
+TEST_F(QtFrontEnd, OpeningAMenuAndChoosingAnItemKeepsBrailleMode) {
+  Tap(Qt::Key_F1);
+  ASSERT_TRUE(BrailleMode());
+  QMenu* option = View().MenuAction("mnuOPTION")->menu();
+  ASSERT_NE(option, nullptr);
+  emit option->aboutToShow();
+  EXPECT_FALSE(BrailleMode());  // suspended while the menu is open
+  EXPECT_TRUE(S().program.flags.MenuBrailleMode);
+  EXPECT_TRUE(View().MenuAction("mnuDATE")->isEnabled());
+  View().MenuAction("mnuDATE")->trigger();
+
+  QCoreApplication::processEvents();
+  Drain();
+  EXPECT_TRUE(BrailleMode());  // and resumed after the command
+}
+
+TEST_F(QtFrontEnd, OptionMenuStatesFollowTheText) {
+  emit View().MenuAction("mnuOPTION")->menu()->aboutToShow();
+  EXPECT_FALSE(View().MenuAction("mnuFIND")->isEnabled());
+  Tap(Qt::Key_A);  // outside braille mode a key types itself
+  ASSERT_FALSE(Text().empty());
+  emit View().MenuAction("mnuOPTION")->menu()->aboutToShow();
+  EXPECT_TRUE(View().MenuAction("mnuFIND")->isEnabled());
+}
+
+TEST_F(QtFrontEnd, ButtonClicksReachTheWindow) {
+  QTest::mouseClick(View().Button("cmdTYPE"), Qt::LeftButton);
+  EXPECT_TRUE(BrailleMode());
+  QTest::mouseClick(View().Button("cmdTYPE"), Qt::LeftButton);
+  EXPECT_FALSE(BrailleMode());
+}
+
+TEST_F(QtFrontEnd, CellAndModeDisplaysFollowTheirModels) {
+  Tap(Qt::Key_F1);
+  Press(Qt::Key_F);  // a chord under way shows nothing yet
+  Release(Qt::Key_F);
+  for (const char* name : {"lblMODE", "lblTENJI"}) {
+    QLabel* label = View().Label(name);
+    EXPECT_EQ(label->accessibleName(), label->text()) << name;
+  }
+  EXPECT_EQ(View().Label("lblMODE")->text(), qt::ToQ(W().lblMODE.Caption));
+  EXPECT_EQ(View().Label("lblTENJI")->text(), qt::ToQ(W().lblTENJI.Caption));
+}
+
+TEST_F(QtFrontEnd, TooSmallAWindowSnapsBackToTheMinimum) {
+  View().resize(300, 150);
+  Drain();
+  const int tx = S().program.values.TwipsPerPixelX;
+  const int ty = S().program.values.TwipsPerPixelY;
+  EXPECT_GE(W().OuterTwips().width / tx, kMinOuterWidthPx);
+  EXPECT_GE(W().OuterTwips().height / ty, kMinOuterHeightPx);
+  EXPECT_EQ(View().frameGeometry().width(), W().OuterTwips().width / tx);
+  EXPECT_EQ(View().Text().geometry().width(), W().TextRect().width);
+}
+
+TEST(QtSecondStart, IsRefusedAndLeavesTheFirstRunning) {
+  App();
+  test_support::TempFolder folder;
+  qt::QtSessionOptions options;
+  options.folder = folder.Path();
+  options.kanji_conversion = false;
+  options.interactive = false;
+  qt::QtSession first(options);
+  ASSERT_TRUE(first.Start());
+  qt::QtSession second(options);
+  EXPECT_FALSE(second.Start());
+  EXPECT_EQ(second.host.Messages().size(), 1u);
+  EXPECT_TRUE(first.program.Running());
+}
+
+}  // namespace
+}  // namespace orvo::testing

@@ -1,0 +1,67 @@
+#pragma once
+// A whole program on the offscreen Qt platform, driven by Qt key and mouse
+// events as a person's would arrive. Input ends when no key waits, so a modal
+// loop never blocks a test.
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QtTest/QTest>
+#include <initializer_list>
+#include <memory>
+
+#include "app/main_window.h"
+#include "platform/qt/main_view.h"
+#include "platform/qt/qt_session.h"
+#include "qt/qt_app.h"
+#include "support/temp_folder.h"
+
+namespace orvo::testing {
+
+class QtFrontEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    App();
+    ASSERT_FALSE(folder_.Path().empty());
+    qt::QtSessionOptions options;
+    options.folder = folder_.Path();
+    options.kanji_conversion = false;
+    options.interactive = false;
+    options.locale_code_page = false;  // byte figures as on a Japanese system
+    session_ = std::make_unique<qt::QtSession>(options);
+    ASSERT_TRUE(session_->Start());
+    Drain();  // the window is shown and the application activated before anyone types
+  }
+  void TearDown() override { session_.reset(); }
+
+  qt::QtSession& S() { return *session_; }
+  qt::MainView& View() { return *session_->View(); }
+  MainWindow& W() { return session_->program.Main(); }
+  const ustring& Text() { return W().ActiveTextBox().Text(); }
+  bool BrailleMode() { return session_->program.state.BrailleMode; }
+
+  void Press(Qt::Key key) { QTest::keyPress(&View(), key); }
+  void Release(Qt::Key key) { QTest::keyRelease(&View(), key); }
+  void Tap(Qt::Key key) {
+    Press(key);
+    Release(key);
+  }
+  // All down in order, then all up in order.
+  void Chord(std::initializer_list<Qt::Key> keys) {
+    for (Qt::Key k : keys) Press(k);
+    for (Qt::Key k : keys) Release(k);
+  }
+  // A key event as the window system sends it, auto-repeat flag included.
+  void Send(QEvent::Type type, Qt::Key key, bool auto_repeat) {
+    QKeyEvent event(type, key, Qt::NoModifier, QString(), auto_repeat);
+    QCoreApplication::sendEvent(&View(), &event);
+  }
+  // Lets queued window-system events (resizes, queued menu commands) arrive.
+  static void Drain() {
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+  }
+
+  test_support::TempFolder folder_;
+  std::unique_ptr<qt::QtSession> session_;
+};
+
+}  // namespace orvo::testing
