@@ -85,8 +85,12 @@ TEST(Runner, ScriptEndingInAMessageBoxPrintsTheStateAsItStands) {
 }
 
 TEST(Runner, BadLinesAreReportedWithTheirNumbers) {
-  const RunResult r = RunHeadless("", "tap F1\n\nprss F\nchord F?\nwait soon\n");
+  const RunResult r =
+      RunHeadless("", "tap F1\n\nprss F\nchord F?\nwait soon\nresize 5\nmenu exit\nmaximize now\n");
   EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.out.find("<stdin>:6: error"), std::string::npos);
+  EXPECT_NE(r.out.find("<stdin>:7: error"), std::string::npos);
+  EXPECT_NE(r.out.find("<stdin>:8: error"), std::string::npos);
   EXPECT_NE(r.out.find("<stdin>:3: error: unknown command 'prss'"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("<stdin>:4: error: unknown key '?'"), std::string::npos);
   EXPECT_NE(r.out.find("<stdin>:5: error"), std::string::npos);
@@ -101,6 +105,29 @@ TEST(Runner, WithoutADictionaryKanaStillWorkAndTheUserIsToldOnce) {
   for (const auto& m : j["messages"]) told += m["text"].get<std::string>().find("かな漢字変換") != std::string::npos;
   EXPECT_EQ(told, 1);
   EXPECT_FALSE(j["text"].get<std::string>().empty());  // か, or its katakana
+}
+
+TEST(Runner, DrivesTheWindowAndItsMenus) {
+  const RunResult r = RunHeadless("--json",
+                                  "resize 300 100\n"
+                                  "menu mnuV_AREA\n"
+                                  "tap F1\n"
+                                  "deactivate\n"
+                                  "wait 400\n"
+                                  "tap Enter\n");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const auto j = nlohmann::json::parse(r.out);
+  const auto& w = j["window"];
+  EXPECT_EQ(w["rect_twips"]["width"], 560 * 15);     // snapped to the minimum
+  EXPECT_EQ(w["rect_twips"]["height"], 768 * 15);    // the preset: the work area's height
+  EXPECT_EQ(w["restore_twips"]["height"], 240 * 15);
+  EXPECT_EQ(w["menus"]["mnuV_AREA"]["caption"], "たて最大化 (&T)");
+  EXPECT_EQ(j["braille_mode"], false);  // losing activation ended it
+  EXPECT_EQ(j["latch_held"], false);
+  ASSERT_EQ(j["messages"].size(), 1u);
+  EXPECT_EQ(j["messages"][0]["result"], 1);
+  EXPECT_EQ(j["messages"][0]["text"].get<std::string>().rfind("***** 警告！ *****", 0), 0u);
+  EXPECT_TRUE(j["messages"][0].contains("layout"));
 }
 
 TEST(Runner, UnknownOptionsAndCodePagesAreRefused) {
