@@ -52,6 +52,12 @@ nlohmann::json DumpMessageBox(const MessageBoxModel& box) {
 }  // namespace
 
 nlohmann::json DumpState(Session& s) {
+  StateSources sources{s.program, s.desktop, s.host, {}, s.EndedInModal()};
+  for (const auto& m : s.host.Messages()) sources.standard_messages.push_back({m.text, m.icon});
+  return DumpState(sources);
+}
+
+nlohmann::json DumpState(const StateSources& s) {
   nlohmann::json out;
   const braille::InputState& st = s.program.state;
   out["input_mode"] = st.InputMode;
@@ -59,10 +65,10 @@ nlohmann::json DumpState(Session& s) {
   out["latch_held"] = st.LatchHeld;
   out["conv_stage"] = st.ConvStage;
   out["ended"] = s.host.Ended();
-  out["modal_waiting"] = s.EndedInModal();
+  out["modal_waiting"] = s.modal_waiting;
 
   nlohmann::json messages = nlohmann::json::array();
-  for (const auto& m : s.host.Messages()) {
+  for (const auto& m : s.standard_messages) {
     messages.push_back({{"text", U8(m.text)}, {"flags", m.icon}, {"result", 1}, {"standard", true}});
   }
   for (const auto& m : s.program.messages.History()) {
@@ -84,7 +90,7 @@ nlohmann::json DumpState(Session& s) {
     out["title"] = U8(s.host.Title());
     return out;
   }
-  MainWindow& w = s.Main();
+  MainWindow& w = s.program.Main();
   out["text"] = U8(w.ActiveTextBox().Text());
   out["title"] = U8(w.Caption);
   out["cell"] = U8(w.lblTENJI.Caption);

@@ -10,6 +10,7 @@
 #include "platform/qt/qt_session.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/script_feeder.h"
+#include "platform/qt/state_dumper.h"
 
 namespace {
 
@@ -17,15 +18,20 @@ struct Options {
   QString folder;
   QString script;  // not in --help: a key script played after start (screenshots, checks)
   QString file;
+  QString dump;  // --dump-state: the state as JSON at the end and on SIGUSR1
 };
 
 bool ParseArgs(const QStringList& args, Options& o) {
   for (qsizetype i = 1; i < args.size(); ++i) {
     const QString& arg = args[i];
-    if ((arg == QLatin1String("--folder") || arg == QLatin1String("--script")) && i + 1 < args.size()) {
-      (arg == QLatin1String("--folder") ? o.folder : o.script) = args[++i];
+    QString* value = arg == QLatin1String("--folder")       ? &o.folder
+                     : arg == QLatin1String("--script")     ? &o.script
+                     : arg == QLatin1String("--dump-state") ? &o.dump
+                                                            : nullptr;
+    if (value != nullptr && i + 1 < args.size()) {
+      *value = args[++i];
     } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-      std::fputs("usage: orvo [--folder DIR] [FILE]\n", stdout);
+      std::fputs("usage: orvo [--folder DIR] [--dump-state JSON] [FILE]\n", stdout);
       std::exit(0);
     } else if (!arg.startsWith(QLatin1String("--")) && o.file.isEmpty()) {
       o.file = arg;
@@ -72,7 +78,17 @@ int main(int argc, char** argv) {
   session_options.command_line = orvo::qt::FromQ(options.file);
 
   orvo::qt::QtSession session(session_options);
-  if (!session.Start()) return 0;
+  std::unique_ptr<orvo::qt::StateDumper> dumper;
+  if (!options.dump.isEmpty()) {
+    dumper = std::make_unique<orvo::qt::StateDumper>(session, options.dump);
+    if (!dumper->ListenForSignal()) std::fputs("orvo: SIGUSR1 cannot ask for the state\n", stderr);
+  }
+  // The last state is written however the run ends, a refused start included.
+  const auto finish = [&dumper](int status) {
+    if (dumper && !dumper->Write() && status == 0) status = 1;
+    return status;
+  };
+  if (!session.Start()) return finish(0);
   std::unique_ptr<orvo::qt::ScriptFeeder> feeder;
   if (!steps.empty()) {
     feeder = std::make_unique<orvo::qt::ScriptFeeder>(session, std::move(steps), [] {
@@ -81,6 +97,6 @@ int main(int argc, char** argv) {
     });
     feeder->Start();
   }
-  if (session.host.Ended()) return 0;
-  return QApplication::exec();
+  if (session.host.Ended()) return finish(0);
+  return finish(QApplication::exec());
 }

@@ -58,7 +58,9 @@ void QtHost::StandardMessage(const ustring& text, int icon, const ustring& title
 
 void QtHost::End() {
   ended_ = true;
-  QCoreApplication::quit();
+  // exit(), not quit(): quitting asks the windows to close again, and the
+  // main window has already closed itself.
+  QCoreApplication::exit(0);
 }
 
 }  // namespace orvo::qt
