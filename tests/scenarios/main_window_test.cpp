@@ -200,3 +200,26 @@ TEST_F(Scenario, TextBoxOutOfMemoryEndsBrailleModeAndWarns) {
 
 }  // namespace
 }  // namespace orvo::testing
+
+namespace orvo::testing {
+namespace {
+
+TEST_F(Scenario, LoadAndFirstActivationLeaveANewDocumentReady) {
+  EXPECT_EQ(W().Caption, u" Ｏ ｒｖｏ ４ － 新規.txt");
+  EXPECT_TRUE(State().ImeOpen);
+  EXPECT_TRUE(W().txtIN.Text.empty() && W().txtKAN.Text.empty());
+  EXPECT_EQ(W().ActiveIndex(), 0);
+  EXPECT_TRUE(S().program.ime.Alive());
+  EXPECT_TRUE(S().program.hook.Installed());
+  EXPECT_TRUE(S().program.flags.MainHasFocus);
+  EXPECT_EQ(S().desktop.FocusedEdit(), &W().ActiveTextBox());
+  EXPECT_FALSE(W().menus["mnuFONT_RESET"].Enabled);
+  EXPECT_FALSE(W().menus["mnuT_HELPER"].Visible);
+  EXPECT_EQ(W().lblKETA.Caption, u"0．0");
+  EXPECT_EQ(W().lblFileSIZE.Caption, u"0");
+  // 580 × 420 pixels, centred on the screen.
+  EXPECT_EQ(W().OuterTwips(), (Rect{(1024 - 580) / 2 * 15, (768 - 420) / 2 * 15, 580 * 15, 420 * 15}));
+}
+
+}  // namespace
+}  // namespace orvo::testing
