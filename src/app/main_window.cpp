@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <stdexcept>
+
 #include "app/program.h"
 #include "app/window_utils/menu_check_bitmaps.h"
 #include "platform/keys.h"
@@ -11,47 +13,41 @@ const ustring kNewDocumentCaption = u" Ｏ ｒｖｏ ４ － 新規.txt";
 const ustring kExitQuestion = u"．．．終了 します。\u3000\u3000\u3000\u3000";
 
 struct MenuRow {
-  const char* name;
+  const char* name;    // empty: a separator
+  const char* parent;  // empty: the menu bar
   const char16_t* caption;
   bool visible;
 };
 
-// The menus of the window, each top-level entry before its items.
+// The menus of the window, each entry after its parent, in the order shown.
+// clang-format off
 constexpr MenuRow kMenuRows[] = {
-    {"mnuFILE", u"ファイル(&F)", true},
-    {"mnuEDIT", u"編集(&E)", true},
-    {"mnuOPTION", u"オプション(&O)", true},
-    {"mnuSETTING", u"ユーザー設定．．(&P)", true},
-    {"mnuFONT_RESET", u"保存設定に戻す (&Q)", true},
-    {"mnuFIND", u"検索／置換 (&S)", true},
-    {"mnuNEXT_FIND", u"次を検索 (&N)", true},
-    {"mnuWORD_TURN", u"右端で折り返す (&W)", true},
-    {"mnuTXT_AREA", u"テキスト範囲 (&A)", true},
-    {"mnuRE_AREA", u"元に戻す (&U)", true},
-    {"mnuV_AREA", u"たて最大化 (&T)", true},
-    {"mnuH_AREA", u"よこ最大化 (&Y)", true},
-    {"mnuDATE", u"日付挿入 (&H)", true},
-    {"mnuHELP", u"ヘルプ(&H)", true},
-    {"mnuHELPER", u"点字ヘルパー(F4)", true},
-    {"mnuHELP_BMP", u"キー配置図 (F5)", true},
-    {"mnuHELP_ABOUT", u"バージョン情報 (&B)", true},
-    {"mnuT_HELPER", u"点字ヘルパー(F4)", false},
-    {"mnuT_HELP_BMP", u"キー配置図(F5)", false},
-    {"mnuEXIT", u"ソフト終了(ESC)", true},
+    {"mnuFILE",       "",            u"ファイル(&F)",           true},
+    {"mnuEDIT",       "",            u"編集(&E)",               true},
+    {"mnuOPTION",     "",            u"オプション(&O)",         true},
+    {"mnuSETTING",    "mnuOPTION",   u"ユーザー設定．．(&P)",   true},
+    {"mnuFONT_RESET", "mnuOPTION",   u"保存設定に戻す (&Q)",    true},
+    {"",              "mnuOPTION",   u"-",                      true},
+    {"mnuFIND",       "mnuOPTION",   u"検索／置換 (&S)",        true},
+    {"mnuNEXT_FIND",  "mnuOPTION",   u"次を検索 (&N)",          true},
+    {"mnuWORD_TURN",  "mnuOPTION",   u"右端で折り返す (&W)",    true},
+    {"",              "mnuOPTION",   u"-",                      true},
+    {"mnuTXT_AREA",   "mnuOPTION",   u"テキスト範囲 (&A)",      true},
+    {"mnuRE_AREA",    "mnuTXT_AREA", u"元に戻す (&U)",          true},
+    {"mnuV_AREA",     "mnuTXT_AREA", u"たて最大化 (&T)",        true},
+    {"mnuH_AREA",     "mnuTXT_AREA", u"よこ最大化 (&Y)",        true},
+    {"",              "mnuOPTION",   u"-",                      true},
+    {"mnuDATE",       "mnuOPTION",   u"日付挿入 (&H)",          true},
+    {"mnuHELP",       "",            u"ヘルプ(&H)",             true},
+    {"mnuHELPER",     "mnuHELP",     u"点字ヘルパー(F4)",       true},
+    {"mnuHELP_BMP",   "mnuHELP",     u"キー配置図 (F5)",        true},
+    {"",              "mnuHELP",     u"-",                      true},
+    {"mnuHELP_ABOUT", "mnuHELP",     u"バージョン情報 (&B)",    true},
+    {"mnuT_HELPER",   "",            u"点字ヘルパー(F4)",       false},
+    {"mnuT_HELP_BMP", "",            u"キー配置図(F5)",         false},
+    {"mnuEXIT",       "",            u"ソフト終了(ESC)",        true},
 };
-
-// Which top-level menu holds an item.
-struct MenuParent {
-  const char* item;
-  const char* top;
-};
-constexpr MenuParent kMenuParents[] = {
-    {"mnuSETTING", "mnuOPTION"},   {"mnuFONT_RESET", "mnuOPTION"}, {"mnuFIND", "mnuOPTION"},
-    {"mnuNEXT_FIND", "mnuOPTION"}, {"mnuWORD_TURN", "mnuOPTION"},  {"mnuTXT_AREA", "mnuOPTION"},
-    {"mnuRE_AREA", "mnuOPTION"},   {"mnuV_AREA", "mnuOPTION"},     {"mnuH_AREA", "mnuOPTION"},
-    {"mnuDATE", "mnuOPTION"},      {"mnuHELPER", "mnuHELP"},       {"mnuHELP_BMP", "mnuHELP"},
-    {"mnuHELP_ABOUT", "mnuHELP"},
-};
+// clang-format on
 
 // The braille-mode suspension code each top-level menu passes when it opens.
 struct MenuSuspend {
@@ -62,51 +58,83 @@ constexpr MenuSuspend kMenuSuspends[] = {
     {"mnuFILE", 10}, {"mnuEDIT", 0}, {"mnuOPTION", 5}, {"mnuHELP", 11},
 };
 
-// The menu bar by position, separators included, as the platform's menu calls see it.
-const MenuBar& Bar() {
-  static const MenuBar kBar = {
-      {"mnuFILE", {}},
-      {"mnuEDIT", {}},
-      {"mnuOPTION",
-       {"mnuSETTING", "mnuFONT_RESET", "", "mnuFIND", "mnuNEXT_FIND", "mnuWORD_TURN", "",
-        "mnuTXT_AREA", "", "mnuDATE"}},
-      {"mnuHELP", {"mnuHELPER", "mnuHELP_BMP", "", "mnuHELP_ABOUT"}},
-  };
-  return kBar;
+// The top-level menu an entry is in (itself for a top-level entry).
+const forms::MenuEntry& TopOf(const forms::MenuEntry& entry) {
+  const forms::MenuEntry* e = &entry;
+  while (e->Parent() != nullptr && e->Parent()->Parent() != nullptr) e = e->Parent();
+  return *e;
 }
 
 // Pictures of the check marks drawn beside the wrap item.
 constexpr int kPicMnuON = 20;
 constexpr int kPicMnuNon = 21;
+// The program's own icon, shown in the title bar and beside messages without one.
+constexpr int kPicAppIcon = 22;
 
 }  // namespace
 
 MainWindow::MainWindow(Program& program)
-    : Timer1(program.platform.timers, 400, [&program] { program.chords.Timer1Tick(); }),
-      p_(program),
-      text_events_(program) {
-  for (auto& box : boxes_) {
-    box = p_.platform.windowing.CreateEditControl();
-    box->SetNoticeSink([&program](EditNotice notice) { program.hook.Notice(notice); });
+    : Form(program.forms, "frmMAIN"),
+      text_boxes_{{{*this, "txtJOV", 0}, {*this, "txtJOV", 1}}},
+      txtIN(*this, "txtIN"),
+      txtHEN(*this, "txtHEN"),
+      txtOUT(*this, "txtOUT"),
+      txtKAN(*this, "txtKAN"),
+      lblTENJI(*this, "lblTENJI"),
+      lblMODE(*this, "lblMODE"),
+      lblTURN(*this, "lblTURN"),
+      lblBYTES(*this, "lblBYTES"),
+      lblKETA(*this, "lblKETA"),
+      lblGYO(*this, "lblGYO"),
+      lblAllGYO(*this, "lblAllGYO"),
+      lblFileSIZE(*this, "lblFileSIZE"),
+      lblSTYLE{{{*this, "lblSTYLE", 0}, {*this, "lblSTYLE", 1}, {*this, "lblSTYLE", 2}, {*this, "lblSTYLE", 3}}},
+      cmdMEMO(*this, "cmdMEMO"),
+      cmdTYPE(*this, "cmdTYPE"),
+      cmdIME(*this, "cmdIME"),
+      cmdCOVER(*this, "cmdCOVER"),
+      cmdTOOL(*this, "cmdTOOL"),
+      picSTATUS(*this, "picSTATUS"),
+      picCONER(*this, "picCONER"),
+      picBAR(*this, "picBAR"),
+      Timer1(program.platform.timers, 400, [&program] { program.chords.Timer1Tick(); }),
+      p_(program) {
+  SetTag(kTag);
+  SetIcon(kPicAppIcon);
+  SetKeyPreview(true);
+  SetStart(forms::StartPosition::kManual);
+  SetInsets({4, 42, 4, 4});
+  Move({0, 0, 580 * 15, 420 * 15});
+  for (forms::TextBoxControl& box : text_boxes_) {
+    box.SetMultiline(true);
+    box.SetKeepsTab(true);
+    box.Box().SetNoticeSink([&program](EditNotice notice) { program.hook.Notice(notice); });
   }
-  boxes_[1]->SetWordWrap(true);
-  boxes_[1]->SetFont({u"ＭＳ Ｐゴシック", 9, false});
-  boxes_[0]->SetFont({u"ＭＳ ゴシック", 9, false});
-  cmdMEMO.Caption = u"メモ";
-  cmdTYPE.Caption = u"入力方式切替";
-  cmdIME.Caption = u"日本語入力のＯＮ／ＯＦＦ";
-  lblMODE.Caption = u"ひらがな";
-  lblTURN.Caption = u"有効 ： 右端で折り返す";
-  lblTURN.Visible = false;
-  lblBYTES.Caption = u"ﾊﾞｲﾄ";
+  text_boxes_[1].Box().SetWordWrap(true);
+  text_boxes_[1].SetFont({u"ＭＳ Ｐゴシック", 9, false});
+  text_boxes_[0].SetFont({u"ＭＳ ゴシック", 9, false});
+  for (forms::TextBoxControl* mirror : {&txtIN, &txtHEN, &txtOUT, &txtKAN}) {
+    mirror->SetVisible(false);
+    mirror->SetTabStop(false);
+  }
+  // The keyboard stays with the text: the toolbar is worked by mouse and function keys.
+  for (forms::CommandButtonControl* button : {&cmdMEMO, &cmdTYPE, &cmdIME, &cmdCOVER, &cmdTOOL}) {
+    button->SetTabStop(false);
+  }
+  cmdMEMO.SetCaption(u"メモ");
+  cmdTYPE.SetCaption(u"入力方式切替");
+  cmdIME.SetCaption(u"日本語入力のＯＮ／ＯＦＦ");
+  lblMODE.SetCaption(u"ひらがな");
+  lblTURN.SetCaption(u"有効 ： 右端で折り返す");
+  lblTURN.SetVisible(false);
+  lblBYTES.SetCaption(u"ﾊﾞｲﾄ");
   const char16_t* styles[] = {u"ファイルサイズ：", u"全行：", u"／行目：", u"桁："};
-  for (std::size_t i = 0; i < lblSTYLE.size(); ++i) lblSTYLE[i].Caption = styles[i];
-  lblKETA.Caption = u"0．0";
-  lblGYO.Caption = u"0";
-  lblAllGYO.Caption = u"0";
-  lblFileSIZE.Caption = u"0";
-  picCONER.Width = 16;
-  picCONER.Height = 16;
+  for (std::size_t i = 0; i < lblSTYLE.size(); ++i) lblSTYLE[i].SetCaption(styles[i]);
+  lblKETA.SetCaption(u"0．0");
+  lblGYO.SetCaption(u"0");
+  lblAllGYO.SetCaption(u"0");
+  lblFileSIZE.SetCaption(u"0");
+  picCONER.SetBounds({0, 0, 16, 16});
   CreateMenus();
 }
 
@@ -114,86 +142,110 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::CreateMenus() {
   for (const MenuRow& row : kMenuRows) {
-    forms::MenuItem item;
-    item.Caption = row.caption;
-    item.Visible = row.visible;
-    menus[row.name] = item;
+    forms::MenuEntry& parent = *row.parent == '\0' ? MenuBar() : Menu(row.parent);
+    forms::MenuEntry& entry = *row.name == '\0' ? parent.AddSeparator() : parent.Add(row.name, row.caption);
+    entry.SetVisible(row.visible);
   }
+}
+
+forms::MenuEntry& MainWindow::Menu(std::string_view name) {
+  forms::MenuEntry* entry = name.empty() ? nullptr : MenuBar().Find(name);
+  if (entry == nullptr) throw std::out_of_range("no menu entry " + std::string(name));
+  return *entry;
+}
+
+const forms::MenuEntry& MainWindow::Menu(std::string_view name) const {
+  const forms::MenuEntry* entry = name.empty() ? nullptr : MenuBar().Find(name);
+  if (entry == nullptr) throw std::out_of_range("no menu entry " + std::string(name));
+  return *entry;
 }
 
 void MainWindow::InitFonts() {
   const ProgramValues& v = p_.values;
-  lblTENJI.font.size = v.FontSize(18);
-  lblMODE.font.size = v.FontSize(11);
-  lblKETA.font.size = lblGYO.font.size = lblAllGYO.font.size = lblFileSIZE.font.size =
-      v.FontSize(10);
-  lblTURN.font.size = lblBYTES.font.size = v.FontSize(9);
-  for (auto& label : lblSTYLE) label.font.size = v.FontSize(9);
+  const auto size = [&v](forms::Control& c, int nominal) {
+    FontSpec f = c.Font();
+    f.points = v.FontSize(nominal);
+    c.SetFont(f);
+  };
+  size(lblTENJI, 18);
+  size(lblMODE, 11);
+  for (forms::Control* c : {&lblKETA, &lblGYO, &lblAllGYO, &lblFileSIZE}) size(*c, 10);
+  for (forms::Control* c : {&lblTURN, &lblBYTES}) size(*c, 9);
+  for (auto& label : lblSTYLE) size(label, 9);
 }
 
 void MainWindow::ApplySettings() {
   p_.CurrentSettings = p_.SavedSettings;
   const settings::SettingsRecord& s = p_.CurrentSettings;
-  for (auto& box : boxes_) {
-    box->SetBackColor(static_cast<std::uint32_t>(s.BackColor));
-    box->SetForeColor(static_cast<std::uint32_t>(s.ForeColor));
-    box->SetFont({s.FontName, s.FontSize, false});
+  for (forms::TextBoxControl& box : text_boxes_) {
+    box.SetBackColor(static_cast<std::uint32_t>(s.BackColor));
+    box.SetForeColor(static_cast<std::uint32_t>(s.ForeColor));
+    box.SetFont({s.FontName, s.FontSize, false});
   }
 }
 
-Size MainWindow::InnerPx() const {
-  const int tx = p_.values.TwipsPerPixelX > 0 ? p_.values.TwipsPerPixelX : 15;
-  const int ty = p_.values.TwipsPerPixelY > 0 ? p_.values.TwipsPerPixelY : 15;
-  return {outer_.width / tx - insets_.left - insets_.right,
-          outer_.height / ty - insets_.top - insets_.bottom};
-}
+void MainWindow::Load() { p_.forms.Show(*this); }
 
-void MainWindow::Load() {
-  outer_.width = p_.values.TwipsPerPixelX * 580;
-  outer_.height = p_.values.TwipsPerPixelY * 420;
+void MainWindow::OnLoad() {
+  Rect outer = OuterTwips();
+  outer.width = p_.values.TwipsPerPixelX * 580;
+  outer.height = p_.values.TwipsPerPixelY * 420;
+  Move(outer);
   p_.DoEvents();
   p_.flags.Started = true;  // the start-up splash is not shown yet; the window is enabled at once
   active_ = 0;
   p_.ime.Create();
   InitFonts();
   ApplySettings();
-  lblTENJI.font = {u"FixedSys", 14, false};
-  picSTATUS.Left = 0;
-  picSTATUS.Top = InnerPx().height - 18;
-  lblBYTES.Top = 2;
-  picBAR.Height = 29;
-  lblMODE.Top = 4;
-  cmdMEMO.Picture = braille::picture::kMemo;
-  cmdTYPE.Picture = braille::picture::kRomajiMethod;
-  cmdIME.Picture = braille::picture::kImeAtLoad;
-  cmdCOVER.Picture = cmdTOOL.Picture = braille::picture::kCover;
-  cmdTOOL.Left = 340;
-  menus["mnuFONT_RESET"].Enabled = false;
-  menus["mnuHELPER"].Enabled = false;
-  menus["mnuHELP_BMP"].Enabled = false;
+  lblTENJI.SetFont({u"FixedSys", 14, false});
+  picSTATUS.MoveTo(0, InnerPx().height - 18);
+  lblBYTES.MoveTo(lblBYTES.Bounds().left, 2);
+  picBAR.SetBounds({picBAR.Bounds().left, picBAR.Bounds().top, picBAR.Bounds().width, 29});
+  lblMODE.MoveTo(lblMODE.Bounds().left, 4);
+  cmdMEMO.SetPicture(braille::picture::kMemo);
+  cmdTYPE.SetPicture(braille::picture::kRomajiMethod);
+  cmdIME.SetPicture(braille::picture::kImeAtLoad);
+  cmdCOVER.SetPicture(braille::picture::kCover);
+  cmdTOOL.SetPicture(braille::picture::kCover);
+  cmdTOOL.MoveTo(340, cmdTOOL.Bounds().top);
+  Menu("mnuFONT_RESET").SetEnabled(false);
+  Menu("mnuHELPER").SetEnabled(false);
+  Menu("mnuHELP_BMP").SetEnabled(false);
   p_.state.ImeOpen = true;
-  txtIN.Text.clear();
-  txtHEN.Text.clear();
-  txtOUT.Text.clear();
-  txtKAN.Text.clear();
-  // Shown: centred on the screen, then activated.
-  outer_.left = (p_.values.ScreenWidthPx * p_.values.TwipsPerPixelX - outer_.width) / 2;
-  outer_.top = (p_.values.ScreenHeightPx * p_.values.TwipsPerPixelY - outer_.height) / 2;
-  Resize();
-  p_.platform.windowing.SetActiveWindow(this);
-  Activate();
+  for (forms::TextBoxControl* mirror : {&txtIN, &txtHEN, &txtOUT, &txtKAN}) mirror->SetText(u"");
+  // Shown centred on the screen; showing lays it out and activates it.
+  outer = OuterTwips();
+  outer.left = (p_.values.ScreenWidthPx * p_.values.TwipsPerPixelX - outer.width) / 2;
+  outer.top = (p_.values.ScreenHeightPx * p_.values.TwipsPerPixelY - outer.height) / 2;
+  Move(outer);
 }
 
 void MainWindow::FirstActivation() {
   first_activated_ = true;
-  Caption = kNewDocumentCaption;
+  SetCaption(kNewDocumentCaption);
   p_.values.OpenFromCommandLine = false;
-  cmdTOOL.Width = InnerPx().width - cmdTOOL.Left;
+  SetToolWidth(InnerPx().width - cmdTOOL.Bounds().left);
   p_.hook.Install();
   FocusTextBox();
 }
 
+void MainWindow::SetToolWidth(int width) {
+  const Rect& b = cmdTOOL.Bounds();
+  cmdTOOL.SetBounds({b.left, b.top, width, b.height});
+}
+
 void MainWindow::Activate() {
+  // The window that is active already hears of the application coming back as well.
+  if (p_.forms.ActiveForm() == this) {
+    ActivationSteps();
+  } else {
+    p_.forms.Activate(*this);
+  }
+}
+
+void MainWindow::OnActivate() { ActivationSteps(); }
+
+void MainWindow::ActivationSteps() {
   if (closed_) return;
   if (!first_activated_) FirstActivation();
   p_.flags.MainHasFocus = true;
@@ -202,23 +254,13 @@ void MainWindow::Activate() {
     p_.conversion.RestoreComposition(0);
   }
   p_.text.UpdateStatus();
-  if (enabled_) FocusTextBox();
+  if (Enabled()) FocusTextBox();
 }
 
-void MainWindow::Move(const Rect& outer_twips) {
-  outer_ = outer_twips;
-  Resize();
-}
-
-void MainWindow::SetState(WindowState state) {
-  state_ = state;
-  Resize();
-}
-
-void MainWindow::Resize() {
+void MainWindow::OnResize() {
   if (resizing_) return;
   resizing_ = true;
-  if (state_ == WindowState::kMinimized) {
+  if (State() == WindowState::kMinimized) {
     if (p_.state.BrailleMode) {
       p_.modes.CMD_TYPE(13);
       p_.DoEvents();
@@ -228,47 +270,60 @@ void MainWindow::Resize() {
   }
   const int tx = p_.values.TwipsPerPixelX;
   const int ty = p_.values.TwipsPerPixelY;
-  if (state_ == WindowState::kNormal) {
+  if (State() == WindowState::kNormal) {
     // Each correction is a new size; the layout below then uses it.
-    if (auto snapped = SnapOuterSize({outer_.width / tx, outer_.height / ty},
+    Rect outer = OuterTwips();
+    if (auto snapped = SnapOuterSize({outer.width / tx, outer.height / ty},
                                      {p_.values.ScreenWidthPx, p_.values.ScreenHeightPx})) {
-      outer_.width = snapped->width * tx;
-      outer_.height = snapped->height * ty;
+      outer.width = snapped->width * tx;
+      outer.height = snapped->height * ty;
+      Move(outer);
     }
   }
-  const Rect corner{picCONER.Left, picCONER.Top, picCONER.Width, picCONER.Height};
-  const MainLayout l = LayOut(state_, InnerPx(), WordWrap(), cmdTOOL.Left, corner);
+  const MainLayout l = LayOut(State(), InnerPx(), WordWrap(), cmdTOOL.Bounds().left, picCONER.Bounds());
   text_rect_ = l.text;
+  for (forms::TextBoxControl& box : text_boxes_) box.SetBounds(l.text);
   if (first_activated_ && p_.flags.MainHasFocus) FocusTextBox();
-  picSTATUS.Top = l.status_top;
-  picCONER.Left = l.corner.left;
-  picCONER.Top = l.corner.top;
-  picCONER.Visible = l.corner_visible;
-  lblTURN.Visible = l.turn_visible;
-  if (l.turn_visible) {
-    lblTURN.Left = l.turn_left;
-    lblTURN.Top = l.turn_top;
-  }
-  cmdTOOL.Width = l.tool_width;
+  picSTATUS.MoveTo(picSTATUS.Bounds().left, l.status_top);
+  picCONER.MoveTo(l.corner.left, l.corner.top);
+  picCONER.SetVisible(l.corner_visible);
+  lblTURN.SetVisible(l.turn_visible);
+  if (l.turn_visible) lblTURN.MoveTo(l.turn_left, l.turn_top);
+  SetToolWidth(l.tool_width);
   resizing_ = false;
   p_.DoEvents();
 }
 
 void MainWindow::FocusTextBox() {
   if (closed_) return;
-  p_.platform.windowing.SetFocus(&text_events_, &ActiveTextBox());
+  TextBoxAt(active_).SetFocus();
 }
 
-void MainWindow::KeyDown(int& key, int shift) {
+bool MainWindow::IsDocumentBox(const forms::Control& control) const {
+  return &control == &text_boxes_[0] || &control == &text_boxes_[1];
+}
+
+void MainWindow::OnKeyDown(int& key, int shift) {
   // A key that reaches the window itself (no control has the focus) passes the hook first.
-  if (p_.platform.windowing.FocusedEdit() == nullptr) p_.hook.KeyDown(key);
+  if (Focused() == nullptr) p_.hook.KeyDown(key);
   p_.chords.FormKeyDown(key, shift);
 }
 
-void MainWindow::KeyUp(int& key, int shift) { p_.chords.FormKeyUp(key, shift); }
+void MainWindow::OnKeyUp(int& key, int shift) { p_.chords.FormKeyUp(key, shift); }
 
-void MainWindow::TextEvents::KeyDown(int& key, int shift) { p_.chords.TextKeyDown(key, shift); }
-void MainWindow::TextEvents::KeyUp(int& key, int shift) { p_.chords.TextKeyUp(key, shift); }
+void MainWindow::OnControlKeyDown(forms::Control& control, int& key, int shift) {
+  if (IsDocumentBox(control)) p_.chords.TextKeyDown(key, shift);
+}
+
+void MainWindow::OnControlKeyUp(forms::Control& control, int& key, int shift) {
+  if (IsDocumentBox(control)) p_.chords.TextKeyUp(key, shift);
+}
+
+void MainWindow::OnClick(forms::Control& control) {
+  if (&control == &cmdTYPE) ClickType();
+  if (&control == &cmdIME) ClickIme();
+  if (&control == &lblMODE) ClickMode();
+}
 
 void MainWindow::ClickType() {
   FocusTextBox();
@@ -288,6 +343,14 @@ void MainWindow::AppActivation(bool active) {
 
 // --- Menus ---
 
+void MainWindow::OnMenuClick(forms::MenuEntry& entry) {
+  if (entry.Parent() == &MenuBar() && !entry.Children().empty()) {
+    OpenMenu(entry.Name());
+  } else {
+    ClickMenu(entry.Name());
+  }
+}
+
 void MainWindow::OpenMenu(const std::string& top) {
   if (p_.flags.FindOpen) {
     p_.windows->UnloadFind();
@@ -303,59 +366,63 @@ void MainWindow::OpenMenu(const std::string& top) {
 void MainWindow::AfterMenuCommand() {
   if (p_.flags.MenuBrailleMode) {
     p_.modes.CMD_TYPE(12);
-  } else if (enabled_) {
+  } else if (Enabled()) {
     FocusTextBox();
   }
 }
 
 void MainWindow::OptionMenuStates() {
   const bool has_text = !ActiveTextBox().Text().empty();
-  menus["mnuFIND"].Enabled = has_text;
-  menus["mnuNEXT_FIND"].Enabled = !ActiveTextBox().SelText().empty() || !p_.LastSearch.empty();
+  Menu("mnuFIND").SetEnabled(has_text);
+  Menu("mnuNEXT_FIND").SetEnabled(!ActiveTextBox().SelText().empty() || !p_.LastSearch.empty());
   const int tx = p_.values.TwipsPerPixelX;
   const int ty = p_.values.TwipsPerPixelY;
   const WorkAreaTwips& wa = p_.work_area;
-  if (state_ == WindowState::kMaximized) {
-    menus["mnuTXT_AREA"].Enabled = false;
+  const Rect& outer = OuterTwips();
+  if (State() == WindowState::kMaximized) {
+    Menu("mnuTXT_AREA").SetEnabled(false);
   } else {
-    menus["mnuTXT_AREA"].Enabled = true;
+    Menu("mnuTXT_AREA").SetEnabled(true);
     const bool maximised_one_way =
-        outer_.height / ty == wa.height / ty || outer_.width / tx == wa.width / tx;
-    menus["mnuV_AREA"].Enabled = !maximised_one_way;
-    menus["mnuH_AREA"].Enabled = !maximised_one_way;
-    menus["mnuRE_AREA"].Enabled = maximised_one_way;
+        outer.height / ty == wa.height / ty || outer.width / tx == wa.width / tx;
+    Menu("mnuV_AREA").SetEnabled(!maximised_one_way);
+    Menu("mnuH_AREA").SetEnabled(!maximised_one_way);
+    Menu("mnuRE_AREA").SetEnabled(maximised_one_way);
   }
   const bool wrap_was_on = WordWrap();
+  forms::MenuEntry& wrap = Menu("mnuWORD_TURN");
   if (has_text) {
-    menus["mnuWORD_TURN"].Enabled = true;
-    menus["mnuWORD_TURN"].Checked = wrap_was_on;
+    wrap.SetEnabled(true);
+    wrap.SetChecked(wrap_was_on);
   } else {
-    menus["mnuWORD_TURN"].Enabled = false;
+    wrap.SetEnabled(false);
     if (wrap_was_on) {
       p_.text.SwitchWordWrap();
-      menus["mnuWORD_TURN"].Checked = false;
+      wrap.SetChecked(false);
     }
   }
-  if (has_text || wrap_was_on) SetMenuCheckBitmaps(menus, Bar(), 2, 5, kPicMnuON, kPicMnuNon);
+  if (has_text || wrap_was_on) SetMenuCheckBitmaps(MenuBar(), 2, 5, kPicMnuON, kPicMnuNon);
 }
 
 void MainWindow::SizePreset(const std::string& item) {
   if (item == "mnuRE_AREA") {
     Move(Restore);
   } else {
-    Restore = outer_;
+    const Rect outer = OuterTwips();
+    Restore = outer;
     const WorkAreaTwips& wa = p_.work_area;
     if (item == "mnuV_AREA") {
-      Move({outer_.left, wa.top, outer_.width, wa.height});
+      Move({outer.left, wa.top, outer.width, wa.height});
     } else {
-      Move({wa.left, outer_.top, wa.width, outer_.height});
+      Move({wa.left, outer.top, wa.width, outer.height});
     }
   }
   AfterMenuCommand();
 }
 
 void MainWindow::ChooseMenu(const std::string& item) {
-  if (!menus[item].Enabled || !menus[item].Visible) return;
+  forms::MenuEntry* entry = MenuBar().Find(item);
+  if (entry == nullptr || entry->IsSeparator() || !entry->Enabled() || !entry->Visible()) return;
   if (item == "mnuV_AREA" || item == "mnuH_AREA" || item == "mnuRE_AREA") {
     SizePreset(item);
   } else if (item == "mnuHELPER") {
@@ -378,10 +445,10 @@ void MainWindow::ChooseMenu(const std::string& item) {
       p_.windows->UnloadFind();
       p_.DoEvents();
     }
-    Close();
+    p_.forms.Unload(*this, forms::UnloadMode::kCode);
   } else if (item == "mnuWORD_TURN") {
     p_.text.SwitchWordWrap();
-    menus["mnuWORD_TURN"].Checked = WordWrap();
+    Menu("mnuWORD_TURN").SetChecked(WordWrap());
     AfterMenuCommand();
   } else if (item == "mnuFONT_RESET") {
     p_.text.ResetAppearance();
@@ -392,14 +459,12 @@ void MainWindow::ChooseMenu(const std::string& item) {
 }
 
 bool MainWindow::ClickMenu(const std::string& item) {
-  if (menus.find(item) == menus.end()) return false;
-  std::string top = item;
-  for (const MenuParent& parent : kMenuParents) {
-    if (parent.item == item) top = parent.top;
-  }
-  if (top != item) {
-    OpenMenu(top);
-  } else if (item == "mnuT_HELPER" || item == "mnuT_HELP_BMP" || item == "mnuEXIT") {
+  const forms::MenuEntry* entry = item.empty() ? nullptr : MenuBar().Find(item);
+  if (entry == nullptr || entry->IsSeparator()) return false;
+  const forms::MenuEntry& top = TopOf(*entry);
+  if (&top != entry) {
+    OpenMenu(top.Name());
+  } else if (entry->Children().empty()) {
     p_.flags.MenuBrailleMode = p_.state.BrailleMode;  // top-level items open no menu
   }
   ChooseMenu(item);
@@ -408,7 +473,8 @@ bool MainWindow::ClickMenu(const std::string& item) {
 
 // --- Closing ---
 
-bool MainWindow::QueryUnload() {
+void MainWindow::OnQueryUnload(bool& cancel, forms::UnloadMode) {
+  if (closed_) return;
   if (p_.flags.HelperOpen) p_.windows->UnloadHelper();
   if (p_.flags.DiagramsOpen) p_.windows->UnloadDiagrams();
   if (p_.flags.FindOpen) p_.windows->UnloadFind();
@@ -421,11 +487,12 @@ bool MainWindow::QueryUnload() {
   // nothing is thrown away without the user's yes.
   const int answer = p_.MSG_BOX(kTag, kExitQuestion, 65, p_.platform.app.Title());
   if (answer == 2) {
-    if (enabled_) FocusTextBox();
-    return false;
+    cancel = true;
+    if (Enabled()) FocusTextBox();
   }
-  return true;
 }
+
+void MainWindow::OnUnload() { Shutdown(); }
 
 void MainWindow::Shutdown() {
   p_.DoEvents();
@@ -438,16 +505,12 @@ void MainWindow::Shutdown() {
   p_.DoEvents();
   p_.ime.Release();
   closed_ = true;
-  p_.platform.windowing.SetFocus(nullptr, nullptr);
-  p_.platform.windowing.SetActiveWindow(nullptr);
   p_.platform.app.End();
 }
 
 bool MainWindow::Close() {
   if (closed_) return true;
-  if (!QueryUnload()) return false;
-  Shutdown();
-  return true;
+  return Form::Close() || closed_;
 }
 
 }  // namespace orvo

@@ -4,68 +4,52 @@
 // and mode displays, the status line, the menus, the hidden boxes that mirror
 // the IME, and the timer for deferred warnings. It sees every key first.
 #include <array>
-#include <memory>
 #include <string>
 
-#include "app/forms/controls.h"
+#include "app/forms/command_button_control.h"
+#include "app/forms/form.h"
+#include "app/forms/label_control.h"
+#include "app/forms/picture_box_control.h"
+#include "app/forms/text_box_control.h"
 #include "app/main_window_layout.h"
 #include "platform/edit_control.h"
 #include "platform/geometry.h"
 #include "platform/timer.h"
-#include "platform/windowing.h"
 
 namespace orvo {
 
 class Program;
 
-// The frame around a window's inner area, in pixels (borders, title and menu bar).
-struct FrameInsets {
-  int left = 4;
-  int top = 42;
-  int right = 4;
-  int bottom = 4;
-};
-
-class MainWindow : public KeyHandler {
+class MainWindow : public forms::Form {
  public:
   static constexpr int kTag = 1;
 
   explicit MainWindow(Program& program);
   ~MainWindow() override;
 
+  // Loads, shows and activates the window.
   void Load();
   void Activate();
   // Closing by any means: asks first; false when the close was cancelled.
   bool Close();
   bool Closed() const { return closed_; }
 
-  bool Enabled() const { return enabled_; }
-  void SetEnabled(bool enabled) { enabled_ = enabled; }
-  void Repaint() {}
-
-  // Outer rectangle in twips, as other windows and the presets see it.
-  const Rect& OuterTwips() const { return outer_; }
-  void Move(const Rect& outer_twips);  // a new size raises a resize
-  WindowState State() const { return state_; }
-  void SetState(WindowState state);
-  bool Minimized() const { return state_ == WindowState::kMinimized; }
-  Size InnerPx() const;
-  void SetFrameInsets(const FrameInsets& insets) { insets_ = insets; }
+  bool Minimized() const { return State() == WindowState::kMinimized; }
 
   // The text box that holds the document now (index 1 while wrapping).
-  EditControl& ActiveTextBox() { return *boxes_[static_cast<std::size_t>(active_)]; }
-  EditControl& txtJOV(int index) { return *boxes_[static_cast<std::size_t>(index)]; }
+  EditControl& ActiveTextBox() { return txtJOV(active_); }
+  EditControl& txtJOV(int index) { return TextBoxAt(index).Box(); }
+  forms::TextBoxControl& TextBoxAt(int index) { return text_boxes_[static_cast<std::size_t>(index)]; }
   int ActiveIndex() const { return active_; }
   void SetActiveIndex(int index) { active_ = index; }
   bool WordWrap() const { return active_ == 1; }
   void FocusTextBox();
   const Rect& TextRect() const { return text_rect_; }
 
-  // Key preview: the window sees every key before the text box.
-  void KeyDown(int& key, int shift) override;
-  void KeyUp(int& key, int shift) override;
-
-  // Menus: opening a top-level menu, then choosing an item by its name.
+  // A menu entry by its name (mnuFILE, mnuT_HELPER, ...); every name the window made.
+  forms::MenuEntry& Menu(std::string_view name);
+  const forms::MenuEntry& Menu(std::string_view name) const;
+  // Opening a top-level menu, then choosing an item by its name.
   void OpenMenu(const std::string& top);
   void ChooseMenu(const std::string& item);
   // Chooses an item as a person would: opens its menu first.
@@ -78,48 +62,48 @@ class MainWindow : public KeyHandler {
   void TextMouseUp(int button);
   void AppActivation(bool active);
 
-  ustring Caption;
-  forms::HiddenText txtIN, txtHEN, txtOUT, txtKAN;
-  forms::Label lblTENJI, lblMODE, lblTURN, lblBYTES;
-  forms::Label lblKETA, lblGYO, lblAllGYO, lblFileSIZE;
-  std::array<forms::Label, 4> lblSTYLE;
-  forms::CommandButton cmdMEMO, cmdTYPE, cmdIME, cmdCOVER, cmdTOOL;
-  forms::PictureBox picSTATUS, picCONER, picBAR;
-  forms::Menus menus;
+ private:
+  std::array<forms::TextBoxControl, 2> text_boxes_;  // txtJOV: first in tab order
+
+ public:
+  forms::TextBoxControl txtIN, txtHEN, txtOUT, txtKAN;
+  forms::LabelControl lblTENJI, lblMODE, lblTURN, lblBYTES;
+  forms::LabelControl lblKETA, lblGYO, lblAllGYO, lblFileSIZE;
+  std::array<forms::LabelControl, 4> lblSTYLE;
+  forms::CommandButtonControl cmdMEMO, cmdTYPE, cmdIME, cmdCOVER, cmdTOOL;
+  forms::PictureBoxControl picSTATUS, picCONER, picBAR;
   Timer Timer1;
   Rect Restore;  // RestoreLeft, RestoreTop, RestoreWidth, RestoreHeight (twips)
 
+ protected:
+  void OnLoad() override;
+  void OnActivate() override;
+  void OnResize() override;
+  void OnQueryUnload(bool& cancel, forms::UnloadMode mode) override;
+  void OnUnload() override;
+  void OnClick(forms::Control& control) override;
+  void OnMenuClick(forms::MenuEntry& entry) override;
+  void OnKeyDown(int& key, int shift) override;
+  void OnKeyUp(int& key, int shift) override;
+  void OnControlKeyDown(forms::Control& control, int& key, int shift) override;
+  void OnControlKeyUp(forms::Control& control, int& key, int shift) override;
+
  private:
-  class TextEvents : public KeyHandler {
-   public:
-    explicit TextEvents(Program& program) : p_(program) {}
-    void KeyDown(int& key, int shift) override;
-    void KeyUp(int& key, int shift) override;
-
-   private:
-    Program& p_;
-  };
-
   void CreateMenus();
   void InitFonts();
   void ApplySettings();
-  void Resize();
   void FirstActivation();
+  void SetToolWidth(int width);
+  void ActivationSteps();
   void AfterMenuCommand();
   void OptionMenuStates();
   void SizePreset(const std::string& item);
-  bool QueryUnload();
+  bool IsDocumentBox(const forms::Control& control) const;
   void Shutdown();
 
   Program& p_;
-  std::array<std::unique_ptr<EditControl>, 2> boxes_;
   int active_ = 0;
-  TextEvents text_events_;
-  Rect outer_{0, 0, 580 * 15, 420 * 15};
   Rect text_rect_;
-  FrameInsets insets_;
-  WindowState state_ = WindowState::kNormal;
-  bool enabled_ = true;
   bool closed_ = false;
   bool first_activated_ = false;
   bool resizing_ = false;

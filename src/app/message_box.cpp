@@ -2,7 +2,11 @@
 
 #include <cmath>
 #include <exception>
+#include <memory>
 
+#include "app/forms/command_button_control.h"
+#include "app/forms/label_control.h"
+#include "app/forms/picture_box_control.h"
 #include "app/message_layout.h"
 #include "app/message_texts.h"
 #include "platform/keys.h"
@@ -139,11 +143,43 @@ MessageStyle StyleOf(int flags) {
 // The modal window of one box: keys before its buttons, Tab and the arrows to
 // move among the buttons, Enter or Space to press the focused one, the
 // mnemonic letters with or without Alt, and Esc where the set allows it.
-class MessageBox::BoxWindow : public KeyHandler {
+class MessageBox::BoxWindow : public forms::Form {
  public:
-  BoxWindow(MessageBoxModel model, int& result) : model_(std::move(model)), result_(result) {}
+  BoxWindow(forms::FormsRuntime& runtime, MessageBoxModel model, int& result)
+      : Form(runtime, "frmMsgEx"), model_(std::move(model)), result_(result), icon_(*this, "imgICON"),
+        text_(*this, "lblMSG") {
+    SetCaption(model_.title);
+    SetKeyPreview(true);
+    SetStart(forms::StartPosition::kManual);
+    Move(model_.box_twips);
+    SetCloseEnabled(model_.close_enabled);
+    icon_.SetBounds(model_.icon_rect);
+    icon_.SetVisible(model_.icon_shown);
+    text_.SetBounds(model_.text_rect);
+    text_.SetCaption(model_.text);
+    text_.SetForeColor(model_.text_color);
+    text_.SetBackColor(model_.back_color);
+    text_.SetFont(model_.font);
+    for (std::size_t i = 0; i < model_.buttons.size(); ++i) {
+      auto& button = buttons_.emplace_back(std::make_unique<forms::CommandButtonControl>(
+          *this, "cmdBTN", static_cast<int>(i)));
+      button->SetCaption(model_.buttons[i].caption);
+      button->SetBounds(model_.buttons[i].rect);
+      button->SetFont(model_.font);
+      button->SetBackColor(model_.back_color);
+    }
+  }
 
-  void KeyDown(int& key, int shift) override {
+  void Press(std::size_t index) {
+    if (index < model_.buttons.size()) Finish(ResultOfTag(model_.buttons[index].tag));
+  }
+  bool Done() const { return done_; }
+  const MessageBoxModel& Model() const { return model_; }
+
+ protected:
+  void OnActivate() override { FocusButton(model_.focused); }
+
+  void OnKeyDown(int& key, int shift) override {
     const std::size_t count = model_.buttons.size();
     const bool back = (shift & shift_mask::kShift) != 0;
     switch (key) {
@@ -155,15 +191,15 @@ class MessageBox::BoxWindow : public KeyHandler {
         if (model_.esc_cancels) Finish(mb_result::kCancel);
         break;
       case vk::kTab:
-        Move(back ? count - 1 : 1);
+        Step(back ? count - 1 : 1);
         break;
       case vk::kLeft:
       case vk::kUp:
-        Move(count - 1);
+        Step(count - 1);
         break;
       case vk::kRight:
       case vk::kDown:
-        Move(1);
+        Step(1);
         break;
       default:
         for (std::size_t i = 0; i < count; ++i) {
@@ -176,27 +212,44 @@ class MessageBox::BoxWindow : public KeyHandler {
     }
     key = 0;
   }
-  void KeyUp(int& key, int) override { key = 0; }
+  void OnKeyUp(int& key, int) override { key = 0; }
 
-  void Press(std::size_t index) { Finish(ResultOfTag(model_.buttons[index].tag)); }
-  bool Done() const { return done_; }
-  const MessageBoxModel& Model() const { return model_; }
+  void OnClick(forms::Control& control) override {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+      if (buttons_[i].get() == &control) Press(i);
+    }
+  }
+
+  void OnGotFocus(forms::Control& control) override {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+      if (buttons_[i].get() == &control) model_.focused = i;
+    }
+  }
 
  private:
-  void Move(std::size_t step) { model_.focused = (model_.focused + step) % model_.buttons.size(); }
+  void Step(std::size_t step) { FocusButton((model_.focused + step) % model_.buttons.size()); }
+  void FocusButton(std::size_t index) {
+    model_.focused = index;
+    if (index < buttons_.size()) FocusControl(buttons_[index].get());
+  }
   void Finish(int result) {
     if (done_) return;  // the first choice stands
     result_ = result;
     done_ = true;
+    Runtime().Hide(*this);
   }
 
   MessageBoxModel model_;
   int& result_;
   bool done_ = false;
+  forms::PictureBoxControl icon_;
+  forms::LabelControl text_;
+  std::vector<std::unique_ptr<forms::CommandButtonControl>> buttons_;
 };
 
-MessageBox::MessageBox(const Platform& platform, const ProgramValues& values)
-    : platform_(platform), values_(values) {}
+MessageBox::MessageBox(const Platform& platform, const ProgramValues& values,
+                       forms::FormsRuntime& runtime)
+    : platform_(platform), values_(values), runtime_(runtime) {}
 
 const MessageBoxModel* MessageBox::Current() const {
   return open_.empty() ? nullptr : &open_.back()->Model();
@@ -225,23 +278,33 @@ int MessageBox::MSG_BOX(int owner, const ustring& text, int flags, const ustring
 
 void MessageBox::Show(int owner, const ustring& text, int flags, std::size_t record, int& result) {
   PointerKeeper pointer(platform_.shell);
-  BoxWindow box(Prepare(owner, text, flags), result);
+  BoxWindow box(runtime_, Prepare(owner, text, flags), result);
   history_[record].box = box.Model();
   open_.push_back(&box);
   struct Closer {
     std::vector<BoxWindow*>& open;
-    ~Closer() { open.pop_back(); }
-  } closer{open_};
-  // Focus goes back to whatever had it, the owner included, when the loop ends.
-  platform_.windowing.RunModal(box, [&] { return box.Done(); });
+    forms::FormsRuntime& runtime;
+    BoxWindow& box;
+    ~Closer() {
+      open.pop_back();
+      runtime.Unload(box);
+    }
+  } closer{open_, runtime_, box};
+  // The owner is disabled meanwhile; it and the focus it had come back when the loop ends.
+  forms::Form* owner_form = owner != 0 ? runtime_.FindByTag(owner) : nullptr;
+  if (owner_form == &box || (owner_form != nullptr && !owner_form->Visible())) owner_form = nullptr;
+  runtime_.ShowModal(box, owner_form);
   history_[record].box = box.Model();
   platform_.windowing.DoEvents();
 }
 
 std::optional<OwnerWindow> MessageBox::FindOwner(int owner) const {
-  if (owner == 0 || !owner_lookup_) return std::nullopt;
+  if (owner == 0) return std::nullopt;
   try {
-    return owner_lookup_(owner);
+    if (owner_lookup_) return owner_lookup_(owner);
+    const forms::Form* form = runtime_.FindByTag(owner);
+    if (form == nullptr || !form->Visible()) return std::nullopt;
+    return OwnerWindow{form->OuterTwips(), form->Icon() != forms::kNoPicture};
   } catch (...) {
     return std::nullopt;  // an owner that cannot be read is no owner: the box goes mid-screen
   }

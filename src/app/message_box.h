@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/forms/forms_runtime.h"
 #include "app/program_values.h"
 #include "platform/font_metrics.h"
 #include "platform/geometry.h"
@@ -90,15 +91,16 @@ struct MessageRecord {
 
 class MessageBox {
  public:
-  MessageBox(const Platform& platform, const ProgramValues& values);
+  MessageBox(const Platform& platform, const ProgramValues& values, forms::FormsRuntime& runtime);
 
   // MSG_BOX: the caption is accepted but the box keeps its own title. Never
   // throws; a failure inside is told by the standard message box and the
   // result chosen so far is returned.
   int MSG_BOX(int owner, const ustring& text, int flags, const ustring& caption = {});
 
-  // Finds the open window whose tag is the owner tag (1 main, 2 settings,
-  // 3 find). No lookup, no answer or a throwing lookup: the box has no owner.
+  // The owner is the shown window whose tag is the owner tag (1 main, 2
+  // settings, 3 find). A lookup set here answers instead (no answer or a
+  // throwing lookup: the box has no owner).
   using OwnerLookup = std::function<std::optional<OwnerWindow>(int tag)>;
   void SetOwnerLookup(OwnerLookup lookup) { owner_lookup_ = std::move(lookup); }
   // The button-face colour the box is painted in.
@@ -122,6 +124,7 @@ class MessageBox {
 
   Platform platform_;
   const ProgramValues& values_;
+  forms::FormsRuntime& runtime_;
   OwnerLookup owner_lookup_;
   std::uint32_t button_face_ = mb_color::kGrey;
   std::vector<BoxWindow*> open_;

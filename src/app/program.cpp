@@ -8,7 +8,8 @@ namespace orvo {
 Program::Program(Platform& p)
     : platform(p),
       keys(p.keyboard, state, *this),
-      messages(p, values),
+      forms(p.windowing, p.screen),
+      messages(p, values, forms),
       modes(*this),
       conversion(*this),
       ime(*this),
@@ -49,10 +50,6 @@ void Program::SetWindowEnabled(WindowHandle window, bool enabled) {
 
 void Program::ShowMainWindow() {
   main_ = std::make_unique<MainWindow>(*this);
-  messages.SetOwnerLookup([this](int tag) -> std::optional<OwnerWindow> {
-    if (tag != MainWindow::kTag || !Running()) return std::nullopt;
-    return OwnerWindow{main_->OuterTwips(), true};
-  });
   main_->Load();
 }
 

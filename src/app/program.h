@@ -3,6 +3,7 @@
 // every module and window, each reaching the others through this object.
 #include <memory>
 
+#include "app/forms/forms_runtime.h"
 #include "app/message_box.h"
 #include "app/program_values.h"
 #include "app/secondary_windows.h"
@@ -71,6 +72,7 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   braille::InputState state;
   WindowFlags flags;
   braille::KeySynth keys;
+  forms::FormsRuntime forms;  // every window of the program
   MessageBox messages;
   braille::InputModes modes;
   braille::CellConversion conversion;

@@ -74,7 +74,7 @@ void CellConversion::Convert() {
     TypeResult(result_);
     if (s.InputMode == input_mode::kOneCapital) {
       s.InputMode = input_mode::kLower;
-      p_.Main().lblMODE.Caption = kLowerCaption;
+      p_.Main().lblMODE.SetCaption(kLowerCaption);
     }
     Reset();
   } else {
@@ -87,7 +87,7 @@ void CellConversion::Convert() {
 }
 
 void CellConversion::Fail() {
-  p_.Main().lblTENJI.Caption.clear();
+  p_.Main().lblTENJI.SetCaption(u"");
   p_.state.CellCode = 0;
 }
 
@@ -138,7 +138,7 @@ ustring CellConversion::CheckPrefix(char16_t cell) {
     case PrefixAction::kLeaveCapitals:
       s.InputMode = input_mode::kLower;
       capital_count_ = 0;
-      p_.Main().lblMODE.Caption = kLowerCaption;
+      p_.Main().lblMODE.SetCaption(kLowerCaption);
       p_.keys.CAPS_OFF();
       return ustring(kSwitched);
     case PrefixAction::kNotPrefix:
@@ -199,23 +199,23 @@ void CellConversion::RestoreComposition(int which) {
     box.ReplaceSel(u"");
   };
   if (which == 0) {
-    text = w.txtIN.Text;
+    text = w.txtIN.Text();
     if (text.empty()) return;
   } else {
-    if (w.txtOUT.Text.empty()) {
+    if (w.txtOUT.Text().empty()) {
       p_.MsgBox(kNothingConfirmed, 0);
       return;
     }
-    if (w.txtIN.Text.empty()) {
-      remove_before_caret(static_cast<int>(w.txtKAN.Text.size()));
-      text = w.txtOUT.Text;
+    if (w.txtIN.Text().empty()) {
+      remove_before_caret(static_cast<int>(w.txtKAN.Text().size()));
+      text = w.txtOUT.Text();
     } else {
-      const ustring first_reading = w.txtOUT.Text;
-      const auto first_length = static_cast<int>(w.txtKAN.Text.size());
+      const ustring first_reading = w.txtOUT.Text();
+      const auto first_length = static_cast<int>(w.txtKAN.Text().size());
       p_.keys.SEND_EDIT_KEY(vk::kReturn);
       p_.DoEvents();
-      const ustring second_reading = w.txtOUT.Text;
-      const auto second_length = static_cast<int>(w.txtKAN.Text.size());
+      const ustring second_reading = w.txtOUT.Text();
+      const auto second_length = static_cast<int>(w.txtKAN.Text().size());
       remove_before_caret(first_length + second_length);
       text = first_reading + second_reading;
     }

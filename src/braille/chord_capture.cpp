@@ -37,11 +37,11 @@ constexpr int kFirstImeKey = 193;  // key codes from here up belong to the IME
 
 }  // namespace
 
-bool ChordCapture::Pending() const { return !p_.Main().txtIN.Text.empty(); }
+bool ChordCapture::Pending() const { return !p_.Main().txtIN.Text().empty(); }
 
 void ChordCapture::DisplayReset() {
   p_.state.ConvStage = 0;
-  p_.Main().lblTENJI.Caption.clear();
+  p_.Main().lblTENJI.SetCaption(u"");
   p_.conversion.Reset();
 }
 
@@ -118,7 +118,7 @@ void ChordCapture::FormKeyDown(int& key, int shift) {
         p_.keys.SEND_LATCH_ENTER();
         p_.DoEvents();
         s.ConfirmBusy = false;
-        p_.Main().lblTENJI.Caption.clear();
+        p_.Main().lblTENJI.SetCaption(u"");
         p_.conversion.Reset();
         if (s.InputMode == input_mode::kDigits) {
           s.InputMode = input_mode::kKana;
@@ -235,7 +235,7 @@ void ChordCapture::BrailleKeyDown(int& key) {
   switch (key) {
     case vk::kBack:
       if (p_.conversion.NoOutput()) {
-        w.lblTENJI.Caption.clear();
+        w.lblTENJI.SetCaption(u"");
         if (s.InputMode < input_mode::kOneCapital) {
           s.InputMode = input_mode::kKana;
         } else {
@@ -247,7 +247,7 @@ void ChordCapture::BrailleKeyDown(int& key) {
         p_.conversion.Reset();
         key = 0;
       } else {
-        if (pending) w.lblTENJI.Caption.clear();
+        if (pending) w.lblTENJI.SetCaption(u"");
         Send(vk::kBack);
         key = 0;
       }
@@ -257,7 +257,7 @@ void ChordCapture::BrailleKeyDown(int& key) {
       key = 0;
       return;
     case vk::kReturn:
-      w.lblTENJI.Caption.clear();
+      w.lblTENJI.SetCaption(u"");
       p_.conversion.Reset();
       if (s.InputMode == input_mode::kDigits) {
         s.InputMode = input_mode::kKana;
@@ -298,7 +298,7 @@ void ChordCapture::BrailleKeyDown(int& key) {
       } else {
         if (pending && s.ConvStage == 1) s.ConvStage = 2;
         p_.keys.SEND_EDIT_KEY(vk::kSpace);
-        w.lblTENJI.Caption.clear();
+        w.lblTENJI.SetCaption(u"");
         p_.conversion.ClearResult();
       }
       key = 0;
@@ -336,9 +336,9 @@ void ChordCapture::BrailleKeyDown(int& key) {
         DisplayReset();
         p_.keys.SEND_EDIT_KEY(vk::kReturn);
       } else {
-        const ustring before = w.txtKAN.Text;
+        const ustring before = w.txtKAN.Text();
         p_.keys.Send_ARROW_Ctrl(vk::kDown);
-        if (w.txtKAN.Text == before) p_.keys.SEND_EDIT_KEY(vk::kDown);
+        if (w.txtKAN.Text() == before) p_.keys.SEND_EDIT_KEY(vk::kDown);
       }
       if (!Pending()) s.ConvStage = 0;
       key = 0;
@@ -384,7 +384,7 @@ void ChordCapture::BrailleKeyDown(int& key) {
       return;
     case 'T':
       if (s.ImeOpen) {
-        if (!w.txtOUT.Text.empty()) {
+        if (!w.txtOUT.Text().empty()) {
           p_.conversion.RestoreComposition(1);
         } else {
           p_.MsgBox(chord_text::kNoResult, 64);
@@ -483,7 +483,7 @@ void ChordCapture::FormKeyUp(int& key, int) {
     p_.keys.CAPS_SAVE_OFF();
     p_.conversion.SetCapitalCount(0);
     s.InputMode = input_mode::kKana;
-    w.lblTENJI.Caption.clear();
+    w.lblTENJI.SetCaption(u"");
     w.ActiveTextBox().SetImeMode(ime_mode::kHiragana);
     p_.modes.SET_IME_MODE();
     RESET_TEN_KEYS();
@@ -501,7 +501,7 @@ void ChordCapture::CloseChord(int& key) {
   s.CellCode = GET_TEN_CODE(s.DotValue);
   if (s.CellCode == 0) {
     p_.MsgBox(chord_text::kNoCell, 48);
-    w.lblTENJI.Caption.clear();
+    w.lblTENJI.SetCaption(u"");
     p_.conversion.Reset();
     p_.conversion.RestoreComposition(0);
     p_.FocusTextBox();
@@ -511,10 +511,10 @@ void ChordCapture::CloseChord(int& key) {
       const char16_t cell = s.CellCode;
       p_.conversion.Convert();
       if (s.JoinDisplay) {
-        w.lblTENJI.Caption += cell;
+        w.lblTENJI.SetCaption(w.lblTENJI.Caption() + cell);
         s.JoinDisplay = false;
       } else {
-        w.lblTENJI.Caption = ustring(1, cell);
+        w.lblTENJI.SetCaption(ustring(1, cell));
       }
       p_.DoEvents();
     }

@@ -58,12 +58,12 @@ bool ImeControl::OpenStatus() const { return ime_ && ime_->IME_OPEN(); }
 void ImeControl::Mirror() {
   MainWindow& w = p_.Main();
   if (ime_) {
-    w.txtIN.Text = ime_->CompositionRead();
-    w.txtHEN.Text = ime_->CompositionWord();
-    w.txtOUT.Text = ime_->ResultRead();
-    w.txtKAN.Text = ime_->ResultWord();
+    w.txtIN.SetText(ime_->CompositionRead());
+    w.txtHEN.SetText(ime_->CompositionWord());
+    w.txtOUT.SetText(ime_->ResultRead());
+    w.txtKAN.SetText(ime_->ResultWord());
   }
-  if (w.txtIN.Text.empty()) {
+  if (w.txtIN.Text().empty()) {
     p_.state.ConvStage = 0;
   } else if (p_.state.ConvStage == 0) {
     p_.state.ConvStage = 1;
@@ -118,13 +118,13 @@ void ImeControl::CMD_IME(int n) {
     p_.DoEvents();
     s.ImeOpen = true;
     s.InputMode = input_mode::kKana;
-    w.cmdIME.Picture = picture::kImeOn;
+    w.cmdIME.SetPicture(picture::kImeOn);
   } else if (!open || !s.BrailleMode) {
     w.ActiveTextBox().SetImeMode(ime_mode::kOff);
     p_.DoEvents();
     s.ImeOpen = false;
     s.InputMode = input_mode::kOff;
-    w.cmdIME.Picture = picture::kImeAtLoad;
+    w.cmdIME.SetPicture(picture::kImeAtLoad);
     if (!open && s.BrailleMode) p_.modes.CMD_TYPE(9);
   } else {
     p_.MsgBox(kImeMustBeOn, 48);

@@ -50,19 +50,19 @@ void InputModes::Enter() {
   MainWindow& w = p_.Main();
   if (p_.flags.FindOpen) p_.windows->UnloadFind();
   p_.DoEvents();
-  w.cmdTYPE.Picture = picture::kBrailleMethod;
-  w.lblMODE.Caption = kModes[0].caption;
-  w.lblMODE.ToolTipText = u"モード表示";
-  w.lblTENJI.ToolTipText = u"点字表記";
+  w.cmdTYPE.SetPicture(picture::kBrailleMethod);
+  w.lblMODE.SetCaption(kModes[0].caption);
+  w.lblMODE.SetToolTip(u"モード表示");
+  w.lblTENJI.SetToolTip(u"点字表記");
   s.InputMode = input_mode::kKana;
-  w.menus["mnuHELP"].Visible = false;
-  w.menus["mnuT_HELP_BMP"].Visible = true;
-  w.menus["mnuT_HELPER"].Visible = true;
-  w.menus["mnuEXIT"].Visible = false;
-  w.lblTENJI.Caption.clear();
-  w.cmdCOVER.Visible = false;
+  w.Menu("mnuHELP").SetVisible(false);
+  w.Menu("mnuT_HELP_BMP").SetVisible(true);
+  w.Menu("mnuT_HELPER").SetVisible(true);
+  w.Menu("mnuEXIT").SetVisible(false);
+  w.lblTENJI.SetCaption(u"");
+  w.cmdCOVER.SetVisible(false);
   p_.ime.CMD_IME(1);
-  w.cmdIME.Picture = picture::kImeBraille;
+  w.cmdIME.SetPicture(picture::kImeBraille);
   if (!s.LatchHeld) {
     p_.keys.LATCH_ON();
     p_.DoEvents();
@@ -80,19 +80,19 @@ void InputModes::Leave(int n) {
     p_.keys.LATCH_OFF();
     p_.DoEvents();
   }
-  w.cmdTYPE.Picture = picture::kRomajiMethod;
-  w.lblMODE.ToolTipText.clear();
-  w.lblTENJI.ToolTipText.clear();
+  w.cmdTYPE.SetPicture(picture::kRomajiMethod);
+  w.lblMODE.SetToolTip(u"");
+  w.lblTENJI.SetToolTip(u"");
   s.InputMode = input_mode::kOff;
-  w.menus["mnuHELP"].Visible = true;
-  w.menus["mnuT_HELP_BMP"].Visible = false;
-  w.menus["mnuT_HELPER"].Visible = false;
-  w.menus["mnuEXIT"].Visible = true;
-  w.cmdCOVER.Visible = true;
-  w.cmdTOOL.Visible = true;
+  w.Menu("mnuHELP").SetVisible(true);
+  w.Menu("mnuT_HELP_BMP").SetVisible(false);
+  w.Menu("mnuT_HELPER").SetVisible(false);
+  w.Menu("mnuEXIT").SetVisible(true);
+  w.cmdCOVER.SetVisible(true);
+  w.cmdTOOL.SetVisible(true);
   if (w.ActiveTextBox().ImeMode() != ime_mode::kOff) {
     w.ActiveTextBox().SetImeMode(ime_mode::kHiragana);
-    w.cmdIME.Picture = picture::kImeOn;
+    w.cmdIME.SetPicture(picture::kImeOn);
   }
   if (n != 0 && w.Enabled()) p_.FocusTextBox();
 }
@@ -105,10 +105,9 @@ void InputModes::SET_IME_MODE() {
     p_.MsgBox(kBadMode, 48);
   } else {
     const ModeRow& row = kModes[static_cast<std::size_t>(mode - 1)];
-    w.lblMODE.Caption = row.caption;
+    w.lblMODE.SetCaption(row.caption);
     w.ActiveTextBox().SetImeMode(row.ime_mode);
   }
-  w.Repaint();
 }
 
 void InputModes::ModeLabelClick() {
@@ -121,7 +120,7 @@ void InputModes::ModeLabelClick() {
   w.ActiveTextBox().SetImeMode(ime_mode::kOff);
   SET_IME_MODE();
   p_.chords.RESET_TEN_KEYS();
-  w.lblTENJI.Caption.clear();
+  w.lblTENJI.SetCaption(u"");
   p_.FocusTextBox();
 }
 

@@ -41,11 +41,10 @@ void TextBoxServices::UpdateStatus() {
   const int line = box.LineFromChar(-1) + 1;
   const int start = box.LineIndex(-1);
   const int column = box.SelEndDbcs() - start;
-  w.lblKETA.Caption = FormatColumn(column);
-  w.lblGYO.Caption = Decimal(line);
-  w.lblAllGYO.Caption = Decimal(lines);
-  w.lblFileSIZE.Caption =
-      box.Text().empty() ? u"0" : FormatThousands(p_.platform.code_page.ByteLength(box.Text()));
+  w.lblKETA.SetCaption(FormatColumn(column));
+  w.lblGYO.SetCaption(Decimal(line));
+  w.lblAllGYO.SetCaption(Decimal(lines));
+  w.lblFileSIZE.SetCaption(box.Text().empty() ? u"0" : FormatThousands(p_.platform.code_page.ByteLength(box.Text())));
 }
 
 void TextBoxServices::ScrollSideways(int key_code) {
@@ -113,13 +112,14 @@ void TextBoxServices::SwitchWordWrap() {
   for (;;) {
     w.SetActiveIndex(w.WordWrap() ? 0 : 1);
     p_.DoEvents();
-    EditControl& box = w.ActiveTextBox();
-    box.SetBackColor(static_cast<std::uint32_t>(p_.CurrentSettings.BackColor));
-    box.SetVisible(true);
-    w.txtJOV(0).SetVisible(!w.WordWrap());
-    w.lblTURN.Visible = w.WordWrap();
-    box.SetForeColor(static_cast<std::uint32_t>(p_.CurrentSettings.ForeColor));
-    box.SetFont({p_.CurrentSettings.FontName, p_.CurrentSettings.FontSize, false});
+    forms::TextBoxControl& shown = w.TextBoxAt(w.ActiveIndex());
+    shown.SetBackColor(static_cast<std::uint32_t>(p_.CurrentSettings.BackColor));
+    shown.SetVisible(true);
+    w.TextBoxAt(0).SetVisible(!w.WordWrap());
+    w.lblTURN.SetVisible(w.WordWrap());
+    shown.SetForeColor(static_cast<std::uint32_t>(p_.CurrentSettings.ForeColor));
+    shown.SetFont({p_.CurrentSettings.FontName, p_.CurrentSettings.FontSize, false});
+    EditControl& box = shown.Box();
     failed = false;
     box.SetNoticeSink(watch);
     if (!text.empty()) box.SetText(text);
@@ -144,12 +144,13 @@ void TextBoxServices::ResetAppearance() {
     return;
   }
   p_.CurrentSettings = p_.SavedSettings;
-  EditControl& box = Box();
+  MainWindow& w = p_.Main();
+  forms::TextBoxControl& box = w.TextBoxAt(w.ActiveIndex());
   box.SetBackColor(static_cast<std::uint32_t>(p_.CurrentSettings.BackColor));
   box.SetForeColor(static_cast<std::uint32_t>(p_.CurrentSettings.ForeColor));
   box.SetFont({p_.CurrentSettings.FontName, p_.CurrentSettings.FontSize, false});
   p_.DoEvents();
-  p_.Main().menus["mnuFONT_RESET"].Enabled = false;
+  p_.Main().Menu("mnuFONT_RESET").SetEnabled(false);
   if (p_.Main().Enabled()) p_.FocusTextBox();
 }
 

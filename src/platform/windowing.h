@@ -16,6 +16,9 @@ class KeyHandler {
   // A handler cancels a key by setting key_code to 0. shift: shift_mask bits.
   virtual void KeyDown(int& key_code, int shift) = 0;
   virtual void KeyUp(int& key_code, int shift) = 0;
+  // The character a key-down is about to type into the focused edit control;
+  // setting it to 0 drops it (the key code itself may have passed).
+  virtual void KeyPress(char16_t& ch) { (void)ch; }
 };
 
 class Windowing {

@@ -367,7 +367,8 @@ TEST(MessageBoxFlow, FailureIsToldAndTheResultSoFarReturned) {
   // clang-format on
   for (const Case& c : cases) {
     s.shell.pointer = mouse_pointer::kHourglass;
-    MessageBox box(c.platform, s.program.values);
+    forms::FormsRuntime runtime(c.platform.windowing, c.platform.screen);
+    MessageBox box(c.platform, s.program.values, runtime);
     const std::size_t told_before = s.host.Messages().size();
     EXPECT_EQ(box.MSG_BOX(0, u"テスト", 0), c.result) << c.name;
     ASSERT_EQ(s.host.Messages().size(), told_before + 1) << c.name;

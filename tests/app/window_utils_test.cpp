@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/window_utils/menu_check_bitmaps.h"
 #include "app/window_utils/windows_folder.h"
@@ -89,38 +90,40 @@ TEST(WindowsFolder, TrimmedAndWithoutTrailingSeparator) {
   }
 }
 
-// The option menu of the main window, separators included, as the wrap item's position counts them.
-MenuBar TestMenuBar() {
-  return {
-      {"mnuFILE", {"mnuFILE_NEW", "mnuFILE_OPEN"}},
-      {"mnuEDIT", {"mnuUNDO"}},
-      {"mnuOPTION", {"mnuSETTING", "mnuFONT_RESET", "", "mnuFIND", "", "mnuWORD_TURN", "mnuDATE"}},
-  };
-}
-
-forms::Menus TestMenus() {
-  forms::Menus menus;
-  for (const MenuColumn& column : TestMenuBar()) {
-    menus[column.name];
-    for (const std::string& item : column.items)
-      if (!item.empty()) menus[item];
+// A menu bar like the main window's, separators included, as the wrap item's position counts them.
+struct TestBar {
+  forms::MenuEntry bar;
+  TestBar() {
+    forms::MenuEntry& file = bar.Add("mnuFILE", u"ファイル(&F)");
+    file.Add("mnuFILE_NEW", u"新規");
+    file.Add("mnuFILE_OPEN", u"開く");
+    bar.Add("mnuEDIT", u"編集(&E)").Add("mnuUNDO", u"元に戻す");
+    forms::MenuEntry& option = bar.Add("mnuOPTION", u"オプション(&O)");
+    option.Add("mnuSETTING", u"ユーザー設定");
+    option.Add("mnuFONT_RESET", u"保存設定に戻す");
+    option.AddSeparator();
+    option.Add("mnuFIND", u"検索");
+    option.AddSeparator();
+    option.Add("mnuWORD_TURN", u"右端で折り返す");
   }
-  menus.erase("mnuDATE");  // listed in the bar but never created
-  return menus;
-}
+  // Every entry with a check picture, by name.
+  std::vector<std::string> WithPictures() {
+    std::vector<std::string> names;
+    bar.FindIf([&names](const forms::MenuEntry& e) {
+      if (e.CheckedPicture() || e.UncheckedPicture()) names.push_back(e.Name());
+      return false;
+    });
+    return names;
+  }
+};
 
 TEST(MenuCheckBitmaps, SetsTheItemAtThePositions) {
-  forms::Menus menus = TestMenus();
-  ASSERT_TRUE(SetMenuCheckBitmaps(menus, TestMenuBar(), 2, 5, 7, 8));
-  for (const auto& [name, item] : menus) {
-    if (name == "mnuWORD_TURN") {
-      EXPECT_EQ(item.CheckedPicture, 7);
-      EXPECT_EQ(item.UncheckedPicture, 8);
-    } else {
-      EXPECT_FALSE(item.CheckedPicture) << name;
-      EXPECT_FALSE(item.UncheckedPicture) << name;
-    }
-  }
+  TestBar t;
+  ASSERT_TRUE(SetMenuCheckBitmaps(t.bar, 2, 5, 7, 8));
+  const forms::MenuEntry* wrap = t.bar.Find("mnuWORD_TURN");
+  EXPECT_EQ(wrap->CheckedPicture(), 7);
+  EXPECT_EQ(wrap->UncheckedPicture(), 8);
+  EXPECT_EQ(t.WithPictures(), std::vector<std::string>{"mnuWORD_TURN"});
 }
 
 TEST(MenuCheckBitmaps, NoSuchItemChangesNothing) {
@@ -132,17 +135,13 @@ TEST(MenuCheckBitmaps, NoSuchItemChangesNothing) {
       {"top before the first", -1, 0},
       {"top past the last", 3, 0},
       {"item before the first", 2, -1},
-      {"item past the last", 2, 7},
+      {"item past the last", 2, 6},
       {"separator", 2, 4},
-      {"item not created", 2, 6},
   };
   for (const Case& c : cases) {
-    forms::Menus menus = TestMenus();
-    EXPECT_FALSE(SetMenuCheckBitmaps(menus, TestMenuBar(), c.top, c.item, 7, 8)) << c.name;
-    for (const auto& [name, item] : menus) {
-      EXPECT_FALSE(item.CheckedPicture || item.UncheckedPicture) << c.name << ": " << name;
-    }
-    EXPECT_EQ(menus.count(""), 0u) << c.name;
+    TestBar t;
+    EXPECT_FALSE(SetMenuCheckBitmaps(t.bar, c.top, c.item, 7, 8)) << c.name;
+    EXPECT_TRUE(t.WithPictures().empty()) << c.name;
   }
 }
 

@@ -94,11 +94,11 @@ TEST(RomajiTyping, EachSpellingComposesItsKanaAndEnterConfirmsIt) {
     }
     EXPECT_EQ(ToUtf8(box.Ime().CompositionString()), ToUtf8(spelling.kana));
     // The window's mirror of the IME follows the synthetic keys too.
-    EXPECT_EQ(ToUtf8(s.Main().txtHEN.Text), ToUtf8(spelling.kana));
+    EXPECT_EQ(ToUtf8(s.Main().txtHEN.Text()), ToUtf8(spelling.kana));
     keys.SEND_EDIT_KEY(vk::kReturn);
     EXPECT_FALSE(box.Ime().Composing());
-    EXPECT_EQ(ToUtf8(s.Main().txtKAN.Text), ToUtf8(spelling.kana));
-    EXPECT_TRUE(s.Main().txtHEN.Text.empty());
+    EXPECT_EQ(ToUtf8(s.Main().txtKAN.Text()), ToUtf8(spelling.kana));
+    EXPECT_TRUE(s.Main().txtHEN.Text().empty());
     expected_text += spelling.kana;
     EXPECT_EQ(ToUtf8(s.Text()), ToUtf8(expected_text));
   }

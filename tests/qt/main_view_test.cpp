@@ -7,7 +7,6 @@
 #include <QPushButton>
 
 #include "platform/emulated/text_box.h"
-#include "platform/qt/menu_layout.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/text_view.h"
 #include "qt/session_fixture.h"
@@ -17,9 +16,9 @@ namespace {
 
 TEST_F(QtFrontEnd, WindowShowsTheModels) {
   EXPECT_TRUE(View().isVisible());
-  EXPECT_EQ(View().windowTitle(), qt::ToQ(W().Caption));
-  EXPECT_EQ(View().Button("cmdTYPE")->text(), qt::ToQ(W().cmdTYPE.Caption));
-  EXPECT_EQ(View().Label("lblMODE")->text(), qt::ToQ(W().lblMODE.Caption));
+  EXPECT_EQ(View().windowTitle(), qt::ToQ(W().Caption()));
+  EXPECT_EQ(View().Button("cmdTYPE")->text(), qt::ToQ(W().cmdTYPE.Caption()));
+  EXPECT_EQ(View().Label("lblMODE")->text(), qt::ToQ(W().lblMODE.Caption()));
   EXPECT_EQ(View().Label("lblSTYLE1")->text(), QStringLiteral("全行："));
   EXPECT_EQ(View().Text().Box(), &W().ActiveTextBox());
   // The desktop's input method never composes in the text box.
@@ -107,23 +106,29 @@ TEST_F(QtFrontEnd, UnknownKeysDoNothing) {
 
 TEST_F(QtFrontEnd, MenusMirrorTheModelInEveryMode) {
   auto check = [&](const char* when) {
-    for (const qt::MenuSlot& slot : qt::MainMenuLayout()) {
-      const forms::MenuItem& item = W().menus.at(slot.name);
-      QAction* action = View().MenuAction(slot.name);
-      ASSERT_NE(action, nullptr) << slot.name;
-      EXPECT_EQ(action->text(), qt::ToQ(item.Caption)) << slot.name << " " << when;
-      EXPECT_EQ(action->isVisible(), item.Visible) << slot.name << " " << when;
+    int seen = 0;
+    W().MenuBar().FindIf([&](const forms::MenuEntry& item) {
+      if (item.Name().empty() || item.IsSeparator()) return false;
+      const std::string name = item.Name();
+      QAction* action = View().MenuAction(name);
+      ++seen;
+      EXPECT_NE(action, nullptr) << name;
+      if (action == nullptr) return false;
+      EXPECT_EQ(action->text(), qt::ToQ(item.Caption())) << name << " " << when;
+      EXPECT_EQ(action->isVisible(), item.Visible()) << name << " " << when;
       // Qt counts a hidden action as disabled.
-      if (item.Visible) {
-        EXPECT_EQ(action->isEnabled(), item.Enabled) << slot.name << " " << when;
+      if (item.Visible()) {
+        EXPECT_EQ(action->isEnabled(), item.Enabled()) << name << " " << when;
       }
-      EXPECT_EQ(action->isChecked(), item.Checked) << slot.name << " " << when;
-    }
+      EXPECT_EQ(action->isChecked(), item.Checked()) << name << " " << when;
+      return false;
+    });
+    EXPECT_EQ(seen, 20) << when;
   };
   check("at start");
   Tap(Qt::Key_F1);
   check("in braille mode");
-  W().menus["mnuWORD_TURN"].Checked = true;
+  W().Menu("mnuWORD_TURN").SetChecked(true);
   S().Sync();
   check("with a check mark");
 }
@@ -168,8 +173,8 @@ TEST_F(QtFrontEnd, CellAndModeDisplaysFollowTheirModels) {
     QLabel* label = View().Label(name);
     EXPECT_EQ(label->accessibleName(), label->text()) << name;
   }
-  EXPECT_EQ(View().Label("lblMODE")->text(), qt::ToQ(W().lblMODE.Caption));
-  EXPECT_EQ(View().Label("lblTENJI")->text(), qt::ToQ(W().lblTENJI.Caption));
+  EXPECT_EQ(View().Label("lblMODE")->text(), qt::ToQ(W().lblMODE.Caption()));
+  EXPECT_EQ(View().Label("lblTENJI")->text(), qt::ToQ(W().lblTENJI.Caption()));
 }
 
 TEST_F(QtFrontEnd, TooSmallAWindowSnapsBackToTheMinimum) {

@@ -57,7 +57,7 @@ TEST_P(KanaTyping, ConfirmsAsHiragana) {
   Confirm();
   EXPECT_EQ(Text(), GetParam().text);
   EXPECT_TRUE(Messages().empty());
-  EXPECT_TRUE(W().txtIN.Text.empty());
+  EXPECT_TRUE(W().txtIN.Text().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Plain, KanaTyping, ::testing::ValuesIn(kPlainKana));
@@ -76,11 +76,11 @@ TEST_F(Scenario, PrefixAloneTypesNothingAndWaits) {
   Cells(u"\"");
   EXPECT_TRUE(S().program.conversion.NoOutput());
   EXPECT_TRUE(S().program.conversion.PrefixPending());
-  EXPECT_TRUE(W().txtIN.Text.empty());
-  EXPECT_EQ(W().lblTENJI.Caption, u"\"");
+  EXPECT_TRUE(W().txtIN.Text().empty());
+  EXPECT_EQ(W().lblTENJI.Caption(), u"\"");
   Cells(u"*");
-  EXPECT_EQ(W().lblTENJI.Caption, u"\"*");  // the pair stays on the display
-  EXPECT_EQ(W().txtIN.Text, u"ｶﾞ");
+  EXPECT_EQ(W().lblTENJI.Caption(), u"\"*");  // the pair stays on the display
+  EXPECT_EQ(W().txtIN.Text(), u"ｶﾞ");
 }
 
 }  // namespace

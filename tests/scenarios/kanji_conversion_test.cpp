@@ -36,7 +36,7 @@ class KanjiConversion : public ::testing::Test {
 
 TEST_F(KanjiConversion, SentenceConvertsAndConfirmsInTwoSteps) {
   Cells(kSentence);
-  EXPECT_EQ(W().txtIN.Text, u"ﾜﾀｼﾊﾆﾎﾝｺﾞｦｶｷﾏｽ");
+  EXPECT_EQ(W().txtIN.Text(), u"ﾜﾀｼﾊﾆﾎﾝｺﾞｦｶｷﾏｽ");
   session_->Tap(vk::kSpace);
   EXPECT_EQ(session_->program.state.ConvStage, 2);
   const ustring converted = Ime().CompositionString();
@@ -48,16 +48,16 @@ TEST_F(KanjiConversion, SentenceConvertsAndConfirmsInTwoSteps) {
 
   session_->Tap('M');  // confirms the focused (first) clause only
   EXPECT_EQ(session_->Text(), first_clause);
-  EXPECT_EQ(W().txtKAN.Text, first_clause);
-  EXPECT_EQ(W().txtOUT.Text, first_reading);
-  EXPECT_FALSE(W().txtIN.Text.empty());
+  EXPECT_EQ(W().txtKAN.Text(), first_clause);
+  EXPECT_EQ(W().txtOUT.Text(), first_reading);
+  EXPECT_FALSE(W().txtIN.Text().empty());
 
   session_->Tap('N');  // and the rest
   EXPECT_EQ(session_->Text(), converted);
-  EXPECT_TRUE(W().txtIN.Text.empty());
+  EXPECT_TRUE(W().txtIN.Text().empty());
   EXPECT_EQ(session_->program.state.ConvStage, 0);
-  EXPECT_EQ(first_reading + W().txtOUT.Text, u"ﾜﾀｼﾊﾆﾎﾝｺﾞｦｶｷﾏｽ");
-  EXPECT_NE(W().txtKAN.Text.find(u"書"), ustring::npos);
+  EXPECT_EQ(first_reading + W().txtOUT.Text(), u"ﾜﾀｼﾊﾆﾎﾝｺﾞｦｶｷﾏｽ");
+  EXPECT_NE(W().txtKAN.Text().find(u"書"), ustring::npos);
 }
 
 TEST_F(KanjiConversion, ResizeAndNextCandidateChangeTheFocusedClause) {
@@ -75,7 +75,7 @@ TEST_F(KanjiConversion, ResizeAndNextCandidateChangeTheFocusedClause) {
   session_->Tap('O');  // the next clause gets the focus
   EXPECT_EQ(Ime().FocusedClause(), 1);
   session_->Tap('N');
-  EXPECT_TRUE(W().txtIN.Text.empty());
+  EXPECT_TRUE(W().txtIN.Text().empty());
   EXPECT_FALSE(session_->Text().empty());
 }
 
@@ -85,7 +85,7 @@ TEST_F(KanjiConversion, AChordAfterConversionConfirmsItFirst) {
   const ustring converted = Ime().CompositionString();
   Cells(u"U");  // は: confirms the conversion, then composes anew
   EXPECT_EQ(session_->Text(), converted);
-  EXPECT_EQ(W().txtIN.Text, u"ﾊ");
+  EXPECT_EQ(W().txtIN.Text(), u"ﾊ");
 }
 
 }  // namespace

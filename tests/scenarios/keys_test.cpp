@@ -14,10 +14,10 @@ TEST_F(Scenario, ChordIsTheUnionOfOverlappingKeys) {
   S().Release('F');
   S().Press('S');
   S().Release('D');
-  EXPECT_TRUE(W().txtIN.Text.empty());  // not closed while S is held
+  EXPECT_TRUE(W().txtIN.Text().empty());  // not closed while S is held
   S().Release('S');
-  EXPECT_EQ(W().lblTENJI.Caption, u"L");
-  EXPECT_EQ(W().txtIN.Text, u"ﾆ");
+  EXPECT_EQ(W().lblTENJI.Caption(), u"L");
+  EXPECT_EQ(W().txtIN.Text(), u"ﾆ");
 }
 
 TEST_F(Scenario, AutoRepeatNeitherCountsNorCloses) {
@@ -28,10 +28,10 @@ TEST_F(Scenario, AutoRepeatNeitherCountsNorCloses) {
   EXPECT_EQ(State().DotKeyCount, 1);
   S().Press('J');
   S().Release('F');
-  EXPECT_TRUE(W().txtIN.Text.empty());
+  EXPECT_TRUE(W().txtIN.Text().empty());
   S().Release('J');
-  EXPECT_EQ(W().lblTENJI.Caption, u"C");
-  EXPECT_EQ(W().txtIN.Text, u"ｳ");
+  EXPECT_EQ(W().lblTENJI.Caption(), u"C");
+  EXPECT_EQ(W().txtIN.Text(), u"ｳ");
 }
 
 TEST_F(Scenario, LatchKeepsLettersFromTyping) {
@@ -41,21 +41,21 @@ TEST_F(Scenario, LatchKeepsLettersFromTyping) {
   EXPECT_TRUE(S().desktop.Keys().Down(vk::kMenu));
   for (char key : std::string("EXYZB")) S().Tap(static_cast<std::uint8_t>(key));
   EXPECT_TRUE(Text().empty());
-  EXPECT_TRUE(W().txtIN.Text.empty());
+  EXPECT_TRUE(W().txtIN.Text().empty());
 }
 
 TEST_F(Scenario, F1TogglesBothWaysAndLeavesNoModifierDown) {
   BrailleOn();
-  EXPECT_FALSE(W().menus["mnuHELP"].Visible);
-  EXPECT_TRUE(W().menus["mnuT_HELPER"].Visible);
+  EXPECT_FALSE(W().Menu("mnuHELP").Visible());
+  EXPECT_TRUE(W().Menu("mnuT_HELPER").Visible());
   S().Tap(vk::kF1);
   EXPECT_FALSE(State().BrailleMode);
   EXPECT_FALSE(State().LatchHeld);
   EXPECT_FALSE(AnyModifierDown());
   EXPECT_EQ(State().InputMode, 0);
-  EXPECT_TRUE(W().menus["mnuHELP"].Visible);
-  EXPECT_FALSE(W().menus["mnuT_HELPER"].Visible);
-  EXPECT_TRUE(W().cmdCOVER.Visible);
+  EXPECT_TRUE(W().Menu("mnuHELP").Visible());
+  EXPECT_FALSE(W().Menu("mnuT_HELPER").Visible());
+  EXPECT_TRUE(W().cmdCOVER.Visible());
 }
 
 TEST_F(Scenario, RomajiModeTypesThroughTheImeAndF1StillWorks) {
@@ -101,8 +101,8 @@ TEST_F(Scenario, SpaceConvertsAndAChordConfirmsTheConversionFirst) {
   EXPECT_EQ(State().ConvStage, 2);
   Cells(u"A");
   EXPECT_EQ(State().ConvStage, 1);
-  EXPECT_EQ(Text().substr(0, 1), W().txtKAN.Text.substr(0, 1));  // the conversion went in
-  EXPECT_EQ(W().txtIN.Text, u"ｱ");
+  EXPECT_EQ(Text().substr(0, 1), W().txtKAN.Text().substr(0, 1));  // the conversion went in
+  EXPECT_EQ(W().txtIN.Text(), u"ｱ");
   EXPECT_FALSE(State().ConfirmBusy);
 }
 
@@ -123,10 +123,10 @@ TEST_F(Scenario, EmptyCellIsImpossibleButNoEntryShowsMessageAndRetypes) {
   Cells(u"\"A");  // voicing before あ has no entry
   ASSERT_FALSE(Messages().empty());
   EXPECT_EQ(Messages().back(), kNoEntry);
-  EXPECT_EQ(W().lblTENJI.Caption, u"A");  // the display shows the cell that failed
+  EXPECT_EQ(W().lblTENJI.Caption(), u"A");  // the display shows the cell that failed
   EXPECT_FALSE(S().program.conversion.PrefixPending());
   // The composition survives the message: it was typed again from its reading.
-  EXPECT_EQ(W().txtIN.Text, u"ｶ");
+  EXPECT_EQ(W().txtIN.Text(), u"ｶ");
   Confirm();
   EXPECT_EQ(Text(), u"か");
 }
@@ -144,7 +144,7 @@ TEST_F(Scenario, ModifiersAreRefusedWhileAReadingIsPending) {
   EXPECT_NE(m[0].find(u"【 SHIFT 】"), ustring::npos);
   EXPECT_NE(m[1].find(u"【 CTRL 】"), ustring::npos);
   EXPECT_NE(m[2].find(u"【 ALT 】"), ustring::npos);
-  EXPECT_EQ(W().txtIN.Text, u"ｶ");
+  EXPECT_EQ(W().txtIN.Text(), u"ｶ");
   EXPECT_TRUE(State().LatchHeld);
   EXPECT_FALSE(State().CtrlPass || State().AltPass || State().ShiftSelect);
 }
@@ -184,7 +184,7 @@ TEST_F(Scenario, ResetKeyReturnsToKanaAndTellsSo) {
   S().Tap('R');
   EXPECT_EQ(Messages().back(), u"リセット（Ｒ） しました。\u3000\u3000\u3000\u3000");
   EXPECT_EQ(State().InputMode, 1);
-  EXPECT_EQ(W().lblMODE.Caption, u"ひらがな");
+  EXPECT_EQ(W().lblMODE.Caption(), u"ひらがな");
   EXPECT_FALSE(S().desktop.Keys().Toggled(vk::kCapital));
 }
 
@@ -195,7 +195,7 @@ TEST_F(Scenario, ModeLabelClickResetsOnlyInBrailleMode) {
   Cells(u"#");
   S().Click("lblMODE");
   EXPECT_EQ(State().InputMode, 1);
-  EXPECT_EQ(W().lblMODE.Caption, u"ひらがな");
+  EXPECT_EQ(W().lblMODE.Caption(), u"ひらがな");
 }
 
 TEST_F(Scenario, KanaLockRefusesBrailleModeAndEndsIt) {
@@ -216,7 +216,7 @@ TEST_F(Scenario, TRetypesTheLastConfirmedTextAsAReading) {
   ASSERT_EQ(Text(), u"かった");
   S().Tap('T');
   EXPECT_TRUE(Text().empty());
-  EXPECT_EQ(W().txtIN.Text, u"ｶｯﾀ");
+  EXPECT_EQ(W().txtIN.Text(), u"ｶｯﾀ");
   Confirm();
   EXPECT_EQ(Text(), u"かった");
 }
@@ -233,7 +233,7 @@ TEST_F(Scenario, WRetypesThePendingReading) {
   EXPECT_EQ(Messages().back(), u"「未確定文字列」は ありません！\u3000\u3000\u3000\u3000");
   Cells(u"^*\"U");  // ぎゃ ば
   S().Tap('W');
-  EXPECT_EQ(W().txtIN.Text, u"ｷﾞｬﾊﾞｷﾞｬﾊﾞ");
+  EXPECT_EQ(W().txtIN.Text(), u"ｷﾞｬﾊﾞｷﾞｬﾊﾞ");
 }
 
 TEST_F(Scenario, ImeButtonInBrailleModeKeepsTheImeOnAndWarns) {
@@ -243,7 +243,7 @@ TEST_F(Scenario, ImeButtonInBrailleModeKeepsTheImeOnAndWarns) {
   EXPECT_TRUE(State().ImeOpen);
   EXPECT_TRUE(State().BrailleMode);
   EXPECT_NE(Messages().back().find(u"文字の点字入力ができません！"), ustring::npos);
-  EXPECT_EQ(W().txtIN.Text, u"ｶ");
+  EXPECT_EQ(W().txtIN.Text(), u"ｶ");
 }
 
 TEST_F(Scenario, ImeButtonInRomajiModeSwitchesTheImeOffAndOn) {

@@ -58,17 +58,17 @@ TEST_F(Scenario, SizePresetsOfferOnlyWhatMakesSense) {
   EXPECT_EQ(W().OuterTwips().height, 738 * 15);
   EXPECT_EQ(W().OuterTwips().top, 0);
   S().program.Main().OpenMenu("mnuOPTION");
-  EXPECT_FALSE(W().menus["mnuV_AREA"].Enabled);
-  EXPECT_FALSE(W().menus["mnuH_AREA"].Enabled);
-  EXPECT_TRUE(W().menus["mnuRE_AREA"].Enabled);
+  EXPECT_FALSE(W().Menu("mnuV_AREA").Enabled());
+  EXPECT_FALSE(W().Menu("mnuH_AREA").Enabled());
+  EXPECT_TRUE(W().Menu("mnuRE_AREA").Enabled());
   S().Menu("mnuRE_AREA");
   EXPECT_EQ(W().OuterTwips().height, 420 * 15);
   S().program.Main().OpenMenu("mnuOPTION");
-  EXPECT_TRUE(W().menus["mnuV_AREA"].Enabled);
-  EXPECT_FALSE(W().menus["mnuRE_AREA"].Enabled);
+  EXPECT_TRUE(W().Menu("mnuV_AREA").Enabled());
+  EXPECT_FALSE(W().Menu("mnuRE_AREA").Enabled());
   S().SetState(WindowState::kMaximized);
   S().program.Main().OpenMenu("mnuOPTION");
-  EXPECT_FALSE(W().menus["mnuTXT_AREA"].Enabled);
+  EXPECT_FALSE(W().Menu("mnuTXT_AREA").Enabled());
 }
 
 TEST_F(Scenario, MenusLeaveBrailleModeAndCommandsReturnToIt) {
@@ -96,28 +96,28 @@ TEST_F(Scenario, WordWrapMovesTheTextAndKeepsItsState) {
   EXPECT_TRUE(W().ActiveTextBox().Modified());
   EXPECT_EQ(W().ActiveTextBox().ImeMode(), ime);
   EXPECT_EQ(W().ActiveTextBox().SelStart(), 0);
-  EXPECT_TRUE(W().lblTURN.Visible);
-  EXPECT_TRUE(W().menus["mnuWORD_TURN"].Checked);
+  EXPECT_TRUE(W().lblTURN.Visible());
+  EXPECT_TRUE(W().Menu("mnuWORD_TURN").Checked());
   EXPECT_TRUE(S().program.ime.Alive());
   EXPECT_TRUE(W().Enabled());
   EXPECT_EQ(S().shell.pointer, mouse_pointer::kDefault);
   S().Menu("mnuWORD_TURN");
   EXPECT_FALSE(W().WordWrap());
   EXPECT_EQ(Text(), u"かき");
-  EXPECT_FALSE(W().lblTURN.Visible);
+  EXPECT_FALSE(W().lblTURN.Visible());
 }
 
 TEST_F(Scenario, ResetAppearanceWithNothingChangedSaysSo) {
   S().Menu("mnuFONT_RESET");  // disabled: nothing happens
   EXPECT_TRUE(Messages().empty());
-  W().menus["mnuFONT_RESET"].Enabled = true;
+  W().Menu("mnuFONT_RESET").SetEnabled(true);
   S().Menu("mnuFONT_RESET");
   EXPECT_EQ(Messages().back(), u"現在の設定は保存値と同じです！\u3000\u3000\u3000\u3000");
-  EXPECT_TRUE(W().menus["mnuFONT_RESET"].Enabled);
+  EXPECT_TRUE(W().Menu("mnuFONT_RESET").Enabled());
   S().program.CurrentSettings.FontSize = 20;
   S().Menu("mnuFONT_RESET");
   EXPECT_EQ(W().ActiveTextBox().Font().points, 14);
-  EXPECT_FALSE(W().menus["mnuFONT_RESET"].Enabled);
+  EXPECT_FALSE(W().Menu("mnuFONT_RESET").Enabled());
 }
 
 TEST_F(Scenario, LosingActivationEndsBrailleModeAndWarnsLater) {
@@ -173,7 +173,7 @@ namespace {
 
 TEST_F(Scenario, EscAtTheWindowItselfEndsBrailleModeThenConfirmsAndWarns) {
   BrailleOn();
-  S().desktop.SetFocus(nullptr, nullptr);  // the window, not its text box, has the keyboard
+  W().FocusControl(nullptr);  // the window, not its text box, has the keyboard
   S().Tap(vk::kEscape);
   EXPECT_FALSE(State().BrailleMode);
   EXPECT_EQ(State().PendingWarning, 2);
@@ -205,18 +205,18 @@ namespace orvo::testing {
 namespace {
 
 TEST_F(Scenario, LoadAndFirstActivationLeaveANewDocumentReady) {
-  EXPECT_EQ(W().Caption, u" Ｏ ｒｖｏ ４ － 新規.txt");
+  EXPECT_EQ(W().Caption(), u" Ｏ ｒｖｏ ４ － 新規.txt");
   EXPECT_TRUE(State().ImeOpen);
-  EXPECT_TRUE(W().txtIN.Text.empty() && W().txtKAN.Text.empty());
+  EXPECT_TRUE(W().txtIN.Text().empty() && W().txtKAN.Text().empty());
   EXPECT_EQ(W().ActiveIndex(), 0);
   EXPECT_TRUE(S().program.ime.Alive());
   EXPECT_TRUE(S().program.hook.Installed());
   EXPECT_TRUE(S().program.flags.MainHasFocus);
   EXPECT_EQ(S().desktop.FocusedEdit(), &W().ActiveTextBox());
-  EXPECT_FALSE(W().menus["mnuFONT_RESET"].Enabled);
-  EXPECT_FALSE(W().menus["mnuT_HELPER"].Visible);
-  EXPECT_EQ(W().lblKETA.Caption, u"0．0");
-  EXPECT_EQ(W().lblFileSIZE.Caption, u"0");
+  EXPECT_FALSE(W().Menu("mnuFONT_RESET").Enabled());
+  EXPECT_FALSE(W().Menu("mnuT_HELPER").Visible());
+  EXPECT_EQ(W().lblKETA.Caption(), u"0．0");
+  EXPECT_EQ(W().lblFileSIZE.Caption(), u"0");
   // 580 × 420 pixels, centred on the screen.
   EXPECT_EQ(W().OuterTwips(), (Rect{(1024 - 580) / 2 * 15, (768 - 420) / 2 * 15, 580 * 15, 420 * 15}));
 }

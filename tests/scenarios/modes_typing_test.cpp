@@ -45,22 +45,22 @@ INSTANTIATE_TEST_SUITE_P(All, ModeTyping, ::testing::ValuesIn(kModeCases),
 
 TEST_F(Scenario, ModeCaptionsFollowTheCells) {
   BrailleOn();
-  EXPECT_EQ(W().lblMODE.Caption, u"ひらがな");
+  EXPECT_EQ(W().lblMODE.Caption(), u"ひらがな");
   Cells(u"#");
-  EXPECT_EQ(W().lblMODE.Caption, u"数字");
+  EXPECT_EQ(W().lblMODE.Caption(), u"数字");
   EXPECT_EQ(W().ActiveTextBox().ImeMode(), ime_mode::kAlphaFull);
   Cells(u"8");
-  EXPECT_EQ(W().lblMODE.Caption, u"英字\u3000小");
+  EXPECT_EQ(W().lblMODE.Caption(), u"英字\u3000小");
   Cells(u",");
-  EXPECT_EQ(W().lblMODE.Caption, u"英字\u3000大");
+  EXPECT_EQ(W().lblMODE.Caption(), u"英字\u3000大");
   Cells(u",");
-  EXPECT_EQ(W().lblMODE.Caption, u"英字 大大");
+  EXPECT_EQ(W().lblMODE.Caption(), u"英字 大大");
   EXPECT_TRUE(S().desktop.Keys().Toggled(vk::kCapital));
   Cells(u"8");
-  EXPECT_EQ(W().lblMODE.Caption, u"英字\u3000小");
+  EXPECT_EQ(W().lblMODE.Caption(), u"英字\u3000小");
   EXPECT_FALSE(S().desktop.Keys().Toggled(vk::kCapital));
   Cells(u"0");
-  EXPECT_EQ(W().lblMODE.Caption, u"ひらがな");
+  EXPECT_EQ(W().lblMODE.Caption(), u"ひらがな");
   EXPECT_EQ(W().ActiveTextBox().ImeMode(), ime_mode::kHiragana);
 }
 
@@ -83,9 +83,9 @@ TEST_F(Scenario, BracketsOpenAndCloseInTurn) {
 TEST_F(Scenario, NumberSignAgainInDigitsIsDroppedQuietly) {
   BrailleOn();
   Cells(u"#A");
-  const ustring display = W().lblTENJI.Caption;
+  const ustring display = W().lblTENJI.Caption();
   Cells(u"#");
-  EXPECT_EQ(W().lblTENJI.Caption, display);
+  EXPECT_EQ(W().lblTENJI.Caption(), display);
   EXPECT_EQ(State().InputMode, 2);
   Cells(u"B");
   Confirm();
@@ -98,8 +98,8 @@ TEST_F(Scenario, BackspaceRightAfterAModeCellUndoesTheMode) {
   Cells(u"#");
   S().Tap('H');
   EXPECT_EQ(State().InputMode, 1);
-  EXPECT_EQ(W().lblMODE.Caption, u"ひらがな");
-  EXPECT_TRUE(W().lblTENJI.Caption.empty());
+  EXPECT_EQ(W().lblMODE.Caption(), u"ひらがな");
+  EXPECT_TRUE(W().lblTENJI.Caption().empty());
   Cells(u"A");
   Confirm();
   EXPECT_EQ(Text(), u"あ");
@@ -131,7 +131,7 @@ TEST_F(Scenario, BackspaceOtherwiseDeletesInTheReading) {
   BrailleOn();
   Cells(u"*<");
   S().Tap('H');
-  EXPECT_EQ(W().txtIN.Text, u"ｶ");
+  EXPECT_EQ(W().txtIN.Text(), u"ｶ");
   Confirm();
   EXPECT_EQ(Text(), u"か");
 }

@@ -34,23 +34,23 @@ TEST_F(Scenario, SizeIsCountedInTheSystemCodePage) {
   for (const SizeCase& c : cases) {
     W().ActiveTextBox().SetText(c.text);
     S().program.text.UpdateStatus();
-    EXPECT_EQ(W().lblFileSIZE.Caption, c.bytes) << ToUtf8(c.text);
+    EXPECT_EQ(W().lblFileSIZE.Caption(), c.bytes) << ToUtf8(c.text);
   }
   W().ActiveTextBox().SetText(ustring(617, u'あ'));
   S().program.text.UpdateStatus();
-  EXPECT_EQ(W().lblFileSIZE.Caption, u"1,234");
+  EXPECT_EQ(W().lblFileSIZE.Caption(), u"1,234");
 }
 
 TEST_F(Scenario, LineAndColumnFollowTheCaret) {
   W().ActiveTextBox().SetText(u"abc\r\nあいう");
   W().ActiveTextBox().SetSel(7, 0);  // after あい on the second line
   S().program.text.UpdateStatus();
-  EXPECT_EQ(W().lblGYO.Caption, u"2");
-  EXPECT_EQ(W().lblAllGYO.Caption, u"2");
-  EXPECT_EQ(W().lblKETA.Caption, u"2．0");
+  EXPECT_EQ(W().lblGYO.Caption(), u"2");
+  EXPECT_EQ(W().lblAllGYO.Caption(), u"2");
+  EXPECT_EQ(W().lblKETA.Caption(), u"2．0");
   W().ActiveTextBox().SetSel(2, 0);
   S().program.text.UpdateStatus();
-  EXPECT_EQ(W().lblKETA.Caption, u"1．0");
+  EXPECT_EQ(W().lblKETA.Caption(), u"1．0");
 }
 
 TEST_F(Scenario, CaretToLineEdgesAndTextEdges) {

@@ -132,39 +132,48 @@ bool Form::ChooseMenu(std::string_view name) {
   return true;
 }
 
-bool Form::Close() { return runtime_.Unload(*this, UnloadMode::kCloseBox); }
+bool Form::Close() { return close_enabled_ && runtime_.Unload(*this, UnloadMode::kCloseBox); }
+
+void Form::SetCloseEnabled(bool enabled) {
+  close_enabled_ = enabled;
+  NotifyChanged();
+}
 
 void Form::KeyDown(int& key_code, int shift) {
-  ReleaseCharacter();
+  drop_char_ = false;
   if (!enabled_ || !loaded_) {
     key_code = 0;  // a disabled window takes no input
+    drop_char_ = true;
     return;
   }
-  Control* const focus_at_key = focused_;  // the box the desktop will type into
   if (MenuShortcut(key_code, shift)) {
-    HoldCharacter(focus_at_key);
     key_code = 0;
+    drop_char_ = true;
     return;
   }
   // A one-line box never takes Tab or Enter as text, whoever handles the key.
   auto* box = dynamic_cast<TextBoxControl*>(focused_);
   if (box != nullptr && !box->Multiline() && (key_code == vk::kTab || key_code == vk::kReturn)) {
-    HoldCharacter(box);
+    drop_char_ = true;
   }
   if (key_preview_ || focused_ == nullptr) OnKeyDown(key_code, shift);
   if (key_code != 0 && Navigate(key_code, shift)) {
-    HoldCharacter(focus_at_key);
     key_code = 0;
+    drop_char_ = true;
   }
 }
 
 void Form::KeyUp(int& key_code, int shift) {
-  ReleaseCharacter();
   if (!enabled_ || !loaded_) {
     key_code = 0;
     return;
   }
   if (key_preview_ || focused_ == nullptr) OnKeyUp(key_code, shift);
+}
+
+void Form::KeyPress(char16_t& ch) {
+  if (drop_char_ || !enabled_ || !loaded_) ch = 0;
+  drop_char_ = false;
 }
 
 bool Form::Navigate(int key_code, int shift) {
@@ -227,30 +236,10 @@ Control* Form::FirstTabStop() const {
   return nullptr;
 }
 
-// The desktop types a key's character into the box that had the focus when
-// the key came, even when a handler cancelled the key code; a key the form
-// used for itself must not also reach that box as text. The box is disabled
-// until the form sees its next key event.
-void Form::HoldCharacter(Control* box) {
-  if (held_ != nullptr) return;
-  EditControl* edit = box != nullptr ? box->Edit() : nullptr;
-  if (edit == nullptr || !edit->Enabled()) return;
-  edit->SetEnabled(false);
-  held_ = box;
-}
-
-void Form::ReleaseCharacter() {
-  if (held_ == nullptr) return;
-  Control* box = held_;
-  held_ = nullptr;
-  if (EditControl* edit = box->Edit()) edit->SetEnabled(box->Enabled());
-}
-
 void Form::Register(Control* control) { tab_order_.push_back(control); }
 
 void Form::Unregister(Control* control) {
   std::erase(tab_order_, control);
-  if (held_ == control) held_ = nullptr;
   if (focused_ == control) {
     focused_ = nullptr;  // no events: the control is half gone
     SyncFocus();

@@ -93,11 +93,15 @@ class Form : public KeyHandler {
   // is unknown, a separator, or hidden or disabled along its path.
   bool ChooseMenu(std::string_view name);
 
-  // The window's close box.
+  // The window's close box, and the Close command of its system menu; a
+  // window whose Close is disabled is closed only by its own controls.
   bool Close();
+  bool CloseEnabled() const { return close_enabled_; }
+  void SetCloseEnabled(bool enabled);
 
   void KeyDown(int& key_code, int shift) final;
   void KeyUp(int& key_code, int shift) final;
+  void KeyPress(char16_t& ch) final;
 
  protected:
   // Events. Key events of the form itself come with key preview set, or
@@ -151,8 +155,6 @@ class Form : public KeyHandler {
   bool PressMnemonic(int key_code);
   bool MenuShortcut(int key_code, int shift);
   Control* FirstTabStop() const;
-  void HoldCharacter(Control* box);
-  void ReleaseCharacter();
 
   FormsRuntime& runtime_;
   std::string name_;
@@ -165,6 +167,7 @@ class Form : public KeyHandler {
   bool unloading_ = false;
   bool enabled_ = true;
   bool key_preview_ = false;
+  bool close_enabled_ = true;
   Form* owner_ = nullptr;
   Rect outer_{0, 0, 4800, 3600};
   WindowState state_ = WindowState::kNormal;
@@ -172,7 +175,7 @@ class Form : public KeyHandler {
   StartPosition start_ = StartPosition::kCentreOwner;
   std::vector<Control*> tab_order_;
   Control* focused_ = nullptr;
-  Control* held_ = nullptr;  // a text box kept from typing the key just used
+  bool drop_char_ = false;  // the key just used by the form types nothing
   MenuEntry menu_bar_;
 };
 

@@ -19,7 +19,9 @@ void TextBoxControl::SetText(ustring text) {
   CheckChanged();
 }
 
-bool TextBoxControl::TakesKey(int key_code) const { return multiline_ && key_code == vk::kReturn; }
+bool TextBoxControl::TakesKey(int key_code) const {
+  return (multiline_ && key_code == vk::kReturn) || (keeps_tab_ && key_code == vk::kTab);
+}
 
 void TextBoxControl::Click() {
   if (!Usable()) return;

@@ -22,6 +22,9 @@ class TextBoxControl : public Control {
   // A multi-line box keeps Enter; a single-line one leaves it to the default button.
   bool Multiline() const { return multiline_; }
   void SetMultiline(bool multiline) { multiline_ = multiline; }
+  // A box that keeps Tab types it instead of moving the focus on.
+  bool KeepsTab() const { return keeps_tab_; }
+  void SetKeepsTab(bool keeps) { keeps_tab_ = keeps; }
 
   bool TakesKey(int key_code) const override;
   void Click() override;
@@ -36,6 +39,7 @@ class TextBoxControl : public Control {
   std::unique_ptr<EditControl> edit_;
   ustring last_text_;
   bool multiline_ = false;
+  bool keeps_tab_ = false;
 };
 
 }  // namespace orvo::forms

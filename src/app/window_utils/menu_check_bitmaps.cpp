@@ -1,18 +1,22 @@
 #include "app/window_utils/menu_check_bitmaps.h"
 
 namespace orvo {
+namespace {
 
-bool SetMenuCheckBitmaps(forms::Menus& menus, const MenuBar& bar, int top_position,
-                         int item_position, int checked_picture, int unchecked_picture) {
-  if (top_position < 0 || static_cast<std::size_t>(top_position) >= bar.size()) return false;
-  const std::vector<std::string>& items = bar[static_cast<std::size_t>(top_position)].items;
-  if (item_position < 0 || static_cast<std::size_t>(item_position) >= items.size()) return false;
-  const std::string& name = items[static_cast<std::size_t>(item_position)];
-  if (name.empty()) return false;  // a separator
-  const auto found = menus.find(name);
-  if (found == menus.end()) return false;
-  found->second.CheckedPicture = checked_picture;
-  found->second.UncheckedPicture = unchecked_picture;
+forms::MenuEntry* ChildAt(const forms::MenuEntry& entry, int position) {
+  const auto& children = entry.Children();
+  if (position < 0 || static_cast<std::size_t>(position) >= children.size()) return nullptr;
+  return children[static_cast<std::size_t>(position)].get();
+}
+
+}  // namespace
+
+bool SetMenuCheckBitmaps(forms::MenuEntry& bar, int top_position, int item_position,
+                         int checked_picture, int unchecked_picture) {
+  const forms::MenuEntry* top = ChildAt(bar, top_position);
+  forms::MenuEntry* item = top != nullptr ? ChildAt(*top, item_position) : nullptr;
+  if (item == nullptr || item->IsSeparator()) return false;
+  item->SetCheckPictures(checked_picture, unchecked_picture);
   return true;
 }
 

@@ -24,6 +24,10 @@ void Desktop::DoEvents() {
 }
 
 void Desktop::SetFocus(KeyHandler* control, EditControl* edit) {
+  // A box that loses the keyboard gives up the reading it was composing.
+  if (edit != focus_edit_) {
+    if (auto* sink = dynamic_cast<KeySink*>(focus_edit_)) sink->FocusLost();
+  }
   focus_control_ = control;
   focus_edit_ = edit;
 }
@@ -57,6 +61,8 @@ void Desktop::Dispatch(const KeyEvent& event) {
   }
   if (event.up || sink == nullptr || ime_took) return;
   if (code != 0) sink->KeyDownAction(static_cast<std::uint8_t>(code), keys_);
+  if (ch != 0 && window != nullptr) window->KeyPress(ch);
+  if (ch != 0 && control != nullptr && control != window) control->KeyPress(ch);
   if (ch != 0) sink->CharAction(ch);
 }
 
@@ -92,7 +98,10 @@ bool Desktop::RunModal(KeyHandler& window, const std::function<bool()>& done) {
 std::unique_ptr<EditControl> Desktop::CreateEditControl() {
   auto box = std::make_unique<TextBox>(clipboard_, engine_);
   boxes_.push_back(box.get());
-  box->SetOnDestroy([this](TextBox* gone) { std::erase(boxes_, gone); });
+  box->SetOnDestroy([this](TextBox* gone) {
+    std::erase(boxes_, gone);
+    if (focus_edit_ == static_cast<EditControl*>(gone)) focus_edit_ = nullptr;
+  });
   return box;
 }
 

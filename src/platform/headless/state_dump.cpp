@@ -92,17 +92,17 @@ nlohmann::json DumpState(const StateSources& s) {
   }
   MainWindow& w = s.program.Main();
   out["text"] = U8(w.ActiveTextBox().Text());
-  out["title"] = U8(w.Caption);
-  out["cell"] = U8(w.lblTENJI.Caption);
-  out["mode"] = U8(w.lblMODE.Caption);
-  out["mirrors"] = {{"in", U8(w.txtIN.Text)},
-                    {"hen", U8(w.txtHEN.Text)},
-                    {"out", U8(w.txtOUT.Text)},
-                    {"kan", U8(w.txtKAN.Text)}};
-  out["status"] = {{"column", U8(w.lblKETA.Caption)},
-                   {"line", U8(w.lblGYO.Caption)},
-                   {"lines", U8(w.lblAllGYO.Caption)},
-                   {"bytes", U8(w.lblFileSIZE.Caption)}};
+  out["title"] = U8(w.Caption());
+  out["cell"] = U8(w.lblTENJI.Caption());
+  out["mode"] = U8(w.lblMODE.Caption());
+  out["mirrors"] = {{"in", U8(w.txtIN.Text())},
+                    {"hen", U8(w.txtHEN.Text())},
+                    {"out", U8(w.txtOUT.Text())},
+                    {"kan", U8(w.txtKAN.Text())}};
+  out["status"] = {{"column", U8(w.lblKETA.Caption())},
+                   {"line", U8(w.lblGYO.Caption())},
+                   {"lines", U8(w.lblAllGYO.Caption())},
+                   {"bytes", U8(w.lblFileSIZE.Caption())}};
   if (auto* box = dynamic_cast<emu::TextBox*>(&w.ActiveTextBox())) out["ime"] = DumpIme(box->Ime());
   out["window"] = DumpMainWindow(w);
   return out;

@@ -22,23 +22,29 @@ const char* StateName(WindowState state) {
 
 nlohmann::json DumpMainWindow(MainWindow& w) {
   nlohmann::json menus = nlohmann::json::object();
-  for (const auto& [name, item] : w.menus) {
-    menus[name] = {{"caption", ToUtf8(item.Caption)},
-                   {"visible", item.Visible},
-                   {"enabled", item.Enabled},
-                   {"checked", item.Checked}};
-  }
+  w.MenuBar().FindIf([&menus](const forms::MenuEntry& item) {
+    if (!item.Name().empty() && !item.IsSeparator()) {
+      menus[item.Name()] = {{"caption", ToUtf8(item.Caption())},
+                            {"visible", item.Visible()},
+                            {"enabled", item.Enabled()},
+                            {"checked", item.Checked()}};
+    }
+    return false;
+  });
   const Size inner = w.InnerPx();
+  const auto placed = [](const forms::Control& c) {
+    return nlohmann::json{{"visible", c.Visible()}, {"left", c.Bounds().left}, {"top", c.Bounds().top}};
+  };
   return {{"rect_twips", RectJson(w.OuterTwips())},
           {"state", StateName(w.State())},
           {"enabled", w.Enabled()},
           {"inner", {{"width", inner.width}, {"height", inner.height}}},
           {"text_rect", RectJson(w.TextRect())},
           {"wrap", w.WordWrap()},
-          {"status_top", w.picSTATUS.Top},
-          {"corner", {{"visible", w.picCONER.Visible}, {"left", w.picCONER.Left}, {"top", w.picCONER.Top}}},
-          {"turn", {{"visible", w.lblTURN.Visible}, {"left", w.lblTURN.Left}, {"top", w.lblTURN.Top}}},
-          {"tool_width", w.cmdTOOL.Width},
+          {"status_top", w.picSTATUS.Bounds().top},
+          {"corner", placed(w.picCONER)},
+          {"turn", placed(w.lblTURN)},
+          {"tool_width", w.cmdTOOL.Bounds().width},
           {"restore_twips", RectJson(w.Restore)},
           {"menus", menus}};
 }

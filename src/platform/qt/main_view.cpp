@@ -12,7 +12,6 @@
 #include "platform/emulated/text_box.h"
 #include "platform/qt/click_label.h"
 #include "platform/qt/font_map.h"
-#include "platform/qt/menu_layout.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/text_view.h"
 
@@ -24,11 +23,6 @@ constexpr int kStatusHeight = 18;
 // Labels that screen readers announce when their caption changes.
 bool Announced(const std::string& name) { return name == "lblTENJI" || name == "lblMODE"; }
 
-bool SameInsets(const FrameInsets& a, const FrameInsets& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-QFont FontOf(const forms::Font& f) { return ToQFont({f.name, f.size, f.bold}); }
 
 }  // namespace
 
@@ -37,9 +31,10 @@ MainView::MainView(Program& program, std::function<void()> settle)
   setAccessibleName(QStringLiteral("Orvo"));
   BuildMenus();
   BuildControls();
+  subscription_ = program_.forms.Subscribe([this](const forms::FormsEvent&) { dirty_ = true; });
 }
 
-MainView::~MainView() = default;
+MainView::~MainView() { program_.forms.Unsubscribe(subscription_); }
 
 MainWindow& MainView::W() { return program_.Main(); }
 
@@ -50,31 +45,35 @@ void MainView::Forward(const std::function<void(MainWindow&)>& action) {
 }
 
 void MainView::BuildMenus() {
-  std::map<std::string, QMenu*> menus;
-  for (const MenuSlot& slot : MainMenuLayout()) {
-    const std::string name = slot.name;
-    const std::string parent = slot.parent;
-    QMenu* owner = parent.empty() ? nullptr : menus[parent];
-    if (slot.is_menu) {
-      auto* menu = owner ? owner->addMenu(QString()) : menuBar()->addMenu(QString());
-      menus[name] = menu;
-      actions_[name] = menu->menuAction();
-      if (owner == nullptr) {
-        // Opening a top-level menu is an event of its own: it may leave braille mode.
-        connect(menu, &QMenu::aboutToShow, this, [this, name] { Forward([&](MainWindow& w) { w.OpenMenu(name); }); });
-      }
-      continue;
+  for (const auto& top : W().MenuBar().Children()) BuildMenu(*top, nullptr);
+}
+
+void MainView::BuildMenu(const forms::MenuEntry& entry, QMenu* owner) {
+  if (entry.IsSeparator()) {
+    if (owner != nullptr) owner->addSeparator();
+    return;
+  }
+  const std::string name = entry.Name();
+  if (!entry.Children().empty()) {
+    auto* menu = owner ? owner->addMenu(QString()) : menuBar()->addMenu(QString());
+    actions_[name] = menu->menuAction();
+    if (owner == nullptr) {
+      // Opening a top-level menu is an event of its own: it may leave braille mode.
+      connect(menu, &QMenu::aboutToShow, this, [this, name] { Forward([&](MainWindow& w) { w.OpenMenu(name); }); });
     }
-    QAction* action = owner ? owner->addAction(QString()) : menuBar()->addAction(QString());
-    actions_[name] = action;
-    // Queued: the drop-down is gone before the command runs (it may open a modal box).
-    if (owner != nullptr) {
-      connect(action, &QAction::triggered, this, [this, name] { Forward([&](MainWindow& w) { w.ChooseMenu(name); }); },
-              Qt::QueuedConnection);
-    } else {
-      connect(action, &QAction::triggered, this, [this, name] { Forward([&](MainWindow& w) { w.ClickMenu(name); }); },
-              Qt::QueuedConnection);
-    }
+    for (const auto& child : entry.Children()) BuildMenu(*child, menu);
+    return;
+  }
+  QAction* action = owner ? owner->addAction(QString()) : menuBar()->addAction(QString());
+  actions_[name] = action;
+  // Queued: the drop-down is gone before the command runs (it may open a modal box).
+  // An item in a drop-down was reached through its menu's opening already.
+  if (owner != nullptr) {
+    connect(action, &QAction::triggered, this, [this, name] { Forward([&](MainWindow& w) { w.ChooseMenu(name); }); },
+            Qt::QueuedConnection);
+  } else {
+    connect(action, &QAction::triggered, this, [this, name] { Forward([&](MainWindow& w) { w.ClickMenu(name); }); },
+            Qt::QueuedConnection);
   }
 }
 
@@ -113,7 +112,7 @@ void MainView::BuildControls() {
   MainWindow& w = W();
   labels_["lblMODE"] = {mode, &w.lblMODE, {}};
   labels_["lblTENJI"] = {cell, &w.lblTENJI, {}};
-  const std::pair<const char*, const forms::Label*> status_labels[] = {
+  const std::pair<const char*, const forms::LabelControl*> status_labels[] = {
       {"lblSTYLE0", &w.lblSTYLE[0]}, {"lblFileSIZE", &w.lblFileSIZE}, {"lblBYTES", &w.lblBYTES},
       {"lblSTYLE1", &w.lblSTYLE[1]}, {"lblAllGYO", &w.lblAllGYO},     {"lblSTYLE2", &w.lblSTYLE[2]},
       {"lblGYO", &w.lblGYO},         {"lblSTYLE3", &w.lblSTYLE[3]},   {"lblKETA", &w.lblKETA},
@@ -152,53 +151,50 @@ void MainView::Sync() {
     if (isVisible()) hide();
     return;
   }
-  setWindowTitle(ToQ(W().Caption));
-  SyncMenus();
-  SyncControls();
+  if (dirty_) {
+    dirty_ = false;
+    setWindowTitle(ToQ(W().Caption()));
+    SyncMenus();
+    SyncControls();
+  }
   SyncGeometry();
   text_->Show(dynamic_cast<emu::TextBox*>(&W().ActiveTextBox()));
 }
 
 void MainView::SyncMenus() {
-  for (const MenuSlot& slot : MainMenuLayout()) {
-    QAction* action = actions_.at(slot.name);
-    auto it = W().menus.find(slot.name);
-    if (it == W().menus.end()) {
-      action->setVisible(false);
-      continue;
-    }
-    const forms::MenuItem& item = it->second;
-    action->setText(ToQ(item.Caption));
-    action->setVisible(item.Visible);
-    action->setEnabled(item.Enabled);
-    if (!slot.is_menu) {
-      action->setCheckable(item.Checked || item.CheckedPicture.has_value());
-      action->setChecked(item.Checked);
+  for (const auto& [name, action] : actions_) {
+    const forms::MenuEntry& item = W().Menu(name);
+    action->setText(ToQ(item.Caption()));
+    action->setVisible(item.Visible());
+    action->setEnabled(item.Enabled());
+    if (item.Children().empty()) {
+      action->setCheckable(item.Checked() || item.CheckedPicture().has_value());
+      action->setChecked(item.Checked());
     }
   }
 }
 
 void MainView::SyncControls() {
   MainWindow& w = W();
-  const std::pair<const char*, const forms::CommandButton*> buttons[] = {
+  const std::pair<const char*, const forms::CommandButtonControl*> buttons[] = {
       {"cmdMEMO", &w.cmdMEMO}, {"cmdTYPE", &w.cmdTYPE}, {"cmdIME", &w.cmdIME}};
   for (const auto& [name, model] : buttons) {
     QPushButton* button = buttons_.at(name);
-    button->setText(ToQ(model->Caption));
-    button->setToolTip(ToQ(model->ToolTipText));
-    button->setVisible(model->Visible);
-    button->setEnabled(model->Enabled);
-    button->setAccessibleName(ToQ(model->Caption));
-    button->setAccessibleDescription(ToQ(model->ToolTipText.empty() ? model->Caption : model->ToolTipText));
+    button->setText(ToQ(model->Caption()));
+    button->setToolTip(ToQ(model->ToolTip()));
+    button->setVisible(model->Visible());
+    button->setEnabled(model->Enabled());
+    button->setAccessibleName(ToQ(model->AccessibleName()));
+    button->setAccessibleDescription(ToQ(model->ToolTip().empty() ? model->Caption() : model->ToolTip()));
   }
   for (auto& [name, slot] : labels_) {
-    const QString caption = ToQ(slot.model->Caption);
+    const QString caption = ToQ(slot.model->Caption());
     slot.widget->setText(caption);
-    slot.widget->setFont(FontOf(slot.model->font));
-    slot.widget->setToolTip(ToQ(slot.model->ToolTipText));
-    slot.widget->setVisible(slot.model->Visible);
+    slot.widget->setFont(ToQFont(slot.model->Font()));
+    slot.widget->setToolTip(ToQ(slot.model->ToolTip()));
+    slot.widget->setVisible(slot.model->Visible());
     slot.widget->setAccessibleName(caption);
-    slot.widget->setAccessibleDescription(ToQ(slot.model->ToolTipText));
+    slot.widget->setAccessibleDescription(ToQ(slot.model->ToolTip()));
     if (Announced(name) && caption != slot.spoken) {
       slot.spoken = caption;
       QAccessibleEvent renamed(slot.widget, QAccessible::NameChanged);
@@ -209,16 +205,17 @@ void MainView::SyncControls() {
   }
   QLabel* turn = labels_.at("lblTURN").widget;
   turn->adjustSize();
-  turn->move(w.lblTURN.Left, 0);
+  turn->move(w.lblTURN.Bounds().left, 0);
 }
 
 void MainView::SyncGeometry() {
   MainWindow& w = W();
   const int width = centralWidget()->width();
-  bar_->setGeometry(0, 0, width, w.picBAR.Height > 0 ? w.picBAR.Height : 29);
+  const int bar_height = w.picBAR.Bounds().height;
+  bar_->setGeometry(0, 0, width, bar_height > 0 ? bar_height : 29);
   const Rect& t = w.TextRect();
   text_->setGeometry(t.left, t.top, t.width, t.height);
-  status_->setGeometry(0, w.picSTATUS.Top, width, kStatusHeight);
+  status_->setGeometry(0, w.picSTATUS.Bounds().top, width, kStatusHeight);
 
   if (w.State() != WindowState::kNormal) return;
   const int tx = std::max(1, program_.values.TwipsPerPixelX);
@@ -238,14 +235,14 @@ void MainView::TellGeometry() {
   const QRect f = frameGeometry();
   const QRect g = geometry();
   const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
-  const FrameInsets insets{g.left() - f.left(), g.top() - f.top() + menu, f.right() - g.right(),
+  const forms::FrameInsets insets{g.left() - f.left(), g.top() - f.top() + menu, f.right() - g.right(),
                            f.bottom() - g.bottom()};
   const int tx = program_.values.TwipsPerPixelX;
   const int ty = program_.values.TwipsPerPixelY;
   const Rect now{f.left() * tx, f.top() * ty, f.width() * tx, f.height() * ty};
-  if (now == W().OuterTwips() && SameInsets(insets, insets_)) return;
+  if (now == W().OuterTwips() && insets == insets_) return;
   insets_ = insets;
-  W().SetFrameInsets(insets);
+  W().SetInsets(insets);
   Forward([&](MainWindow& w) { w.Move(now); });
 }
 

@@ -1,14 +1,15 @@
 #pragma once
 // The main window on the screen: menus, the toolbar strip, the cell and mode
 // displays, the text box and the status line, all drawn from the main
-// window's control models by Sync(). Clicks, menu choices, moves, resizes and
+// window's control models by Sync(), which redraws them after the forms
+// runtime reported a change. Clicks, menu choices, moves, resizes and
 // closing go back to the models; the view decides nothing itself.
 #include <QMainWindow>
 #include <functional>
 #include <map>
 #include <string>
 
-#include "app/forms/controls.h"
+#include "app/forms/label_control.h"
 #include "app/main_window.h"
 
 class QLabel;
@@ -49,12 +50,13 @@ class MainView : public QMainWindow {
  private:
   struct LabelSlot {
     QLabel* widget;
-    const forms::Label* model;
+    const forms::LabelControl* model;
     QString spoken;  // the caption last told to screen readers
   };
 
   MainWindow& W();
   void BuildMenus();
+  void BuildMenu(const forms::MenuEntry& entry, QMenu* owner);
   void BuildControls();
   void Forward(const std::function<void(MainWindow&)>& action);
   void TellGeometry();
@@ -70,7 +72,9 @@ class MainView : public QMainWindow {
   QWidget* bar_ = nullptr;
   QWidget* status_ = nullptr;
   TextView* text_ = nullptr;
-  FrameInsets insets_{-1, -1, -1, -1};  // as last told to the window
+  forms::FrameInsets insets_{-1, -1, -1, -1};  // as last told to the window
+  int subscription_ = 0;
+  bool dirty_ = true;  // the forms runtime reported a change since the last sync
   bool applying_ = false;  // geometry set by Sync, not by the person
 };
 
