@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window.h"
 #include "app/message_layout.h"
 #include "platform/headless/key_script.h"
 #include "platform/headless/session.h"
@@ -378,6 +379,50 @@ TEST(MessageBoxFlow, FailureIsToldAndTheResultSoFarReturned) {
     EXPECT_FALSE(box.Showing()) << c.name;
     EXPECT_EQ(box.History().back().result, c.result) << c.name;
   }
+}
+
+// The box is a window of the program: over the main window it disables it,
+// takes the keyboard, refuses its own Close command, and gives everything back.
+TEST(MessageBoxFlow, ModalOverTheMainWindowAndBack) {
+  Rig rig;
+  ASSERT_TRUE(rig.started);
+  MainWindow& main = rig.s->program.Main();
+  forms::FormsRuntime& runtime = rig.s->program.forms;
+  struct Seen {
+    bool main_enabled = true;
+    std::string active;
+    bool close_refused = false;
+    bool still_open = false;
+  } seen;
+  int result = -1;
+  rig.BoxAt(1, MainWindow::kTag, u"保存しました", 0, &result);
+  rig.At(2, [&] {
+    forms::Form* box = runtime.ActiveForm();
+    ASSERT_NE(box, nullptr);
+    seen.main_enabled = main.Enabled();
+    seen.active = box->Name();
+    seen.close_refused = !box->Close();
+    seen.still_open = rig.Box().Showing();
+  });
+  rig.Run("wait 1\nwait 1\nwait 1\ntap Enter\n");
+  EXPECT_EQ(result, mb_result::kOk);
+  EXPECT_FALSE(seen.main_enabled);
+  EXPECT_EQ(seen.active, "frmMsgEx");
+  EXPECT_TRUE(seen.close_refused);
+  EXPECT_TRUE(seen.still_open);
+  // The main window's own icon stands in, and the box sits over the window.
+  ASSERT_TRUE(rig.Last().box);
+  EXPECT_EQ(rig.Last().box->icon, MessageIcon::kOwner);
+  const Rect& o = main.OuterTwips();
+  const Rect& b = rig.Last().box->box_twips;
+  EXPECT_NEAR(b.left + b.width / 2, o.left + o.width / 2, 15);
+  // Afterwards the window is enabled and active again, its text box focused, and the box gone.
+  EXPECT_TRUE(main.Enabled());
+  EXPECT_EQ(runtime.ActiveForm(), &main);
+  EXPECT_EQ(rig.s->desktop.FocusedEdit(), &main.ActiveTextBox());
+  EXPECT_EQ(runtime.Forms().size(), 1u);
+  rig.Run("tap A\n");
+  EXPECT_EQ(main.ActiveTextBox().Text(), u"a");
 }
 
 }  // namespace

@@ -119,6 +119,70 @@ TEST(Routing, CancelStopsKeyActionButNotTheCharacter) {
   EXPECT_EQ(rig.box.Text(), u"acb");
 }
 
+// The character is offered to the window, then the control, before it is
+// typed; either may drop it. A key taken by the IME offers none.
+struct Dropper : Listener {
+  using Listener::Listener;
+  void KeyPress(char16_t& ch) override {
+    offered.push_back(ch);
+    if (ch == drop) ch = 0;
+  }
+  std::u16string offered;
+  char16_t drop = 0;
+};
+
+TEST(Routing, KeyPressOffersTheCharacterAndMayDropIt) {
+  struct Case {
+    const char* name;
+    char16_t window_drops, control_drops;
+    ustring text, window_offered, control_offered;
+  };
+  const Case cases[] = {
+      {"nobody drops", 0, 0, u"ab", u"ab", u"ab"},
+      {"the window drops b: the control never sees it", u'b', 0, u"a", u"ab", u"a"},
+      {"the control drops a", 0, u'a', u"b", u"ab", u"ab"},
+  };
+  for (const Case& c : cases) {
+    Rig rig;
+    Dropper window("window", rig.log), control("control", rig.log);
+    window.drop = c.window_drops;
+    control.drop = c.control_drops;
+    rig.desktop.SetActiveWindow(&window);
+    rig.desktop.SetFocus(&control, rig.edit.get());
+    rig.Type('A');
+    rig.Type('B');
+    rig.Type(vk::kLeft);  // no character: nothing offered
+    EXPECT_EQ(rig.box.Text(), c.text) << c.name;
+    EXPECT_EQ(window.offered, c.window_offered) << c.name;
+    EXPECT_EQ(control.offered, c.control_offered) << c.name;
+  }
+  Rig rig;
+  Dropper window("window", rig.log);
+  rig.desktop.SetActiveWindow(&window);
+  rig.box.SetImeMode(ime_mode::kHiragana);
+  rig.Type('K');
+  EXPECT_TRUE(window.offered.empty()) << "the IME took the key";
+}
+
+// A box that loses the keyboard cancels the reading it was composing; giving
+// the focus to the same box again keeps it.
+TEST(Routing, FocusLeavingABoxCancelsItsComposition) {
+  Rig rig;
+  std::unique_ptr<EditControl> other = rig.desktop.CreateEditControl();
+  rig.box.SetImeMode(ime_mode::kHiragana);
+  rig.Type('K');
+  rig.Type('A');
+  ASSERT_EQ(rig.box.Ime().CompositionString(), u"か");
+  rig.desktop.SetFocus(&rig.control, rig.edit.get());
+  EXPECT_EQ(rig.box.Ime().CompositionString(), u"か");
+  rig.desktop.SetFocus(&rig.control, other.get());
+  EXPECT_EQ(rig.box.Ime().CompositionString(), u"");
+  EXPECT_EQ(rig.box.Text(), u"");
+  // A focused box that goes away leaves no focus behind.
+  other.reset();
+  EXPECT_EQ(rig.desktop.FocusedEdit(), nullptr);
+}
+
 // The program's own keys, sent while it marks itself busy, come back through
 // its handlers before the sending handler returns, and reach the text box.
 struct SendingWindow : KeyHandler {

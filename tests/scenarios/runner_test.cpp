@@ -82,6 +82,19 @@ TEST(Runner, ScriptEndingInAMessageBoxPrintsTheStateAsItStands) {
   EXPECT_EQ(j["modal_waiting"], true);
   ASSERT_EQ(j["messages"].size(), 1u);
   EXPECT_EQ(j["messages"][0]["result"], 0);
+  // The windows are listed with their controls, as a screen reader would name them.
+  const auto& forms = j["forms"];
+  ASSERT_EQ(forms.size(), 1u) << forms.dump();
+  EXPECT_EQ(forms[0]["name"], "frmMAIN");
+  EXPECT_EQ(forms[0]["tag"], 1);
+  EXPECT_EQ(forms[0]["active"], true);
+  std::string focused, mode_description;
+  for (const auto& c : forms[0]["controls"]) {
+    if (c["focused"] == true) focused = c["name"].get<std::string>() + std::to_string(c.value("index", -1));
+    if (c["name"] == "lblMODE") mode_description = c["description"];
+  }
+  EXPECT_EQ(focused, "txtJOV0");
+  EXPECT_EQ(mode_description, "モード表示");  // set while braille mode is on
 }
 
 TEST(Runner, BadLinesAreReportedWithTheirNumbers) {

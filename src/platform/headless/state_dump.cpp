@@ -1,6 +1,7 @@
 #include "platform/headless/state_dump.h"
 
 #include "platform/emulated/text_box.h"
+#include "platform/headless/forms_dump.h"
 #include "platform/headless/window_dump.h"
 
 namespace orvo::headless {
@@ -84,6 +85,7 @@ nlohmann::json DumpState(const StateSources& s) {
     keys.push_back({{"vk", k.vk}, {"scan", k.scan}, {"event", k.up ? "up" : "down"}});
   }
   out["keys"] = keys;
+  out["forms"] = DumpForms(s.program.forms);
 
   if (!s.program.HasMainWindow()) {
     out["text"] = "";
