@@ -325,6 +325,16 @@ void MainWindow::OnClick(forms::Control& control) {
   if (&control == &lblMODE) ClickMode();
 }
 
+// The toolbar's blank parts and the status line hand the keyboard straight back to the text.
+void MainWindow::OnMouseDown(forms::Control& control, int) {
+  const bool passes_focus = &control == &cmdCOVER || &control == &lblTURN || &control == &picCONER ||
+                            &control == &picSTATUS || &control == &cmdTOOL ||
+                            (control.Name() == "lblSTYLE" && &control.Owner() == this);
+  if (!passes_focus) return;
+  if (&control == &cmdTOOL && p_.state.BrailleMode) cmdTOOL.SetVisible(false);
+  FocusTextBox();
+}
+
 void MainWindow::ClickType() {
   FocusTextBox();
   p_.modes.CMD_TYPE(1);

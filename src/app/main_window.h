@@ -82,6 +82,7 @@ class MainWindow : public forms::Form {
   void OnQueryUnload(bool& cancel, forms::UnloadMode mode) override;
   void OnUnload() override;
   void OnClick(forms::Control& control) override;
+  void OnMouseDown(forms::Control& control, int button) override;
   void OnMenuClick(forms::MenuEntry& entry) override;
   void OnKeyDown(int& key, int shift) override;
   void OnKeyUp(int& key, int shift) override;

@@ -221,5 +221,29 @@ TEST_F(Scenario, LoadAndFirstActivationLeaveANewDocumentReady) {
   EXPECT_EQ(W().OuterTwips(), (Rect{(1024 - 580) / 2 * 15, (768 - 420) / 2 * 15, 580 * 15, 420 * 15}));
 }
 
+// The toolbar's blank parts and the status line give the keyboard back to the
+// text; the filler button also goes out of the way in braille mode.
+TEST_F(Scenario, ClicksOnBlankPartsFocusTheText) {
+  struct Case {
+    const char* target;
+    bool braille;
+    bool tool_visible_after;
+  };
+  const Case cases[] = {
+      {"picSTATUS", false, true}, {"lblSTYLE2", false, true}, {"picCONER", true, true},
+      {"cmdCOVER", false, true},  {"cmdTOOL", false, true},   {"cmdTOOL", true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.target);
+    if (c.braille != State().BrailleMode) S().Tap(vk::kF1);
+    W().cmdTOOL.SetVisible(true);
+    W().FocusControl(nullptr);
+    ASSERT_EQ(S().desktop.FocusedEdit(), nullptr);
+    S().Click(c.target);
+    EXPECT_EQ(S().desktop.FocusedEdit(), &W().ActiveTextBox());
+    EXPECT_EQ(W().cmdTOOL.Visible(), c.tool_visible_after);
+  }
+}
+
 }  // namespace
 }  // namespace orvo::testing

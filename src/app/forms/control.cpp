@@ -129,6 +129,10 @@ void Control::DoubleClick() {
   if (Usable()) form_.OnDoubleClick(*this);
 }
 
+void Control::MouseDown(int button) {
+  if (Usable()) form_.OnMouseDown(*this, button);
+}
+
 void Control::MnemonicAction() {
   if (CanFocus()) SetFocus();
 }

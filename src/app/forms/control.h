@@ -107,6 +107,8 @@ class Control : public KeyHandler {
   // A person's click and double click, as a front end reports them.
   virtual void Click();
   void DoubleClick();
+  // A mouse button going down on the control (before any click); button: 1 left, 2 right.
+  void MouseDown(int button);
   // What Alt with the caption's access key does.
   virtual void MnemonicAction();
 

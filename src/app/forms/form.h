@@ -117,6 +117,10 @@ class Form : public KeyHandler {
   virtual void OnUnload() {}
   virtual void OnClick(Control& control) { (void)control; }
   virtual void OnDoubleClick(Control& control) { (void)control; }
+  virtual void OnMouseDown(Control& control, int button) {
+    (void)control;
+    (void)button;
+  }
   virtual void OnChange(Control& control) { (void)control; }
   virtual void OnGotFocus(Control& control) { (void)control; }
   virtual void OnLostFocus(Control& control) { (void)control; }

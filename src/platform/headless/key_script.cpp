@@ -8,7 +8,11 @@
 namespace orvo::headless {
 namespace {
 
-constexpr std::string_view kClickTargets[] = {"cmdTYPE", "cmdIME", "lblMODE"};
+// Controls of the main window a script can click, by name (lblSTYLE0-3: the status captions).
+constexpr std::string_view kClickTargets[] = {
+    "cmdTYPE", "cmdIME", "lblMODE", "cmdCOVER", "cmdTOOL", "lblTURN", "picCONER", "picSTATUS",
+    "lblSTYLE0", "lblSTYLE1", "lblSTYLE2", "lblSTYLE3",
+};
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) s.remove_prefix(1);

@@ -16,7 +16,7 @@ struct ScriptStep {
   Kind kind = Kind::kKey;
   KeyEvent key;     // kKey
   long long ms = 0; // kWait
-  std::string target;  // kClick: cmdTYPE, cmdIME, lblMODE; kMenu: an item; kState: the state
+  std::string target;  // kClick: a control of the main window; kMenu: an item; kState: the state
   int x = 0;           // kResize: outer width, kMove: left (pixels); kActivate: 1 or 0
   int y = 0;           // kResize: outer height, kMove: top (pixels)
   int line = 0;

@@ -66,6 +66,11 @@ void Session::Wait(long long ms) { desktop.Clock().Advance(ms); }
 
 void Session::Click(const std::string& target) {
   if (!program.Running()) return;
+  // A click is the button going down, then the click itself.
+  const bool indexed = target.starts_with("lblSTYLE");
+  const std::string name = indexed ? "lblSTYLE" : target;
+  const int index = indexed ? target.back() - '0' : -1;
+  if (forms::Control* control = Main().FindControl(name, index)) control->MouseDown(1);
   if (target == "cmdTYPE") Main().ClickType();
   if (target == "cmdIME") Main().ClickIme();
   if (target == "lblMODE") Main().ClickMode();
