@@ -49,6 +49,35 @@ std::vector<Row> Wrap(const ViewLine& line, const QFontMetrics& fm, int width) {
   return rows;
 }
 
+// A row of the document as drawn without a composition: where it starts in
+// the text, its characters, and its top in the view.
+struct TextRow {
+  int start = 0;
+  ustring text;
+  int y = 0;
+};
+
+std::vector<TextRow> DocumentRows(const emu::TextBox& box, const QFontMetrics& fm, int width) {
+  const std::vector<ViewLine> lines = LayOutText(box.Text(), 0, 0, Preedit{});
+  const int line_height = std::max(1, fm.lineSpacing());
+  std::vector<TextRow> rows;
+  int start = 0;
+  int top = 0;  // of the first visible line, counted from the text's first row
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (static_cast<int>(i) == box.FirstVisibleLine()) top = static_cast<int>(rows.size()) * line_height;
+    for (const Row& row : Wrap(lines[i], fm, box.WordWrap() ? width : 0)) {
+      TextRow& shown = rows.emplace_back();
+      shown.start = start;
+      shown.y = static_cast<int>(rows.size() - 1) * line_height;
+      for (const TextRun& run : row.runs) shown.text += run.text;
+      start += row.length;
+    }
+    start += 2;  // the CR LF
+  }
+  for (TextRow& row : rows) row.y += kMargin - top;
+  return rows;
+}
+
 }  // namespace
 
 Preedit PreeditOf(const emu::TextBox& box) {
@@ -65,6 +94,7 @@ Preedit PreeditOf(const emu::TextBox& box) {
 }
 
 TextView::TextView(QWidget* parent) : QWidget(parent) {
+  InstallTextViewAccessibility();  // before anything asks for the view's interface
   // The desktop's input method stays out: keys reach the program raw.
   setAttribute(Qt::WA_InputMethodEnabled, false);
   setFocusPolicy(Qt::StrongFocus);
@@ -77,6 +107,45 @@ void TextView::Show(emu::TextBox* box) {
   box_ = box;
   TellViewSize();
   update();
+  static const ustring kNoText;
+  echo_.Tell(this, box_ ? box_->Text() : kNoText, box_ ? box_->Anchor() : 0, box_ ? box_->Caret() : 0);
+}
+
+QRect TextView::CharacterRect(int pos) const {
+  if (box_ == nullptr) return {};
+  const QFontMetrics fm(ToQFont(box_->Font()));
+  const int shift = box_->WordWrap() ? 0 : box_->FirstVisibleColumn() * fm.horizontalAdvance(QLatin1Char('0'));
+  const std::vector<TextRow> rows = DocumentRows(*box_, fm, width() - 2 * kMargin);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const TextRow& row = rows[i];
+    const int end = row.start + static_cast<int>(row.text.size());
+    // A row's end belongs to it when the next row starts a new line.
+    const bool last_of_line = i + 1 == rows.size() || rows[i + 1].start > end;
+    if (pos < row.start || pos > end || (pos == end && !last_of_line)) continue;
+    const QString shown = ToQ(row.text);
+    const int offset = pos - row.start;
+    const int x = kMargin - shift + fm.horizontalAdvance(shown.left(offset));
+    const int w = offset < shown.size() ? fm.horizontalAdvance(shown.mid(offset, 1)) : fm.horizontalAdvance(QLatin1Char('0'));
+    return QRect(x, row.y, w, std::max(1, fm.lineSpacing()));
+  }
+  return {};
+}
+
+int TextView::PositionAt(const QPoint& point) const {
+  if (box_ == nullptr) return -1;
+  const QFontMetrics fm(ToQFont(box_->Font()));
+  const int line_height = std::max(1, fm.lineSpacing());
+  const int shift = box_->WordWrap() ? 0 : box_->FirstVisibleColumn() * fm.horizontalAdvance(QLatin1Char('0'));
+  for (const TextRow& row : DocumentRows(*box_, fm, width() - 2 * kMargin)) {
+    if (point.y() < row.y || point.y() >= row.y + line_height) continue;
+    int x = kMargin - shift;
+    for (std::size_t k = 0; k < row.text.size(); ++k) {
+      x += fm.horizontalAdvance(QChar(row.text[k]));
+      if (point.x() < x) return row.start + static_cast<int>(k);
+    }
+    return -1;
+  }
+  return -1;
 }
 
 void TextView::resizeEvent(QResizeEvent*) { TellViewSize(); }
