@@ -3,14 +3,19 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
+#include "app/main_window.h"
 #include "platform/headless/key_script.h"
+#include "platform/qt/display_check.h"
 #include "platform/qt/qt_session.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/script_feeder.h"
 #include "platform/qt/state_dumper.h"
+#include "platform/qt/text_rescue.h"
 
 namespace {
 
@@ -30,9 +35,6 @@ bool ParseArgs(const QStringList& args, Options& o) {
                                                             : nullptr;
     if (value != nullptr && i + 1 < args.size()) {
       *value = args[++i];
-    } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-      std::fputs("usage: orvo [--folder DIR] [--dump-state JSON] [FILE]\n", stdout);
-      std::exit(0);
     } else if (!arg.startsWith(QLatin1String("--")) && o.file.isEmpty()) {
       o.file = arg;
     } else {
@@ -43,10 +45,35 @@ bool ParseArgs(const QStringList& args, Options& o) {
   return true;
 }
 
+// Read before Qt starts, so that help needs no screen.
+bool AsksForHelp(int argc, char** argv) {
+  constexpr std::string_view kTakesValue[] = {"--folder", "--script", "--dump-state"};
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (std::ranges::find(kTakesValue, arg) != std::end(kTakesValue)) {
+      ++i;
+    } else if (arg == "--help" || arg == "-h") {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (AsksForHelp(argc, argv)) {
+    std::fputs("usage: orvo [--folder DIR] [--dump-state JSON] [FILE]\n", stdout);
+    return 0;
+  }
+  const auto display = orvo::qt::CheckDisplay(orvo::qt::ReadDisplayEnv(argc, argv), orvo::qt::ProbeSocket);
+  if (!display.reachable) {
+    orvo::qt::ReportNoDisplay(display.reason);
+    return orvo::qt::kNoDisplayStatus;
+  }
+  auto start_guard = std::make_unique<orvo::qt::StartFailureGuard>();
   QApplication app(argc, argv);
+  start_guard.reset();
   QApplication::setApplicationName(QStringLiteral("orvo"));
   Options options;
   if (!ParseArgs(QApplication::arguments(), options)) return 2;
@@ -83,8 +110,20 @@ int main(int argc, char** argv) {
     dumper = std::make_unique<orvo::qt::StateDumper>(session, options.dump);
     if (!dumper->ListenForSignal()) std::fputs("orvo: SIGUSR1 cannot ask for the state\n", stderr);
   }
+  // The document for a rescue when the run ends abruptly (the X connection
+  // lost, the session ending). It runs at exit, so it reads program state only.
+  const auto document = [&session]() -> orvo::qt::RescueSnapshot {
+    if (!session.program.Running()) return {};
+    const auto& box = session.program.Main().ActiveTextBox();
+    return {box.Text(), box.Modified()};
+  };
+  orvo::qt::TextRescue rescue(document, session_options.folder);
+  if (!rescue.Arm() || !rescue.ListenForSignals()) std::fputs("orvo: an abrupt end may lose the text\n", stderr);
   // The last state is written however the run ends, a refused start included.
-  const auto finish = [&dumper](int status) {
+  const auto finish = [&dumper, &rescue](int status) {
+    // Only a loop that ended without the program's own shutdown finds text here.
+    rescue.Rescue();
+    rescue.EndedNormally();
     if (dumper && !dumper->Write() && status == 0) status = 1;
     return status;
   };
