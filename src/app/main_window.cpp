@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "app/picture_ids.h"
 #include "app/program.h"
 #include "app/window_utils/menu_check_bitmaps.h"
 #include "platform/keys.h"
@@ -65,11 +66,6 @@ const forms::MenuEntry& TopOf(const forms::MenuEntry& entry) {
   return *e;
 }
 
-// Pictures of the check marks drawn beside the wrap item.
-constexpr int kPicMnuON = 20;
-constexpr int kPicMnuNon = 21;
-// The program's own icon, shown in the title bar and beside messages without one.
-constexpr int kPicAppIcon = 22;
 
 }  // namespace
 
@@ -100,7 +96,7 @@ MainWindow::MainWindow(Program& program)
       Timer1(program.platform.timers, 400, [&program] { program.chords.Timer1Tick(); }),
       p_(program) {
   SetTag(kTag);
-  SetIcon(kPicAppIcon);
+  SetIcon(picture_id::kAppIcon);
   SetKeyPreview(true);
   SetStart(forms::StartPosition::kManual);
   SetInsets({4, 42, 4, 4});
@@ -411,7 +407,7 @@ void MainWindow::OptionMenuStates() {
       wrap.SetChecked(false);
     }
   }
-  if (has_text || wrap_was_on) SetMenuCheckBitmaps(MenuBar(), 2, 5, kPicMnuON, kPicMnuNon);
+  if (has_text || wrap_was_on) SetMenuCheckBitmaps(MenuBar(), 2, 5, picture_id::kMenuChecked, picture_id::kMenuUnchecked);
 }
 
 void MainWindow::SizePreset(const std::string& item) {

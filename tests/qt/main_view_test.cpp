@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "platform/emulated/text_box.h"
+#include "platform/qt/picture_set.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/text_view.h"
 #include "qt/session_fixture.h"
@@ -18,6 +19,9 @@ TEST_F(QtFrontEnd, WindowShowsTheModels) {
   EXPECT_TRUE(View().isVisible());
   EXPECT_EQ(View().windowTitle(), qt::ToQ(W().Caption()));
   EXPECT_EQ(View().Button("cmdTYPE")->text(), qt::ToQ(W().cmdTYPE.Caption()));
+  // Pictures: the buttons' and the window's own.
+  EXPECT_EQ(View().Button("cmdTYPE")->icon().cacheKey(), qt::PictureIcon(W().cmdTYPE.Picture()).cacheKey());
+  EXPECT_FALSE(View().windowIcon().isNull());
   EXPECT_EQ(View().Label("lblMODE")->text(), qt::ToQ(W().lblMODE.Caption()));
   EXPECT_EQ(View().Label("lblSTYLE1")->text(), QStringLiteral("全行："));
   EXPECT_EQ(View().Text().Box(), &W().ActiveTextBox());

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/picture_ids.h"
 #include "braille/input_modes.h"
 #include "qt/qt_app.h"
 
@@ -19,7 +20,8 @@ namespace pic = braille::picture;
 
 const int kKnownIds[] = {pic::kMemo,      pic::kRomajiMethod, pic::kBrailleMethod,
                          pic::kImeAtLoad, pic::kImeOn,        pic::kImeBraille,
-                         pic::kCover,     qt::kPictureWrapOn, qt::kPictureWrapOff};
+                         pic::kCover,     picture_id::kMenuChecked, picture_id::kMenuUnchecked,
+                         picture_id::kAppIcon};
 
 // Relative luminance and contrast ratio as accessibility guidelines define them.
 double Luminance(QRgb c) {
@@ -62,7 +64,7 @@ TEST_F(PictureSetTest, EveryKnownIdIsDrawnAtTheSizeAsked) {
 }
 
 TEST_F(PictureSetTest, UnknownIdsAndEmptySizesGiveNothing) {
-  for (const int id : {-1, 7, 19, 22, 1000}) {
+  for (const int id : {-1, 7, 19, 23, 1000}) {
     EXPECT_TRUE(qt::PicturePixmap(id, 24).isNull()) << id;
     EXPECT_TRUE(qt::PictureIcon(id).isNull()) << id;
   }

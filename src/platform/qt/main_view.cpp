@@ -12,6 +12,7 @@
 #include "platform/emulated/text_box.h"
 #include "platform/qt/click_label.h"
 #include "platform/qt/font_map.h"
+#include "platform/qt/picture_set.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/text_view.h"
 
@@ -154,6 +155,7 @@ void MainView::Sync() {
   if (dirty_) {
     dirty_ = false;
     setWindowTitle(ToQ(W().Caption()));
+    setWindowIcon(PictureIcon(W().Icon()));
     SyncMenus();
     SyncControls();
   }
@@ -170,6 +172,9 @@ void MainView::SyncMenus() {
     if (item.Children().empty()) {
       action->setCheckable(item.Checked() || item.CheckedPicture().has_value());
       action->setChecked(item.Checked());
+      // The window's own check pictures, where it gave them, stand beside the item.
+      const std::optional<int> picture = item.Checked() ? item.CheckedPicture() : item.UncheckedPicture();
+      action->setIcon(picture ? PictureIcon(*picture) : QIcon());
     }
   }
 }
@@ -181,6 +186,7 @@ void MainView::SyncControls() {
   for (const auto& [name, model] : buttons) {
     QPushButton* button = buttons_.at(name);
     button->setText(ToQ(model->Caption()));
+    button->setIcon(PictureIcon(model->Picture()));
     button->setToolTip(ToQ(model->ToolTip()));
     button->setVisible(model->Visible());
     button->setEnabled(model->Enabled());

@@ -6,7 +6,9 @@
 #include <QPen>
 #include <algorithm>
 #include <array>
+#include <map>
 
+#include "app/picture_ids.h"
 #include "braille/input_modes.h"
 #include "platform/qt/font_map.h"
 
@@ -33,8 +35,9 @@ constexpr PictureRow kRows[] = {
     {pic::kImeOn, Figure::kGlyph, kDarkBlue, kWhite, u"あ", 0},
     {pic::kImeBraille, Figure::kGlyph, kBlack, kYellow, u"あ", 0},
     {pic::kCover, Figure::kBlank, kButtonFace, kBlack, nullptr, 0},
-    {kPictureWrapOn, Figure::kBoxTicked, kWhite, kBlack, nullptr, 0},
-    {kPictureWrapOff, Figure::kBoxEmpty, kWhite, kBlack, nullptr, 0},
+    {picture_id::kMenuChecked, Figure::kBoxTicked, kWhite, kBlack, nullptr, 0},
+    {picture_id::kMenuUnchecked, Figure::kBoxEmpty, kWhite, kBlack, nullptr, 0},
+    {picture_id::kAppIcon, Figure::kCell, kDarkBlue, kWhite, nullptr, 0b010101},  // dots 1 3 5
 };
 
 constexpr std::array kIconSizes = {16, 20, 24, 32, 48, 64};
@@ -145,9 +148,13 @@ QPixmap PicturePixmap(int id, int size) {
 
 QIcon PictureIcon(int id) {
   if (Find(id) == nullptr) return {};
-  QIcon icon;
-  for (const int size : kIconSizes) icon.addPixmap(PicturePixmap(id, size));
-  return icon;
+  // Drawn once per run: the window asks again on every redraw.
+  static std::map<int, QIcon> drawn;
+  auto [at, fresh] = drawn.try_emplace(id);
+  if (fresh) {
+    for (const int size : kIconSizes) at->second.addPixmap(PicturePixmap(id, size));
+  }
+  return at->second;
 }
 
 }  // namespace orvo::qt

@@ -10,10 +10,6 @@
 
 namespace orvo::qt {
 
-// The check marks of the word-wrap menu item.
-inline constexpr int kPictureWrapOn = 20;
-inline constexpr int kPictureWrapOff = 21;
-
 enum class Figure {
   kBlank,      // the tile alone
   kPage,       // a note page with a folded corner and lines of writing
