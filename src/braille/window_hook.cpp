@@ -24,8 +24,10 @@ void WindowHook::Warn(int code) {
 }
 
 void WindowHook::ActivateApp(bool) {
-  if (!installed_) return;
-  if (p_.state.BrailleMode) p_.modes.CMD_TYPE(0);
+  if (!installed_ || !p_.state.BrailleMode) return;
+  // Only leaving braille mode is worth a warning: one on every change of the
+  // application would answer itself, since its own box changes the activation.
+  p_.modes.CMD_TYPE(0);
   if (!p_.Main().Minimized()) Warn(1);
 }
 

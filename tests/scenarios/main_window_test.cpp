@@ -132,6 +132,20 @@ TEST_F(Scenario, LosingActivationEndsBrailleModeAndWarnsLater) {
   EXPECT_EQ(Messages()[0].substr(0, 15), u"***** 警告！ *****");
 }
 
+// Out of braille mode there is nothing to warn about: switching applications,
+// and the warning box's own coming and going, stay quiet.
+TEST_F(Scenario, ActivationChangesInRomajiModeWarnNothing) {
+  BrailleOn();
+  S().Activation(false);
+  S().Wait(400);
+  ASSERT_EQ(Messages().size(), 1u);  // the one warning for leaving braille mode
+  for (bool active : {true, false, true}) S().Activation(active);
+  S().Wait(2000);
+  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(State().PendingWarning, 0);
+  EXPECT_FALSE(W().Timer1.Enabled());
+}
+
 TEST_F(Scenario, MinimisedActivationChangeLeavesBrailleModeWithoutWarning) {
   BrailleOn();
   S().SetState(WindowState::kMinimized);
