@@ -53,24 +53,6 @@ WindowHandle NextHandle() {
   return next.fetch_add(4);
 }
 
-bool IsHighSurrogate(char16_t ch) { return ch >= 0xD800 && ch <= 0xDBFF; }
-bool IsLowSurrogate(char16_t ch) { return ch >= 0xDC00 && ch <= 0xDFFF; }
-
-bool Splits(char16_t before, char16_t after) {
-  return (before == u'\r' && after == u'\n') || (IsHighSurrogate(before) && IsLowSurrogate(after));
-}
-
-// The longest prefix of text no wider than room that ends between pairs.
-std::size_t FittingPrefix(ustring_view text, long long room) {
-  long long width = 0;
-  std::size_t fit = 0;
-  while (fit < text.size() && width + DbcsWidth(text[fit]) <= room) {
-    width += DbcsWidth(text[fit]);
-    ++fit;
-  }
-  if (fit > 0 && fit < text.size() && Splits(text[fit - 1], text[fit])) --fit;
-  return fit;
-}
 
 // Text taken from the widget: its block ends become CR LF.
 ustring FromWidget(const QString& shown) {
@@ -240,7 +222,7 @@ void QtEditControl::ReplaceSel(ustring_view text) {
       lines_.TotalDbcs() - (lines_.DbcsOf(text_, end) - lines_.DbcsOf(text_, start));
   const long long room = static_cast<long long>(limit_) - kept;
   const bool cut = emu::TextWidth(text) > room;
-  const ustring_view fitting = cut ? text.substr(0, FittingPrefix(text, room)) : text;
+  const ustring_view fitting = cut ? text.substr(0, emu::FittingPrefix(text, room)) : text;
   const int fitted = static_cast<int>(fitting.size());
   if (!Splice(start, end, fitting, UndoRule::kTyping, false)) return;
   const int after = Snap(start + fitted);
@@ -450,7 +432,7 @@ void QtEditControl::OnWidgetEdit(int pos, int removed, int added) {
   const long long room = static_cast<long long>(limit_) - kept;
   const bool cut = emu::TextWidth(typed) > room;
   const ustring_view fitting =
-      cut ? ustring_view(typed).substr(0, FittingPrefix(typed, room)) : typed;
+      cut ? ustring_view(typed).substr(0, emu::FittingPrefix(typed, room)) : typed;
 
   const int size = static_cast<int>(text_.size());
   const int shown_start = start > 0 && text_[start - 1] == u'\r' ? start - 1 : start;
@@ -515,7 +497,7 @@ void QtEditControl::OnUndoKey() {
 int QtEditControl::Snap(int pos) const {
   const int size = static_cast<int>(text_.size());
   pos = std::clamp(pos, 0, size);
-  if (pos > 0 && pos < size && Splits(text_[pos - 1], text_[pos])) --pos;
+  if (pos > 0 && pos < size && emu::SplitsPair(text_[pos - 1], text_[pos])) --pos;
   return pos;
 }
 

@@ -15,25 +15,6 @@ WindowHandle NextHandle() {
   return next.fetch_add(4);
 }
 
-bool IsHighSurrogate(char16_t ch) { return ch >= 0xD800 && ch <= 0xDBFF; }
-bool IsLowSurrogate(char16_t ch) { return ch >= 0xDC00 && ch <= 0xDFFF; }
-
-// Whether a position between `before` and `after` would split a pair.
-bool Splits(char16_t before, char16_t after) {
-  return (before == u'\r' && after == u'\n') || (IsHighSurrogate(before) && IsLowSurrogate(after));
-}
-
-// The longest prefix of text no wider than room that ends between pairs.
-std::size_t FittingPrefix(ustring_view text, long long room) {
-  long long width = 0;
-  std::size_t fit = 0;
-  while (fit < text.size() && width + DbcsWidth(text[fit]) <= room) {
-    width += DbcsWidth(text[fit]);
-    ++fit;
-  }
-  if (fit > 0 && fit < text.size() && Splits(text[fit - 1], text[fit])) --fit;
-  return fit;
-}
 
 }  // namespace
 
@@ -251,7 +232,7 @@ void EditControlModel::Notify(EditNotice notice) {
 int EditControlModel::Snap(int pos) const {
   const int size = static_cast<int>(text_.size());
   pos = std::clamp(pos, 0, size);
-  if (pos > 0 && pos < size && Splits(text_[pos - 1], text_[pos])) --pos;
+  if (pos > 0 && pos < size && SplitsPair(text_[pos - 1], text_[pos])) --pos;
   return pos;
 }
 
@@ -261,13 +242,13 @@ int EditControlModel::SnapForward(int pos) const {
 }
 
 int EditControlModel::PrevPosition(int pos) const {
-  if (pos >= 2 && Splits(text_[pos - 2], text_[pos - 1])) return pos - 2;
+  if (pos >= 2 && SplitsPair(text_[pos - 2], text_[pos - 1])) return pos - 2;
   return std::max(0, pos - 1);
 }
 
 int EditControlModel::NextPosition(int pos) const {
   const int size = static_cast<int>(text_.size());
-  if (pos + 1 < size && Splits(text_[pos], text_[pos + 1])) return pos + 2;
+  if (pos + 1 < size && SplitsPair(text_[pos], text_[pos + 1])) return pos + 2;
   return std::min(size, pos + 1);
 }
 

@@ -4,6 +4,23 @@
 
 namespace orvo::emu {
 
+bool SplitsPair(char16_t before, char16_t after) {
+  const bool high = before >= 0xD800 && before <= 0xDBFF;
+  const bool low = after >= 0xDC00 && after <= 0xDFFF;
+  return (before == u'\r' && after == u'\n') || (high && low);
+}
+
+std::size_t FittingPrefix(ustring_view text, long long room) {
+  long long width = 0;
+  std::size_t fit = 0;
+  while (fit < text.size() && width + DbcsWidth(text[fit]) <= room) {
+    width += DbcsWidth(text[fit]);
+    ++fit;
+  }
+  if (fit > 0 && fit < text.size() && SplitsPair(text[fit - 1], text[fit])) --fit;
+  return fit;
+}
+
 int TextWidth(ustring_view text) {
   int width = 0;
   for (const char16_t ch : text) width += DbcsWidth(ch);

@@ -12,6 +12,10 @@ namespace orvo::emu {
 
 // Sum of DbcsWidth over the text.
 int TextWidth(ustring_view text);
+// Whether a position between `before` and `after` would split a pair (CR LF, a surrogate pair).
+bool SplitsPair(char16_t before, char16_t after);
+// The longest prefix of text no wider than room that ends between pairs.
+std::size_t FittingPrefix(ustring_view text, long long room);
 
 class LineTable {
  public:
