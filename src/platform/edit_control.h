@@ -34,6 +34,8 @@ class EditControl {
 
   // Whole text; line ends are CR LF.
   virtual const ustring& Text() const = 0;
+  // A number that changes whenever the text does, so a watcher need not compare texts.
+  virtual std::uint64_t Revision() const = 0;
   virtual void SetText(ustring text) = 0;  // resets caret, undo; clears modify flag
 
   // Caret and selection in character positions.

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -87,6 +88,32 @@ TYPED_TEST(EditControlContract, TextKeepsItsLineEnds) {
     EXPECT_EQ(edit.Text(), text + u"!") << ToUtf8(text);
     EXPECT_EQ(edit.SelStart(), static_cast<int>(text.size()) + 1) << ToUtf8(text);
     EXPECT_EQ(this->subject_.ShownLines(), LineLengths(text + u"!")) << ToUtf8(text);
+  }
+}
+
+// Watchers read the revision instead of comparing texts: it moves with every
+// change of the text and with nothing else.
+TYPED_TEST(EditControlContract, RevisionMovesOnlyWithTheText) {
+  EditControl& edit = this->Edit();
+  struct Step {
+    const char* what;
+    std::function<void(EditControl&)> act;
+    bool changes;
+  };
+  const Step steps[] = {
+      {"set a text", [](EditControl& e) { e.SetText(u"あい\r\nう"); }, true},
+      {"set the same text", [](EditControl& e) { e.SetText(u"あい\r\nう"); }, false},
+      {"select", [](EditControl& e) { e.SetSel(1, 2); }, false},
+      {"scroll", [](EditControl& e) { e.LineScroll(1, 1); }, false},
+      {"type over the selection", [](EditControl& e) { e.ReplaceSel(u"x"); }, true},
+      {"replace nothing with nothing", [](EditControl& e) { e.ReplaceSel(u""); }, false},
+      {"undo", [](EditControl& e) { e.Undo(); }, true},
+      {"modify flag", [](EditControl& e) { e.SetModified(false); }, false},
+  };
+  for (const Step& step : steps) {
+    const std::uint64_t before = edit.Revision();
+    step.act(edit);
+    EXPECT_EQ(edit.Revision() != before, step.changes) << step.what;
   }
 }
 

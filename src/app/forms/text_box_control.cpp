@@ -32,8 +32,8 @@ void TextBoxControl::Click() {
 void TextBoxControl::OwnKeyUp(int&, int) { CheckChanged(); }
 
 void TextBoxControl::CheckChanged() {
-  if (edit_->Text() == last_text_) return;
-  last_text_ = edit_->Text();
+  if (edit_->Revision() == seen_revision_) return;
+  seen_revision_ = edit_->Revision();
   Changed();
   RaiseChange();
 }

@@ -37,7 +37,7 @@ class TextBoxControl : public Control {
   void CheckChanged();
 
   std::unique_ptr<EditControl> edit_;
-  ustring last_text_;
+  std::uint64_t seen_revision_ = 0;
   bool multiline_ = false;
   bool keeps_tab_ = false;
 };

@@ -181,6 +181,7 @@ void QtEditControl::SetText(ustring text) {
     emu::LineTable lines;
     lines.Rebuild(text);
     lines_ = std::move(lines);
+    if (text != text_) ++revision_;
     text_ = std::move(text);
   } catch (const std::bad_alloc&) {
     Notify(EditNotice::kErrSpace);
@@ -371,6 +372,7 @@ bool QtEditControl::Splice(int start, int end, ustring_view inserted, UndoRule r
     text_.reserve(new_size);
     // Nothing below allocates: the change is all or nothing.
     text_.replace(start, end - start, inserted);
+    if (start != end || !inserted.empty()) ++revision_;
     lines_.Commit(std::move(change));
     undo_ = std::move(undo);
   } catch (const std::bad_alloc&) {

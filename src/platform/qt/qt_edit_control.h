@@ -43,6 +43,8 @@ class QtEditControl : public EditControl {
   WindowHandle Handle() const override { return handle_; }
 
   const ustring& Text() const override { return text_; }
+
+  std::uint64_t Revision() const override { return revision_; }
   void SetText(ustring text) override;  // not bound by the limit
 
   int SelStart() const override;
@@ -138,6 +140,7 @@ class QtEditControl : public EditControl {
   std::unique_ptr<Hooks> hooks_;  // the widget's signals and key filter end with it
   WindowHandle handle_;
   ustring text_;
+  std::uint64_t revision_ = 0;
   emu::LineTable lines_;
   emu::UndoBuffer undo_;
   int anchor_ = 0;  // the selection, kept in step with the widget's cursor

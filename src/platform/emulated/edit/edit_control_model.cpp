@@ -29,6 +29,7 @@ void EditControlModel::SetText(ustring text) {
     LineTable lines;
     lines.Rebuild(text);
     lines_ = std::move(lines);
+    if (text != text_) ++revision_;
     text_ = std::move(text);
   } catch (const std::bad_alloc&) {
     Notify(EditNotice::kErrSpace);
@@ -206,6 +207,7 @@ bool EditControlModel::Splice(int start, int end, ustring_view inserted, UndoRul
     // Nothing below allocates: the change is all or nothing. `inserted` may
     // view the old undo record, which is replaced last.
     text_.replace(start, end - start, inserted);
+    if (start != end || !inserted.empty()) ++revision_;
     lines_.Commit(std::move(change));
     undo_ = std::move(undo);
   } catch (const std::bad_alloc&) {

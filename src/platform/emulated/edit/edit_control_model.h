@@ -38,6 +38,8 @@ class EditControlModel : public EditControl {
   WindowHandle Handle() const override { return handle_; }
 
   const ustring& Text() const override { return text_; }
+
+  std::uint64_t Revision() const override { return revision_; }
   // Not bound by the text limit, as WM_SETTEXT. When memory runs out the old
   // text stays and kErrSpace is sent.
   void SetText(ustring text) override;
@@ -135,6 +137,7 @@ class EditControlModel : public EditControl {
 
   WindowHandle handle_;
   ustring text_;
+  std::uint64_t revision_ = 0;
   LineTable lines_;
   int anchor_ = 0;
   int caret_ = 0;
