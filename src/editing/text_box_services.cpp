@@ -44,7 +44,16 @@ void TextBoxServices::UpdateStatus() {
   w.lblKETA.SetCaption(FormatColumn(column));
   w.lblGYO.SetCaption(Decimal(line));
   w.lblAllGYO.SetCaption(Decimal(lines));
-  w.lblFileSIZE.SetCaption(box.Text().empty() ? u"0" : FormatThousands(p_.platform.code_page.ByteLength(box.Text())));
+  w.lblFileSIZE.SetCaption(box.Text().empty() ? u"0" : FormatThousands(ByteSize(box)));
+}
+
+long long TextBoxServices::ByteSize(const EditControl& box) {
+  if (&box != sized_box_ || box.Revision() != sized_revision_) {
+    sized_bytes_ = p_.platform.code_page.ByteLength(box.Text());
+    sized_box_ = &box;
+    sized_revision_ = box.Revision();
+  }
+  return sized_bytes_;
 }
 
 void TextBoxServices::ScrollSideways(int key_code) {

@@ -1,6 +1,9 @@
 #pragma once
 // What the program does to the document text box: the status line figures,
 // scrolling and caret moves from the braille keys.
+#include <cstdint>
+
+#include "platform/edit_control.h"
 #include "platform/text.h"
 
 namespace orvo {
@@ -31,7 +34,13 @@ class TextBoxServices {
 
  private:
   EditControl& Box();
+  long long ByteSize(const EditControl& box);
+
   Program& p_;
+  // The last byte size worked out, and of which text: it is read on every key.
+  const EditControl* sized_box_ = nullptr;
+  std::uint64_t sized_revision_ = 0;
+  long long sized_bytes_ = 0;
 };
 
 }  // namespace orvo::editing
