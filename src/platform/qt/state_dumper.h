@@ -3,13 +3,11 @@
 // whenever the process receives SIGUSR1. The handler only marks the request
 // and wakes the event loop; the file is written from the loop, modal loops
 // included, and replaced whole so a reader never sees half of it.
-#include <signal.h>
-
 #include <QObject>
 #include <QString>
 #include <nlohmann/json.hpp>
 
-class QSocketNotifier;
+#include "platform/qt/signal_bridge.h"
 
 namespace orvo::qt {
 
@@ -20,7 +18,6 @@ class StateDumper : public QObject {
 
  public:
   StateDumper(QtSession& session, QString path);
-  ~StateDumper() override;
   StateDumper(const StateDumper&) = delete;
   StateDumper& operator=(const StateDumper&) = delete;
 
@@ -35,14 +32,10 @@ class StateDumper : public QObject {
   int Written() const { return written_; }
 
  private:
-  void OnWake();
-
   QtSession& session_;
   QString path_;
   int written_ = 0;
-  int pipe_[2] = {-1, -1};
-  QSocketNotifier* notifier_ = nullptr;
-  struct sigaction previous_ {};
+  SignalBridge bridge_;
 };
 
 }  // namespace orvo::qt

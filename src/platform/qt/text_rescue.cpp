@@ -4,8 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QSocketNotifier>
-#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -18,24 +16,12 @@ namespace {
 constexpr int kMaxSameSecond = 100;
 
 TextRescue* g_armed = nullptr;
-volatile std::sig_atomic_t g_signal = 0;
-std::atomic<int> g_wake_fd{-1};
 
 void RescueAtExit() {
   try {
     if (g_armed != nullptr) g_armed->Rescue();
   } catch (...) {
     // Nothing may escape an exit handler; the run is ending either way.
-  }
-}
-
-extern "C" void OnEndSignal(int signal) {
-  g_signal = signal;
-  const int fd = g_wake_fd.load();
-  if (fd >= 0) {
-    const char byte = 1;
-    // A full pipe already holds a wake-up.
-    [[maybe_unused]] const ssize_t n = ::write(fd, &byte, 1);
   }
 }
 
@@ -68,17 +54,6 @@ std::string FreePath(const std::string& folder, const std::string& name) {
     if (::lstat(path.c_str(), &st) != 0 && errno == ENOENT) return path;
   }
   return {};
-}
-
-bool TakeSignal(int signal, struct sigaction& previous) {
-  if (::sigaction(signal, nullptr, &previous) != 0) return false;
-  if (previous.sa_handler == SIG_IGN)
-    return true;  // started under nohup: the run was meant to outlive the session
-  struct sigaction action {};
-  action.sa_handler = OnEndSignal;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  return ::sigaction(signal, &action, nullptr) == 0;
 }
 
 }  // namespace
@@ -125,17 +100,16 @@ TextRescue::TextRescue(Source source, std::string folder)
     : source_(std::move(source)),
       folder_(std::move(folder)),
       clock_([] { return std::time(nullptr); }),
-      after_signal_(EndBySignal) {}
+      after_signal_(EndBySignal),
+      bridge_({SIGTERM, SIGHUP},
+              [this](int signal) {
+                Rescue();
+                after_signal_(signal);
+              },
+              true) {}
 
 TextRescue::~TextRescue() {
   if (g_armed == this) g_armed = nullptr;
-  if (pipe_[1] < 0) return;
-  ::sigaction(SIGTERM, &previous_term_, nullptr);
-  ::sigaction(SIGHUP, &previous_hup_, nullptr);
-  g_wake_fd.store(-1);
-  delete notifier_;
-  ::close(pipe_[0]);
-  ::close(pipe_[1]);
 }
 
 bool TextRescue::Arm() {
@@ -147,19 +121,7 @@ bool TextRescue::Arm() {
   return true;
 }
 
-bool TextRescue::ListenForSignals() {
-  if (pipe_[1] >= 0) return true;
-  if (g_wake_fd.load() >= 0) return false;
-  if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
-    pipe_[0] = pipe_[1] = -1;
-    return false;
-  }
-  notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
-  connect(notifier_, &QSocketNotifier::activated, this, [this] { OnWake(); });
-  g_signal = 0;
-  g_wake_fd.store(pipe_[1]);
-  return TakeSignal(SIGTERM, previous_term_) && TakeSignal(SIGHUP, previous_hup_);
-}
+bool TextRescue::ListenForSignals() { return bridge_.Listen(); }
 
 RescueResult TextRescue::Rescue() {
   if (done_) return {};
@@ -178,17 +140,6 @@ RescueResult TextRescue::Rescue() {
   }
   std::fflush(stderr);
   return result;
-}
-
-void TextRescue::OnWake() {
-  char bytes[64];
-  while (::read(pipe_[0], bytes, sizeof bytes) > 0) {
-  }
-  const int signal = g_signal;
-  if (signal == 0) return;
-  g_signal = 0;
-  Rescue();
-  after_signal_(signal);
 }
 
 }  // namespace orvo::qt

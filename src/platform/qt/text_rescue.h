@@ -6,16 +6,13 @@
 // and the path told on stderr. The signal handler only marks the request and
 // wakes the event loop; the file is written from the loop, then the signal
 // ends the process as it would have.
-#include <signal.h>
-
 #include <QObject>
 #include <ctime>
 #include <functional>
 #include <string>
 
+#include "platform/qt/signal_bridge.h"
 #include "platform/text.h"
-
-class QSocketNotifier;
 
 namespace orvo::qt {
 
@@ -75,18 +72,13 @@ class TextRescue : public QObject {
   void SetAfterSignal(std::function<void(int)> after) { after_signal_ = std::move(after); }
 
  private:
-  void OnWake();
-
   Source source_;
   std::string folder_;
   bool ended_normally_ = false;
   bool done_ = false;
   std::function<std::time_t()> clock_;
   std::function<void(int)> after_signal_;
-  int pipe_[2] = {-1, -1};
-  QSocketNotifier* notifier_ = nullptr;
-  struct sigaction previous_term_ {};
-  struct sigaction previous_hup_ {};
+  SignalBridge bridge_;
 };
 
 }  // namespace orvo::qt
