@@ -15,7 +15,7 @@
 #include "app/main_window.h"
 #include "platform/qt/main_view.h"
 #include "platform/qt/qt_session.h"
-#include "platform/qt/text_view.h"
+#include "platform/qt/document_edit.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ std::vector<double> ChordToPaint(const std::string& folder, const orvo::ustring&
   box.SetSel(static_cast<int>(document.size()), 0);
   session.Settle();
   QWidget& view = *session.View();
-  QWidget& text = session.View()->Text();
+  QWidget& text = *session.View()->Text().viewport();  // where the document widget paints
   Key(view, QEvent::KeyPress, Qt::Key_F1);
   Key(view, QEvent::KeyRelease, Qt::Key_F1);
   QCoreApplication::processEvents();

@@ -1,7 +1,7 @@
 #pragma once
 // The edit controls that promise one behaviour, made for the typed contract
-// suite: the emulated model and the Qt widget adapter. Each can be given a
-// view size and tells how many lines it shows.
+// suite: the emulated model, and the model shown in the Qt document widget.
+// Each can be given a view size and tells how many lines it shows.
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <vector>
@@ -38,7 +38,7 @@ struct WithApp {
 
 struct WidgetSubject : WithApp {
   static constexpr const char* kName = "QtWidget";
-  void SetViewSize(int columns, int lines) { edit.SetViewSize(columns, lines); }
+  void SetViewSize(int columns, int lines) { edit.Mirror().SetViewSize(columns, lines); }
   std::vector<int> ShownLines() const {
     std::vector<int> lengths;
     for (QTextBlock b = edit.Widget()->document()->begin(); b.isValid(); b = b.next()) {

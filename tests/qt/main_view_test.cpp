@@ -5,11 +5,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include "platform/emulated/text_box.h"
 #include "platform/qt/picture_set.h"
 #include "platform/qt/qt_text.h"
-#include "platform/qt/text_view.h"
+#include "platform/qt/document_pane.h"
 #include "qt/session_fixture.h"
 
 namespace orvo::testing {
@@ -24,7 +26,7 @@ TEST_F(QtFrontEnd, WindowShowsTheModels) {
   EXPECT_FALSE(View().windowIcon().isNull());
   EXPECT_EQ(View().Label("lblMODE")->text(), qt::ToQ(W().lblMODE.Caption()));
   EXPECT_EQ(View().Label("lblSTYLE1")->text(), QStringLiteral("全行："));
-  EXPECT_EQ(View().Text().Box(), &W().ActiveTextBox());
+  EXPECT_EQ(View().Pane().Box(), &W().ActiveTextBox());
   // The desktop's input method never composes in the text box.
   EXPECT_FALSE(View().Text().testAttribute(Qt::WA_InputMethodEnabled));
   // Every control can be named by a screen reader.
@@ -40,13 +42,65 @@ TEST_F(QtFrontEnd, ChordsTypedOnTheWindowReachTheDocument) {
   ASSERT_TRUE(BrailleMode());
   Chord({Qt::Key_F});               // あ
   Chord({Qt::Key_F, Qt::Key_D});    // い
-  // Composing: the view draws the composition from the IME.
+  // Composing: the widget shows the IME's composition as its preedit, the
+  // text itself still empty.
   auto* box = dynamic_cast<emu::TextBox*>(&W().ActiveTextBox());
   ASSERT_NE(box, nullptr);
-  EXPECT_FALSE(qt::PreeditOf(*box).text.empty());
+  EXPECT_EQ(PreeditShown(), qt::ToQ(box->Ime().CompositionString()));
+  EXPECT_FALSE(PreeditShown().isEmpty());
+  EXPECT_TRUE(View().Text().toPlainText().isEmpty());
   EXPECT_FALSE(View().grab().isNull());
   Tap(Qt::Key_N);  // confirms
   EXPECT_EQ(Text(), u"あい");
+  EXPECT_EQ(View().Text().toPlainText(), QStringLiteral("あい"));
+  EXPECT_TRUE(PreeditShown().isEmpty());
+}
+
+TEST_F(QtFrontEnd, ConvertingListsTheCandidatesUnderTheClause) {
+  Tap(Qt::Key_F1);
+  Chord({Qt::Key_F});
+  Chord({Qt::Key_F, Qt::Key_D});
+  Tap(Qt::Key_Space);
+  auto* box = dynamic_cast<emu::TextBox*>(&W().ActiveTextBox());
+  ASSERT_TRUE(box->Ime().Converting());
+  const qt::CandidateList& list = View().Pane().Candidates();
+  ASSERT_TRUE(list.isVisible());
+  const auto clause = box->Ime().Clauses()[static_cast<std::size_t>(box->Ime().FocusedClause())];
+  ASSERT_EQ(list.count(), static_cast<int>(std::min<std::size_t>(clause.candidates.size(), 9)));
+  EXPECT_EQ(list.item(0)->text(), QStringLiteral("1 ") + qt::ToQ(clause.candidates[0]));
+  EXPECT_EQ(list.currentRow(), clause.selected);
+  // Under the clause, inside the document.
+  EXPECT_GE(list.geometry().top(), View().Text().PreeditRect(0).bottom());
+  EXPECT_TRUE(View().Text().rect().contains(list.geometry()));
+  Tap(Qt::Key_Space);  // the next candidate
+  EXPECT_EQ(list.currentRow(), box->Ime().Clauses()[0].selected);
+  Tap(Qt::Key_N);
+  EXPECT_FALSE(list.isVisible());
+  EXPECT_EQ(View().Text().toPlainText(), qt::ToQ(Text()));
+}
+
+TEST_F(QtFrontEnd, WhatTheProgramTypesIsWhatTheWidgetShows) {
+  // Outside braille mode keys type themselves; Enter breaks the line, and
+  // Ctrl+Z is the text box's own undo, all through the program.
+  for (Qt::Key key : {Qt::Key_A, Qt::Key_B, Qt::Key_Return, Qt::Key_C}) Tap(key);
+  ASSERT_EQ(Text(), u"ab\r\nc");
+  EXPECT_EQ(View().Text().toPlainText(), QStringLiteral("ab\nc"));
+  EXPECT_EQ(View().Text().textCursor().position(), 4);
+  QTest::keyClick(&View(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(View().Text().toPlainText(), qt::ToQ(Text()));
+  EXPECT_NE(Text(), u"ab\r\nc");
+}
+
+TEST_F(QtFrontEnd, AClickInTheTextPlacesTheCaret) {
+  for (Qt::Key key : {Qt::Key_A, Qt::Key_B, Qt::Key_C}) Tap(key);
+  ASSERT_EQ(Text(), u"abc");
+  qt::DocumentEdit& text = View().Text();
+  QTextCursor at(text.document());
+  at.setPosition(1);
+  QTest::mouseClick(text.viewport(), Qt::LeftButton, Qt::NoModifier, text.cursorRect(at).center());
+  EXPECT_EQ(W().ActiveTextBox().SelStart(), 1);
+  EXPECT_EQ(W().ActiveTextBox().SelLength(), 0);
+  EXPECT_EQ(Text(), u"abc");
 }
 
 TEST_F(QtFrontEnd, OverlappingKeysMakeOneChord) {

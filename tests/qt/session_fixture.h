@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest/QTest>
 #include <initializer_list>
 #include <memory>
 
 #include "app/main_window.h"
+#include "platform/qt/document_edit.h"
 #include "platform/qt/main_view.h"
 #include "platform/qt/qt_session.h"
 #include "qt/qt_app.h"
@@ -38,6 +41,8 @@ class QtFrontEnd : public ::testing::Test {
   MainWindow& W() { return session_->program.Main(); }
   const ustring& Text() { return W().ActiveTextBox().Text(); }
   bool BrailleMode() { return session_->program.state.BrailleMode; }
+  // The composition the document widget shows in place.
+  QString PreeditShown() { return View().Text().textCursor().block().layout()->preeditAreaText(); }
 
   void Press(Qt::Key key) { QTest::keyPress(&View(), key); }
   void Release(Qt::Key key) { QTest::keyRelease(&View(), key); }

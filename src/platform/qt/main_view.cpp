@@ -11,10 +11,10 @@
 #include "app/program.h"
 #include "platform/emulated/text_box.h"
 #include "platform/qt/click_label.h"
+#include "platform/qt/document_pane.h"
 #include "platform/qt/font_map.h"
 #include "platform/qt/picture_set.h"
 #include "platform/qt/qt_text.h"
-#include "platform/qt/text_view.h"
 
 namespace orvo::qt {
 namespace {
@@ -102,8 +102,8 @@ void MainView::BuildControls() {
   bar_layout->addWidget(cell);
   bar_layout->addStretch(1);
 
-  text_ = new TextView(inner);
-  text_->SetOnMouseUp([this](int button) { Forward([button](MainWindow& w) { w.TextMouseUp(button); }); });
+  pane_ = std::make_unique<DocumentPane>(inner);
+  pane_->Widget().SetOnMouseUp([this](int button) { Forward([button](MainWindow& w) { w.TextMouseUp(button); }); });
 
   status_ = new QWidget(inner);
   auto* status_layout = new QHBoxLayout(status_);
@@ -130,6 +130,8 @@ void MainView::BuildControls() {
   auto* turn = new QLabel(status_);  // placed by the window's own layout rule
   labels_["lblTURN"] = {turn, &w.lblTURN, {}};
 }
+
+DocumentEdit& MainView::Text() { return pane_->Widget(); }
 
 QAction* MainView::MenuAction(const std::string& name) const {
   auto it = actions_.find(name);
@@ -160,7 +162,7 @@ void MainView::Sync() {
     SyncControls();
   }
   SyncGeometry();
-  text_->Show(dynamic_cast<emu::TextBox*>(&W().ActiveTextBox()));
+  pane_->Show(dynamic_cast<emu::TextBox*>(&W().ActiveTextBox()));
 }
 
 void MainView::SyncMenus() {
@@ -220,7 +222,7 @@ void MainView::SyncGeometry() {
   const int bar_height = w.picBAR.Bounds().height;
   bar_->setGeometry(0, 0, width, bar_height > 0 ? bar_height : 29);
   const Rect& t = w.TextRect();
-  text_->setGeometry(t.left, t.top, t.width, t.height);
+  pane_->Widget().setGeometry(t.left, t.top, t.width, t.height);
   status_->setGeometry(0, w.picSTATUS.Bounds().top, width, kStatusHeight);
 
   if (w.State() != WindowState::kNormal) return;

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "app/forms/label_control.h"
@@ -24,7 +25,8 @@ class Program;
 namespace orvo::qt {
 
 class ClickLabel;
-class TextView;
+class DocumentEdit;
+class DocumentPane;
 
 class MainView : public QMainWindow {
   Q_OBJECT
@@ -36,7 +38,8 @@ class MainView : public QMainWindow {
 
   void Sync();
 
-  TextView& Text() { return *text_; }
+  DocumentEdit& Text();
+  DocumentPane& Pane() { return *pane_; }
   QAction* MenuAction(const std::string& name) const;
   QPushButton* Button(const std::string& name) const;
   QLabel* Label(const std::string& name) const;
@@ -71,7 +74,7 @@ class MainView : public QMainWindow {
   std::map<std::string, LabelSlot> labels_;
   QWidget* bar_ = nullptr;
   QWidget* status_ = nullptr;
-  TextView* text_ = nullptr;
+  std::unique_ptr<DocumentPane> pane_;
   forms::FrameInsets insets_{-1, -1, -1, -1};  // as last told to the window
   int subscription_ = 0;
   bool dirty_ = true;  // the forms runtime reported a change since the last sync

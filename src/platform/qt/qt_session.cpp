@@ -6,7 +6,7 @@
 #include "platform/emulated/anthy/anthy_engine.h"
 #include "platform/qt/main_view.h"
 #include "platform/qt/message_dialog.h"
-#include "platform/qt/text_view.h"
+#include "platform/qt/document_edit.h"
 
 namespace orvo::qt {
 namespace {

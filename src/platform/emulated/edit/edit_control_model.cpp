@@ -20,6 +20,10 @@ WindowHandle NextHandle() {
 
 EditControlModel::EditControlModel() : handle_(NextHandle()) {}
 
+EditControlModel::~EditControlModel() {
+  if (observer_ != nullptr) observer_->ModelGone();
+}
+
 void EditControlModel::SetText(ustring text) {
   try {
     if (fail_next_growth_ && text.size() > text_.size()) {
@@ -39,6 +43,7 @@ void EditControlModel::SetText(ustring text) {
   undo_ = UndoBuffer();
   modified_ = false;
   first_line_ = first_column_ = 0;
+  if (observer_ != nullptr) observer_->TextReset();
 }
 
 int EditControlModel::SelStart() const { return std::min(anchor_, caret_); }
@@ -51,6 +56,11 @@ void EditControlModel::SetSel(int start, int length) {
   const long long e = std::clamp<long long>(s + length, s, size);
   anchor_ = Snap(static_cast<int>(s));
   caret_ = Snap(static_cast<int>(e));
+}
+
+void EditControlModel::Select(int anchor, int caret) {
+  anchor_ = Snap(anchor);
+  caret_ = Snap(caret);
 }
 
 ustring EditControlModel::SelText() const { return text_.substr(SelStart(), SelLength()); }
@@ -216,6 +226,7 @@ bool EditControlModel::Splice(int start, int end, ustring_view inserted, UndoRul
   }
   modified_ = true;
   ClampScroll();
+  if (observer_ != nullptr) observer_->TextReplaced(start, end - start, static_cast<int>(inserted.size()));
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "platform/edit_control.h"
+#include "platform/emulated/edit/edit_observer.h"
 #include "platform/emulated/edit/line_table.h"
 #include "platform/emulated/edit/undo_buffer.h"
 
@@ -34,6 +35,9 @@ class EditControlModel : public EditControl {
   static constexpr int kDefaultViewLines = 25;
 
   EditControlModel();
+  ~EditControlModel() override;
+  EditControlModel(const EditControlModel&) = delete;
+  EditControlModel& operator=(const EditControlModel&) = delete;
 
   WindowHandle Handle() const override { return handle_; }
 
@@ -98,8 +102,18 @@ class EditControlModel : public EditControl {
 
   // The moving end of the selection, and the end that stays when Shift
   // extends it.
+  const LineTable& Lines() const { return lines_; }
+
   int Caret() const { return caret_; }
   int Anchor() const { return anchor_; }
+  // Puts both ends of the selection, as a mouse drag does (clamped, snapped
+  // so that no pair is split).
+  void Select(int anchor, int caret);
+
+  // The view that follows the text (null: none); it must outlive the model
+  // or be taken away first.
+  void SetObserver(EditObserver* observer) { observer_ = observer; }
+  EditObserver* Observer() const { return observer_; }
 
   // Keys of the text box. Without Shift a move starts from the caret and
   // collapses the selection; Up and Down keep the caret's double-byte column.
@@ -152,6 +166,7 @@ class EditControlModel : public EditControl {
   bool enabled_ = true;
   bool fail_next_growth_ = false;
   std::function<void(EditNotice)> sink_;
+  EditObserver* observer_ = nullptr;
   bool visible_ = true;
   std::uint32_t back_colour_ = 0xFFFFFF;
   std::uint32_t fore_colour_ = 0;

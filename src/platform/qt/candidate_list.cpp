@@ -1,0 +1,58 @@
+#include "platform/qt/candidate_list.h"
+
+#include <algorithm>
+
+#include "platform/qt/qt_text.h"
+
+namespace orvo::qt {
+
+CandidatePage PageOf(const std::vector<ustring>& candidates, int selected) {
+  CandidatePage page;
+  const int total = static_cast<int>(candidates.size());
+  if (total == 0) return page;
+  page.first = std::clamp(selected, 0, total - 1) / CandidateList::kPageSize * CandidateList::kPageSize;
+  const int count = std::min(total - page.first, CandidateList::kPageSize);
+  for (int k = 0; k < count; ++k) page.items.push_back(candidates[static_cast<std::size_t>(page.first + k)]);
+  page.current = selected >= page.first && selected < page.first + count ? selected - page.first : -1;
+  return page;
+}
+
+CandidateList::CandidateList(QWidget* parent) : QListWidget(parent) {
+  setFocusPolicy(Qt::NoFocus);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setAccessibleName(QStringLiteral("変換候補"));
+  setAccessibleDescription(QStringLiteral("変換中の文節の候補"));
+  hide();
+}
+
+void CandidateList::ShowPage(const CandidatePage& page, QPoint at) {
+  if (page.items.empty()) {
+    page_ = {};
+    hide();
+    return;
+  }
+  if (!(page == page_)) {
+    page_ = page;
+    clear();
+    for (std::size_t k = 0; k < page.items.size(); ++k) {
+      addItem(QString::number(k + 1) + QLatin1Char(' ') + ToQ(page.items[k]));
+    }
+    setCurrentRow(page.current);
+    if (page.current < 0) clearSelection();
+    const int rows = count();
+    int width = 0;
+    for (int k = 0; k < rows; ++k) width = std::max(width, fontMetrics().horizontalAdvance(item(k)->text()));
+    resize(width + 2 * frameWidth() + 12, rows * std::max(1, sizeHintForRow(0)) + 2 * frameWidth());
+  }
+  if (const QWidget* owner = parentWidget()) {
+    at.setX(std::clamp(at.x(), 0, std::max(0, owner->width() - width())));
+    if (at.y() + height() > owner->height()) at.setY(std::max(0, at.y() - height() - fontMetrics().lineSpacing()));
+  }
+  move(at);
+  show();
+  raise();
+}
+
+}  // namespace orvo::qt

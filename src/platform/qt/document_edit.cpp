@@ -1,0 +1,131 @@
+#include "platform/qt/document_edit.h"
+
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include "platform/qt/qt_text.h"
+
+namespace orvo::qt {
+namespace {
+
+QTextCharFormat MarkFormat(PreeditMark mark, const QPalette& palette) {
+  QTextCharFormat format;
+  switch (mark) {
+    case PreeditMark::kComposing:
+      format.setUnderlineStyle(QTextCharFormat::DotLine);
+      break;
+    case PreeditMark::kClause:
+      format.setUnderlineStyle(QTextCharFormat::SingleUnderline);
+      break;
+    case PreeditMark::kFocusedClause:
+      format.setUnderlineStyle(QTextCharFormat::SingleUnderline);
+      format.setBackground(palette.color(QPalette::Text));
+      format.setForeground(palette.color(QPalette::Base));
+      break;
+  }
+  format.setUnderlineColor(palette.color(QPalette::Text));
+  return format;
+}
+
+}  // namespace
+
+DocumentEdit::DocumentEdit(QWidget* parent) : QPlainTextEdit(parent) {
+  setUndoRedoEnabled(false);
+  setAcceptDrops(false);
+  setTabChangesFocus(false);
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+  setAccessibleName(QStringLiteral("本文"));
+  setAccessibleDescription(QStringLiteral("文書のテキスト"));
+}
+
+void DocumentEdit::ShowPreedit(const Preedit& preedit) {
+  if (preedit == preedit_) return;
+  preedit_ = preedit;
+  QList<QInputMethodEvent::Attribute> attributes;
+  attributes.append({QInputMethodEvent::Cursor, preedit.caret, preedit.text.empty() ? 0 : 1});
+  for (const PreeditSpan& span : SpansOf(preedit)) {
+    attributes.append({QInputMethodEvent::TextFormat, span.start, span.length, MarkFormat(span.mark, palette())});
+  }
+  QInputMethodEvent event(ToQ(preedit.text), attributes);
+  const bool applying = applying_;
+  applying_ = own_preedit_ = true;
+  QCoreApplication::sendEvent(this, &event);
+  applying_ = applying;
+  own_preedit_ = false;
+}
+
+QRect DocumentEdit::PreeditRect(int offset) const {
+  if (preedit_.text.empty()) return {};
+  const QTextBlock block = textCursor().block();
+  const QTextLayout* layout = block.layout();
+  if (layout == nullptr) return {};
+  const int pos = layout->preeditAreaPosition() + std::clamp(offset, 0, static_cast<int>(preedit_.text.size()));
+  const QTextLine line = layout->lineForTextPosition(pos);
+  if (!line.isValid()) return {};
+  const QPointF top = blockBoundingGeometry(block).translated(contentOffset()).topLeft();
+  const qreal x = line.cursorToX(pos);
+  const QPoint origin = viewport()->geometry().topLeft();
+  return QRect(static_cast<int>(top.x() + x) + origin.x(), static_cast<int>(top.y() + line.y()) + origin.y(), 1,
+               static_cast<int>(line.height()));
+}
+
+QVariant DocumentEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+  // The desktop's input method never composes here: the program's own does.
+  if (query == Qt::ImEnabled) return false;
+  return QPlainTextEdit::inputMethodQuery(query);
+}
+
+// Keys reach the program before any widget; one that gets here anyway (no
+// program listening) types nothing.
+void DocumentEdit::keyPressEvent(QKeyEvent* event) { event->ignore(); }
+
+void DocumentEdit::keyReleaseEvent(QKeyEvent* event) { event->ignore(); }
+
+void DocumentEdit::inputMethodEvent(QInputMethodEvent* event) {
+  if (own_preedit_) {
+    QPlainTextEdit::inputMethodEvent(event);
+  } else {
+    event->ignore();
+  }
+}
+
+void DocumentEdit::mousePressEvent(QMouseEvent* event) {
+  // The middle button would paste the X selection.
+  if (event->button() == Qt::MiddleButton) {
+    event->accept();
+    return;
+  }
+  QPlainTextEdit::mousePressEvent(event);
+}
+
+void DocumentEdit::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::MiddleButton) QPlainTextEdit::mouseReleaseEvent(event);
+  if (!on_mouse_up_) return;
+  const Qt::MouseButton b = event->button();
+  on_mouse_up_(b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 0);
+}
+
+void DocumentEdit::contextMenuEvent(QContextMenuEvent* event) { event->accept(); }
+
+void DocumentEdit::changeEvent(QEvent* event) {
+  QPlainTextEdit::changeEvent(event);
+  // Enabling or a change of the read-only state turns Qt's input method back on.
+  if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ReadOnlyChange) {
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+  }
+}
+
+void DocumentEdit::resizeEvent(QResizeEvent* event) {
+  QPlainTextEdit::resizeEvent(event);
+  if (on_resize_) on_resize_();
+}
+
+bool DocumentEdit::canInsertFromMimeData(const QMimeData*) const { return false; }
+
+void DocumentEdit::insertFromMimeData(const QMimeData*) {}
+
+}  // namespace orvo::qt

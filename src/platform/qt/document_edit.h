@@ -1,0 +1,59 @@
+#pragma once
+// The document's text widget. It shows what its edit control holds and takes
+// no text from anywhere else: keys belong to the program (which turns them
+// into edits of the control), the desktop's input method is kept out, and
+// pasting, dropping and the middle-button paste do nothing. The program's own
+// IME composition is shown in place as the widget's preedit. To a screen
+// reader it is an ordinary editable text.
+#include <QPlainTextEdit>
+#include <functional>
+
+#include "platform/qt/preedit.h"
+
+namespace orvo::qt {
+
+class DocumentEdit : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  explicit DocumentEdit(QWidget* parent = nullptr);
+
+  // Shows the composition at the widget's cursor, which must not select
+  // anything (empty: none shown).
+  void ShowPreedit(const Preedit& preedit);
+  const Preedit& ShownPreedit() const { return preedit_; }
+  // Where the composition's character at `offset` is drawn, in the widget's
+  // coordinates; empty when nothing is composed.
+  QRect PreeditRect(int offset) const;
+
+  // True while the widget is being changed by its owner, not by a person.
+  bool Applying() const { return applying_; }
+  void SetApplying(bool applying) { applying_ = applying; }
+
+  // A mouse button let go over the text: 1 left, 2 right, 4 middle.
+  void SetOnMouseUp(std::function<void(int)> on_up) { on_mouse_up_ = std::move(on_up); }
+  void SetOnResize(std::function<void()> on_resize) { on_resize_ = std::move(on_resize); }
+
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  void insertFromMimeData(const QMimeData* source) override;
+
+ private:
+  Preedit preedit_;
+  bool applying_ = false;
+  bool own_preedit_ = false;  // the input-method event being handled is ours
+  std::function<void(int)> on_mouse_up_;
+  std::function<void()> on_resize_;
+};
+
+}  // namespace orvo::qt
