@@ -246,6 +246,19 @@ TEST_F(QtFrontEnd, TooSmallAWindowSnapsBackToTheMinimum) {
   EXPECT_EQ(View().Text().geometry().width(), W().TextRect().width);
 }
 
+TEST_F(QtFrontEnd, TheDocumentTakesTheFocusBackAfterBeingHidden) {
+  View().activateWindow();
+  QApplication::setActiveWindow(&View());
+  Drain();
+  W().ActiveTextBox().SetVisible(false);
+  S().Sync();
+  EXPECT_FALSE(View().Text().isVisible());
+  W().ActiveTextBox().SetVisible(true);
+  S().Sync();
+  EXPECT_TRUE(View().Text().isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), &View().Text());
+}
+
 TEST(QtSecondStart, IsRefusedAndLeavesTheFirstRunning) {
   App();
   test_support::TempFolder folder;
