@@ -246,6 +246,29 @@ TEST_F(QtFrontEnd, TooSmallAWindowSnapsBackToTheMinimum) {
   EXPECT_EQ(View().Text().geometry().width(), W().TextRect().width);
 }
 
+TEST_F(QtFrontEnd, AClickWhileComposingLosesNothing) {
+  for (Qt::Key key : {Qt::Key_A, Qt::Key_B, Qt::Key_C}) Tap(key);
+  Tap(Qt::Key_F1);
+  Chord({Qt::Key_F});
+  auto* box = dynamic_cast<emu::TextBox*>(&W().ActiveTextBox());
+  ASSERT_TRUE(box->Ime().Composing());
+  qt::DocumentEdit& text = View().Text();
+  QTextCursor at(text.document());
+  at.setPosition(1);
+  QTest::mousePress(text.viewport(), Qt::LeftButton, Qt::NoModifier, text.cursorRect(at).center());
+  QTest::mouseMove(text.viewport(), text.cursorRect(at).center() + QPoint(40, 0));
+  QTest::mouseRelease(text.viewport(), Qt::LeftButton, Qt::NoModifier, text.cursorRect(at).center() + QPoint(40, 0));
+  Drain();
+  S().Sync();
+  // The widget shows the program's text and whatever composition it still has.
+  EXPECT_EQ(text.toPlainText(), qt::ToQ(Text()));
+  EXPECT_EQ(PreeditShown(), qt::ToQ(box->Ime().CompositionString()));
+  // Confirmed, it takes the place of what the drag selected.
+  Tap(Qt::Key_N);
+  EXPECT_EQ(Text(), u"aあ");
+  EXPECT_EQ(text.toPlainText(), qt::ToQ(Text()));
+}
+
 TEST_F(QtFrontEnd, TheDocumentTakesTheFocusBackAfterBeingHidden) {
   View().activateWindow();
   QApplication::setActiveWindow(&View());

@@ -53,6 +53,12 @@ void DocumentEdit::ShowPreedit(const Preedit& preedit) {
   QInputMethodEvent event(ToQ(preedit.text), attributes);
   const bool applying = applying_;
   applying_ = own_preedit_ = true;
+  // The widget would delete what is selected when a composition comes or goes.
+  if (textCursor().hasSelection()) {
+    QTextCursor cursor = textCursor();
+    cursor.clearSelection();
+    setTextCursor(cursor);
+  }
   QCoreApplication::sendEvent(this, &event);
   applying_ = applying;
   own_preedit_ = false;
@@ -100,6 +106,9 @@ void DocumentEdit::mousePressEvent(QMouseEvent* event) {
     return;
   }
   QPlainTextEdit::mousePressEvent(event);
+  // A click drops the widget's preedit; the composition is shown again where
+  // the caret now is.
+  if (textCursor().block().layout()->preeditAreaText().isEmpty()) preedit_ = {};
 }
 
 void DocumentEdit::mouseReleaseEvent(QMouseEvent* event) {
