@@ -16,46 +16,6 @@ class EditLimitTest : public ::testing::Test {
   std::vector<EditNotice> notices_;
 };
 
-TEST_F(EditLimitTest, DefaultAndMaximumLimits) {
-  EXPECT_EQ(edit_.Limit(), 30000);
-  edit_.SetLimit(60000);
-  EXPECT_EQ(edit_.Limit(), 60000);
-  edit_.SetLimit(0);
-  EXPECT_EQ(edit_.Limit(), EditControlModel::kMaximumLimit);
-}
-
-TEST_F(EditLimitTest, InputBeyondTheLimitIsCutAndReported) {
-  struct Case {
-    const char16_t* text;
-    int start;  // selection replaced
-    int length;
-    int limit;
-    const char16_t* typed;
-    const char16_t* result;
-    bool reported;
-  };
-  const Case cases[] = {
-      {u"abc", 3, 0, 5, u"de", u"abcde", false},  // exactly fills
-      {u"abc", 3, 0, 5, u"def", u"abcde", true},
-      {u"abc", 3, 0, 4, u"あ", u"abc", true},     // a full-width character never half fits
-      {u"abc", 3, 0, 5, u"ｱあ", u"abcｱ", true},   // half-width kana is one unit
-      {u"abc", 3, 0, 4, u"\r\nx", u"abc", true},  // a break never half fits
-      {u"abc", 3, 0, 5, u"x\U00020BB7", u"abcx", true},
-      {u"abc", 1, 2, 4, u"xyz", u"axyz", false},   // the selection's room counts
-      {u"abcdef", 0, 1, 3, u"z", u"bcdef", true},  // already over: the selection still goes
-  };
-  for (const Case& c : cases) {
-    edit_.SetText(c.text);
-    edit_.SetLimit(c.limit);
-    edit_.SetSel(c.start, c.length);
-    notices_.clear();
-    edit_.ReplaceSel(c.typed);
-    EXPECT_EQ(edit_.Text(), c.result) << ToUtf8(c.typed);
-    EXPECT_EQ(notices_, c.reported ? std::vector{EditNotice::kMaxText} : std::vector<EditNotice>{})
-        << ToUtf8(c.typed);
-  }
-}
-
 TEST_F(EditLimitTest, PasteIsBoundByTheLimitAndSetTextIsNot) {
   edit_.SetLimit(4);
   edit_.Paste(u"123456");
@@ -93,20 +53,6 @@ TEST_F(EditLimitTest, OnlyGrowthFails) {
   EXPECT_EQ(notices_, std::vector{EditNotice::kErrSpace});
   edit_.SetText(u"a much longer text");  // and only once
   EXPECT_EQ(edit_.Text(), u"a much longer text");
-}
-
-TEST_F(EditLimitTest, ASinkMayReplaceItselfAndEditAgain) {
-  int calls = 0;
-  edit_.SetLimit(3);
-  edit_.SetNoticeSink([&](EditNotice) {
-    ++calls;
-    edit_.SetNoticeSink(nullptr);
-    edit_.SetSel(0, 1);
-    edit_.ReplaceSel(u"");
-  });
-  edit_.ReplaceSel(u"abcd");
-  EXPECT_EQ(calls, 1);
-  EXPECT_EQ(edit_.Text(), u"bc");
 }
 
 }  // namespace

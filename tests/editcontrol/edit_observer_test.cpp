@@ -14,6 +14,11 @@ namespace {
 class Follower : public emu::EditObserver {
  public:
   explicit Follower(emu::EditControlModel& model) : model_(&model), copy_(model.Text()) {}
+  ~Follower() override {
+    if (model_ != nullptr && model_->Observer() == this) model_->SetObserver(nullptr);
+  }
+  Follower(const Follower&) = delete;
+  Follower& operator=(const Follower&) = delete;
   void TextReplaced(int start, int removed, int inserted) override {
     ++told_;
     copy_.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(removed),

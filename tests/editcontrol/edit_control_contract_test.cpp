@@ -1,0 +1,10 @@
+// The emulated edit control keeps the promises every edit control makes.
+#include "editcontrol/edit_control_contract.h"
+
+#include "editcontrol/model_subject.h"
+
+namespace orvo::testing {
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Emulated, EditControlContract, ModelSubject, SubjectNames);
+
+}  // namespace orvo::testing
