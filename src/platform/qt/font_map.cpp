@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 #include <array>
+#include <functional>
+#include <map>
 #include <optional>
 
 #include "platform/qt/qt_text.h"
@@ -31,9 +33,7 @@ std::optional<QString> Installed(const FaceRow& row) {
   return std::nullopt;
 }
 
-}  // namespace
-
-QString FamilyFor(ustring_view face) {
+QString LookUpFamily(ustring_view face) {
   for (const FaceRow& row : kFaces) {
     if (row.face == face) {
       if (auto family = Installed(row)) return *family;
@@ -47,6 +47,17 @@ QString FamilyFor(ustring_view face) {
     }
   }
   return QStringLiteral("Monospace");
+}
+
+}  // namespace
+
+QString FamilyFor(ustring_view face) {
+  // Asking the font database costs a font-configuration match; the installed
+  // fonts do not change while the program runs, and every redraw asks again.
+  static std::map<ustring, QString, std::less<>> known;
+  auto it = known.find(face);
+  if (it == known.end()) it = known.emplace(ustring(face), LookUpFamily(face)).first;
+  return it->second;
 }
 
 QFont ToQFont(const FontSpec& font) {
