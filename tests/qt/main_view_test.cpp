@@ -1,6 +1,7 @@
 // The main window on the offscreen platform: drawn from its models, keys
 // from Qt key events reaching the document through the input queue, menus
 // mirroring the models and keeping the braille-mode protocol.
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -11,6 +12,7 @@
 #include "platform/emulated/text_box.h"
 #include "platform/qt/picture_set.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/reader_events.h"
 #include "platform/qt/document_pane.h"
 #include "qt/session_fixture.h"
 
@@ -72,8 +74,15 @@ TEST_F(QtFrontEnd, ConvertingListsTheCandidatesUnderTheClause) {
   // Under the clause, inside the document.
   EXPECT_GE(list.geometry().top(), View().Text().PreeditRect(0).bottom());
   EXPECT_TRUE(View().Text().rect().contains(list.geometry()));
-  Tap(Qt::Key_Space);  // the next candidate
+  // The next candidate: shown, and told to screen readers as the focused item.
+  std::vector<int> told;
+  const qt::ReaderListener before = qt::SetReaderListener([&](QAccessibleEvent& event) {
+    if (event.type() == QAccessible::Focus && event.object() == &list) told.push_back(event.child());
+  });
+  Tap(Qt::Key_Space);
+  qt::SetReaderListener(before);
   EXPECT_EQ(list.currentRow(), box->Ime().Clauses()[0].selected);
+  EXPECT_EQ(told, std::vector<int>{list.currentRow()});
   Tap(Qt::Key_N);
   EXPECT_FALSE(list.isVisible());
   EXPECT_EQ(View().Text().toPlainText(), qt::ToQ(Text()));
@@ -223,8 +232,22 @@ TEST_F(QtFrontEnd, ButtonClicksReachTheWindow) {
   EXPECT_FALSE(BrailleMode());
 }
 
-TEST_F(QtFrontEnd, CellAndModeDisplaysFollowTheirModels) {
+TEST_F(QtFrontEnd, CellAndModeDisplaysFollowTheirModelsAndAreAnnounced) {
+  std::vector<QObject*> renamed;
+  const qt::ReaderListener before = qt::SetReaderListener([&](QAccessibleEvent& event) {
+    if (event.type() == QAccessible::NameChanged) renamed.push_back(event.object());
+  });
   Tap(Qt::Key_F1);
+  renamed.clear();
+  Chord({Qt::Key_F});  // あ: the cell display shows the cell
+  EXPECT_NE(std::find(renamed.begin(), renamed.end(), View().Label("lblTENJI")), renamed.end());
+  // The status line changes too, but only the two displays speak.
+  EXPECT_EQ(std::find(renamed.begin(), renamed.end(), View().Label("lblKETA")), renamed.end());
+  const QString mode = View().Label("lblMODE")->text();
+  Chord({Qt::Key_S, Qt::Key_J, Qt::Key_K, Qt::Key_L});  // dots 3 4 5 6: digits follow
+  ASSERT_NE(View().Label("lblMODE")->text(), mode);
+  EXPECT_NE(std::find(renamed.begin(), renamed.end(), View().Label("lblMODE")), renamed.end());
+  qt::SetReaderListener(before);
   Press(Qt::Key_F);  // a chord under way shows nothing yet
   Release(Qt::Key_F);
   for (const char* name : {"lblMODE", "lblTENJI"}) {

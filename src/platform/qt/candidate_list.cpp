@@ -1,8 +1,10 @@
 #include "platform/qt/candidate_list.h"
 
+#include <QAccessible>
 #include <algorithm>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/reader_events.h"
 
 namespace orvo::qt {
 
@@ -41,6 +43,7 @@ void CandidateList::ShowPage(const CandidatePage& page, QPoint at) {
     }
     setCurrentRow(page.current);
     if (page.current < 0) clearSelection();
+    Announce();
     const int rows = count();
     int width = 0;
     for (int k = 0; k < rows; ++k) width = std::max(width, fontMetrics().horizontalAdvance(item(k)->text()));
@@ -53,6 +56,15 @@ void CandidateList::ShowPage(const CandidatePage& page, QPoint at) {
   move(at);
   show();
   raise();
+}
+
+void CandidateList::Announce() {
+  // The list never has the keyboard, yet its choice is where the person's
+  // attention is while converting: a screen reader hears it as the focused item.
+  if (page_.current < 0) return;
+  QAccessibleEvent chosen(this, QAccessible::Focus);
+  chosen.setChild(page_.current);
+  TellReaders(chosen);
 }
 
 }  // namespace orvo::qt

@@ -1,7 +1,8 @@
 #pragma once
 // The candidates of the focused clause while converting, in a list under the
 // clause: a page of nine at a time, numbered, the current choice selected.
-// It never takes the keyboard; the program's IME moves the choice.
+// It never takes the keyboard; the program's IME moves the choice, and screen
+// readers are told of each new choice.
 #include <QListWidget>
 #include <vector>
 
@@ -33,6 +34,8 @@ class CandidateList : public QListWidget {
   const CandidatePage& Page() const { return page_; }
 
  private:
+  void Announce();
+
   CandidatePage page_;
 };
 

@@ -15,6 +15,7 @@
 #include "platform/qt/font_map.h"
 #include "platform/qt/picture_set.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/reader_events.h"
 
 namespace orvo::qt {
 namespace {
@@ -206,9 +207,9 @@ void MainView::SyncControls() {
     if (Announced(name) && caption != slot.spoken) {
       slot.spoken = caption;
       QAccessibleEvent renamed(slot.widget, QAccessible::NameChanged);
-      QAccessible::updateAccessibility(&renamed);
+      TellReaders(renamed);
       QAccessibleValueChangeEvent changed(slot.widget, caption);
-      QAccessible::updateAccessibility(&changed);
+      TellReaders(changed);
     }
   }
   QLabel* turn = labels_.at("lblTURN").widget;
