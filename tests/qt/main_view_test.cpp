@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -223,6 +224,23 @@ TEST_F(QtFrontEnd, OptionMenuStatesFollowTheText) {
   ASSERT_FALSE(Text().empty());
   emit View().MenuAction("mnuOPTION")->menu()->aboutToShow();
   EXPECT_TRUE(View().MenuAction("mnuFIND")->isEnabled());
+}
+
+TEST_F(QtFrontEnd, WrappingShowsTheOtherBoxWithTheSameText) {
+  for (Qt::Key key : {Qt::Key_A, Qt::Key_B, Qt::Key_C}) Tap(key);
+  emit View().MenuAction("mnuOPTION")->menu()->aboutToShow();
+  View().MenuAction("mnuWORD_TURN")->trigger();
+  Drain();
+  ASSERT_TRUE(W().WordWrap());
+  EXPECT_EQ(View().Pane().Box(), &W().ActiveTextBox());
+  EXPECT_EQ(View().Text().lineWrapMode(), QPlainTextEdit::WidgetWidth);
+  EXPECT_EQ(View().Text().toPlainText(), QStringLiteral("abc"));
+  EXPECT_EQ(View().Text().textCursor().position(), W().ActiveTextBox().SelStart());
+  Tap(Qt::Key_End);
+  Tap(Qt::Key_D);  // typing goes on in the box now shown
+  EXPECT_EQ(View().Text().toPlainText(), QStringLiteral("abcd"));
+  EXPECT_EQ(View().Text().textCursor().position(), 4);
+  EXPECT_EQ(Text(), u"abcd");
 }
 
 TEST_F(QtFrontEnd, ButtonClicksReachTheWindow) {
