@@ -212,8 +212,8 @@ QString EditMirror::Shown(int start, int end) const {
   return shown;
 }
 
-void EditMirror::TextReplaced(int start, int removed, int inserted) {
-  (void)removed;  // the widget's own length tells where the old part ended
+// The widget's own length tells where the removed part ended there.
+void EditMirror::TextReplaced(int start, int /*removed*/, int inserted) {
   if (!widget_ || model_ == nullptr) return;
   widget_->ShowPreedit({});  // it stood at a place that moves now; shown again by the next composition
   const ustring& text = model_->Text();
