@@ -26,7 +26,6 @@ class DocumentPane {
   emu::TextBox* Box() const { return box_; }
 
   DocumentEdit& Widget() { return *widget_; }
-  EditMirror& Mirror() { return *mirror_; }
   CandidateList& Candidates() { return *candidates_; }
 
  private:

@@ -68,10 +68,7 @@ class Applying {
 
 }  // namespace
 
-// The widget's signals, for as long as the mirror lives.
-class EditMirror::Hooks : public QObject {};
-
-EditMirror::EditMirror(DocumentEdit& widget) : widget_(&widget), hooks_(std::make_unique<Hooks>()) {
+EditMirror::EditMirror(DocumentEdit& widget) : widget_(&widget), hooks_(std::make_unique<QObject>()) {
   widget.setLineWrapMode(QPlainTextEdit::NoWrap);
   widget.setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   // Fixed scroll bars keep the view size the same whatever the text.
@@ -79,7 +76,7 @@ EditMirror::EditMirror(DocumentEdit& widget) : widget_(&widget), hooks_(std::mak
   widget.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   widget.SetOnResize([this] { TellViewSize(); });
 
-  Hooks* hooks = hooks_.get();
+  QObject* hooks = hooks_.get();
   QObject::connect(widget.document(), &QTextDocument::contentsChange, hooks, [this] {
     if (!widget_ || widget_->Applying() || check_pending_) return;
     // Looked at once the widget has finished whatever it is doing.

@@ -18,6 +18,7 @@
 #include "platform/qt/document_edit.h"
 #include "platform/qt/preedit.h"
 
+class QObject;
 class QString;
 
 namespace orvo::qt {
@@ -55,8 +56,6 @@ class EditMirror : public emu::EditObserver {
   void ModelGone() override { model_ = nullptr; }
 
  private:
-  class Hooks;
-
   QString Shown(int start, int end) const;  // the widget's form of [start, end) of the text
   void ShowAll();
   void ShowLooks();
@@ -69,7 +68,7 @@ class EditMirror : public emu::EditObserver {
   int ColumnWidth() const;
 
   QPointer<DocumentEdit> widget_;
-  std::unique_ptr<Hooks> hooks_;  // the widget's signals end with the mirror
+  std::unique_ptr<QObject> hooks_;  // holds the widget's connections: they end with the mirror
   emu::EditControlModel* model_ = nullptr;
   // What the widget was last given, so that Sync changes only what differs
   // and a signal of the widget's own can be told from a person's doing.
