@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "platform/qt/message_dialog.h"
-#include "qt/session_fixture.h"
+#include "platform/qt/session_fixture.h"
 
 namespace orvo::testing {
 namespace {

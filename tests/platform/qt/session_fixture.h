@@ -15,7 +15,7 @@
 #include "platform/qt/document_edit.h"
 #include "platform/qt/main_view.h"
 #include "platform/qt/qt_session.h"
-#include "qt/qt_app.h"
+#include "platform/qt/qt_app.h"
 #include "support/temp_folder.h"
 
 namespace orvo::testing {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/forms/mnemonic.h"
-#include "forms/test_form.h"
+#include "app/forms/test_form.h"
 
 namespace orvo::forms::test {
 namespace {

@@ -1,7 +1,7 @@
 // The model shown in the Qt document widget keeps the promises every edit
 // control makes, showing each line as it should. What the widget itself shows
 // and takes (selection, composition, scroll bars, screen readers) follows.
-#include "editcontrol/edit_control_contract.h"
+#include "platform/emulated/edit/edit_control_contract.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@
 
 #include "platform/qt/font_map.h"
 #include "platform/qt/qt_text.h"
-#include "qt/edit_control_subjects.h"
+#include "platform/qt/edit_control_subjects.h"
 
 namespace orvo::testing {
 namespace {

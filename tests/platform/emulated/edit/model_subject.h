@@ -3,7 +3,7 @@
 // draws nothing, so the lines it shows are the lines of its text.
 #include <vector>
 
-#include "editcontrol/edit_control_contract.h"
+#include "platform/emulated/edit/edit_control_contract.h"
 #include "platform/emulated/edit/edit_control_model.h"
 
 namespace orvo::testing {

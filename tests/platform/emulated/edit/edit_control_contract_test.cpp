@@ -1,7 +1,7 @@
 // The emulated edit control keeps the promises every edit control makes.
-#include "editcontrol/edit_control_contract.h"
+#include "platform/emulated/edit/edit_control_contract.h"
 
-#include "editcontrol/model_subject.h"
+#include "platform/emulated/edit/model_subject.h"
 
 namespace orvo::testing {
 

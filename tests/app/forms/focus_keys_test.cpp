@@ -2,7 +2,7 @@
 // and the keyboard actions of each kind of control.
 #include <gtest/gtest.h>
 
-#include "forms/test_form.h"
+#include "app/forms/test_form.h"
 #include "platform/keys.h"
 
 namespace orvo::forms::test {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/qt/qt_edit_control.h"
-#include "qt/qt_app.h"
+#include "platform/qt/qt_app.h"
 
 namespace orvo::testing {
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/forms/placement.h"
-#include "forms/test_form.h"
+#include "app/forms/test_form.h"
 
 namespace orvo::forms::test {
 namespace {

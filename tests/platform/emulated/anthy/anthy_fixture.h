@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "ime/ime_script.h"
+#include "platform/emulated/ime/ime_script.h"
 #include "platform/emulated/anthy/anthy_engine.h"
 #include "platform/emulated/ime/ime_emulator.h"
 

@@ -15,7 +15,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/reader_events.h"
 #include "platform/qt/document_pane.h"
-#include "qt/session_fixture.h"
+#include "platform/qt/session_fixture.h"
 
 namespace orvo::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include "braille/tables/cell_tables.h"
 #include "braille/tables/kana_romaji.h"
 #include "braille/tables/prefix_tables.h"
-#include "conversion/conversion_cases.h"
+#include "braille/tables/conversion_cases.h"
 
 namespace orvo::braille {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "app/picture_ids.h"
 #include "braille/input_modes.h"
-#include "qt/qt_app.h"
+#include "platform/qt/qt_app.h"
 
 namespace orvo::testing {
 namespace {

@@ -8,7 +8,7 @@
 #include "platform/headless/session.h"
 #include "platform/headless/state_dump.h"
 #include "platform/qt/state_dumper.h"
-#include "qt/session_fixture.h"
+#include "platform/qt/session_fixture.h"
 
 namespace orvo::testing {
 namespace {

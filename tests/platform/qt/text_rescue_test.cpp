@@ -12,7 +12,7 @@
 #include <sstream>
 #include <vector>
 
-#include "qt/qt_app.h"
+#include "platform/qt/qt_app.h"
 #include "support/temp_folder.h"
 
 namespace orvo::testing {

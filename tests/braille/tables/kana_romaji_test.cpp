@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "conversion/conversion_cases.h"
+#include "braille/tables/conversion_cases.h"
 
 namespace orvo::braille {
 namespace {

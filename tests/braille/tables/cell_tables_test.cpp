@@ -5,7 +5,7 @@
 #include <set>
 
 #include "braille/tables/prefix_check.h"
-#include "conversion/conversion_cases.h"
+#include "braille/tables/conversion_cases.h"
 
 namespace orvo::braille {
 namespace {

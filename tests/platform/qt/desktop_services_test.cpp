@@ -6,7 +6,7 @@
 
 #include "platform/qt/font_map.h"
 #include "platform/qt/qt_shell.h"
-#include "qt/qt_app.h"
+#include "platform/qt/qt_app.h"
 
 namespace orvo::testing {
 namespace {
