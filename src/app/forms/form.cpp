@@ -17,7 +17,10 @@ constexpr int kAllShifts = shift_mask::kShift | kCtrlAlt;
 }  // namespace
 
 Form::Form(FormsRuntime& runtime, std::string name) : runtime_(runtime), name_(std::move(name)) {
-  menu_bar_.SetChangeSink([this] { NotifyChanged(); });
+  menu_bar_.SetChangeSink([this](const MenuEntry& entry, MenuChange change) {
+    NotifyChanged(change == MenuChange::kChildren ? FormsEvent::Part::kMenuChildren : FormsEvent::Part::kMenu,
+                  nullptr, &entry);
+  });
 }
 
 Form::~Form() {
@@ -236,7 +239,10 @@ Control* Form::FirstTabStop() const {
   return nullptr;
 }
 
-void Form::Register(Control* control) { tab_order_.push_back(control); }
+void Form::Register(Control* control) {
+  tab_order_.push_back(control);
+  NotifyChanged(FormsEvent::Part::kControlAdded, control);
+}
 
 void Form::Unregister(Control* control) {
   std::erase(tab_order_, control);
@@ -244,6 +250,7 @@ void Form::Unregister(Control* control) {
     focused_ = nullptr;  // no events: the control is half gone
     SyncFocus();
   }
+  NotifyChanged(FormsEvent::Part::kControlRemoved, control);
 }
 
 void Form::MoveInTabOrder(Control* control, int index) {
@@ -256,18 +263,17 @@ void Form::MoveInTabOrder(Control* control, int index) {
 }
 
 void Form::ControlChanged(Control& control) {
-  (void)control;
   // The focus does not stay on a control that was hidden or disabled.
   if (focused_ != nullptr && !focused_->CanFocus()) {
     Control* gone = focused_;
     FocusNext();
     if (focused_ == gone) FocusControl(nullptr);
   }
-  NotifyChanged();
+  NotifyChanged(FormsEvent::Part::kControl, &control);
 }
 
-void Form::NotifyChanged() {
-  if (loaded_) runtime_.Notify(FormsEvent::Kind::kChanged, *this);
+void Form::NotifyChanged(FormsEvent::Part part, Control* control, const MenuEntry* menu) {
+  if (loaded_) runtime_.Notify({FormsEvent::Kind::kChanged, this, part, control, menu});
 }
 
 bool Form::IsKeyTarget() const {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/forms/control.h"
+#include "app/forms/forms_event.h"
 #include "app/forms/menu_entry.h"
 #include "app/main_window_layout.h"
 #include "platform/geometry.h"
@@ -152,7 +153,8 @@ class Form : public KeyHandler {
   void Unregister(Control* control);
   void MoveInTabOrder(Control* control, int index);
   void ControlChanged(Control& control);
-  void NotifyChanged();
+  void NotifyChanged(FormsEvent::Part part = FormsEvent::Part::kForm, Control* control = nullptr,
+                     const MenuEntry* menu = nullptr);
   bool IsKeyTarget() const;  // the desktop's active window and the runtime's
   void SyncFocus();
   bool Navigate(int key_code, int shift);

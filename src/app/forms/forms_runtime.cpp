@@ -188,10 +188,12 @@ void FormsRuntime::Unsubscribe(int id) {
   std::erase_if(observers_, [id](const Subscription& s) { return s.id == id; });
 }
 
-void FormsRuntime::Notify(FormsEvent::Kind kind, Form& form) {
+void FormsRuntime::Notify(FormsEvent::Kind kind, Form& form) { Notify(FormsEvent{kind, &form}); }
+
+void FormsRuntime::Notify(const FormsEvent& event) {
   // A copy: an observer may subscribe or unsubscribe while it is told.
   const std::vector<Subscription> observers = observers_;
-  for (const Subscription& s : observers) s.observer({kind, &form});
+  for (const Subscription& s : observers) s.observer(event);
 }
 
 void FormsRuntime::Detach(Form& form) {

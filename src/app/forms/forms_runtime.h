@@ -8,16 +8,11 @@
 #include <vector>
 
 #include "app/forms/form.h"
+#include "app/forms/forms_event.h"
 #include "platform/screen.h"
 #include "platform/windowing.h"
 
 namespace orvo::forms {
-
-struct FormsEvent {
-  enum class Kind { kLoaded, kShown, kHidden, kActivated, kDeactivated, kChanged, kUnloaded };
-  Kind kind;
-  Form* form;
-};
 
 class FormsRuntime {
  public:
@@ -68,6 +63,7 @@ class FormsRuntime {
   friend class Form;
 
   void Notify(FormsEvent::Kind kind, Form& form);
+  void Notify(const FormsEvent& event);
   void Detach(Form& form);  // a form going away without events
   void Reveal(Form& form);
   void LeaveActive(Form& form);

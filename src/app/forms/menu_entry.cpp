@@ -10,8 +10,15 @@ MenuEntry::MenuEntry(std::string name, ustring caption)
 MenuEntry& MenuEntry::Add(std::string name, ustring caption) {
   children_.push_back(std::make_unique<MenuEntry>(std::move(name), std::move(caption)));
   children_.back()->parent_ = this;
-  Changed();
+  Changed(MenuChange::kChildren);
   return *children_.back();
+}
+
+bool MenuEntry::Remove(const MenuEntry& child) {
+  const auto n = std::erase_if(children_, [&child](const auto& c) { return c.get() == &child; });
+  if (n == 0) return false;
+  Changed(MenuChange::kChildren);
+  return true;
 }
 
 MenuEntry& MenuEntry::AddSeparator(std::string name) { return Add(std::move(name), u"-"); }
@@ -73,10 +80,10 @@ bool MenuEntry::Usable() const {
   return true;
 }
 
-void MenuEntry::Changed() {
+void MenuEntry::Changed(MenuChange change) {
   const MenuEntry* root = this;
   while (root->parent_ != nullptr) root = root->parent_;
-  if (root->sink_) root->sink_();
+  if (root->sink_) root->sink_(*this, change);
 }
 
 }  // namespace orvo::forms

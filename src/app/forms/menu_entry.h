@@ -19,6 +19,9 @@ struct Shortcut {
   bool operator==(const Shortcut&) const = default;
 };
 
+// What happened to an entry: its own properties, or its list of children.
+enum class MenuChange { kProperties, kChildren };
+
 class MenuEntry {
  public:
   explicit MenuEntry(std::string name = {}, ustring caption = {});
@@ -27,6 +30,8 @@ class MenuEntry {
 
   MenuEntry& Add(std::string name, ustring caption);
   MenuEntry& AddSeparator(std::string name = {});
+  // Removes a child and everything below it; false when it is not a child.
+  bool Remove(const MenuEntry& child);
 
   const std::string& Name() const { return name_; }
   MenuEntry* Parent() const { return parent_; }
@@ -56,11 +61,13 @@ class MenuEntry {
   // Visible and enabled, and so is every menu above it.
   bool Usable() const;
 
-  // Told of every change below the root (set on the root only).
-  void SetChangeSink(std::function<void()> sink) { sink_ = std::move(sink); }
+  // Told of every change below the root (set on the root only): the entry
+  // whose properties changed, or whose children were added or removed.
+  using ChangeSink = std::function<void(const MenuEntry& entry, MenuChange change)>;
+  void SetChangeSink(ChangeSink sink) { sink_ = std::move(sink); }
 
  private:
-  void Changed();
+  void Changed(MenuChange change = MenuChange::kProperties);
 
   std::string name_;
   ustring caption_;
@@ -72,7 +79,7 @@ class MenuEntry {
   Shortcut shortcut_;
   MenuEntry* parent_ = nullptr;
   std::vector<std::unique_ptr<MenuEntry>> children_;
-  std::function<void()> sink_;
+  ChangeSink sink_;
 };
 
 }  // namespace orvo::forms

@@ -322,4 +322,50 @@ TEST(Placement, CentredOverClampsToScreen) {
 }
 
 }  // namespace
+TEST(FormsRuntime, ChangesNameWhatChanged) {
+  Rig rig;
+  TestForm dlg(rig.runtime, "dlg", rig.log);
+  rig.runtime.Load(dlg);
+  struct Heard {
+    FormsEvent::Part part;
+    const Control* control;
+    const MenuEntry* menu;
+    bool operator==(const Heard&) const = default;
+  };
+  std::vector<Heard> heard;
+  const int id = rig.runtime.Subscribe([&](const FormsEvent& e) {
+    if (e.kind == FormsEvent::Kind::kChanged) heard.push_back({e.part, e.control, e.menu});
+  });
+  dlg.lblName.SetCaption(u"氏名");
+  dlg.SetCaption(u"新しい題");
+  MenuEntry& file = dlg.MenuBar().Add("mnuFILE", u"ファイル");
+  MenuEntry& item = file.Add("mnuMRU", u"1 a.txt");
+  item.SetEnabled(false);
+  EXPECT_TRUE(file.Remove(item));
+  EXPECT_FALSE(file.Remove(file));  // not its own child
+  const Heard want[] = {
+      {FormsEvent::Part::kControl, &dlg.lblName, nullptr},
+      {FormsEvent::Part::kForm, nullptr, nullptr},
+      {FormsEvent::Part::kMenuChildren, nullptr, &dlg.MenuBar()},
+      {FormsEvent::Part::kMenuChildren, nullptr, &file},
+      {FormsEvent::Part::kMenu, nullptr, &item},
+      {FormsEvent::Part::kMenuChildren, nullptr, &file},
+  };
+  EXPECT_EQ(heard, std::vector<Heard>(std::begin(want), std::end(want)));
+  EXPECT_EQ(file.Children().size(), 0u);
+
+  heard.clear();
+  const Control* made = nullptr;
+  {
+    LabelControl extra(dlg, "lblExtra");
+    made = &extra;
+  }
+  rig.runtime.Unsubscribe(id);
+  ASSERT_GE(heard.size(), 2u);
+  EXPECT_EQ(heard.front().part, FormsEvent::Part::kControlAdded);
+  EXPECT_EQ(heard.front().control, made);
+  EXPECT_EQ(heard.back().part, FormsEvent::Part::kControlRemoved);
+  EXPECT_EQ(heard.back().control, made);
+}
+
 }  // namespace orvo::forms::test
