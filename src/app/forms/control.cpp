@@ -1,7 +1,6 @@
 #include "app/forms/control.h"
 
 #include "app/forms/form.h"
-#include "app/forms/frame_control.h"
 #include "app/forms/mnemonic.h"
 
 namespace orvo::forms {
@@ -100,13 +99,15 @@ void Control::SetPicture(int picture) {
   Changed();
 }
 
-void Control::SetContainer(FrameControl* frame) {
-  // A frame inside itself would hide and disable nothing but loop for ever.
-  for (const Control* c = frame; c != nullptr; c = c->container_) {
-    if (c == this) return;
+bool Control::SetContainer(Control* holder) {
+  if (holder != nullptr && (!holder->HoldsControls() || &holder->form_ != &form_)) return false;
+  // A holder inside itself would hide and disable nothing but loop for ever.
+  for (const Control* c = holder; c != nullptr; c = c->container_) {
+    if (c == this) return false;
   }
-  container_ = frame;
+  container_ = holder;
   Changed();
+  return true;
 }
 
 bool Control::CanFocus() const { return ShownInFrames() && EnabledInFrames(); }

@@ -16,7 +16,6 @@
 namespace orvo::forms {
 
 class Form;
-class FrameControl;
 
 enum class ControlKind {
   kLabel,
@@ -89,9 +88,13 @@ class Control : public KeyHandler {
   int Picture() const { return picture_; }
   void SetPicture(int picture);
 
-  // The frame that holds this control; null: the form itself.
-  FrameControl* Container() const { return container_; }
-  void SetContainer(FrameControl* frame);
+  // The frame or picture box that holds this control (its bounds are then
+  // inside the holder's); null: the form itself.
+  Control* Container() const { return container_; }
+  // False, and nothing changes, for a holder of another kind or one inside this control.
+  bool SetContainer(Control* holder);
+  // Whether controls of this kind hold others.
+  bool HoldsControls() const { return kind_ == ControlKind::kFrame || kind_ == ControlKind::kPictureBox; }
 
   // Whether the control may take the focus now (its kind, visible, enabled).
   virtual bool CanFocus() const;
@@ -144,7 +147,7 @@ class Control : public KeyHandler {
   std::uint32_t fore_ = colour::kBlack;
   std::uint32_t back_ = colour::kButtonFace;
   int picture_ = kNoPicture;
-  FrameControl* container_ = nullptr;
+  Control* container_ = nullptr;
 };
 
 }  // namespace orvo::forms

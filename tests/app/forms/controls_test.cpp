@@ -136,8 +136,22 @@ TEST(Controls, OptionGroupsFollowTheirContainer) {
   // A frame cannot be put inside what it holds.
   FrameControl inner(f, "fraInner");
   inner.SetContainer(&f.fraDir);
-  f.fraDir.SetContainer(&inner);
+  EXPECT_FALSE(f.fraDir.SetContainer(&inner));
   EXPECT_EQ(f.fraDir.Container(), nullptr);
+}
+
+TEST(Controls, PictureBoxesHoldControlsAndOtherKindsDoNot) {
+  Rig rig;
+  TestForm f(rig.runtime, "dlg", rig.log);
+  LabelControl figure(f, "lblFigure");
+  EXPECT_TRUE(figure.SetContainer(&f.picLogo));
+  EXPECT_EQ(figure.Container(), &f.picLogo);
+  f.picLogo.SetVisible(false);
+  EXPECT_FALSE(figure.ShownInFrames());  // hidden with its strip
+  EXPECT_FALSE(figure.SetContainer(&f.lblName));  // a label holds nothing
+  EXPECT_EQ(figure.Container(), &f.picLogo);
+  TestForm other(rig.runtime, "other", rig.log);
+  EXPECT_FALSE(figure.SetContainer(&other.picLogo));  // nor does another window's strip
 }
 
 }  // namespace
