@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "app/main_window_design.h"
 #include "app/picture_ids.h"
 #include "app/program.h"
 #include "app/window_utils/menu_check_bitmaps.h"
@@ -131,6 +132,7 @@ MainWindow::MainWindow(Program& program)
   lblAllGYO.SetCaption(u"0");
   lblFileSIZE.SetCaption(u"0");
   picCONER.SetBounds({0, 0, 16, 16});
+  PlaceDesignControls(*this);
   CreateMenus();
 }
 
@@ -203,7 +205,7 @@ void MainWindow::OnLoad() {
   cmdIME.SetPicture(braille::picture::kImeAtLoad);
   cmdCOVER.SetPicture(braille::picture::kCover);
   cmdTOOL.SetPicture(braille::picture::kCover);
-  cmdTOOL.MoveTo(340, cmdTOOL.Bounds().top);
+  cmdTOOL.MoveTo(kToolLeft, cmdTOOL.Bounds().top);
   Menu("mnuFONT_RESET").SetEnabled(false);
   Menu("mnuHELPER").SetEnabled(false);
   Menu("mnuHELP_BMP").SetEnabled(false);

@@ -5,6 +5,7 @@
 #include "app/forms/command_button_control.h"
 #include "app/forms/forms_runtime.h"
 #include "app/forms/mnemonic.h"
+#include "app/forms/picture_box_control.h"
 #include "app/forms/text_box_control.h"
 #include "platform/keys.h"
 
@@ -50,13 +51,21 @@ void Form::Move(const Rect& outer_twips) {
   const bool resized = outer_twips.width != outer_.width || outer_twips.height != outer_.height;
   outer_ = outer_twips;
   NotifyChanged();
-  if (resized && loaded_) OnResize();
+  if (resized && loaded_) Resized();
 }
 
 void Form::SetState(WindowState state) {
   state_ = state;
   NotifyChanged();
-  if (loaded_) OnResize();
+  if (loaded_) Resized();
+}
+
+void Form::Resized() {
+  const Size inner = InnerPx();
+  for (Control* c : tab_order_) {
+    if (auto* strip = dynamic_cast<PictureBoxControl*>(c)) strip->FitTo(inner);
+  }
+  OnResize();
 }
 
 void Form::SetInsets(const FrameInsets& insets) {

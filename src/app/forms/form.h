@@ -149,6 +149,8 @@ class Form : public KeyHandler {
   friend class Control;
   friend class FormsRuntime;
 
+  // Aligned strips follow the new size, then Resize is raised.
+  void Resized();
   void Register(Control* control);
   void Unregister(Control* control);
   void MoveInTabOrder(Control* control, int index);

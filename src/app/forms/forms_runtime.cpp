@@ -222,7 +222,7 @@ void FormsRuntime::Reveal(Form& form) {
   }
   form.visible_ = true;
   Notify(FormsEvent::Kind::kShown, form);
-  if (first) form.OnResize();
+  if (first) form.Resized();
 }
 
 void FormsRuntime::LeaveActive(Form& form) {

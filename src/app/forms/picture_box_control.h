@@ -1,9 +1,13 @@
 #pragma once
 // A picture (one of the program's picture set, by id) or a plain coloured
-// area. Pictures here are decoration and status strips: they take no focus.
+// area. Pictures here are decoration and strips that hold other controls:
+// they take no focus. A strip aligned to the top or bottom edge spans the
+// form's inner width and stays at that edge whenever the form is resized.
 #include "app/forms/control.h"
 
 namespace orvo::forms {
+
+enum class Align { kNone, kTop, kBottom };
 
 class PictureBoxControl : public Control {
  public:
@@ -12,6 +16,14 @@ class PictureBoxControl : public Control {
     SetTabStop(false);
   }
   bool CanFocus() const override { return false; }
+
+  Align Alignment() const { return align_; }
+  void SetAlign(Align align);
+  // Places an aligned strip along its edge of an inner area of the given size.
+  void FitTo(Size inner);
+
+ private:
+  Align align_ = Align::kNone;
 };
 
 }  // namespace orvo::forms
