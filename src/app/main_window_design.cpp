@@ -50,6 +50,9 @@ void PlaceDesignControls(MainWindow& window) {
   }
   window.picBAR.SetAlign(forms::Align::kTop);
   window.picSTATUS.SetAlign(forms::Align::kBottom);
+  // The cell and the mode are what a braille writer checks after each cell.
+  window.lblTENJI.SetLive(true);
+  window.lblMODE.SetLive(true);
 }
 
 }  // namespace orvo

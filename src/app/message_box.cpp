@@ -8,6 +8,7 @@
 #include "app/forms/label_control.h"
 #include "app/forms/picture_box_control.h"
 #include "app/message_layout.h"
+#include "app/picture_ids.h"
 #include "app/message_texts.h"
 #include "platform/keys.h"
 
@@ -20,15 +21,25 @@ struct IconRow {
   int code;
   MessageIcon icon;
   std::uint32_t text_color;
+  int picture;
 };
 
 constexpr IconRow kIcons[] = {
-    {0, MessageIcon::kNone, mb_color::kDarkBlue},
-    {16, MessageIcon::kStop, mb_color::kDarkRed},
-    {32, MessageIcon::kQuestion, mb_color::kDarkBlue},
-    {48, MessageIcon::kExclamation, mb_color::kDarkRed},
-    {64, MessageIcon::kInformation, mb_color::kDarkBlue},
+    {0, MessageIcon::kNone, mb_color::kDarkBlue, forms::kNoPicture},
+    {16, MessageIcon::kStop, mb_color::kDarkRed, picture_id::kMessageStop},
+    {32, MessageIcon::kQuestion, mb_color::kDarkBlue, picture_id::kMessageQuestion},
+    {48, MessageIcon::kExclamation, mb_color::kDarkRed, picture_id::kMessageExclamation},
+    {64, MessageIcon::kInformation, mb_color::kDarkBlue, picture_id::kMessageInformation},
 };
+
+// The picture the icon area shows; the owner's icon is the program's.
+int PictureOf(MessageIcon icon) {
+  if (icon == MessageIcon::kOwner) return picture_id::kAppIcon;
+  for (const IconRow& row : kIcons) {
+    if (row.icon == icon) return row.picture;
+  }
+  return forms::kNoPicture;
+}
 
 struct ButtonSetRow {
   std::u16string_view captions[3];  // left to right, the first `count` of them
@@ -153,7 +164,10 @@ class MessageBox::BoxWindow : public forms::Form {
     SetStart(forms::StartPosition::kManual);
     Move(model_.box_twips);
     SetCloseEnabled(model_.close_enabled);
+    SetBackColor(model_.back_color);
     icon_.SetBounds(model_.icon_rect);
+    icon_.SetPicture(PictureOf(model_.icon));
+    icon_.SetBackColor(model_.back_color);
     icon_.SetVisible(model_.icon_shown);
     text_.SetBounds(model_.text_rect);
     text_.SetCaption(model_.text);

@@ -7,4 +7,10 @@ inline constexpr int kMenuChecked = 20;    // the wrap item's check mark, on
 inline constexpr int kMenuUnchecked = 21;  // and off
 inline constexpr int kAppIcon = 22;        // the program's icon
 
+// The message box's icons, drawn as the desktop draws its own message boxes'.
+inline constexpr int kMessageStop = 30;
+inline constexpr int kMessageQuestion = 31;
+inline constexpr int kMessageExclamation = 32;
+inline constexpr int kMessageInformation = 33;
+
 }  // namespace orvo::picture_id

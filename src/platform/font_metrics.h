@@ -10,6 +10,7 @@ struct FontSpec {
   ustring name;
   int points = 9;
   bool bold = false;
+  bool operator==(const FontSpec&) const = default;
 };
 
 class FontMetrics {

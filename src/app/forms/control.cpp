@@ -79,6 +79,11 @@ void Control::SetAccessibleName(std::optional<ustring> name) {
   Changed();
 }
 
+void Control::SetLive(bool live) {
+  live_ = live;
+  Changed();
+}
+
 void Control::SetFont(const FontSpec& font) {
   font_ = font;
   Changed();

@@ -78,6 +78,9 @@ class Control : public KeyHandler {
   // The caption as read aloud unless a name was given.
   ustring AccessibleName() const;
   void SetAccessibleName(std::optional<ustring> name);
+  // A live display: screen readers hear each change of its caption.
+  bool Live() const { return live_; }
+  void SetLive(bool live);
 
   const FontSpec& Font() const { return font_; }
   void SetFont(const FontSpec& font);
@@ -143,6 +146,7 @@ class Control : public KeyHandler {
   bool tab_stop_;
   ustring tooltip_;
   std::optional<ustring> accessible_name_;
+  bool live_ = false;
   FontSpec font_;
   std::uint32_t fore_ = colour::kBlack;
   std::uint32_t back_ = colour::kButtonFace;

@@ -41,6 +41,11 @@ void Form::SetIcon(int picture) {
   NotifyChanged();
 }
 
+void Form::SetBackColor(std::uint32_t rgb) {
+  back_ = rgb;
+  NotifyChanged();
+}
+
 void Form::SetEnabled(bool enabled) {
   enabled_ = enabled;
   SyncFocus();  // a disabled window keeps no keyboard focus, so nothing types into it

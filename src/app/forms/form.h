@@ -55,6 +55,9 @@ class Form : public KeyHandler {
   void SetCaption(ustring caption);
   int Icon() const { return icon_; }  // a picture id, kNoPicture for none
   void SetIcon(int picture);
+  // The colour of the window's inner area.
+  std::uint32_t BackColor() const { return back_; }
+  void SetBackColor(std::uint32_t rgb);
   int Tag() const { return tag_; }  // the number other code finds the window by
   void SetTag(int tag) { tag_ = tag; }
 
@@ -168,6 +171,7 @@ class Form : public KeyHandler {
   std::string name_;
   ustring caption_;
   int icon_ = kNoPicture;
+  std::uint32_t back_ = colour::kButtonFace;
   int tag_ = 0;
   bool loaded_ = false;
   bool visible_ = false;

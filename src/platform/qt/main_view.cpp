@@ -1,39 +1,46 @@
 #include "platform/qt/main_view.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QMenu>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 
 #include "app/main_window.h"
 #include "app/program.h"
 #include "platform/emulated/text_box.h"
-#include "platform/qt/click_label.h"
 #include "platform/qt/document_pane.h"
 #include "platform/qt/font_map.h"
+#include "platform/qt/forms/form_view.h"
 #include "platform/qt/picture_set.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/reader_events.h"
 
 namespace orvo::qt {
-namespace {
-
-constexpr int kStatusHeight = 18;
-
-// Labels that screen readers announce when their caption changes.
-bool Announced(const std::string& name) { return name == "lblTENJI" || name == "lblMODE"; }
-
-
-}  // namespace
 
 MainView::MainView(Program& program, std::function<void()> settle)
     : program_(program), settle_(std::move(settle)) {
   setAccessibleName(QStringLiteral("Orvo"));
   BuildMenus();
-  BuildControls();
-  subscription_ = program_.forms.Subscribe([this](const forms::FormsEvent&) { dirty_ = true; });
+  FormView::Options options;
+  options.top_level = false;
+  const MainWindow* window = &W();
+  options.drawn_elsewhere = [window](const forms::Control& c) {
+    return c.Kind() == forms::ControlKind::kTextBox && &c.Owner() == window && c.Name() == "txtJOV";
+  };
+  inner_ = new FormView(W(), settle_, std::move(options), this);
+  setCentralWidget(inner_);
+  pane_ = std::make_unique<DocumentPane>(inner_);
+  pane_->Widget().SetOnMouseUp([this](int button) { Forward([button](MainWindow& w) { w.TextMouseUp(button); }); });
+  subscription_ = program_.forms.Subscribe([this](const forms::FormsEvent& e) {
+    if (e.form != &W()) return;
+    using Part = forms::FormsEvent::Part;
+    if (e.kind != forms::FormsEvent::Kind::kChanged || e.part == Part::kForm) window_dirty_ = true;
+    if (e.part == Part::kMenuChildren) menus_rebuild_ = true;
+    if (e.part == Part::kMenu && e.menu != nullptr) menus_dirty_[e.menu] = true;
+  });
 }
 
 MainView::~MainView() { program_.forms.Unsubscribe(subscription_); }
@@ -47,7 +54,12 @@ void MainView::Forward(const std::function<void(MainWindow&)>& action) {
 }
 
 void MainView::BuildMenus() {
+  menuBar()->clear();
+  actions_.clear();
+  actions_by_name_.clear();
   for (const auto& top : W().MenuBar().Children()) BuildMenu(*top, nullptr);
+  for (const auto& [entry, action] : actions_) SyncMenu(*entry);
+  menus_dirty_.clear();
 }
 
 void MainView::BuildMenu(const forms::MenuEntry& entry, QMenu* owner) {
@@ -58,7 +70,8 @@ void MainView::BuildMenu(const forms::MenuEntry& entry, QMenu* owner) {
   const std::string name = entry.Name();
   if (!entry.Children().empty()) {
     auto* menu = owner ? owner->addMenu(QString()) : menuBar()->addMenu(QString());
-    actions_[name] = menu->menuAction();
+    actions_[&entry] = menu->menuAction();
+    actions_by_name_[name] = menu->menuAction();
     if (owner == nullptr) {
       // Opening a top-level menu is an event of its own: it may leave braille mode.
       connect(menu, &QMenu::aboutToShow, this, [this, name] { Forward([&](MainWindow& w) { w.OpenMenu(name); }); });
@@ -67,7 +80,8 @@ void MainView::BuildMenu(const forms::MenuEntry& entry, QMenu* owner) {
     return;
   }
   QAction* action = owner ? owner->addAction(QString()) : menuBar()->addAction(QString());
-  actions_[name] = action;
+  actions_[&entry] = action;
+  actions_by_name_[name] = action;
   // Queued: the drop-down is gone before the command runs (it may open a modal box).
   // An item in a drop-down was reached through its menu's opening already.
   if (owner != nullptr) {
@@ -79,75 +93,42 @@ void MainView::BuildMenu(const forms::MenuEntry& entry, QMenu* owner) {
   }
 }
 
-void MainView::BuildControls() {
-  auto* inner = new QWidget(this);
-  setCentralWidget(inner);
-
-  bar_ = new QWidget(inner);
-  auto* bar_layout = new QHBoxLayout(bar_);
-  bar_layout->setContentsMargins(2, 2, 2, 2);
-  bar_layout->setSpacing(2);
-  for (const char* name : {"cmdMEMO", "cmdTYPE", "cmdIME"}) {
-    auto* button = new QPushButton(bar_);
-    button->setFocusPolicy(Qt::NoFocus);  // the keyboard stays with the text box
-    bar_layout->addWidget(button);
-    buttons_[name] = button;
+void MainView::SyncMenu(const forms::MenuEntry& item) {
+  auto it = actions_.find(&item);
+  if (it == actions_.end()) return;
+  QAction* action = it->second;
+  const QString caption = ToQ(item.Caption());
+  if (action->text() != caption) action->setText(caption);
+  if (action->isVisible() != item.Visible()) action->setVisible(item.Visible());
+  if (action->isEnabled() != item.Enabled()) action->setEnabled(item.Enabled());
+  if (item.Children().empty()) {
+    action->setCheckable(item.Checked() || item.CheckedPicture().has_value());
+    action->setChecked(item.Checked());
+    // The window's own check pictures, where it gave them, stand beside the item.
+    const std::optional<int> picture = item.Checked() ? item.CheckedPicture() : item.UncheckedPicture();
+    action->setIcon(picture ? PictureIcon(*picture) : QIcon());
   }
-  connect(buttons_["cmdTYPE"], &QPushButton::clicked, this, [this] { Forward([](MainWindow& w) { w.ClickType(); }); });
-  connect(buttons_["cmdIME"], &QPushButton::clicked, this, [this] { Forward([](MainWindow& w) { w.ClickIme(); }); });
-  auto* mode = new ClickLabel(bar_);
-  connect(mode, &ClickLabel::clicked, this, [this] { Forward([](MainWindow& w) { w.ClickMode(); }); });
-  auto* cell = new QLabel(bar_);
-  cell->setMinimumWidth(40);
-  bar_layout->addWidget(mode);
-  bar_layout->addWidget(cell);
-  bar_layout->addStretch(1);
-
-  pane_ = std::make_unique<DocumentPane>(inner);
-  pane_->Widget().SetOnMouseUp([this](int button) { Forward([button](MainWindow& w) { w.TextMouseUp(button); }); });
-
-  status_ = new QWidget(inner);
-  auto* status_layout = new QHBoxLayout(status_);
-  status_layout->setContentsMargins(4, 0, 4, 0);
-  status_layout->setSpacing(0);
-
-  MainWindow& w = W();
-  labels_["lblMODE"] = {mode, &w.lblMODE, {}};
-  labels_["lblTENJI"] = {cell, &w.lblTENJI, {}};
-  const std::pair<const char*, const forms::LabelControl*> status_labels[] = {
-      {"lblSTYLE0", &w.lblSTYLE[0]}, {"lblFileSIZE", &w.lblFileSIZE}, {"lblBYTES", &w.lblBYTES},
-      {"lblSTYLE1", &w.lblSTYLE[1]}, {"lblAllGYO", &w.lblAllGYO},     {"lblSTYLE2", &w.lblSTYLE[2]},
-      {"lblGYO", &w.lblGYO},         {"lblSTYLE3", &w.lblSTYLE[3]},   {"lblKETA", &w.lblKETA},
-  };
-  for (const auto& [name, model] : status_labels) {
-    auto* label = new QLabel(status_);
-    status_layout->addWidget(label);
-    if (std::string(name).starts_with("lblSTYLE") && name != std::string("lblSTYLE0")) {
-      status_layout->insertSpacing(status_layout->count() - 1, 12);
-    }
-    labels_[name] = {label, model, {}};
-  }
-  status_layout->addStretch(1);
-  auto* turn = new QLabel(status_);  // placed by the window's own layout rule
-  labels_["lblTURN"] = {turn, &w.lblTURN, {}};
 }
 
 DocumentEdit& MainView::Text() { return pane_->Widget(); }
 
 QAction* MainView::MenuAction(const std::string& name) const {
-  auto it = actions_.find(name);
-  return it == actions_.end() ? nullptr : it->second;
+  auto it = actions_by_name_.find(name);
+  return it == actions_by_name_.end() ? nullptr : it->second;
 }
 
-QPushButton* MainView::Button(const std::string& name) const {
-  auto it = buttons_.find(name);
-  return it == buttons_.end() ? nullptr : it->second;
+QWidget* MainView::Widget(const std::string& name) const {
+  if (QWidget* w = inner_->WidgetOf(name)) return w;
+  // An element of an indexed set: the name followed by its index.
+  std::size_t digits = name.size();
+  while (digits > 0 && name[digits - 1] >= '0' && name[digits - 1] <= '9') --digits;
+  if (digits == name.size() || digits == 0) return nullptr;
+  return inner_->WidgetOf(name.substr(0, digits), std::stoi(name.substr(digits)));
 }
 
-QLabel* MainView::Label(const std::string& name) const {
-  auto it = labels_.find(name);
-  return it == labels_.end() ? nullptr : it->second.widget;
-}
+QPushButton* MainView::Button(const std::string& name) const { return qobject_cast<QPushButton*>(Widget(name)); }
+
+QLabel* MainView::Label(const std::string& name) const { return qobject_cast<QLabel*>(Widget(name)); }
 
 void MainView::Sync() {
   if (!program_.HasMainWindow()) return;
@@ -155,76 +136,33 @@ void MainView::Sync() {
     if (isVisible()) hide();
     return;
   }
-  if (dirty_) {
-    dirty_ = false;
-    setWindowTitle(ToQ(W().Caption()));
+  if (window_dirty_) {
+    window_dirty_ = false;
+    const QString title = ToQ(W().Caption());
+    if (windowTitle() != title) setWindowTitle(title);
     setWindowIcon(PictureIcon(W().Icon()));
-    SyncMenus();
-    SyncControls();
   }
+  // An open drop-down is not pulled from under the person: the bar is rebuilt once it closes.
+  if (menus_rebuild_ && QApplication::activePopupWidget() == nullptr) {
+    menus_rebuild_ = false;
+    BuildMenus();
+  }
+  if (!menus_dirty_.empty()) {
+    const auto dirty = std::move(menus_dirty_);
+    menus_dirty_.clear();
+    for (const auto& [entry, yes] : dirty) SyncMenu(*entry);
+  }
+  inner_->Sync();
   SyncGeometry();
   pane_->Show(dynamic_cast<emu::TextBox*>(&W().ActiveTextBox()));
 }
 
-void MainView::SyncMenus() {
-  for (const auto& [name, action] : actions_) {
-    const forms::MenuEntry& item = W().Menu(name);
-    action->setText(ToQ(item.Caption()));
-    action->setVisible(item.Visible());
-    action->setEnabled(item.Enabled());
-    if (item.Children().empty()) {
-      action->setCheckable(item.Checked() || item.CheckedPicture().has_value());
-      action->setChecked(item.Checked());
-      // The window's own check pictures, where it gave them, stand beside the item.
-      const std::optional<int> picture = item.Checked() ? item.CheckedPicture() : item.UncheckedPicture();
-      action->setIcon(picture ? PictureIcon(*picture) : QIcon());
-    }
-  }
-}
-
-void MainView::SyncControls() {
-  MainWindow& w = W();
-  const std::pair<const char*, const forms::CommandButtonControl*> buttons[] = {
-      {"cmdMEMO", &w.cmdMEMO}, {"cmdTYPE", &w.cmdTYPE}, {"cmdIME", &w.cmdIME}};
-  for (const auto& [name, model] : buttons) {
-    QPushButton* button = buttons_.at(name);
-    button->setText(ToQ(model->Caption()));
-    button->setIcon(PictureIcon(model->Picture()));
-    button->setToolTip(ToQ(model->ToolTip()));
-    button->setVisible(model->Visible());
-    button->setEnabled(model->Enabled());
-    button->setAccessibleName(ToQ(model->AccessibleName()));
-    button->setAccessibleDescription(ToQ(model->ToolTip().empty() ? model->Caption() : model->ToolTip()));
-  }
-  for (auto& [name, slot] : labels_) {
-    const QString caption = ToQ(slot.model->Caption());
-    slot.widget->setText(caption);
-    slot.widget->setFont(ToQFont(slot.model->Font()));
-    slot.widget->setToolTip(ToQ(slot.model->ToolTip()));
-    slot.widget->setVisible(slot.model->Visible());
-    slot.widget->setAccessibleName(caption);
-    slot.widget->setAccessibleDescription(ToQ(slot.model->ToolTip()));
-    if (Announced(name) && caption != slot.spoken) {
-      slot.spoken = caption;
-      QAccessibleEvent renamed(slot.widget, QAccessible::NameChanged);
-      TellReaders(renamed);
-      QAccessibleValueChangeEvent changed(slot.widget, caption);
-      TellReaders(changed);
-    }
-  }
-  QLabel* turn = labels_.at("lblTURN").widget;
-  turn->adjustSize();
-  turn->move(w.lblTURN.Bounds().left, 0);
-}
-
 void MainView::SyncGeometry() {
   MainWindow& w = W();
-  const int width = centralWidget()->width();
-  const int bar_height = w.picBAR.Bounds().height;
-  bar_->setGeometry(0, 0, width, bar_height > 0 ? bar_height : 29);
   const Rect& t = w.TextRect();
-  pane_->Widget().setGeometry(t.left, t.top, t.width, t.height);
-  status_->setGeometry(0, w.picSTATUS.Bounds().top, width, kStatusHeight);
+  if (pane_->Widget().geometry() != QRect(t.left, t.top, t.width, t.height)) {
+    pane_->Widget().setGeometry(t.left, t.top, t.width, t.height);
+  }
 
   if (w.State() != WindowState::kNormal) return;
   const int tx = std::max(1, program_.values.TwipsPerPixelX);

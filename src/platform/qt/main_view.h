@@ -1,16 +1,15 @@
 #pragma once
-// The main window on the screen: menus, the toolbar strip, the cell and mode
-// displays, the text box and the status line, all drawn from the main
-// window's control models by Sync(), which redraws them after the forms
-// runtime reported a change. Clicks, menu choices, moves, resizes and
-// closing go back to the models; the view decides nothing itself.
+// The main window on the screen: its menu bar, its inner area drawn by the
+// generic form view (toolbar, cell and mode displays, status line) and the
+// document widget showing the active text box. The menu bar follows the
+// window's menu model, rebuilt when entries come or go. Clicks, menu choices,
+// moves, resizes and closing go back to the models; the view decides nothing.
 #include <QMainWindow>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 
-#include "app/forms/label_control.h"
 #include "app/main_window.h"
 
 class QLabel;
@@ -18,15 +17,14 @@ class QMenu;
 class QPushButton;
 
 namespace orvo {
-class MainWindow;
 class Program;
 }  // namespace orvo
 
 namespace orvo::qt {
 
-class ClickLabel;
 class DocumentEdit;
 class DocumentPane;
+class FormView;
 
 class MainView : public QMainWindow {
   Q_OBJECT
@@ -40,7 +38,9 @@ class MainView : public QMainWindow {
 
   DocumentEdit& Text();
   DocumentPane& Pane() { return *pane_; }
+  FormView& Inner() { return *inner_; }
   QAction* MenuAction(const std::string& name) const;
+  // A control's widget by name; an indexed one as "lblSTYLE1".
   QPushButton* Button(const std::string& name) const;
   QLabel* Label(const std::string& name) const;
 
@@ -51,33 +51,26 @@ class MainView : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  struct LabelSlot {
-    QLabel* widget;
-    const forms::LabelControl* model;
-    QString spoken;  // the caption last told to screen readers
-  };
-
   MainWindow& W();
+  QWidget* Widget(const std::string& name) const;
   void BuildMenus();
   void BuildMenu(const forms::MenuEntry& entry, QMenu* owner);
-  void BuildControls();
+  void SyncMenu(const forms::MenuEntry& entry);
   void Forward(const std::function<void(MainWindow&)>& action);
   void TellGeometry();
-  void SyncMenus();
-  void SyncControls();
   void SyncGeometry();
 
   Program& program_;
   std::function<void()> settle_;
-  std::map<std::string, QAction*> actions_;
-  std::map<std::string, QPushButton*> buttons_;
-  std::map<std::string, LabelSlot> labels_;
-  QWidget* bar_ = nullptr;
-  QWidget* status_ = nullptr;
+  std::map<const forms::MenuEntry*, QAction*> actions_;
+  std::map<std::string, QAction*> actions_by_name_;
+  FormView* inner_ = nullptr;  // the central widget
   std::unique_ptr<DocumentPane> pane_;
   forms::FrameInsets insets_{-1, -1, -1, -1};  // as last told to the window
   int subscription_ = 0;
-  bool dirty_ = true;  // the forms runtime reported a change since the last sync
+  bool window_dirty_ = true;  // caption or icon
+  bool menus_rebuild_ = false;
+  std::map<const forms::MenuEntry*, bool> menus_dirty_;
   bool applying_ = false;  // geometry set by Sync, not by the person
 };
 

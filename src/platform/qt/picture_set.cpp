@@ -1,6 +1,8 @@
 #include "platform/qt/picture_set.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QStyle>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -14,6 +16,18 @@
 
 namespace orvo::qt {
 namespace {
+
+// Pictures the desktop's style draws.
+struct StandardRow {
+  int id;
+  QStyle::StandardPixmap pixmap;
+};
+constexpr StandardRow kStandardRows[] = {
+    {picture_id::kMessageStop, QStyle::SP_MessageBoxCritical},
+    {picture_id::kMessageQuestion, QStyle::SP_MessageBoxQuestion},
+    {picture_id::kMessageExclamation, QStyle::SP_MessageBoxWarning},
+    {picture_id::kMessageInformation, QStyle::SP_MessageBoxInformation},
+};
 
 namespace pic = braille::picture;
 
@@ -138,8 +152,12 @@ void Draw(QPainter& p, const PictureRow& row, int size) {
 std::span<const PictureRow> PictureRows() { return kRows; }
 
 QPixmap PicturePixmap(int id, int size) {
+  if (size < 1) return {};
+  for (const StandardRow& standard : kStandardRows) {
+    if (standard.id == id) return QApplication::style()->standardIcon(standard.pixmap).pixmap(size, size);
+  }
   const PictureRow* row = Find(id);
-  if (row == nullptr || size < 1) return {};
+  if (row == nullptr) return {};
   QPixmap pixmap(size, size);
   QPainter painter(&pixmap);
   Draw(painter, *row, size);
@@ -147,6 +165,9 @@ QPixmap PicturePixmap(int id, int size) {
 }
 
 QIcon PictureIcon(int id) {
+  for (const StandardRow& standard : kStandardRows) {
+    if (standard.id == id) return QApplication::style()->standardIcon(standard.pixmap);
+  }
   if (Find(id) == nullptr) return {};
   // Drawn once per run: the window asks again on every redraw.
   static std::map<int, QIcon> drawn;

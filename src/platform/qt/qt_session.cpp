@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "platform/emulated/anthy/anthy_engine.h"
 #include "platform/qt/main_view.h"
-#include "platform/qt/message_dialog.h"
+#include "platform/qt/forms/form_views.h"
 #include "platform/qt/document_edit.h"
 
 namespace orvo::qt {
@@ -14,8 +14,6 @@ namespace {
 const ustring kNoConversion =
     u"かな漢字変換の辞書を開けません。\r\n"
     u"かなの入力と確定はできますが、漢字には変換できません。";
-
-Qt::WindowFlags DialogFlags() { return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint; }
 
 }  // namespace
 
@@ -31,8 +29,9 @@ QtSession::QtSession(const QtSessionOptions& options)
       interactive_(options.interactive),
       filter_([this](const KeyEvent& e) { DeliverKey(e); }),
       ticker_(desktop.Clock(), [this] { Settle(); }),
-      dialog_(std::make_unique<MessageDialog>([this](std::size_t i) { program.messages.ClickButton(i); })) {
+      views_(std::make_unique<FormViews>(program.forms, [this] { Settle(); })) {
   if (!options.kanji_conversion) engine_error.clear();
+  views_->Skip([](const forms::Form& form) { return form.Tag() == MainWindow::kTag; });
   desktop.SetConversionEngine(engine.get());
   desktop.SetInputSource([this] { return PullInput(); });
   host.SetInteractive(interactive_);
@@ -55,7 +54,7 @@ QtSession::QtSession(const QtSessionOptions& options)
 QtSession::~QtSession() {
   qApp->removeEventFilter(&filter_);
   desktop.SetInputSource(nullptr);
-  dialog_.reset();  // a child of the view: it goes first, by itself
+  views_.reset();  // children of the main view: they go first, by themselves
   view_.reset();
 }
 
@@ -64,7 +63,7 @@ bool QtSession::Start() {
   // Said once: typing kana still works without the dictionary.
   if (!engine && !engine_error.empty()) host.StandardMessage(kNoConversion, mb_icon::kExclamation, u" Orvo");
   view_ = std::make_unique<MainView>(program, [this] { Settle(); });
-  dialog_->setParent(view_.get(), DialogFlags());
+  views_->SetOwnerWindow(view_.get());
   Sync();
   view_->show();
   view_->Text().setFocus();
@@ -87,9 +86,7 @@ void QtSession::Settle() {
 
 void QtSession::Sync() {
   if (view_) view_->Sync();
-  const int tx = program.values.TwipsPerPixelX;
-  const int ty = program.values.TwipsPerPixelY;
-  dialog_->Sync(program.messages.Current(), tx, ty, view_ ? view_->windowIcon() : QApplication::windowIcon());
+  views_->Sync();
 }
 
 bool QtSession::PullInput() {

@@ -20,7 +20,7 @@
 namespace orvo::qt {
 
 class MainView;
-class MessageDialog;
+class FormViews;
 
 struct QtSessionOptions {
   std::string folder;  // the program folder, which must exist
@@ -55,7 +55,8 @@ class QtSession {
   void Sync();
 
   MainView* View() { return view_.get(); }
-  MessageDialog& Dialog() { return *dialog_; }
+  // The views of the windows other than the main one (the message box, dialogs).
+  FormViews& Views() { return *views_; }
 
   std::string engine_error;  // why kanji conversion is unavailable, if it is
   std::unique_ptr<emu::ConversionEngine> engine;  // outlives the text boxes
@@ -77,7 +78,7 @@ class QtSession {
   bool app_active_ = true;  // as the program last heard it
   KeyFilter filter_;
   ClockTicker ticker_;
-  std::unique_ptr<MessageDialog> dialog_;
+  std::unique_ptr<FormViews> views_;
   std::unique_ptr<MainView> view_;
 };
 
