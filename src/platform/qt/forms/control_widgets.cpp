@@ -38,9 +38,8 @@ QWidget* MakeButton(QWidget* parent) {
 }
 
 QWidget* MakeRadio(QWidget* parent) {
-  auto* radio = new QRadioButton(parent);
-  radio->setAutoExclusive(false);  // the model keeps one selected per group
-  return radio;
+  // Readers call an auto-exclusive button a radio button; the model still decides which is on.
+  return new QRadioButton(parent);
 }
 
 QWidget* MakeCheck(QWidget* parent) {
@@ -90,7 +89,11 @@ void SyncOption(QWidget& w, forms::Control& c) {
   const QString text = ToQ(c.Caption());
   if (radio.text() != text) radio.setText(text);
   const bool on = static_cast<forms::OptionButtonControl&>(c).Value();
-  if (radio.isChecked() != on) radio.setChecked(on);
+  if (radio.isChecked() == on) return;
+  // The one checked button of an exclusive group cannot be cleared on its own.
+  radio.setAutoExclusive(false);
+  radio.setChecked(on);
+  radio.setAutoExclusive(true);
 }
 
 void SyncCheck(QWidget& w, forms::Control& c) {
