@@ -50,6 +50,10 @@ void PlaceDesignControls(MainWindow& window) {
   }
   window.picBAR.SetAlign(forms::Align::kTop);
   window.picSTATUS.SetAlign(forms::Align::kBottom);
+  // Figures stand against what follows them, captions against what they name.
+  for (forms::LabelControl* figure : {&window.lblFileSIZE, &window.lblAllGYO, &window.lblGYO, &window.lblKETA}) {
+    figure->SetAlignment(forms::LabelControl::Alignment::kRight);
+  }
   // The cell and the mode are what a braille writer checks after each cell.
   window.lblTENJI.SetLive(true);
   window.lblMODE.SetLive(true);

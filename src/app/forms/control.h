@@ -132,6 +132,7 @@ class Control : public KeyHandler {
   virtual void Sync() {}
   void RaiseClick();
   void RaiseChange();
+  // Tells the form (and so the front ends) that this control's properties changed.
   void Changed();
 
  private:

@@ -74,8 +74,11 @@ void Form::Resized() {
 }
 
 void Form::SetInsets(const FrameInsets& insets) {
+  const Size before = InnerPx();
   insets_ = insets;
   NotifyChanged();
+  // A thicker or thinner frame is a new inner size: the layout follows it.
+  if (loaded_ && !(InnerPx() == before)) Resized();
 }
 
 Size Form::InnerPx() const {

@@ -9,6 +9,11 @@ LabelControl::LabelControl(Form& form, std::string name, int index)
   SetTabStop(false);
 }
 
+void LabelControl::SetAlignment(Alignment alignment) {
+  alignment_ = alignment;
+  Changed();
+}
+
 void LabelControl::MnemonicAction() { FocusFollowing(*this); }
 
 bool FocusFollowing(const Control& from) {

@@ -10,6 +10,14 @@ class LabelControl : public Control {
   LabelControl(Form& form, std::string name, int index = -1);
   bool CanFocus() const override { return false; }
   void MnemonicAction() override;
+
+  // Where the caption stands in the label's width.
+  enum class Alignment { kLeft, kRight, kCentre };
+  Alignment TextAlignment() const { return alignment_; }
+  void SetAlignment(Alignment alignment);
+
+ private:
+  Alignment alignment_ = Alignment::kLeft;
 };
 
 // Gives the focus to the first control after `from` in tab order that takes it.

@@ -368,4 +368,22 @@ TEST(FormsRuntime, ChangesNameWhatChanged) {
   EXPECT_EQ(heard.back().control, made);
 }
 
+TEST(FormsRuntime, ANewFrameThicknessLaysTheWindowOutAgain) {
+  Rig rig;
+  TestForm dlg(rig.runtime, "dlg", rig.log);
+  dlg.picLogo.SetBounds({0, 0, 0, 18});
+  dlg.picLogo.SetAlign(Align::kBottom);
+  rig.runtime.Show(dlg);
+  const int inner_height = dlg.InnerPx().height;
+  EXPECT_EQ(dlg.picLogo.Bounds(), (Rect{0, inner_height - 18, dlg.InnerPx().width, 18}));
+  rig.log.clear();
+  dlg.SetInsets({0, 20, 0, 0});  // the desktop's real frame: no borders, a menu bar of 20
+  EXPECT_EQ(Only(rig.log, "dlg:Resize"), Log{"dlg:Resize"});
+  EXPECT_EQ(dlg.picLogo.Bounds().top, dlg.InnerPx().height - 18);
+  EXPECT_GT(dlg.InnerPx().height, inner_height);
+  rig.log.clear();
+  dlg.SetInsets({0, 20, 0, 0});  // the same again: nothing to lay out
+  EXPECT_TRUE(Only(rig.log, "dlg:Resize").empty());
+}
+
 }  // namespace orvo::forms::test

@@ -10,6 +10,7 @@
 #include "app/forms/check_box_control.h"
 #include "app/forms/command_button_control.h"
 #include "app/forms/form.h"
+#include "app/forms/label_control.h"
 #include "app/forms/list_box_control.h"
 #include "app/forms/option_button_control.h"
 #include "platform/qt/picture_set.h"
@@ -52,6 +53,11 @@ void SyncLabel(QWidget& w, forms::Control& c) {
   auto& label = static_cast<QLabel&>(w);
   const QString text = ToQ(c.Caption());
   if (label.text() != text) label.setText(text);
+  using A = forms::LabelControl::Alignment;
+  const A a = static_cast<forms::LabelControl&>(c).TextAlignment();
+  const Qt::Alignment align = (a == A::kRight ? Qt::AlignRight : a == A::kCentre ? Qt::AlignHCenter : Qt::AlignLeft) |
+                              Qt::AlignVCenter;
+  if (label.alignment() != align) label.setAlignment(align);
 }
 
 void SyncButton(QWidget& w, forms::Control& c) {
