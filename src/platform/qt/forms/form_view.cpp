@@ -130,6 +130,7 @@ void FormView::Sync() {
     if (slot->pane) slot->pane->Show(dynamic_cast<emu::TextBox*>(slot->control->Edit()));
   }
   if (window_dirty_) SyncWindow();
+  KeepKeyboard();
   FollowFocus();
 }
 
@@ -273,10 +274,15 @@ void FormView::SyncWindow() {
     setWindowModality(modality);
   }
   if (shown != isVisible()) setVisible(shown);
-  if (shown && f.Runtime().ActiveForm() == &f && !isActiveWindow()) {
-    raise();
-    activateWindow();
-  }
+}
+
+void FormView::KeepKeyboard() {
+  // The window the program has active keeps the desktop's keyboard: given to
+  // the window it blocks, the keyboard comes back here (Qt may still call
+  // this window active when the desktop has moved its keyboard away).
+  if (!options_.top_level || !isVisible() || form_->Runtime().ActiveForm() != form_) return;
+  raise();
+  activateWindow();
 }
 
 void FormView::FollowFocus() {

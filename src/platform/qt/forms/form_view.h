@@ -87,6 +87,7 @@ class FormView : public QWidget {
   Slot* Make(forms::Control& control);
   void SyncSlot(Slot& slot);
   void SyncWindow();
+  void KeepKeyboard();
   void FollowFocus();
   void Act(const std::function<void()>& action);
   void Detach();
