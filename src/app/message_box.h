@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/forms/forms_runtime.h"
+#include "app/message_flags.h"
 #include "app/program_values.h"
 #include "platform/font_metrics.h"
 #include "platform/geometry.h"
@@ -97,6 +98,9 @@ class MessageBox {
   // throws; a failure inside is told by the standard message box and the
   // result chosen so far is returned.
   int MSG_BOX(int owner, const ustring& text, int flags, const ustring& caption = {});
+  MessageResult Ask(int owner, const ustring& text, MessageFlags flags, const ustring& caption = {}) {
+    return static_cast<MessageResult>(MSG_BOX(owner, text, flags.Code(), caption));
+  }
 
   // The owner is the shown window whose tag is the owner tag (1 main, 2
   // settings, 3 find). A lookup set here answers instead (no answer or a

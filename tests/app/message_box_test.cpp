@@ -201,6 +201,35 @@ TEST(MessageBoxFlow, KeysChooseButtons) {
   }
 }
 
+TEST(MessageBoxFlow, TypedFlagsAskWithTheirCodesAndAnswerTyped) {
+  EXPECT_EQ(message::kPlain.Code(), 0);
+  EXPECT_EQ(message::kStop.Code(), 16);
+  EXPECT_EQ(message::kWarning.Code(), 48);
+  EXPECT_EQ(message::kInformation.Code(), 64);
+  EXPECT_EQ(message::kConfirm.Code(), 65);
+  EXPECT_EQ((MessageFlags{MessageIconCode::kQuestion, MessageButtons::kYesNoCancel}.Code()), 35);
+  struct Case {
+    MessageFlags flags;
+    const char* keys;
+    MessageResult result;
+  };
+  const Case cases[] = {
+      {message::kConfirm, "tap Esc", MessageResult::kCancel},
+      {message::kConfirm, "tap Enter", MessageResult::kOk},
+      {{MessageIconCode::kQuestion, MessageButtons::kYesNo}, "tap N", MessageResult::kNo},
+      {{MessageIconCode::kQuestion, MessageButtons::kYesNoCancel}, "tap Y", MessageResult::kYes},
+  };
+  for (const Case& c : cases) {
+    Rig rig;
+    ASSERT_TRUE(rig.started);
+    MessageResult result = MessageResult::kNone;
+    rig.At(1, [&rig, &c, &result] { result = rig.Box().Ask(1, u"よろしいですか？", c.flags); });
+    rig.Run(std::string("wait 1\n") + c.keys + "\n");
+    EXPECT_EQ(result, c.result) << c.keys;
+    EXPECT_EQ(rig.Last().flags, c.flags.Code());
+  }
+}
+
 // 10 pt at 15 twips per pixel: full-width characters 13 px, lines 17 px, on a 1024 x 768 screen.
 TEST(MessageBoxFlow, PlacedOverTheOwnerOrTheScreen) {
   const Rect owner_rect{1000, 2000, 9000, 6000};

@@ -1,0 +1,27 @@
+#pragma once
+// What a message box is asked for and what it answers, as types. The numbers
+// are the box's flags codes (icon code + button set) and result codes, which
+// the message history and the state dump keep.
+namespace orvo {
+
+enum class MessageIconCode : int { kNone = 0, kStop = 16, kQuestion = 32, kExclamation = 48, kInformation = 64 };
+enum class MessageButtons : int { kOk = 0, kOkCancel = 1, kYesNoCancel = 3, kYesNo = 4 };
+
+struct MessageFlags {
+  MessageIconCode icon = MessageIconCode::kNone;
+  MessageButtons buttons = MessageButtons::kOk;
+  constexpr int Code() const { return static_cast<int>(icon) + static_cast<int>(buttons); }
+};
+
+enum class MessageResult : int { kNone = 0, kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
+
+namespace message {
+inline constexpr MessageFlags kPlain{};                                    // 0
+inline constexpr MessageFlags kStop{MessageIconCode::kStop};               // 16
+inline constexpr MessageFlags kWarning{MessageIconCode::kExclamation};     // 48
+inline constexpr MessageFlags kInformation{MessageIconCode::kInformation};  // 64
+// The closing question: information, OK and Cancel (65).
+inline constexpr MessageFlags kConfirm{MessageIconCode::kInformation, MessageButtons::kOkCancel};
+}  // namespace message
+
+}  // namespace orvo
