@@ -201,6 +201,23 @@ TEST_F(QtFrontEnd, MenusMirrorTheModelInEveryMode) {
   check("with a check mark");
 }
 
+TEST_F(QtFrontEnd, EntriesAddedOrRemovedAtRunTimeAppearAndGo) {
+  forms::MenuEntry& file = W().Menu("mnuFILE");
+  forms::MenuEntry& recent = file.Add("mnuMRU_TEST", u"&1 メモ.txt");
+  S().Sync();
+  QAction* action = View().MenuAction("mnuMRU_TEST");
+  ASSERT_NE(action, nullptr);
+  EXPECT_EQ(action->text(), QStringLiteral("&1 メモ.txt"));
+  EXPECT_TRUE(View().MenuAction("mnuFILE")->menu()->actions().contains(action));
+  recent.SetEnabled(false);
+  S().Sync();
+  EXPECT_FALSE(View().MenuAction("mnuMRU_TEST")->isEnabled());
+  EXPECT_TRUE(file.Remove(recent));
+  S().Sync();
+  EXPECT_EQ(View().MenuAction("mnuMRU_TEST"), nullptr);
+  EXPECT_NE(View().MenuAction("mnuEXIT"), nullptr);  // the rest of the bar is still there
+}
+
 TEST_F(QtFrontEnd, OpeningAMenuAndChoosingAnItemKeepsBrailleMode) {
   Tap(Qt::Key_F1);
   ASSERT_TRUE(BrailleMode());
