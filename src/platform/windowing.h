@@ -19,6 +19,13 @@ class KeyHandler {
   // The character a key-down is about to type into the focused edit control;
   // setting it to 0 drops it (the key code itself may have passed).
   virtual void KeyPress(char16_t& ch) { (void)ch; }
+  // The desktop's menu keys, for a key no handler cancelled: Alt with a
+  // letter (the letter), F10 or Alt pressed and let go alone (0). True when
+  // the window opened a menu for it; the key then types nothing.
+  virtual bool MenuKey(char16_t letter) {
+    (void)letter;
+    return false;
+  }
 };
 
 class Windowing {

@@ -196,6 +196,18 @@ void Form::KeyPress(char16_t& ch) {
   drop_char_ = false;
 }
 
+bool Form::MenuKey(char16_t letter) {
+  if (!enabled_ || !loaded_) return false;
+  for (const auto& top : menu_bar_.Children()) {
+    if (top->IsSeparator() || !top->Usable()) continue;
+    if (letter != 0 && !IsMnemonicKey(letter, MnemonicOf(top->Caption()))) continue;
+    menu_opened_ = top.get();
+    NotifyChanged(FormsEvent::Part::kMenuOpen, nullptr, top.get());
+    return true;
+  }
+  return false;
+}
+
 bool Form::Navigate(int key_code, int shift) {
   const bool keeps = focused_ != nullptr && focused_->TakesKey(key_code);
   if ((shift & kCtrlAlt) == 0) {

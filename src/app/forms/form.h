@@ -106,6 +106,12 @@ class Form : public KeyHandler {
   void KeyDown(int& key_code, int shift) final;
   void KeyUp(int& key_code, int shift) final;
   void KeyPress(char16_t& ch) final;
+  // Alt with a top-level menu's access key opens that menu; F10 and Alt
+  // alone the first one. The front end opens it on the screen (it hears a
+  // kMenuOpen change) and the window's menu events follow as for a click.
+  bool MenuKey(char16_t letter) final;
+  // The menu last opened from the keyboard, until the next; null for none.
+  const MenuEntry* MenuOpened() const { return menu_opened_; }
 
  protected:
   // Events. Key events of the form itself come with key preview set, or
@@ -188,6 +194,7 @@ class Form : public KeyHandler {
   std::vector<Control*> tab_order_;
   Control* focused_ = nullptr;
   bool drop_char_ = false;  // the key just used by the form types nothing
+  const MenuEntry* menu_opened_ = nullptr;
   MenuEntry menu_bar_;
 };
 

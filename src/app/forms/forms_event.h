@@ -17,6 +17,7 @@ struct FormsEvent {
     kControlRemoved,  // a control going away (it is half gone: read nothing but its address)
     kMenu,            // one menu entry's properties
     kMenuChildren,    // entries added under or removed from `menu`
+    kMenuOpen,        // the keyboard asks for the top-level `menu` to open on the screen
   };
   Kind kind;
   Form* form;

@@ -59,11 +59,34 @@ void Desktop::Dispatch(const KeyEvent& event) {
       control->KeyDown(code, shift);
     }
   }
+  if (!ime_took && MenuKeys(event, code, window)) return;
   if (event.up || sink == nullptr || ime_took) return;
   if (code != 0) sink->KeyDownAction(static_cast<std::uint8_t>(code), keys_);
   if (ch != 0 && window != nullptr) window->KeyPress(ch);
   if (ch != 0 && control != nullptr && control != window) control->KeyPress(ch);
   if (ch != 0) sink->CharAction(ch);
+}
+
+bool Desktop::MenuKeys(const KeyEvent& event, int code, KeyHandler* window) {
+  if (window == nullptr) return false;
+  const bool ctrl = keys_.Down(vk::kControl);
+  if (event.vk == vk::kMenu) {
+    // Alt alone: down and up with nothing between, neither cancelled, Ctrl not held.
+    if (!event.up) {
+      alt_alone_ = code != 0 && !ctrl ? AltAlone::kDown : AltAlone::kSpoilt;
+      return false;
+    }
+    const bool alone = alt_alone_ == AltAlone::kDown && code != 0;
+    alt_alone_ = AltAlone::kNo;
+    return alone && window->MenuKey(0);
+  }
+  if (!event.up && alt_alone_ == AltAlone::kDown) alt_alone_ = AltAlone::kSpoilt;
+  if (event.up || code == 0) return false;
+  const bool alt = keys_.Down(vk::kMenu);
+  if (event.vk == vk::kF10 && !alt && !ctrl && !keys_.Down(vk::kShift)) return window->MenuKey(0);
+  const bool letter = (event.vk >= 'A' && event.vk <= 'Z') || (event.vk >= '0' && event.vk <= '9');
+  if (alt && !ctrl && letter) return window->MenuKey(static_cast<char16_t>(event.vk));
+  return false;
 }
 
 bool Desktop::RunModal(KeyHandler& window, const std::function<bool()>& done) {

@@ -64,6 +64,11 @@ class Desktop : public Keyboard, public Windowing {
   void Dispatch(const KeyEvent& event);
 
  private:
+  // The menu keys after the handlers: true when the window opened a menu.
+  bool MenuKeys(const KeyEvent& event, int code, KeyHandler* window);
+
+  enum class AltAlone { kNo, kDown, kSpoilt };  // Alt down with nothing else yet, or not
+
   InputQueue queue_;
   KeyStateTable keys_;
   VirtualClock clock_;
@@ -74,6 +79,7 @@ class Desktop : public Keyboard, public Windowing {
   std::vector<KeyEvent> synthetic_log_;
   int fail_sends_ = 0;
   int modal_depth_ = 0;
+  AltAlone alt_alone_ = AltAlone::kNo;
   std::vector<TextBox*> boxes_;
   ConversionEngine* engine_ = nullptr;
   ustring clipboard_;

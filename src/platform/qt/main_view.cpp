@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/main_window.h"
 #include "app/program.h"
@@ -40,6 +41,7 @@ MainView::MainView(Program& program, std::function<void()> settle)
     if (e.kind != forms::FormsEvent::Kind::kChanged || e.part == Part::kForm) window_dirty_ = true;
     if (e.part == Part::kMenuChildren) menus_rebuild_ = true;
     if (e.part == Part::kMenu && e.menu != nullptr) menus_dirty_[e.menu] = true;
+    if (e.part == Part::kMenuOpen) menu_to_open_ = e.menu;
   });
 }
 
@@ -75,6 +77,7 @@ void MainView::BuildMenu(const forms::MenuEntry& entry, QMenu* owner) {
     if (owner == nullptr) {
       // Opening a top-level menu is an event of its own: it may leave braille mode.
       connect(menu, &QMenu::aboutToShow, this, [this, name] { Forward([&](MainWindow& w) { w.OpenMenu(name); }); });
+      connect(menu, &QMenu::aboutToHide, this, [this] { MenuClosed(); });
     }
     for (const auto& child : entry.Children()) BuildMenu(*child, menu);
     return;
@@ -108,6 +111,29 @@ void MainView::SyncMenu(const forms::MenuEntry& item) {
     const std::optional<int> picture = item.Checked() ? item.CheckedPicture() : item.UncheckedPicture();
     action->setIcon(picture ? PictureIcon(*picture) : QIcon());
   }
+}
+
+void MainView::OpenAskedMenu() {
+  const forms::MenuEntry* entry = menu_to_open_;
+  menu_to_open_ = nullptr;
+  if (entry == nullptr) return;
+  auto it = actions_.find(entry);
+  if (it == actions_.end() || !it->second->isVisible()) return;
+  if (it->second->menu() == nullptr) {
+    it->second->trigger();  // a top-level command: chosen at once, as a click would
+    return;
+  }
+  // Opens the drop-down as a click does: its opening runs the window's menu protocol.
+  menuBar()->setActiveAction(it->second);
+}
+
+void MainView::MenuClosed() {
+  // Back to the document, for the keyboard and for screen readers, once no menu is open.
+  QTimer::singleShot(0, this, [this] {
+    if (QApplication::activePopupWidget() != nullptr || !program_.Running()) return;
+    menuBar()->setActiveAction(nullptr);
+    if (W().Enabled()) Text().setFocus(Qt::OtherFocusReason);
+  });
 }
 
 DocumentEdit& MainView::Text() { return pane_->Widget(); }
@@ -153,6 +179,7 @@ void MainView::Sync() {
     for (const auto& [entry, yes] : dirty) SyncMenu(*entry);
   }
   inner_->Sync();
+  OpenAskedMenu();
   SyncGeometry();
   pane_->Show(dynamic_cast<emu::TextBox*>(&W().ActiveTextBox()));
 }

@@ -56,6 +56,8 @@ class MainView : public QMainWindow {
   void BuildMenus();
   void BuildMenu(const forms::MenuEntry& entry, QMenu* owner);
   void SyncMenu(const forms::MenuEntry& entry);
+  void OpenAskedMenu();
+  void MenuClosed();
   void Forward(const std::function<void(MainWindow&)>& action);
   void TellGeometry();
   void SyncGeometry();
@@ -70,6 +72,7 @@ class MainView : public QMainWindow {
   int subscription_ = 0;
   bool window_dirty_ = true;  // caption or icon
   bool menus_rebuild_ = false;
+  const forms::MenuEntry* menu_to_open_ = nullptr;  // asked for from the keyboard
   std::map<const forms::MenuEntry*, bool> menus_dirty_;
   bool applying_ = false;  // geometry set by Sync, not by the person
 };

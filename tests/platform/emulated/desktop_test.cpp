@@ -36,9 +36,15 @@ struct Listener : KeyHandler {
     log.push_back({name, key, up, shift});
     if (key == cancel) key = 0;
   }
+  bool MenuKey(char16_t letter) override {
+    menu_keys.push_back(letter);
+    return opens_menus;
+  }
   std::string name;
   std::vector<Heard>& log;
   int cancel = -1;  // the key code this handler cancels
+  std::u16string menu_keys;  // 0 for F10 and Alt alone
+  bool opens_menus = true;
 };
 
 // A desktop with a main window that previews keys and a focused text box.
@@ -501,6 +507,49 @@ TEST(RunModal, EndsWhenDoneOrWhenInputEnds) {
     EXPECT_EQ(rig.desktop.ActiveWindow(), &rig.window);
     EXPECT_EQ(rig.desktop.FocusedEdit(), rig.edit.get());
   }
+}
+
+TEST(MenuKeys, AltWithALetterF10AndAltAloneAskTheWindow) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<std::uint8_t, bool>> events;  // key, up
+    int cancel;  // the key the window cancels
+    std::u16string asked;
+  };
+  using vk::kControl, vk::kF10, vk::kMenu, vk::kShift;
+  // clang-format off
+  const Case cases[] = {
+      {"Alt+O",            {{kMenu, false}, {'O', false}, {'O', true}, {kMenu, true}}, -1, u"O"},
+      {"F10",              {{kF10, false}, {kF10, true}},                               -1, std::u16string(1, u'\0')},
+      {"Alt alone",        {{kMenu, false}, {kMenu, true}},                             -1, std::u16string(1, u'\0')},
+      {"Alt held, repeat", {{kMenu, false}, {kMenu, false}, {kMenu, true}},             -1, std::u16string(1, u'\0')},
+      {"Ctrl+Alt+O",       {{kControl, false}, {kMenu, false}, {'O', false}, {'O', true},
+                            {kMenu, true}, {kControl, true}},                           -1, u""},
+      {"Alt then Ctrl",    {{kMenu, false}, {kControl, false}, {kControl, true}, {kMenu, true}}, -1, u""},
+      {"Shift+F10",        {{kShift, false}, {kF10, false}, {kF10, true}, {kShift, true}}, -1, u""},
+      {"Alt cancelled",    {{kMenu, false}, {kMenu, true}},                             kMenu, u""},
+      {"Alt+O cancelled",  {{kMenu, false}, {'O', false}, {'O', true}, {kMenu, true}},  'O', u""},
+      {"plain O",          {{'O', false}, {'O', true}},                                 -1, u""},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Rig rig;
+    rig.window.cancel = c.cancel;
+    for (const auto& [key, up] : c.events) rig.Post(key, up);
+    rig.desktop.DoEvents();
+    EXPECT_EQ(rig.window.menu_keys, c.asked);
+    EXPECT_EQ(rig.box.Text(), c.events.front().first == 'O' ? u"o" : u"");  // a menu key types nothing
+  }
+}
+
+TEST(MenuKeys, AKeyThatOpensNoMenuStillTypes) {
+  Rig rig;
+  rig.window.opens_menus = false;
+  rig.Type(vk::kF10);
+  rig.Type('A');
+  EXPECT_EQ(rig.window.menu_keys, std::u16string(1, u'\0'));
+  EXPECT_EQ(rig.box.Text(), u"a");
 }
 
 }  // namespace

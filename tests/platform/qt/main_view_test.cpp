@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QLabel>
+#include <QApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -216,6 +217,41 @@ TEST_F(QtFrontEnd, EntriesAddedOrRemovedAtRunTimeAppearAndGo) {
   S().Sync();
   EXPECT_EQ(View().MenuAction("mnuMRU_TEST"), nullptr);
   EXPECT_NE(View().MenuAction("mnuEXIT"), nullptr);  // the rest of the bar is still there
+}
+
+TEST_F(QtFrontEnd, MenusOpenFromTheKeyboardAndGiveTheKeyboardBack) {
+  QMenu* option = View().MenuAction("mnuOPTION")->menu();
+  QMenu* file = View().MenuAction("mnuFILE")->menu();
+  Press(Qt::Key_Alt);
+  Tap(Qt::Key_O);
+  Release(Qt::Key_Alt);
+  EXPECT_TRUE(option->isVisible());
+  EXPECT_EQ(W().MenuOpened(), &W().Menu("mnuOPTION"));
+  // Its opening ran the window's own steps: the find item waits for some text.
+  EXPECT_FALSE(View().MenuAction("mnuFIND")->isEnabled());
+  QTest::keyClick(option, Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_FALSE(option->isVisible());
+  EXPECT_EQ(View().focusWidget(), &View().Text());
+  Tap(Qt::Key_F10);
+  EXPECT_TRUE(file->isVisible());
+  QTest::keyClick(file, Qt::Key_Escape);
+  QApplication::processEvents();
+  Tap(Qt::Key_Alt);  // Alt pressed and let go alone
+  EXPECT_TRUE(file->isVisible());
+  QTest::keyClick(file, Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_EQ(View().focusWidget(), &View().Text());
+}
+
+TEST_F(QtFrontEnd, InBrailleModeAltAndALetterOpenNoMenu) {
+  Tap(Qt::Key_F1);
+  ASSERT_TRUE(S().program.state.BrailleMode);
+  Press(Qt::Key_Alt);
+  Tap(Qt::Key_O);
+  Release(Qt::Key_Alt);
+  EXPECT_FALSE(View().MenuAction("mnuOPTION")->menu()->isVisible());
+  EXPECT_EQ(W().MenuOpened(), nullptr);
 }
 
 TEST_F(QtFrontEnd, OpeningAMenuAndChoosingAnItemKeepsBrailleMode) {

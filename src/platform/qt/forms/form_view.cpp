@@ -108,6 +108,7 @@ void FormView::Heard(const forms::FormsEvent& e) {
       break;
     case Part::kMenu:
     case Part::kMenuChildren:
+    case Part::kMenuOpen:
       break;  // menus are the window's menu bar's
   }
 }
