@@ -14,8 +14,12 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
   if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride) {
     return QObject::eventFilter(watched, event);
   }
-  // An open drop-down menu is worked with the keys, as any menu is.
-  if (!enabled_ || QApplication::activePopupWidget() != nullptr) {
+  if (!enabled_) return QObject::eventFilter(watched, event);
+  // An open drop-down menu is worked with the keys, as any menu is. The keys
+  // held when it opened come up for the program now: their real key-ups go to
+  // the menu, and a modifier left down would change every later key.
+  if (QApplication::activePopupWidget() != nullptr) {
+    if (!held_.empty()) ReleaseHeld();
     return QObject::eventFilter(watched, event);
   }
   auto* key = static_cast<QKeyEvent*>(event);
