@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <optional>
 #include <stdexcept>
 
 #include "app/picture_ids.h"
@@ -53,10 +54,13 @@ constexpr MenuRow kMenuRows[] = {
 // The braille-mode suspension code each top-level menu passes when it opens.
 struct MenuSuspend {
   const char* top;
-  int code;  // 0: the menu only remembers the mode
+  std::optional<braille::TypeSwitch> by;  // none: the menu only remembers the mode
 };
-constexpr MenuSuspend kMenuSuspends[] = {
-    {"mnuFILE", 10}, {"mnuEDIT", 0}, {"mnuOPTION", 5}, {"mnuHELP", 11},
+const MenuSuspend kMenuSuspends[] = {
+    {"mnuFILE", braille::TypeSwitch::kFileMenu},
+    {"mnuEDIT", std::nullopt},
+    {"mnuOPTION", braille::TypeSwitch::kOptionMenu},
+    {"mnuHELP", braille::TypeSwitch::kHelpMenu},
 };
 
 // The top-level menu an entry is in (itself for a top-level entry).
@@ -247,7 +251,7 @@ void MainWindow::ActivationSteps() {
   p_.flags.MainHasFocus = true;
   if (p_.flags.ReturnFromWindow) {
     p_.flags.ReturnFromWindow = false;
-    p_.conversion.RestoreComposition(0);
+    p_.conversion.RestoreComposition(braille::Restore::kReading);
   }
   p_.text.UpdateStatus();
   if (Enabled()) FocusTextBox();
@@ -258,7 +262,7 @@ void MainWindow::OnResize() {
   resizing_ = true;
   if (State() == WindowState::kMinimized) {
     if (p_.state.BrailleMode) {
-      p_.modes.CMD_TYPE(13);
+      p_.modes.CMD_TYPE(braille::TypeSwitch::kMinimised);
       p_.DoEvents();
     }
     resizing_ = false;
@@ -333,10 +337,10 @@ void MainWindow::OnMouseDown(forms::Control& control, int) {
 
 void MainWindow::ClickType() {
   FocusTextBox();
-  p_.modes.CMD_TYPE(1);
+  p_.modes.CMD_TYPE(braille::TypeSwitch::kTypeButton);
 }
 
-void MainWindow::ClickIme() { p_.ime.CMD_IME(0); }
+void MainWindow::ClickIme() { p_.ime.CMD_IME(braille::ImeSwitch::kToggle); }
 
 void MainWindow::ClickMode() { p_.modes.ModeLabelClick(); }
 
@@ -364,14 +368,14 @@ void MainWindow::OpenMenu(const std::string& top) {
   }
   p_.flags.MenuBrailleMode = p_.state.BrailleMode;
   for (const MenuSuspend& m : kMenuSuspends) {
-    if (m.top == top && m.code != 0 && p_.state.BrailleMode) p_.modes.CMD_TYPE(m.code);
+    if (m.top == top && m.by && p_.state.BrailleMode) p_.modes.CMD_TYPE(*m.by);
   }
   if (top == "mnuOPTION") OptionMenuStates();
 }
 
 void MainWindow::AfterMenuCommand() {
   if (p_.flags.MenuBrailleMode) {
-    p_.modes.CMD_TYPE(12);
+    p_.modes.CMD_TYPE(braille::TypeSwitch::kMenuReturn);
   } else if (Enabled()) {
     FocusTextBox();
   }
@@ -486,7 +490,7 @@ void MainWindow::OnQueryUnload(bool& cancel, forms::UnloadMode) {
   if (p_.flags.FindOpen) p_.windows->UnloadFind();
   p_.DoEvents();
   if (p_.state.BrailleMode) {
-    p_.modes.CMD_TYPE(3);
+    p_.modes.CMD_TYPE(braille::TypeSwitch::kClosing);
     p_.DoEvents();
   }
   // Until documents can be saved, a modified text is guarded by the same question:

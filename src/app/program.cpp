@@ -10,12 +10,14 @@ Program::Program(Platform& p)
       keys(p.keyboard, state, *this),
       forms(p.windowing, p.screen),
       messages(p, values, forms),
-      modes(*this),
-      conversion(*this),
-      ime(*this),
-      chords(*this),
-      text(*this),
-      hook(*this),
+      ports(*this),
+      modes(state, keys, {*this, ports, ports, ports, ports}, {chords, conversion, ime}),
+      conversion(state, keys, {*this, ports, ports, ports}, {modes, ime}),
+      ime(state, keys, {*this, p.ime, ports, ports, ports}, {modes, conversion}),
+      chords(state, keys, {*this, ports, ports, ports, ports, ports, text}, {conversion, modes, ime}),
+      text({*this, ports, ports, p.code_page, p.shell, *this}, {CurrentSettings, SavedSettings},
+           {ime, hook}),
+      hook(state, {*this, p.keyboard, ports, ports, ports}, modes),
       windows(std::make_unique<NoSecondaryWindows>()) {}
 
 Program::~Program() = default;

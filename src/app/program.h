@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/forms/forms_runtime.h"
+#include "app/main_window_ports.h"
 #include "app/message_box.h"
 #include "app/program_values.h"
 #include "app/secondary_windows.h"
@@ -74,6 +75,7 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   braille::KeySynth keys;
   forms::FormsRuntime forms;  // every window of the program
   MessageBox messages;
+  MainWindowPorts ports;  // the main window as the modules reach it
   braille::InputModes modes;
   braille::CellConversion conversion;
   braille::ImeControl ime;
