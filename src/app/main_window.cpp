@@ -3,6 +3,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "app/app_texts.h"
 #include "app/picture_ids.h"
 #include "app/program.h"
 #include "app/window_utils/menu_check_bitmaps.h"
@@ -11,45 +12,66 @@
 namespace orvo {
 namespace {
 
-const ustring kNewDocumentCaption = u" Ｏ ｒｖｏ ４ － 新規.txt";
-const ustring kExitQuestion = u"．．．終了 します。\u3000\u3000\u3000\u3000";
+// What choosing a menu entry does.
+enum class MenuCommand {
+  kNone,        // a menu of its own, or a command whose window comes later: back to braille mode
+  kSizePreset,  // the text area's sizes
+  kHelper,      // the help menu's helper: only in braille mode
+  kBarHelper,   // the braille helper on the menu bar
+  kDiagrams,
+  kAbout,
+  kExit,
+  kWordTurn,
+  kFontReset,
+};
 
 struct MenuRow {
   const char* name;    // empty: a separator
   const char* parent;  // empty: the menu bar
   const char16_t* caption;
   bool visible;
+  MenuCommand command;
 };
+
+namespace m = menu_text;
+using enum MenuCommand;
 
 // The menus of the window, each entry after its parent, in the order shown.
 // clang-format off
 constexpr MenuRow kMenuRows[] = {
-    {"mnuFILE",       "",            u"ファイル(&F)",           true},
-    {"mnuEDIT",       "",            u"編集(&E)",               true},
-    {"mnuOPTION",     "",            u"オプション(&O)",         true},
-    {"mnuSETTING",    "mnuOPTION",   u"ユーザー設定．．(&P)",   true},
-    {"mnuFONT_RESET", "mnuOPTION",   u"保存設定に戻す (&Q)",    true},
-    {"",              "mnuOPTION",   u"-",                      true},
-    {"mnuFIND",       "mnuOPTION",   u"検索／置換 (&S)",        true},
-    {"mnuNEXT_FIND",  "mnuOPTION",   u"次を検索 (&N)",          true},
-    {"mnuWORD_TURN",  "mnuOPTION",   u"右端で折り返す (&W)",    true},
-    {"",              "mnuOPTION",   u"-",                      true},
-    {"mnuTXT_AREA",   "mnuOPTION",   u"テキスト範囲 (&A)",      true},
-    {"mnuRE_AREA",    "mnuTXT_AREA", u"元に戻す (&U)",          true},
-    {"mnuV_AREA",     "mnuTXT_AREA", u"たて最大化 (&T)",        true},
-    {"mnuH_AREA",     "mnuTXT_AREA", u"よこ最大化 (&Y)",        true},
-    {"",              "mnuOPTION",   u"-",                      true},
-    {"mnuDATE",       "mnuOPTION",   u"日付挿入 (&H)",          true},
-    {"mnuHELP",       "",            u"ヘルプ(&H)",             true},
-    {"mnuHELPER",     "mnuHELP",     u"点字ヘルパー(F4)",       true},
-    {"mnuHELP_BMP",   "mnuHELP",     u"キー配置図 (F5)",        true},
-    {"",              "mnuHELP",     u"-",                      true},
-    {"mnuHELP_ABOUT", "mnuHELP",     u"バージョン情報 (&B)",    true},
-    {"mnuT_HELPER",   "",            u"点字ヘルパー(F4)",       false},
-    {"mnuT_HELP_BMP", "",            u"キー配置図(F5)",         false},
-    {"mnuEXIT",       "",            u"ソフト終了(ESC)",        true},
+    {"mnuFILE",       "",            m::kFile,         true,  kNone},
+    {"mnuEDIT",       "",            m::kEdit,         true,  kNone},
+    {"mnuOPTION",     "",            m::kOption,       true,  kNone},
+    {"mnuSETTING",    "mnuOPTION",   m::kSetting,      true,  kNone},
+    {"mnuFONT_RESET", "mnuOPTION",   m::kFontReset,    true,  kFontReset},
+    {"",              "mnuOPTION",   m::kSeparator,    true,  kNone},
+    {"mnuFIND",       "mnuOPTION",   m::kFind,         true,  kNone},
+    {"mnuNEXT_FIND",  "mnuOPTION",   m::kNextFind,     true,  kNone},
+    {"mnuWORD_TURN",  "mnuOPTION",   m::kWordTurn,     true,  kWordTurn},
+    {"",              "mnuOPTION",   m::kSeparator,    true,  kNone},
+    {"mnuTXT_AREA",   "mnuOPTION",   m::kTextArea,     true,  kNone},
+    {"mnuRE_AREA",    "mnuTXT_AREA", m::kRestoreArea,  true,  kSizePreset},
+    {"mnuV_AREA",     "mnuTXT_AREA", m::kTallArea,     true,  kSizePreset},
+    {"mnuH_AREA",     "mnuTXT_AREA", m::kWideArea,     true,  kSizePreset},
+    {"",              "mnuOPTION",   m::kSeparator,    true,  kNone},
+    {"mnuDATE",       "mnuOPTION",   m::kDate,         true,  kNone},
+    {"mnuHELP",       "",            m::kHelp,         true,  kNone},
+    {"mnuHELPER",     "mnuHELP",     m::kHelper,       true,  kHelper},
+    {"mnuHELP_BMP",   "mnuHELP",     m::kDiagrams,     true,  kDiagrams},
+    {"",              "mnuHELP",     m::kSeparator,    true,  kNone},
+    {"mnuHELP_ABOUT", "mnuHELP",     m::kAbout,        true,  kAbout},
+    {"mnuT_HELPER",   "",            m::kBarHelper,    false, kBarHelper},
+    {"mnuT_HELP_BMP", "",            m::kBarDiagrams,  false, kDiagrams},
+    {"mnuEXIT",       "",            m::kExit,         true,  kExit},
 };
 // clang-format on
+
+MenuCommand CommandOf(std::string_view item) {
+  for (const MenuRow& row : kMenuRows) {
+    if (*row.name != '\0' && row.name == item) return row.command;
+  }
+  return kNone;
+}
 
 // The braille-mode suspension code each top-level menu passes when it opens.
 struct MenuSuspend {
@@ -121,19 +143,20 @@ MainWindow::MainWindow(Program& program)
   for (forms::CommandButtonControl* button : {&cmdMEMO, &cmdTYPE, &cmdIME, &cmdCOVER, &cmdTOOL}) {
     button->SetTabStop(false);
   }
-  cmdMEMO.SetCaption(u"メモ");
-  cmdTYPE.SetCaption(u"入力方式切替");
-  cmdIME.SetCaption(u"日本語入力のＯＮ／ＯＦＦ");
-  lblMODE.SetCaption(u"ひらがな");
-  lblTURN.SetCaption(u"有効 ： 右端で折り返す");
+  cmdMEMO.SetCaption(main_text::kMemoButton);
+  cmdTYPE.SetCaption(main_text::kMethodButton);
+  cmdIME.SetCaption(main_text::kImeButton);
+  lblMODE.SetCaption(ustring(braille::text::kModeKana));
+  lblTURN.SetCaption(main_text::kWrapNotice);
   lblTURN.SetVisible(false);
-  lblBYTES.SetCaption(u"ﾊﾞｲﾄ");
-  const char16_t* styles[] = {u"ファイルサイズ：", u"全行：", u"／行目：", u"桁："};
-  for (std::size_t i = 0; i < lblSTYLE.size(); ++i) lblSTYLE[i].SetCaption(styles[i]);
-  lblKETA.SetCaption(u"0．0");
-  lblGYO.SetCaption(u"0");
-  lblAllGYO.SetCaption(u"0");
-  lblFileSIZE.SetCaption(u"0");
+  lblBYTES.SetCaption(main_text::kBytes);
+  for (std::size_t i = 0; i < lblSTYLE.size(); ++i) {
+    lblSTYLE[i].SetCaption(main_text::kStatusHeadings[i]);
+  }
+  lblKETA.SetCaption(main_text::kZeroColumn);
+  lblGYO.SetCaption(main_text::kZero);
+  lblAllGYO.SetCaption(main_text::kZero);
+  lblFileSIZE.SetCaption(main_text::kZero);
   picCONER.SetBounds({0, 0, 16, 16});
   CreateMenus();
 }
@@ -222,7 +245,7 @@ void MainWindow::OnLoad() {
 
 void MainWindow::FirstActivation() {
   first_activated_ = true;
-  SetCaption(kNewDocumentCaption);
+  SetCaption(main_text::kNewDocumentCaption);
   p_.values.OpenFromCommandLine = false;
   SetToolWidth(InnerPx().width - cmdTOOL.Bounds().left);
   p_.hook.Install();
@@ -433,38 +456,48 @@ void MainWindow::SizePreset(const std::string& item) {
 void MainWindow::ChooseMenu(const std::string& item) {
   forms::MenuEntry* entry = MenuBar().Find(item);
   if (entry == nullptr || entry->IsSeparator() || !entry->Enabled() || !entry->Visible()) return;
-  if (item == "mnuV_AREA" || item == "mnuH_AREA" || item == "mnuRE_AREA") {
-    SizePreset(item);
-  } else if (item == "mnuHELPER") {
-    if (p_.state.BrailleMode) {
+  switch (CommandOf(item)) {
+    case MenuCommand::kSizePreset:
+      SizePreset(item);
+      break;
+    case MenuCommand::kHelper:
+      if (p_.state.BrailleMode) {
+        p_.windows->ShowHelper();
+        p_.DoEvents();
+      }
+      break;
+    case MenuCommand::kBarHelper:
       p_.windows->ShowHelper();
       p_.DoEvents();
-    }
-  } else if (item == "mnuT_HELPER") {
-    p_.windows->ShowHelper();
-    p_.DoEvents();
-  } else if (item == "mnuHELP_BMP" || item == "mnuT_HELP_BMP") {
-    p_.DoEvents();
-    p_.windows->ShowDiagrams();
-    p_.DoEvents();
-  } else if (item == "mnuHELP_ABOUT") {
-    p_.DoEvents();
-    AfterMenuCommand();
-  } else if (item == "mnuEXIT") {
-    if (p_.flags.FindOpen) {
-      p_.windows->UnloadFind();
+      break;
+    case MenuCommand::kDiagrams:
       p_.DoEvents();
-    }
-    p_.forms.Unload(*this, forms::UnloadMode::kCode);
-  } else if (item == "mnuWORD_TURN") {
-    p_.text.SwitchWordWrap();
-    Menu("mnuWORD_TURN").SetChecked(WordWrap());
-    AfterMenuCommand();
-  } else if (item == "mnuFONT_RESET") {
-    p_.text.ResetAppearance();
-    AfterMenuCommand();
-  } else {
-    AfterMenuCommand();  // commands whose windows come later still return to braille mode
+      p_.windows->ShowDiagrams();
+      p_.DoEvents();
+      break;
+    case MenuCommand::kAbout:
+      p_.DoEvents();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kExit:
+      if (p_.flags.FindOpen) {
+        p_.windows->UnloadFind();
+        p_.DoEvents();
+      }
+      p_.forms.Unload(*this, forms::UnloadMode::kCode);
+      break;
+    case MenuCommand::kWordTurn:
+      p_.text.SwitchWordWrap();
+      Menu("mnuWORD_TURN").SetChecked(WordWrap());
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kFontReset:
+      p_.text.ResetAppearance();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kNone:
+      AfterMenuCommand();  // commands whose windows come later still return to braille mode
+      break;
   }
 }
 
@@ -495,7 +528,7 @@ void MainWindow::OnQueryUnload(bool& cancel, forms::UnloadMode) {
   }
   // Until documents can be saved, a modified text is guarded by the same question:
   // nothing is thrown away without the user's yes.
-  const int answer = p_.MSG_BOX(kTag, kExitQuestion, 65, p_.platform.app.Title());
+  const int answer = p_.MSG_BOX(kTag, main_text::kExitQuestion, 65, p_.platform.app.Title());
   if (answer == 2) {
     cancel = true;
     if (Enabled()) FocusTextBox();

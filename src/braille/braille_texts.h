@@ -7,6 +7,11 @@
 
 namespace orvo::braille::text {
 
+// --- Keystrokes ---
+inline const ustring kCommandError = u"コマンドエラー！";
+inline const ustring kArrowCtrlError = u"エラー！Send_ARROW_Ctrl\u3000\u3000\u3000\u3000";
+inline const ustring kSendFailed = u"キー操作を送れませんでした。";
+
 // --- Chord capture ---
 inline const ustring kNoCell = u"該当文字がありません！\u3000\u3000\u3000\u3000";
 inline const ustring kKanaPressedBraille =
