@@ -74,6 +74,7 @@ class BrailleRig {
   FakeSideWindows side;
   FakeWarningTimer timer;
   FakeTextMoves text;
+  bool keys_focused = false;  // keystroke synthesis asked for the focus
 
   braille::KeySynth keys{desktop, state, capitals_};
   braille::InputModes modes{state, keys, {host, display, menus, window, side},
@@ -86,11 +87,12 @@ class BrailleRig {
   braille::WindowHook hook{state, {host, desktop, window, side, timer}, modes};
 
  private:
-  // The host as keystroke synthesis sees it: the capital counter is the conversion's.
+  // The host as keystroke synthesis sees it: the capital counter is the
+  // conversion's, and its focus requests are kept apart from the modules' own.
   struct CapitalsHost : braille::KeySynthHost {
     explicit CapitalsHost(BrailleRig& rig_) : rig(rig_) {}
     void DoEvents() override { rig.host.DoEvents(); }
-    void FocusTextBox() override { rig.host.FocusTextBox(); }
+    void FocusTextBox() override { rig.keys_focused = true; }
     int MsgBox(const ustring& text_, int flags) override { return rig.host.MsgBox(text_, flags); }
     void ResetCapitalCount() override { rig.conversion.SetCapitalCount(0); }
     BrailleRig& rig;
