@@ -10,10 +10,17 @@ namespace orvo::startup_text {
 
 inline const ustring kTitle = u" Orvo";  // the title of the start-up's own boxes
 inline const ustring kRepaired = u"システムを修正しました！\u3000\u3000\u3000\u3000";
-inline const ustring kRepairFailed = u"システムを修正できません！\u3000終了します。\u3000" u"\r\n\r\n" u"パソコンを再起動してください！\u3000\u3000\u3000\u3000";
-inline const ustring kOneSided = u"システムを修正できません！\u3000(片押し状態)\u3000" u"\r\n\r\n" u"パソコンを再起動してください！\u3000\u3000\u3000\u3000";
+inline const ustring kRepairFailed =
+    u"システムを修正できません！\u3000終了します。\u3000"
+    u"\r\n\r\n"
+    u"パソコンを再起動してください！\u3000\u3000\u3000\u3000";
+inline const ustring kOneSided =
+    u"システムを修正できません！\u3000(片押し状態)\u3000"
+    u"\r\n\r\n"
+    u"パソコンを再起動してください！\u3000\u3000\u3000\u3000";
 inline const ustring kSecondInstance = u"「 Ｏｒｖｏ 」 は 複数 起動できません！\u3000\u3000\u3000";
-inline const ustring kColours256 = u"ディスプレイが２５６色では起動できません！\u3000\u3000\u3000\u3000";
+inline const ustring kColours256 =
+    u"ディスプレイが２５６色では起動できません！\u3000\u3000\u3000\u3000";
 inline const ustring kTooSmall = u"画面サイズ 640×480 未満 では起動できません！\u3000\u3000\u3000";
 inline const ustring kCannotGoOn = u"ソフトを終了します！\u3000\u3000\u3000\u3000";
 
@@ -31,7 +38,8 @@ inline constexpr const char16_t* kImeButton = u"日本語入力のＯＮ／Ｏ�
 inline constexpr const char16_t* kWrapNotice = u"有効 ： 右端で折り返す";
 inline constexpr const char16_t* kBytes = u"ﾊﾞｲﾄ";
 // The status line's headings, in the order of lblSTYLE.
-inline constexpr const char16_t* kStatusHeadings[] = {u"ファイルサイズ：", u"全行：", u"／行目：", u"桁："};
+inline constexpr const char16_t* kStatusHeadings[] = {u"ファイルサイズ：", u"全行：", u"／行目：",
+                                                      u"桁："};
 inline constexpr const char16_t* kZeroColumn = u"0．0";
 inline constexpr const char16_t* kZero = u"0";
 

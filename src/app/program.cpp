@@ -14,7 +14,8 @@ Program::Program(Platform& p)
       modes(state, keys, {*this, ports, ports, ports, ports}, {chords, conversion, ime}),
       conversion(state, keys, {*this, ports, ports, ports}, {modes, ime}),
       ime(state, keys, {*this, p.ime, ports, ports, ports}, {modes, conversion}),
-      chords(state, keys, {*this, ports, ports, ports, ports, ports, text}, {conversion, modes, ime}),
+      chords(state, keys, {*this, ports, ports, ports, ports, ports, text},
+             {conversion, modes, ime}),
       text({*this, ports, ports, p.code_page, p.shell, *this}, {CurrentSettings, SavedSettings},
            {ime, hook}),
       hook(state, {*this, p.keyboard, ports, ports, ports}, modes),
@@ -24,7 +25,9 @@ Program::~Program() = default;
 
 bool Program::Start() { return orvo::Main(platform, values, keys, *this); }
 
-bool Program::Running() const { return main_ != nullptr && !main_->Closed() && !platform.app.Ended(); }
+bool Program::Running() const {
+  return main_ != nullptr && !main_->Closed() && !platform.app.Ended();
+}
 
 int Program::MSG_BOX(int owner, const ustring& message, int icon_and_buttons,
                      const ustring& caption) {

@@ -6,17 +6,17 @@
 namespace orvo::braille {
 
 enum class KeyCommand {
-  kBackspace,       // cancels a waiting prefix, else Backspace
-  kTab,             // Tab inside a composition only
-  kEnter,           // confirms and ends digit mode
-  kShiftSelect,     // Shift starts selecting
-  kCtrlPass,        // Ctrl passes through
-  kAltPass,         // Alt passes through
-  kSpace,           // converts, then moves through the candidates
-  kLeft,            // U
-  kRight,           // O
-  kUp,              // I: the candidate list while composing
-  kDown,            // M: confirms, or the next candidate
+  kBackspace,    // cancels a waiting prefix, else Backspace
+  kTab,          // Tab inside a composition only
+  kEnter,        // confirms and ends digit mode
+  kShiftSelect,  // Shift starts selecting
+  kCtrlPass,     // Ctrl passes through
+  kAltPass,      // Alt passes through
+  kSpace,        // converts, then moves through the candidates
+  kLeft,         // U
+  kRight,        // O
+  kUp,           // I: the candidate list while composing
+  kDown,         // M: confirms, or the next candidate
   kDelete,
   kLineEdge,        // A and +: the line's start or end, or a clause resized
   kScrollLine,      // C and V

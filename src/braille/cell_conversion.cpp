@@ -184,7 +184,9 @@ void CellConversion::RestoreComposition(Restore which) {
     box.SetSel(start, caret - start);
     box.ReplaceSel(u"");
   };
-  auto result_length = [&] { return static_cast<int>(mirrors.MirrorText(MirrorBox::kResult).size()); };
+  auto result_length = [&] {
+    return static_cast<int>(mirrors.MirrorText(MirrorBox::kResult).size());
+  };
   if (which == Restore::kReading) {
     retyped = mirrors.MirrorText(MirrorBox::kReading);
     if (retyped.empty()) return;

@@ -18,8 +18,12 @@ struct DotKey {
   int weight;
 };
 constexpr std::array<DotKey, 6> kDotKeys = {{
-    {'F', 1}, {'D', 2}, {'S', 4},  // dots 1 2 3
-    {'J', 1}, {'K', 2}, {'L', 4},  // dots 4 5 6
+    {'F', 1},
+    {'D', 2},
+    {'S', 4},  // dots 1 2 3
+    {'J', 1},
+    {'K', 2},
+    {'L', 4},  // dots 4 5 6
 }};
 
 int DotIndex(int key) {

@@ -17,8 +17,8 @@ class ImeControl;
 
 // Who switches braille mode on or off. Only the hook leaves the focus where it is.
 enum class TypeSwitch {
-  kHook = 0,         // the window hook, ending braille input on an outside event
-  kTypeButton = 1,   // the input-method button
+  kHook = 0,        // the window hook, ending braille input on an outside event
+  kTypeButton = 1,  // the input-method button
   kF1 = 2,
   kClosing = 3,      // the main window closing
   kOptionMenu = 5,   // opening the option menu

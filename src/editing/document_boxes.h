@@ -15,7 +15,7 @@ class DocumentBoxes {
   virtual void SetWrapNoticeVisible(bool visible) = 0;  // the "wrapping on" label
   virtual void SetFontResetEnabled(bool enabled) = 0;   // the menu entry back to saved settings
   virtual bool DocumentWindowEnabled() const = 0;
-  virtual WindowHandle DocumentWindowTag() const = 0;   // the window the hourglass disables
+  virtual WindowHandle DocumentWindowTag() const = 0;  // the window the hourglass disables
 };
 
 }  // namespace orvo::editing

@@ -33,7 +33,9 @@ ustring FormatColumn(int dbcs_column) {
   return Decimal(dbcs_column / 2) + u"．" + Decimal((dbcs_column % 2) * 5);
 }
 
-EditControl& TextBoxServices::Box() { return p_.boxes.DocumentBox(p_.boxes.ActiveBoxIndex()).Box(); }
+EditControl& TextBoxServices::Box() {
+  return p_.boxes.DocumentBox(p_.boxes.ActiveBoxIndex()).Box();
+}
 
 void TextBoxServices::UpdateStatus() {
   EditControl& box = Box();
@@ -125,7 +127,8 @@ void TextBoxServices::SwitchWordWrap() {
     if (!text.empty()) box.SetText(text);
     box.SetNoticeSink([this](EditNotice notice) { m_.hook.Notice(notice); });
     if (!failed) break;
-    p_.host.MsgBox(FormatThousands(static_cast<long long>(text.size()) * 2) + text::kOutOfMemory, 48);
+    p_.host.MsgBox(FormatThousands(static_cast<long long>(text.size()) * 2) + text::kOutOfMemory,
+                   48);
     if (!wrapping) break;  // the non-wrapping box keeps what it could hold
   }
   m_.ime.Create();

@@ -41,11 +41,9 @@ struct ChordCase {
 
 TEST_F(ChordCaptureTest, AChordShowsItsCellAndTypesItsRomaji) {
   const ChordCase cases[] = {
-      {{'F'}, u"A", "A", u"あ"},
-      {{'F', 'D'}, u"B", "I", u"い"},
+      {{'F'}, u"A", "A", u"あ"},      {{'F', 'D'}, u"B", "I", u"い"},
       {{'D', 'F'}, u"B", "I", u"い"},  // the order of the keys does not matter
-      {{'F', 'J'}, u"C", "U", u"う"},
-      {{'F', 'L'}, u"*", "KA", u"か"},
+      {{'F', 'J'}, u"C", "U", u"う"}, {{'F', 'L'}, u"*", "KA", u"か"},
   };
   for (const ChordCase& c : cases) {
     SCOPED_TRACE(c.romaji);
@@ -190,7 +188,8 @@ TEST_F(ChordCaptureTest, ModifiersAreRefusedWhileComposing) {
     rig.host.messages.clear();
     rig.Tap(keys[i]);
     ASSERT_EQ(rig.host.messages.size(), 1u);
-    EXPECT_EQ(rig.host.messages[0], (ShownMessage{text::kRefuseHead + u"\r\n\r\n" + *refusals[i], 48}));
+    EXPECT_EQ(rig.host.messages[0],
+              (ShownMessage{text::kRefuseHead + u"\r\n\r\n" + *refusals[i], 48}));
     EXPECT_FALSE(rig.state.ShiftSelect || rig.state.CtrlPass || rig.state.AltPass);
   }
 }
@@ -215,14 +214,10 @@ struct FunctionCase {
 
 TEST(ChordCaptureFunctionKeys, OpenTheirWindowsOnlyWhereTheyBelong) {
   const FunctionCase cases[] = {
-      {vk::kF4, true, false, {"ShowHelper"}, 0},
-      {vk::kF4, true, true, {}, 0},
-      {vk::kF5, true, false, {"ShowDiagrams"}, 0},
-      {vk::kF5, false, false, {}, 0},
-      {vk::kF2, false, true, {"ActivateFind"}, 0},
-      {vk::kF2, false, false, {}, 0},
-      {vk::kEscape, false, false, {}, 1},
-      {vk::kEscape, true, false, {}, 0},
+      {vk::kF4, true, false, {"ShowHelper"}, 0},   {vk::kF4, true, true, {}, 0},
+      {vk::kF5, true, false, {"ShowDiagrams"}, 0}, {vk::kF5, false, false, {}, 0},
+      {vk::kF2, false, true, {"ActivateFind"}, 0}, {vk::kF2, false, false, {}, 0},
+      {vk::kEscape, false, false, {}, 1},          {vk::kEscape, true, false, {}, 0},
   };
   for (const FunctionCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.key << (c.braille ? " braille" : " romaji"));

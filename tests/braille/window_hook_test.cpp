@@ -23,13 +23,15 @@ struct HookCase {
 
 TEST(WindowHook, OutsideEventsEndBrailleModeAndLeaveTheirWarning) {
   const HookCase cases[] = {
-      {"activation", [](WindowHook& h) { h.ActivateApp(false); }, false, pending_warning::kLeftBraille},
+      {"activation", [](WindowHook& h) { h.ActivateApp(false); }, false,
+       pending_warning::kLeftBraille},
       {"activation while minimised", [](WindowHook& h) { h.ActivateApp(false); }, true,
        pending_warning::kNone},
       {"Esc", [](WindowHook& h) { h.KeyDown(vk::kEscape); }, false, pending_warning::kEscape},
       {"out of memory", [](WindowHook& h) { h.Notice(EditNotice::kErrSpace); }, false,
        pending_warning::kOutOfMemory},
-      {"limit", [](WindowHook& h) { h.Notice(EditNotice::kMaxText); }, false, pending_warning::kLimit},
+      {"limit", [](WindowHook& h) { h.Notice(EditNotice::kMaxText); }, false,
+       pending_warning::kLimit},
   };
   for (const HookCase& c : cases) {
     SCOPED_TRACE(c.name);

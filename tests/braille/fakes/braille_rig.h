@@ -10,12 +10,12 @@
 
 #include "braille/cell_conversion.h"
 #include "braille/chord_capture.h"
+#include "braille/fakes/fake_ports.h"
 #include "braille/ime_control.h"
 #include "braille/input_modes.h"
 #include "braille/input_state.h"
 #include "braille/key_synth.h"
 #include "braille/window_hook.h"
-#include "braille/fakes/fake_ports.h"
 #include "platform/emulated/desktop.h"
 #include "platform/emulated/emulated_ime.h"
 #include "platform/emulated/text_box.h"
@@ -77,13 +77,13 @@ class BrailleRig {
   bool keys_focused = false;  // keystroke synthesis asked for the focus
 
   braille::KeySynth keys{desktop, state, capitals_};
-  braille::InputModes modes{state, keys, {host, display, menus, window, side},
-                            {chords, conversion, ime}};
+  braille::InputModes modes{
+      state, keys, {host, display, menus, window, side}, {chords, conversion, ime}};
   braille::CellConversion conversion{state, keys, {host, display, mirrors, window}, {modes, ime}};
-  braille::ImeControl ime{state, keys, {host, ime_service, mirrors, menus, window},
-                          {modes, conversion}};
-  braille::ChordCapture chords{state, keys, {host, display, mirrors, window, side, timer, text},
-                               {conversion, modes, ime}};
+  braille::ImeControl ime{
+      state, keys, {host, ime_service, mirrors, menus, window}, {modes, conversion}};
+  braille::ChordCapture chords{
+      state, keys, {host, display, mirrors, window, side, timer, text}, {conversion, modes, ime}};
   braille::WindowHook hook{state, {host, desktop, window, side, timer}, modes};
 
  private:

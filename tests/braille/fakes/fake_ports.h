@@ -87,7 +87,9 @@ struct FakeWarningTimer : braille::WarningTimer {
 // The caret moves and scrolling, as calls with their key.
 struct FakeTextMoves : editing::TextBoxMoves {
   void UpdateStatus() override { ++status_updates; }
-  void ScrollSideways(int key) override { calls.push_back("ScrollSideways " + std::to_string(key)); }
+  void ScrollSideways(int key) override {
+    calls.push_back("ScrollSideways " + std::to_string(key));
+  }
   void ScrollLine(int key) override { calls.push_back("ScrollLine " + std::to_string(key)); }
   void CaretToLineEdge(int key) override { calls.push_back("LineEdge " + std::to_string(key)); }
   void CaretToTextEdge(bool end) override { calls.push_back(end ? "TextEnd" : "TextStart"); }
