@@ -208,7 +208,8 @@ bool ChordCapture::FunctionKeyDown(int& key, int shift) {
 }
 
 void ChordCapture::BrailleKeyDown(int& key) {
-  if (const std::optional<int> edit_key = RepeatGuardedKey(key)) {
+  const std::optional<int> edit_key = RepeatGuardedKey(key);
+  if (edit_key) {
     if (s_.RepeatGuard) {
       key = 0;
       return;
@@ -217,6 +218,9 @@ void ChordCapture::BrailleKeyDown(int& key) {
     key = *edit_key;
   }
   Run(CommandOf(key), key, Pending());
+  // A sent key's own key-up has cleared the guard by now; a command that sent
+  // nothing leaves none to clear it, and the next H, N or G would be lost.
+  if (edit_key) s_.RepeatGuard = false;
 }
 
 void ChordCapture::Run(KeyCommand command, int& key, bool pending) {

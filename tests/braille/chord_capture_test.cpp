@@ -109,6 +109,38 @@ TEST_F(ChordCaptureTest, BackspaceWithoutAPrefixTakesACharacterBack) {
   EXPECT_FALSE(rig.state.RepeatGuard);
 }
 
+// Cancelling a prefix sends nothing, so nothing came back to end the guard
+// against a held H: the next Backspace, Enter or Delete was lost.
+TEST_F(ChordCaptureTest, TheKeyAfterAPrefixCancelledByHWorks) {
+  const struct {
+    int key;
+    int sent;
+  } cases[] = {{'H', vk::kBack}, {'N', vk::kReturn}, {'G', vk::kDelete}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.key);
+    rig.Chord({'K'});
+    rig.Tap('H');
+    ASSERT_FALSE(rig.conversion.PrefixPending());
+    EXPECT_FALSE(rig.state.RepeatGuard);
+    rig.desktop.ClearSyntheticLog();
+    rig.Tap(c.key);
+    EXPECT_TRUE(test_support::Sent(rig.desktop.SyntheticLog(), c.sent));
+    EXPECT_FALSE(rig.state.RepeatGuard);
+  }
+}
+
+TEST_F(ChordCaptureTest, DeleteRefusedWhileConvertingLeavesTheNextKeyWorking) {
+  rig.Chord({'F', 'L'});
+  rig.Tap(vk::kSpace);
+  ASSERT_EQ(rig.state.ConvStage, ConvStage::kConverting);
+  rig.desktop.ClearSyntheticLog();
+  rig.Tap('G');
+  EXPECT_FALSE(test_support::Sent(rig.desktop.SyntheticLog(), vk::kDelete));
+  rig.Tap('N');
+  EXPECT_TRUE(test_support::Sent(rig.desktop.SyntheticLog(), vk::kReturn));
+  EXPECT_FALSE(rig.Composing());
+}
+
 // --- The conversion stage ---
 
 TEST_F(ChordCaptureTest, SpaceConvertsAReadingAndTheNextChordConfirmsIt) {
