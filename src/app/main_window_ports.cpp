@@ -69,9 +69,21 @@ void MainWindowPorts::UnloadFind() { p_.windows->UnloadFind(); }
 
 void MainWindowPorts::SetWarningTimer(bool running) { W().Timer1.SetEnabled(running); }
 
-forms::TextBoxControl& MainWindowPorts::DocumentBox(int index) { return W().TextBoxAt(index); }
+EditControl& MainWindowPorts::DocumentBox(int index) { return W().txtJOV(index); }
 int MainWindowPorts::ActiveBoxIndex() const { return W().ActiveIndex(); }
 void MainWindowPorts::SetActiveBoxIndex(int index) { W().SetActiveIndex(index); }
+void MainWindowPorts::SetBoxVisible(int index, bool visible) {
+  W().TextBoxAt(index).SetVisible(visible);
+}
+void MainWindowPorts::SetBoxBackColor(int index, std::uint32_t colour) {
+  W().TextBoxAt(index).SetBackColor(colour);
+}
+void MainWindowPorts::SetBoxForeColor(int index, std::uint32_t colour) {
+  W().TextBoxAt(index).SetForeColor(colour);
+}
+void MainWindowPorts::SetBoxFont(int index, const FontSpec& font) {
+  W().TextBoxAt(index).SetFont(font);
+}
 void MainWindowPorts::SetWrapNoticeVisible(bool visible) { W().lblTURN.SetVisible(visible); }
 void MainWindowPorts::SetFontResetEnabled(bool enabled) {
   W().Menu("mnuFONT_RESET").SetEnabled(enabled);

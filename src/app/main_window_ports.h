@@ -11,6 +11,10 @@
 #include "editing/document_boxes.h"
 #include "editing/status_line.h"
 
+namespace orvo::forms {
+class TextBoxControl;
+}
+
 namespace orvo {
 
 class Program;
@@ -65,9 +69,13 @@ class MainWindowPorts final : public braille::CellDisplay,
   void SetWarningTimer(bool running) override;
 
   // DocumentBoxes
-  forms::TextBoxControl& DocumentBox(int index) override;
+  EditControl& DocumentBox(int index) override;
   int ActiveBoxIndex() const override;
   void SetActiveBoxIndex(int index) override;
+  void SetBoxVisible(int index, bool visible) override;
+  void SetBoxBackColor(int index, std::uint32_t colour) override;
+  void SetBoxForeColor(int index, std::uint32_t colour) override;
+  void SetBoxFont(int index, const FontSpec& font) override;
   void SetWrapNoticeVisible(bool visible) override;
   void SetFontResetEnabled(bool enabled) override;
   bool DocumentWindowEnabled() const override { return WindowEnabled(); }

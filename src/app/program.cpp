@@ -17,7 +17,7 @@ Program::Program(Platform& p)
       chords(state, keys, {*this, ports, ports, ports, ports, ports, text},
              {conversion, modes, ime}),
       text({*this, ports, ports, p.code_page, p.shell, *this}, {CurrentSettings, SavedSettings},
-           {ime, hook}),
+           {ime, [this](EditNotice notice) { hook.Notice(notice); }}),
       hook(state, {*this, p.keyboard, ports, ports, ports}, modes),
       windows(std::make_unique<NoSecondaryWindows>()) {}
 

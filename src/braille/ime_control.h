@@ -11,6 +11,7 @@
 #include "braille/input_state.h"
 #include "braille/key_synth.h"
 #include "braille/program_host.h"
+#include "editing/document_ime.h"
 #include "platform/ime_service.h"
 #include "platform/text.h"
 
@@ -24,7 +25,7 @@ enum class ImeSwitch {
   kOn = 1,      // braille mode beginning
 };
 
-class ImeControl {
+class ImeControl final : public editing::DocumentIme {
  public:
   struct Ports {
     ProgramHost& host;
@@ -38,11 +39,13 @@ class ImeControl {
     CellConversion& conversion;
   };
   ImeControl(InputState& state, KeySynth& keys, const Ports& ports, const Modules& modules);
-  ~ImeControl();
+  ~ImeControl() override;
 
   void Create();   // binds a new wrapper to the current text box, unless one is alive
   void Release();  // drops the wrapper, releasing its context
   bool Alive() const { return ime_ && ime_->Alive(); }
+  void ReleaseIme() override { Release(); }
+  void BindIme() override { Create(); }
 
   bool OpenStatus() const;  // a failed read counts as closed
   void Mirror();            // the mirror boxes from the IME; ConvStage kNothing or kReading

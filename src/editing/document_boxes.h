@@ -1,17 +1,24 @@
 #pragma once
-// The pair of document text boxes (not wrapping, wrapping) as the editing
-// services switch and dress them, and what goes with the switch in the window.
-#include "app/forms/text_box_control.h"
+// The pair of document text boxes (0 not wrapping, 1 wrapping) as the
+// editing services switch and dress them, and what goes with the switch in
+// the window.
+#include <cstdint>
+
 #include "platform/edit_control.h"
+#include "platform/font_metrics.h"
 
 namespace orvo::editing {
 
 class DocumentBoxes {
  public:
   virtual ~DocumentBoxes() = default;
-  virtual forms::TextBoxControl& DocumentBox(int index) = 0;  // 1: the wrapping one
+  virtual EditControl& DocumentBox(int index) = 0;
   virtual int ActiveBoxIndex() const = 0;
   virtual void SetActiveBoxIndex(int index) = 0;
+  virtual void SetBoxVisible(int index, bool visible) = 0;
+  virtual void SetBoxBackColor(int index, std::uint32_t colour) = 0;
+  virtual void SetBoxForeColor(int index, std::uint32_t colour) = 0;
+  virtual void SetBoxFont(int index, const FontSpec& font) = 0;
   virtual void SetWrapNoticeVisible(bool visible) = 0;  // the "wrapping on" label
   virtual void SetFontResetEnabled(bool enabled) = 0;   // the menu entry back to saved settings
   virtual bool DocumentWindowEnabled() const = 0;

@@ -3,8 +3,6 @@
 #include <string>
 
 #include "app/window_utils/wait_cursor.h"
-#include "braille/ime_control.h"
-#include "braille/window_hook.h"
 #include "editing/editing_texts.h"
 #include "platform/keys.h"
 
@@ -33,9 +31,7 @@ ustring FormatColumn(int dbcs_column) {
   return Decimal(dbcs_column / 2) + u"．" + Decimal((dbcs_column % 2) * 5);
 }
 
-EditControl& TextBoxServices::Box() {
-  return p_.boxes.DocumentBox(p_.boxes.ActiveBoxIndex()).Box();
-}
+EditControl& TextBoxServices::Box() { return p_.boxes.DocumentBox(p_.boxes.ActiveBoxIndex()); }
 
 void TextBoxServices::UpdateStatus() {
   EditControl& box = Box();
@@ -105,7 +101,7 @@ void TextBoxServices::SwitchWordWrap() {
   const ustring text = old_box.Text();
   const int ime = old_box.ImeMode();
   if (!text.empty()) old_box.SetText(u"");  // never both boxes full at once
-  m_.ime.Release();
+  m_.ime.ReleaseIme();
   bool failed = false;
   auto watch = [&](EditNotice notice) {
     if (notice == EditNotice::kErrSpace) failed = true;
@@ -114,24 +110,24 @@ void TextBoxServices::SwitchWordWrap() {
     const bool wrapping = boxes.ActiveBoxIndex() == 0;
     boxes.SetActiveBoxIndex(wrapping ? 1 : 0);
     p_.host.DoEvents();
-    forms::TextBoxControl& shown = boxes.DocumentBox(boxes.ActiveBoxIndex());
-    shown.SetBackColor(static_cast<std::uint32_t>(look.BackColor));
-    shown.SetVisible(true);
-    boxes.DocumentBox(0).SetVisible(!wrapping);
+    const int shown = boxes.ActiveBoxIndex();
+    boxes.SetBoxBackColor(shown, static_cast<std::uint32_t>(look.BackColor));
+    boxes.SetBoxVisible(shown, true);
+    boxes.SetBoxVisible(0, !wrapping);
     boxes.SetWrapNoticeVisible(wrapping);
-    shown.SetForeColor(static_cast<std::uint32_t>(look.ForeColor));
-    shown.SetFont({look.FontName, look.FontSize, false});
-    EditControl& box = shown.Box();
+    boxes.SetBoxForeColor(shown, static_cast<std::uint32_t>(look.ForeColor));
+    boxes.SetBoxFont(shown, {look.FontName, look.FontSize, false});
+    EditControl& box = boxes.DocumentBox(shown);
     failed = false;
     box.SetNoticeSink(watch);
     if (!text.empty()) box.SetText(text);
-    box.SetNoticeSink([this](EditNotice notice) { m_.hook.Notice(notice); });
+    box.SetNoticeSink(m_.notices);
     if (!failed) break;
     p_.host.MsgBox(FormatThousands(static_cast<long long>(text.size()) * 2) + text::kOutOfMemory,
                    48);
     if (!wrapping) break;  // the non-wrapping box keeps what it could hold
   }
-  m_.ime.Create();
+  m_.ime.BindIme();
   wait.Hide();
   EditControl& box = Box();
   box.SetImeMode(ime);
@@ -148,10 +144,10 @@ void TextBoxServices::ResetAppearance() {
   }
   settings_.current = settings_.saved;
   const settings::SettingsRecord& look = settings_.current;
-  forms::TextBoxControl& box = p_.boxes.DocumentBox(p_.boxes.ActiveBoxIndex());
-  box.SetBackColor(static_cast<std::uint32_t>(look.BackColor));
-  box.SetForeColor(static_cast<std::uint32_t>(look.ForeColor));
-  box.SetFont({look.FontName, look.FontSize, false});
+  const int shown = p_.boxes.ActiveBoxIndex();
+  p_.boxes.SetBoxBackColor(shown, static_cast<std::uint32_t>(look.BackColor));
+  p_.boxes.SetBoxForeColor(shown, static_cast<std::uint32_t>(look.ForeColor));
+  p_.boxes.SetBoxFont(shown, {look.FontName, look.FontSize, false});
   p_.host.DoEvents();
   p_.boxes.SetFontResetEnabled(false);
   if (p_.boxes.DocumentWindowEnabled()) p_.host.FocusTextBox();

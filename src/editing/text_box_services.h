@@ -2,10 +2,12 @@
 // What the program does to the document text box: the status line figures,
 // scrolling and caret moves from the braille keys.
 #include <cstdint>
+#include <functional>
 
 #include "app/window_utils/window_enabler.h"
 #include "braille/program_host.h"
 #include "editing/document_boxes.h"
+#include "editing/document_ime.h"
 #include "editing/status_line.h"
 #include "editing/text_box_moves.h"
 #include "platform/code_page.h"
@@ -13,11 +15,6 @@
 #include "platform/shell.h"
 #include "platform/text.h"
 #include "settings/settings_record.h"
-
-namespace orvo::braille {
-class ImeControl;
-class WindowHook;
-}  // namespace orvo::braille
 
 namespace orvo::editing {
 
@@ -41,11 +38,11 @@ class TextBoxServices final : public TextBoxMoves {
     const settings::SettingsRecord& saved;
   };
   struct Modules {
-    braille::ImeControl& ime;
-    braille::WindowHook& hook;  // hears the boxes' limit notices
+    DocumentIme& ime;
+    std::function<void(EditNotice)> notices;  // where the boxes' limit notices go
   };
-  TextBoxServices(const Ports& ports, const Settings& settings, const Modules& modules)
-      : p_(ports), settings_(settings), m_(modules) {}
+  TextBoxServices(const Ports& ports, const Settings& settings, Modules modules)
+      : p_(ports), settings_(settings), m_(std::move(modules)) {}
 
   void UpdateStatus() override;
   void ScrollSideways(int key_code) override;
