@@ -15,7 +15,9 @@ namespace {
 // What choosing a menu entry does.
 enum class MenuCommand {
   kNone,        // a menu of its own, or a command whose window comes later: back to braille mode
-  kSizePreset,  // the text area's sizes
+  kRestoreArea,  // the text area back to the size before the next two
+  kTallArea,     // the window as tall as the work area
+  kWideArea,     // the window as wide as the work area
   kHelper,      // the help menu's helper: only in braille mode
   kBarHelper,   // the braille helper on the menu bar
   kDiagrams,
@@ -50,9 +52,9 @@ constexpr MenuRow kMenuRows[] = {
     {"mnuWORD_TURN",  "mnuOPTION",   m::kWordTurn,     true,  kWordTurn},
     {"",              "mnuOPTION",   m::kSeparator,    true,  kNone},
     {"mnuTXT_AREA",   "mnuOPTION",   m::kTextArea,     true,  kNone},
-    {"mnuRE_AREA",    "mnuTXT_AREA", m::kRestoreArea,  true,  kSizePreset},
-    {"mnuV_AREA",     "mnuTXT_AREA", m::kTallArea,     true,  kSizePreset},
-    {"mnuH_AREA",     "mnuTXT_AREA", m::kWideArea,     true,  kSizePreset},
+    {"mnuRE_AREA",    "mnuTXT_AREA", m::kRestoreArea,  true,  kRestoreArea},
+    {"mnuV_AREA",     "mnuTXT_AREA", m::kTallArea,     true,  kTallArea},
+    {"mnuH_AREA",     "mnuTXT_AREA", m::kWideArea,     true,  kWideArea},
     {"",              "mnuOPTION",   m::kSeparator,    true,  kNone},
     {"mnuDATE",       "mnuOPTION",   m::kDate,         true,  kNone},
     {"mnuHELP",       "",            m::kHelp,         true,  kNone},
@@ -73,17 +75,21 @@ MenuCommand CommandOf(std::string_view item) {
   return kNone;
 }
 
-// The braille-mode suspension code each top-level menu passes when it opens.
-struct MenuSuspend {
+// What each top-level menu does as it opens: leaves braille mode (which it
+// remembers either way), and brings its entries' states up to date.
+struct MenuOpening {
   const char* top;
-  std::optional<braille::TypeSwitch> by;  // none: the menu only remembers the mode
+  std::optional<braille::TypeSwitch> leaves_braille;
+  bool option_states;
 };
-const MenuSuspend kMenuSuspends[] = {
-    {"mnuFILE", braille::TypeSwitch::kFileMenu},
-    {"mnuEDIT", std::nullopt},
-    {"mnuOPTION", braille::TypeSwitch::kOptionMenu},
-    {"mnuHELP", braille::TypeSwitch::kHelpMenu},
+// clang-format off
+const MenuOpening kMenuOpenings[] = {
+    {"mnuFILE",   braille::TypeSwitch::kFileMenu,   false},
+    {"mnuEDIT",   std::nullopt,                     false},
+    {"mnuOPTION", braille::TypeSwitch::kOptionMenu, true},
+    {"mnuHELP",   braille::TypeSwitch::kHelpMenu,   false},
 };
+// clang-format on
 
 // The top-level menu an entry is in (itself for a top-level entry).
 const forms::MenuEntry& TopOf(const forms::MenuEntry& entry) {
@@ -390,10 +396,11 @@ void MainWindow::OpenMenu(const std::string& top) {
     p_.DoEvents();
   }
   p_.flags.MenuBrailleMode = p_.state.BrailleMode;
-  for (const MenuSuspend& m : kMenuSuspends) {
-    if (m.top == top && m.by && p_.state.BrailleMode) p_.modes.CMD_TYPE(*m.by);
+  for (const MenuOpening& m : kMenuOpenings) {
+    if (m.top != top) continue;
+    if (m.leaves_braille && p_.state.BrailleMode) p_.modes.CMD_TYPE(*m.leaves_braille);
+    if (m.option_states) OptionMenuStates();
   }
-  if (top == "mnuOPTION") OptionMenuStates();
 }
 
 void MainWindow::AfterMenuCommand() {
@@ -437,18 +444,19 @@ void MainWindow::OptionMenuStates() {
   if (has_text || wrap_was_on) SetMenuCheckBitmaps(MenuBar(), 2, 5, picture_id::kMenuChecked, picture_id::kMenuUnchecked);
 }
 
-void MainWindow::SizePreset(const std::string& item) {
-  if (item == "mnuRE_AREA") {
-    Move(Restore);
+void MainWindow::RestoreArea() {
+  Move(Restore);
+  AfterMenuCommand();
+}
+
+void MainWindow::StretchArea(bool tall) {
+  const Rect outer = OuterTwips();
+  Restore = outer;
+  const WorkAreaTwips& wa = p_.work_area;
+  if (tall) {
+    Move({outer.left, wa.top, outer.width, wa.height});
   } else {
-    const Rect outer = OuterTwips();
-    Restore = outer;
-    const WorkAreaTwips& wa = p_.work_area;
-    if (item == "mnuV_AREA") {
-      Move({outer.left, wa.top, outer.width, wa.height});
-    } else {
-      Move({wa.left, outer.top, wa.width, outer.height});
-    }
+    Move({wa.left, outer.top, wa.width, outer.height});
   }
   AfterMenuCommand();
 }
@@ -457,8 +465,14 @@ void MainWindow::ChooseMenu(const std::string& item) {
   forms::MenuEntry* entry = MenuBar().Find(item);
   if (entry == nullptr || entry->IsSeparator() || !entry->Enabled() || !entry->Visible()) return;
   switch (CommandOf(item)) {
-    case MenuCommand::kSizePreset:
-      SizePreset(item);
+    case MenuCommand::kRestoreArea:
+      RestoreArea();
+      break;
+    case MenuCommand::kTallArea:
+      StretchArea(true);
+      break;
+    case MenuCommand::kWideArea:
+      StretchArea(false);
       break;
     case MenuCommand::kHelper:
       if (p_.state.BrailleMode) {

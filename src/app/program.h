@@ -1,6 +1,7 @@
 #pragma once
 // One running program: the program-wide values, the shared input state, and
-// every module and window, each reaching the others through this object.
+// every module and window. The braille and editing modules reach the main
+// window only through the narrow ports of MainWindowPorts.
 #include <memory>
 
 #include "app/forms/forms_runtime.h"
