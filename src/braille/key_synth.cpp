@@ -53,7 +53,6 @@ const ArrowRow* FindArrow(const Table& table, int key_code) {
   return nullptr;
 }
 
-
 }  // namespace
 
 int KeySynth::GET_KEY_CODE(ustring_view character) {
