@@ -1,7 +1,9 @@
 #include "app/main_window.h"
 
+#include <optional>
 #include <stdexcept>
 
+#include "app/app_texts.h"
 #include "app/main_window_design.h"
 #include "app/picture_ids.h"
 #include "app/program.h"
@@ -11,54 +13,84 @@
 namespace orvo {
 namespace {
 
-const ustring kNewDocumentCaption = u" Ｏ ｒｖｏ ４ － 新規.txt";
-const ustring kExitQuestion = u"．．．終了 します。\u3000\u3000\u3000\u3000";
+// What choosing a menu entry does.
+enum class MenuCommand {
+  kNone,        // a menu of its own, or a command whose window comes later: back to braille mode
+  kRestoreArea,  // the text area back to the size before the next two
+  kTallArea,     // the window as tall as the work area
+  kWideArea,     // the window as wide as the work area
+  kHelper,      // the help menu's helper: only in braille mode
+  kBarHelper,   // the braille helper on the menu bar
+  kDiagrams,
+  kAbout,
+  kExit,
+  kWordTurn,
+  kFontReset,
+};
 
 struct MenuRow {
   const char* name;    // empty: a separator
   const char* parent;  // empty: the menu bar
   const char16_t* caption;
   bool visible;
+  MenuCommand command;
 };
+
+namespace m = menu_text;
+using enum MenuCommand;
 
 // The menus of the window, each entry after its parent, in the order shown.
 // clang-format off
 constexpr MenuRow kMenuRows[] = {
-    {"mnuFILE",       "",            u"ファイル(&F)",           true},
-    {"mnuEDIT",       "",            u"編集(&E)",               true},
-    {"mnuOPTION",     "",            u"オプション(&O)",         true},
-    {"mnuSETTING",    "mnuOPTION",   u"ユーザー設定．．(&P)",   true},
-    {"mnuFONT_RESET", "mnuOPTION",   u"保存設定に戻す (&Q)",    true},
-    {"",              "mnuOPTION",   u"-",                      true},
-    {"mnuFIND",       "mnuOPTION",   u"検索／置換 (&S)",        true},
-    {"mnuNEXT_FIND",  "mnuOPTION",   u"次を検索 (&N)",          true},
-    {"mnuWORD_TURN",  "mnuOPTION",   u"右端で折り返す (&W)",    true},
-    {"",              "mnuOPTION",   u"-",                      true},
-    {"mnuTXT_AREA",   "mnuOPTION",   u"テキスト範囲 (&A)",      true},
-    {"mnuRE_AREA",    "mnuTXT_AREA", u"元に戻す (&U)",          true},
-    {"mnuV_AREA",     "mnuTXT_AREA", u"たて最大化 (&T)",        true},
-    {"mnuH_AREA",     "mnuTXT_AREA", u"よこ最大化 (&Y)",        true},
-    {"",              "mnuOPTION",   u"-",                      true},
-    {"mnuDATE",       "mnuOPTION",   u"日付挿入 (&H)",          true},
-    {"mnuHELP",       "",            u"ヘルプ(&H)",             true},
-    {"mnuHELPER",     "mnuHELP",     u"点字ヘルパー(F4)",       true},
-    {"mnuHELP_BMP",   "mnuHELP",     u"キー配置図 (F5)",        true},
-    {"",              "mnuHELP",     u"-",                      true},
-    {"mnuHELP_ABOUT", "mnuHELP",     u"バージョン情報 (&B)",    true},
-    {"mnuT_HELPER",   "",            u"点字ヘルパー(F4)",       false},
-    {"mnuT_HELP_BMP", "",            u"キー配置図(F5)",         false},
-    {"mnuEXIT",       "",            u"ソフト終了(ESC)",        true},
+    {"mnuFILE",       "",            m::kFile,         true,  kNone},
+    {"mnuEDIT",       "",            m::kEdit,         true,  kNone},
+    {"mnuOPTION",     "",            m::kOption,       true,  kNone},
+    {"mnuSETTING",    "mnuOPTION",   m::kSetting,      true,  kNone},
+    {"mnuFONT_RESET", "mnuOPTION",   m::kFontReset,    true,  kFontReset},
+    {"",              "mnuOPTION",   m::kSeparator,    true,  kNone},
+    {"mnuFIND",       "mnuOPTION",   m::kFind,         true,  kNone},
+    {"mnuNEXT_FIND",  "mnuOPTION",   m::kNextFind,     true,  kNone},
+    {"mnuWORD_TURN",  "mnuOPTION",   m::kWordTurn,     true,  kWordTurn},
+    {"",              "mnuOPTION",   m::kSeparator,    true,  kNone},
+    {"mnuTXT_AREA",   "mnuOPTION",   m::kTextArea,     true,  kNone},
+    {"mnuRE_AREA",    "mnuTXT_AREA", m::kRestoreArea,  true,  kRestoreArea},
+    {"mnuV_AREA",     "mnuTXT_AREA", m::kTallArea,     true,  kTallArea},
+    {"mnuH_AREA",     "mnuTXT_AREA", m::kWideArea,     true,  kWideArea},
+    {"",              "mnuOPTION",   m::kSeparator,    true,  kNone},
+    {"mnuDATE",       "mnuOPTION",   m::kDate,         true,  kNone},
+    {"mnuHELP",       "",            m::kHelp,         true,  kNone},
+    {"mnuHELPER",     "mnuHELP",     m::kHelper,       true,  kHelper},
+    {"mnuHELP_BMP",   "mnuHELP",     m::kDiagrams,     true,  kDiagrams},
+    {"",              "mnuHELP",     m::kSeparator,    true,  kNone},
+    {"mnuHELP_ABOUT", "mnuHELP",     m::kAbout,        true,  kAbout},
+    {"mnuT_HELPER",   "",            m::kBarHelper,    false, kBarHelper},
+    {"mnuT_HELP_BMP", "",            m::kBarDiagrams,  false, kDiagrams},
+    {"mnuEXIT",       "",            m::kExit,         true,  kExit},
 };
 // clang-format on
 
-// The braille-mode suspension code each top-level menu passes when it opens.
-struct MenuSuspend {
+MenuCommand CommandOf(std::string_view item) {
+  for (const MenuRow& row : kMenuRows) {
+    if (*row.name != '\0' && row.name == item) return row.command;
+  }
+  return kNone;
+}
+
+// What each top-level menu does as it opens: leaves braille mode (which it
+// remembers either way), and brings its entries' states up to date.
+struct MenuOpening {
   const char* top;
-  int code;  // 0: the menu only remembers the mode
+  std::optional<braille::TypeSwitch> leaves_braille;
+  bool option_states;
 };
-constexpr MenuSuspend kMenuSuspends[] = {
-    {"mnuFILE", 10}, {"mnuEDIT", 0}, {"mnuOPTION", 5}, {"mnuHELP", 11},
+// clang-format off
+const MenuOpening kMenuOpenings[] = {
+    {"mnuFILE",   braille::TypeSwitch::kFileMenu,   false},
+    {"mnuEDIT",   std::nullopt,                     false},
+    {"mnuOPTION", braille::TypeSwitch::kOptionMenu, true},
+    {"mnuHELP",   braille::TypeSwitch::kHelpMenu,   false},
 };
+// clang-format on
 
 // The top-level menu an entry is in (itself for a top-level entry).
 const forms::MenuEntry& TopOf(const forms::MenuEntry& entry) {
@@ -118,19 +150,20 @@ MainWindow::MainWindow(Program& program)
   for (forms::CommandButtonControl* button : {&cmdMEMO, &cmdTYPE, &cmdIME, &cmdCOVER, &cmdTOOL}) {
     button->SetTabStop(false);
   }
-  cmdMEMO.SetCaption(u"メモ");
-  cmdTYPE.SetCaption(u"入力方式切替");
-  cmdIME.SetCaption(u"日本語入力のＯＮ／ＯＦＦ");
-  lblMODE.SetCaption(u"ひらがな");
-  lblTURN.SetCaption(u"有効 ： 右端で折り返す");
+  cmdMEMO.SetCaption(main_text::kMemoButton);
+  cmdTYPE.SetCaption(main_text::kMethodButton);
+  cmdIME.SetCaption(main_text::kImeButton);
+  lblMODE.SetCaption(ustring(braille::text::kModeKana));
+  lblTURN.SetCaption(main_text::kWrapNotice);
   lblTURN.SetVisible(false);
-  lblBYTES.SetCaption(u"ﾊﾞｲﾄ");
-  const char16_t* styles[] = {u"ファイルサイズ：", u"全行：", u"／行目：", u"桁："};
-  for (std::size_t i = 0; i < lblSTYLE.size(); ++i) lblSTYLE[i].SetCaption(styles[i]);
-  lblKETA.SetCaption(u"0．0");
-  lblGYO.SetCaption(u"0");
-  lblAllGYO.SetCaption(u"0");
-  lblFileSIZE.SetCaption(u"0");
+  lblBYTES.SetCaption(main_text::kBytes);
+  for (std::size_t i = 0; i < lblSTYLE.size(); ++i) {
+    lblSTYLE[i].SetCaption(main_text::kStatusHeadings[i]);
+  }
+  lblKETA.SetCaption(main_text::kZeroColumn);
+  lblGYO.SetCaption(main_text::kZero);
+  lblAllGYO.SetCaption(main_text::kZero);
+  lblFileSIZE.SetCaption(main_text::kZero);
   picCONER.SetBounds({0, 0, 16, 16});
   PlaceDesignControls(*this);
   CreateMenus();
@@ -220,7 +253,7 @@ void MainWindow::OnLoad() {
 
 void MainWindow::FirstActivation() {
   first_activated_ = true;
-  SetCaption(kNewDocumentCaption);
+  SetCaption(main_text::kNewDocumentCaption);
   p_.values.OpenFromCommandLine = false;
   SetToolWidth(InnerPx().width - cmdTOOL.Bounds().left);
   p_.hook.Install();
@@ -249,7 +282,7 @@ void MainWindow::ActivationSteps() {
   p_.flags.MainHasFocus = true;
   if (p_.flags.ReturnFromWindow) {
     p_.flags.ReturnFromWindow = false;
-    p_.conversion.RestoreComposition(0);
+    p_.conversion.RestoreComposition(braille::Restore::kReading);
   }
   p_.text.UpdateStatus();
   if (Enabled()) FocusTextBox();
@@ -260,7 +293,7 @@ void MainWindow::OnResize() {
   resizing_ = true;
   if (State() == WindowState::kMinimized) {
     if (p_.state.BrailleMode) {
-      p_.modes.CMD_TYPE(13);
+      p_.modes.CMD_TYPE(braille::TypeSwitch::kMinimised);
       p_.DoEvents();
     }
     resizing_ = false;
@@ -335,10 +368,10 @@ void MainWindow::OnMouseDown(forms::Control& control, int) {
 
 void MainWindow::ClickType() {
   FocusTextBox();
-  p_.modes.CMD_TYPE(1);
+  p_.modes.CMD_TYPE(braille::TypeSwitch::kTypeButton);
 }
 
-void MainWindow::ClickIme() { p_.ime.CMD_IME(0); }
+void MainWindow::ClickIme() { p_.ime.CMD_IME(braille::ImeSwitch::kToggle); }
 
 void MainWindow::ClickMode() { p_.modes.ModeLabelClick(); }
 
@@ -365,15 +398,16 @@ void MainWindow::OpenMenu(const std::string& top) {
     p_.DoEvents();
   }
   p_.flags.MenuBrailleMode = p_.state.BrailleMode;
-  for (const MenuSuspend& m : kMenuSuspends) {
-    if (m.top == top && m.code != 0 && p_.state.BrailleMode) p_.modes.CMD_TYPE(m.code);
+  for (const MenuOpening& m : kMenuOpenings) {
+    if (m.top != top) continue;
+    if (m.leaves_braille && p_.state.BrailleMode) p_.modes.CMD_TYPE(*m.leaves_braille);
+    if (m.option_states) OptionMenuStates();
   }
-  if (top == "mnuOPTION") OptionMenuStates();
 }
 
 void MainWindow::AfterMenuCommand() {
   if (p_.flags.MenuBrailleMode) {
-    p_.modes.CMD_TYPE(12);
+    p_.modes.CMD_TYPE(braille::TypeSwitch::kMenuReturn);
   } else if (Enabled()) {
     FocusTextBox();
   }
@@ -412,18 +446,19 @@ void MainWindow::OptionMenuStates() {
   if (has_text || wrap_was_on) SetMenuCheckBitmaps(MenuBar(), 2, 5, picture_id::kMenuChecked, picture_id::kMenuUnchecked);
 }
 
-void MainWindow::SizePreset(const std::string& item) {
-  if (item == "mnuRE_AREA") {
-    Move(Restore);
+void MainWindow::RestoreArea() {
+  Move(Restore);
+  AfterMenuCommand();
+}
+
+void MainWindow::StretchArea(bool tall) {
+  const Rect outer = OuterTwips();
+  Restore = outer;
+  const WorkAreaTwips& wa = p_.work_area;
+  if (tall) {
+    Move({outer.left, wa.top, outer.width, wa.height});
   } else {
-    const Rect outer = OuterTwips();
-    Restore = outer;
-    const WorkAreaTwips& wa = p_.work_area;
-    if (item == "mnuV_AREA") {
-      Move({outer.left, wa.top, outer.width, wa.height});
-    } else {
-      Move({wa.left, outer.top, wa.width, outer.height});
-    }
+    Move({wa.left, outer.top, wa.width, outer.height});
   }
   AfterMenuCommand();
 }
@@ -431,38 +466,54 @@ void MainWindow::SizePreset(const std::string& item) {
 void MainWindow::ChooseMenu(const std::string& item) {
   forms::MenuEntry* entry = MenuBar().Find(item);
   if (entry == nullptr || entry->IsSeparator() || !entry->Enabled() || !entry->Visible()) return;
-  if (item == "mnuV_AREA" || item == "mnuH_AREA" || item == "mnuRE_AREA") {
-    SizePreset(item);
-  } else if (item == "mnuHELPER") {
-    if (p_.state.BrailleMode) {
+  switch (CommandOf(item)) {
+    case MenuCommand::kRestoreArea:
+      RestoreArea();
+      break;
+    case MenuCommand::kTallArea:
+      StretchArea(true);
+      break;
+    case MenuCommand::kWideArea:
+      StretchArea(false);
+      break;
+    case MenuCommand::kHelper:
+      if (p_.state.BrailleMode) {
+        p_.windows->ShowHelper();
+        p_.DoEvents();
+      }
+      break;
+    case MenuCommand::kBarHelper:
       p_.windows->ShowHelper();
       p_.DoEvents();
-    }
-  } else if (item == "mnuT_HELPER") {
-    p_.windows->ShowHelper();
-    p_.DoEvents();
-  } else if (item == "mnuHELP_BMP" || item == "mnuT_HELP_BMP") {
-    p_.DoEvents();
-    p_.windows->ShowDiagrams();
-    p_.DoEvents();
-  } else if (item == "mnuHELP_ABOUT") {
-    p_.DoEvents();
-    AfterMenuCommand();
-  } else if (item == "mnuEXIT") {
-    if (p_.flags.FindOpen) {
-      p_.windows->UnloadFind();
+      break;
+    case MenuCommand::kDiagrams:
       p_.DoEvents();
-    }
-    p_.forms.Unload(*this, forms::UnloadMode::kCode);
-  } else if (item == "mnuWORD_TURN") {
-    p_.text.SwitchWordWrap();
-    Menu("mnuWORD_TURN").SetChecked(WordWrap());
-    AfterMenuCommand();
-  } else if (item == "mnuFONT_RESET") {
-    p_.text.ResetAppearance();
-    AfterMenuCommand();
-  } else {
-    AfterMenuCommand();  // commands whose windows come later still return to braille mode
+      p_.windows->ShowDiagrams();
+      p_.DoEvents();
+      break;
+    case MenuCommand::kAbout:
+      p_.DoEvents();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kExit:
+      if (p_.flags.FindOpen) {
+        p_.windows->UnloadFind();
+        p_.DoEvents();
+      }
+      p_.forms.Unload(*this, forms::UnloadMode::kCode);
+      break;
+    case MenuCommand::kWordTurn:
+      p_.text.SwitchWordWrap();
+      Menu("mnuWORD_TURN").SetChecked(WordWrap());
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kFontReset:
+      p_.text.ResetAppearance();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kNone:
+      AfterMenuCommand();  // commands whose windows come later still return to braille mode
+      break;
   }
 }
 
@@ -488,12 +539,12 @@ void MainWindow::OnQueryUnload(bool& cancel, forms::UnloadMode) {
   if (p_.flags.FindOpen) p_.windows->UnloadFind();
   p_.DoEvents();
   if (p_.state.BrailleMode) {
-    p_.modes.CMD_TYPE(3);
+    p_.modes.CMD_TYPE(braille::TypeSwitch::kClosing);
     p_.DoEvents();
   }
   // Until documents can be saved, a modified text is guarded by the same question:
   // nothing is thrown away without the user's yes.
-  const int answer = p_.MSG_BOX(kTag, kExitQuestion, 65, p_.platform.app.Title());
+  const int answer = p_.MSG_BOX(kTag, main_text::kExitQuestion, 65, p_.platform.app.Title());
   if (answer == 2) {
     cancel = true;
     if (Enabled()) FocusTextBox();

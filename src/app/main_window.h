@@ -98,7 +98,8 @@ class MainWindow : public forms::Form {
   void ActivationSteps();
   void AfterMenuCommand();
   void OptionMenuStates();
-  void SizePreset(const std::string& item);
+  void RestoreArea();
+  void StretchArea(bool tall);  // to the work area's height, or its width
   bool IsDocumentBox(const forms::Control& control) const;
   void Shutdown();
 

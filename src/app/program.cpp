@@ -10,19 +10,24 @@ Program::Program(Platform& p)
       keys(p.keyboard, state, *this),
       forms(p.windowing, p.screen),
       messages(p, values, forms),
-      modes(*this),
-      conversion(*this),
-      ime(*this),
-      chords(*this),
-      text(*this),
-      hook(*this),
+      ports(*this),
+      modes(state, keys, {*this, ports, ports, ports, ports}, {chords, conversion, ime}),
+      conversion(state, keys, {*this, ports, ports, ports}, {modes, ime}),
+      ime(state, keys, {*this, p.ime, ports, ports, ports}, {modes, conversion}),
+      chords(state, keys, {*this, ports, ports, ports, ports, ports, text},
+             {conversion, modes, ime}),
+      text({*this, ports, ports, p.code_page, p.shell, *this}, {CurrentSettings, SavedSettings},
+           {ime, [this](EditNotice notice) { hook.Notice(notice); }}),
+      hook(state, {*this, p.keyboard, ports, ports, ports}, modes),
       windows(std::make_unique<NoSecondaryWindows>()) {}
 
 Program::~Program() = default;
 
 bool Program::Start() { return orvo::Main(platform, values, keys, *this); }
 
-bool Program::Running() const { return main_ != nullptr && !main_->Closed() && !platform.app.Ended(); }
+bool Program::Running() const {
+  return main_ != nullptr && !main_->Closed() && !platform.app.Ended();
+}
 
 int Program::MSG_BOX(int owner, const ustring& message, int icon_and_buttons,
                      const ustring& caption) {

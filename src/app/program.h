@@ -1,9 +1,11 @@
 #pragma once
 // One running program: the program-wide values, the shared input state, and
-// every module and window, each reaching the others through this object.
+// every module and window. The braille and editing modules reach the main
+// window only through the narrow ports of MainWindowPorts.
 #include <memory>
 
 #include "app/forms/forms_runtime.h"
+#include "app/main_window_ports.h"
 #include "app/message_box.h"
 #include "app/program_values.h"
 #include "app/secondary_windows.h"
@@ -74,6 +76,7 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   braille::KeySynth keys;
   forms::FormsRuntime forms;  // every window of the program
   MessageBox messages;
+  MainWindowPorts ports;  // the main window as the modules reach it
   braille::InputModes modes;
   braille::CellConversion conversion;
   braille::ImeControl ime;

@@ -2,18 +2,16 @@
 
 #include <cmath>
 
-#include "app/startup_messages.h"
+#include "app/app_texts.h"
 #include "platform/keys.h"
 
 namespace orvo {
 namespace {
 
-const ustring kTitle = u" Orvo";
-
 int RoundToInt(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 bool Refuse(Platform& p, const ustring& text) {
-  p.app.StandardMessage(text, mb_icon::kStop, kTitle);
+  p.app.StandardMessage(text, mb_icon::kStop, startup_text::kTitle);
   p.windowing.DoEvents();
   p.app.End();
   return false;
@@ -27,7 +25,7 @@ bool Main(Platform& p, ProgramValues& v, braille::KeySynth& keys, StartupSteps& 
   const bool alt = p.keyboard.IsDown(vk::kMenu);
   if (ctrl && alt) {
     if (!keys.RELEASE_CTRL_ALT()) return Refuse(p, startup_text::kRepairFailed);
-    p.app.StandardMessage(startup_text::kRepaired, mb_icon::kExclamation, kTitle);
+    p.app.StandardMessage(startup_text::kRepaired, mb_icon::kExclamation, startup_text::kTitle);
   } else if (ctrl || alt) {
     return Refuse(p, startup_text::kOneSided);
   }
@@ -49,7 +47,7 @@ bool Main(Platform& p, ProgramValues& v, braille::KeySynth& keys, StartupSteps& 
 
   v.ScaledFontSize = ScaleFontSizes(v.TwipsPerPixelX);
 
-  p.app.SetTitle(kTitle);
+  p.app.SetTitle(startup_text::kTitle);
 
   v.AppFolder = p.app.Path();
   const char16_t separator = p.app.PathSeparator();

@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "app/main_window.h"
-#include "app/program.h"
+#include "braille/braille_texts.h"
+#include "braille/ime_control.h"
+#include "braille/input_modes.h"
 #include "braille/tables/cell_tables.h"
 #include "braille/tables/prefix_check.h"
 #include "braille/tables/prefix_tables.h"
@@ -11,16 +12,6 @@
 
 namespace orvo::braille {
 namespace {
-
-const ustring kNoEntry = u"該当する文字がありません！\u3000\u3000\u3000\u3000";
-const ustring kBadMode = u"iMODE がおかしい？-";
-const ustring kNothingConfirmed = u"\u3000\u3000確定文字はありません！\u3000\u3000\u3000\u3000";
-const ustring kLowerCaption = u"英字\u3000小";
-
-constexpr ustring_view kWait = u"@";
-constexpr ustring_view kSwitchedQuiet = u"\\";
-constexpr ustring_view kSwitched = u"%";
-constexpr ustring_view kNotPrefix = u"?";
 
 std::size_t BracketIndex(Bracket b) {
   switch (b) {
@@ -48,111 +39,109 @@ void CellConversion::Reset() {
 }
 
 void CellConversion::Convert() {
-  InputState& s = p_.state;
-  const char16_t cell = s.CellCode;
+  const char16_t cell = s_.CellCode;
   if (!prefix_pending_) {
     pending_ = ustring(1, cell);
-    result_ = CheckPrefix(cell);
-    if (result_ == kWait) {
-      prefix_pending_ = true;
-      no_output_ = true;
-      return;
-    }
-    if (result_ == kSwitchedQuiet || result_ == kSwitched) {
-      p_.modes.SET_IME_MODE();
-      Reset();
-      no_output_ = true;
-      return;
+    result_.clear();
+    switch (CheckPrefix(cell)) {
+      case PrefixResult::kWait:
+        prefix_pending_ = true;
+        no_output_ = true;
+        return;
+      case PrefixResult::kSwitched:
+        m_.modes.SET_IME_MODE();
+        Reset();
+        no_output_ = true;
+        return;
+      case PrefixResult::kLookUp:
+        break;
     }
     result_ = LookupSingleCell(cell);
   } else {
     pending_ += cell;
-    result_ = ustring(LookupPair(s.InputMode, pending_[0], cell));
-    if (!result_.empty()) s.JoinDisplay = true;
+    result_ = ustring(LookupPair(s_.InputMode, pending_[0], cell));
+    if (!result_.empty()) s_.JoinDisplay = true;
   }
   if (!result_.empty()) {
     TypeResult(result_);
-    if (s.InputMode == input_mode::kOneCapital) {
-      s.InputMode = input_mode::kLower;
-      p_.Main().lblMODE.SetCaption(kLowerCaption);
+    if (s_.InputMode == input_mode::kOneCapital) {
+      s_.InputMode = input_mode::kLower;
+      p_.display.ShowMode(ustring(text::kModeLower));
     }
     Reset();
   } else {
-    p_.MsgBox(kNoEntry, 48);
-    s.JoinDisplay = false;
+    p_.host.MsgBox(text::kNoEntry, 48);
+    s_.JoinDisplay = false;
     Fail();
     Reset();
-    RestoreComposition(0);
+    RestoreComposition(Restore::kReading);
   }
 }
 
 void CellConversion::Fail() {
-  p_.Main().lblTENJI.SetCaption(u"");
-  p_.state.CellCode = 0;
+  p_.display.ShowCells(u"");
+  s_.CellCode = 0;
 }
 
-ustring CellConversion::CheckPrefix(char16_t cell) {
-  InputState& s = p_.state;
-  if (s.InputMode < 1) {
-    p_.MsgBox(kBadMode + Number(s.InputMode), 0);
-    return {};
+CellConversion::PrefixResult CellConversion::CheckPrefix(char16_t cell) {
+  if (s_.InputMode < input_mode::kKana) {
+    p_.host.MsgBox(text::kBadPrefixMode + Number(s_.InputMode), 0);
+    return PrefixResult::kLookUp;
   }
-  switch (braille::CheckPrefix(s.InputMode, cell)) {
+  switch (braille::CheckPrefix(s_.InputMode, cell)) {
     case PrefixAction::kNone:
-      return {};
+      return PrefixResult::kLookUp;
     case PrefixAction::kWait:
-      return ustring(kWait);
+      return PrefixResult::kWait;
     case PrefixAction::kToDigits:
-      if (s.InputMode == input_mode::kKana) {
-        s.InputMode = input_mode::kDigits;
-        return ustring(kSwitchedQuiet);
+      if (s_.InputMode == input_mode::kKana) {
+        s_.InputMode = input_mode::kDigits;
+        return PrefixResult::kSwitched;
       }
-      s.InputMode = input_mode::kDigits;
-      p_.keys.CAPS_RESTORE();
-      return ustring(kSwitchedQuiet);
+      s_.InputMode = input_mode::kDigits;
+      keys_.CAPS_RESTORE();
+      return PrefixResult::kSwitched;
     case PrefixAction::kToLetters:
-      s.InputMode = input_mode::kLower;
-      p_.keys.CAPS_SAVE_OFF();
-      return ustring(kSwitched);
-    case PrefixAction::kToKana: {
-      const bool from_digits = s.InputMode == input_mode::kDigits;
-      s.InputMode = input_mode::kKana;
-      p_.keys.CAPS_RESTORE();
-      return ustring(from_digits ? kSwitched : kSwitchedQuiet);
-    }
+      s_.InputMode = input_mode::kLower;
+      keys_.CAPS_SAVE_OFF();
+      return PrefixResult::kSwitched;
+    case PrefixAction::kToKana:
+      s_.InputMode = input_mode::kKana;
+      keys_.CAPS_RESTORE();
+      return PrefixResult::kSwitched;
     case PrefixAction::kCapitalSign: {
       const int before = capital_count_;
       if (before == 0) {
-        s.InputMode = input_mode::kOneCapital;
+        s_.InputMode = input_mode::kOneCapital;
       } else if (before == 1) {
-        s.InputMode = input_mode::kCapitals;
-        s.JoinDisplay = true;
-        p_.keys.CAPS_ON();
+        s_.InputMode = input_mode::kCapitals;
+        s_.JoinDisplay = true;
+        keys_.CAPS_ON();
       } else {
-        s.InputMode = input_mode::kOneCapital;
-        p_.keys.CAPS_OFF();
+        s_.InputMode = input_mode::kOneCapital;
+        keys_.CAPS_OFF();
       }
       capital_count_ = before + 1 > 2 ? 1 : before + 1;
-      return ustring(kSwitched);
+      return PrefixResult::kSwitched;
     }
     case PrefixAction::kLeaveCapitals:
-      s.InputMode = input_mode::kLower;
+      s_.InputMode = input_mode::kLower;
       capital_count_ = 0;
-      p_.Main().lblMODE.SetCaption(kLowerCaption);
-      p_.keys.CAPS_OFF();
-      return ustring(kSwitched);
+      p_.display.ShowMode(ustring(text::kModeLower));
+      keys_.CAPS_OFF();
+      return PrefixResult::kSwitched;
     case PrefixAction::kNotPrefix:
-      if (s.InputMode == input_mode::kOneCapital) {
+      if (s_.InputMode == input_mode::kOneCapital) {
         capital_count_ = 0;
-        s.JoinDisplay = false;
+        s_.JoinDisplay = false;
       }
-      return ustring(kNotPrefix);
+      return PrefixResult::kLookUp;
   }
-  return {};
+  return PrefixResult::kLookUp;
 }
 
 ustring CellConversion::LookupSingleCell(char16_t cell) {
-  const std::optional<SingleCell> found = LookupSingle(p_.state.InputMode, cell);
+  const std::optional<SingleCell> found = LookupSingle(s_.InputMode, cell);
   if (!found) return {};
   if (found->bracket == Bracket::kNone) return ustring(found->text);
   bool& closes = bracket_closes_next_[BracketIndex(found->bracket)];
@@ -162,78 +151,79 @@ ustring CellConversion::LookupSingleCell(char16_t cell) {
 }
 
 void CellConversion::TypeResult(const ustring& result) {
-  KeySynth& keys = p_.keys;
-  const InputState& s = p_.state;
   for (char16_t c : result) {
-    const int kind = keys.GET_KEY_CODE(ustring(1, c));
+    const int kind = keys_.GET_KEY_CODE(ustring(1, c));
     if (kind == 0) {
-      p_.MsgBox(kNoEntry, 48);
+      p_.host.MsgBox(text::kNoEntry, 48);
       Fail();
-      RestoreComposition(0);
+      RestoreComposition(Restore::kReading);
       return;
     }
     if (c >= u'A' && c <= u'Z' && capital_count_ == 1) {
-      keys.CAPS_OFF();
-      keys.SEND_SHIFT_VK(s.KeyVK, s.KeyScan);
+      keys_.CAPS_OFF();
+      keys_.SEND_SHIFT_VK(s_.KeyVK, s_.KeyScan);
       capital_count_ = 0;
     } else if (kind == 2) {
-      keys.SEND_SHIFT_VK(s.KeyVK, s.KeyScan);
+      keys_.SEND_SHIFT_VK(s_.KeyVK, s_.KeyScan);
     } else if (capital_count_ == 2) {
-      keys.CAPS_ON();
-      keys.SEND_VK(s.KeyVK, s.KeyScan);
+      keys_.CAPS_ON();
+      keys_.SEND_VK(s_.KeyVK, s_.KeyScan);
     } else {
-      keys.SEND_VK(s.KeyVK, s.KeyScan);
+      keys_.SEND_VK(s_.KeyVK, s_.KeyScan);
     }
   }
 }
 
-void CellConversion::RestoreComposition(int which) {
-  InputState& s = p_.state;
-  MainWindow& w = p_.Main();
-  ustring text;
+void CellConversion::RestoreComposition(Restore which) {
+  const ImeMirrors& mirrors = p_.mirrors;
+  ustring retyped;
   auto remove_before_caret = [&](int count) {
-    EditControl& box = w.ActiveTextBox();
+    EditControl& box = p_.window.ActiveTextBox();
     const int caret = box.SelStart();
     const int start = caret - count < 0 ? 0 : caret - count;
     box.SetSel(start, caret - start);
     box.ReplaceSel(u"");
   };
-  if (which == 0) {
-    text = w.txtIN.Text();
-    if (text.empty()) return;
+  auto result_length = [&] {
+    return static_cast<int>(mirrors.MirrorText(MirrorBox::kResult).size());
+  };
+  if (which == Restore::kReading) {
+    retyped = mirrors.MirrorText(MirrorBox::kReading);
+    if (retyped.empty()) return;
   } else {
-    if (w.txtOUT.Text().empty()) {
-      p_.MsgBox(kNothingConfirmed, 0);
+    if (mirrors.MirrorText(MirrorBox::kResultReading).empty()) {
+      p_.host.MsgBox(text::kNothingConfirmed, 0);
       return;
     }
-    if (w.txtIN.Text().empty()) {
-      remove_before_caret(static_cast<int>(w.txtKAN.Text().size()));
-      text = w.txtOUT.Text();
+    if (mirrors.MirrorText(MirrorBox::kReading).empty()) {
+      remove_before_caret(result_length());
+      retyped = mirrors.MirrorText(MirrorBox::kResultReading);
     } else {
-      const ustring first_reading = w.txtOUT.Text();
-      const auto first_length = static_cast<int>(w.txtKAN.Text().size());
-      p_.keys.SEND_EDIT_KEY(vk::kReturn);
-      p_.DoEvents();
-      const ustring second_reading = w.txtOUT.Text();
-      const auto second_length = static_cast<int>(w.txtKAN.Text().size());
+      // The composition is confirmed first, so both texts come out and go back as one reading.
+      const ustring first_reading = mirrors.MirrorText(MirrorBox::kResultReading);
+      const int first_length = result_length();
+      keys_.SEND_EDIT_KEY(vk::kReturn);
+      p_.host.DoEvents();
+      const ustring second_reading = mirrors.MirrorText(MirrorBox::kResultReading);
+      const int second_length = result_length();
       remove_before_caret(first_length + second_length);
-      text = first_reading + second_reading;
+      retyped = first_reading + second_reading;
     }
   }
-  const int previous = s.InputMode;
-  if (s.InputMode != input_mode::kKana) {
-    s.InputMode = input_mode::kKana;
-    p_.modes.SET_IME_MODE();
+  const int previous = s_.InputMode;
+  if (s_.InputMode != input_mode::kKana) {
+    s_.InputMode = input_mode::kKana;
+    m_.modes.SET_IME_MODE();
   }
-  p_.keys.CAPS_OFF();
-  p_.ime.RETURN_IME_STR(text);
+  keys_.CAPS_OFF();
+  m_.ime.RETURN_IME_STR(retyped);
   if (capital_count_ >= 2) {
-    p_.keys.CAPS_ON();
+    keys_.CAPS_ON();
   } else {
-    p_.keys.CAPS_OFF();
+    keys_.CAPS_OFF();
   }
-  s.InputMode = previous;
-  p_.modes.SET_IME_MODE();
+  s_.InputMode = previous;
+  m_.modes.SET_IME_MODE();
 }
 
 }  // namespace orvo::braille

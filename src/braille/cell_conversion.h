@@ -5,24 +5,45 @@
 // capital signs count.
 #include <array>
 
+#include "braille/cell_display.h"
+#include "braille/editor_window.h"
+#include "braille/ime_mirrors.h"
+#include "braille/input_state.h"
+#include "braille/key_synth.h"
+#include "braille/program_host.h"
 #include "platform/text.h"
-
-namespace orvo {
-class Program;
-}
 
 namespace orvo::braille {
 
+class ImeControl;
+class InputModes;
+
+// What RestoreComposition types again.
+enum class Restore {
+  kReading = 0,  // the composition's reading
+  kResult = 1,   // the last confirmed text, taken out of the document first
+};
+
 class CellConversion {
  public:
-  explicit CellConversion(Program& program) : p_(program) {}
+  struct Ports {
+    ProgramHost& host;
+    CellDisplay& display;
+    ImeMirrors& mirrors;
+    EditorWindow& window;
+  };
+  struct Modules {
+    InputModes& modes;
+    ImeControl& ime;
+  };
+  CellConversion(InputState& state, KeySynth& keys, const Ports& ports, const Modules& modules)
+      : s_(state), keys_(keys), p_(ports), m_(modules) {}
 
   void Convert();  // the cell in InputState::CellCode
   // Empties result and pending cells, clears prefix pending and the no-output flag.
   void Reset();
   void ClearResult() { result_.clear(); }
-  // Re-types the composition's reading (0), or the last confirmed text (1).
-  void RestoreComposition(int which);
+  void RestoreComposition(Restore which);
 
   bool NoOutput() const { return no_output_; }
   bool PrefixPending() const { return prefix_pending_; }
@@ -31,14 +52,21 @@ class CellConversion {
   void SetCapitalCount(int count) { capital_count_ = count; }
 
  private:
-  // The prefix check: "@" wait, "\" or "%" mode switched, "?" not a
-  // prefix, "" look the cell up on its own.
-  ustring CheckPrefix(char16_t cell);
+  // What the prefix check made of a first cell.
+  enum class PrefixResult {
+    kLookUp,    // look the cell up on its own
+    kWait,      // a prefix: wait for the next cell
+    kSwitched,  // a mode cell: the mode switched, nothing typed
+  };
+  PrefixResult CheckPrefix(char16_t cell);
   ustring LookupSingleCell(char16_t cell);
   void TypeResult(const ustring& result);
   void Fail();
 
-  Program& p_;
+  InputState& s_;
+  KeySynth& keys_;
+  Ports p_;
+  Modules m_;
   bool prefix_pending_ = false;
   ustring pending_;
   ustring result_;

@@ -2,9 +2,10 @@
 
 #include <array>
 
-#include "app/main_window.h"
-#include "app/program.h"
-#include "braille/chord_messages.h"
+#include "braille/braille_texts.h"
+#include "braille/cell_conversion.h"
+#include "braille/ime_control.h"
+#include "braille/input_modes.h"
 #include "platform/keys.h"
 
 namespace orvo::braille {
@@ -17,8 +18,12 @@ struct DotKey {
   int weight;
 };
 constexpr std::array<DotKey, 6> kDotKeys = {{
-    {'F', 1}, {'D', 2}, {'S', 4},  // dots 1 2 3
-    {'J', 1}, {'K', 2}, {'L', 4},  // dots 4 5 6
+    {'F', 1},
+    {'D', 2},
+    {'S', 4},  // dots 1 2 3
+    {'J', 1},
+    {'K', 2},
+    {'L', 4},  // dots 4 5 6
 }};
 
 int DotIndex(int key) {
@@ -37,68 +42,64 @@ constexpr int kFirstImeKey = 193;  // key codes from here up belong to the IME
 
 }  // namespace
 
-bool ChordCapture::Pending() const { return !p_.Main().txtIN.Text().empty(); }
+bool ChordCapture::Pending() const { return !p_.mirrors.MirrorText(MirrorBox::kReading).empty(); }
 
 void ChordCapture::DisplayReset() {
-  p_.state.ConvStage = 0;
-  p_.Main().lblTENJI.SetCaption(u"");
-  p_.conversion.Reset();
+  s_.ConvStage = ConvStage::kNothing;
+  ClearCells();
+  m_.conversion.Reset();
 }
 
 void ChordCapture::FullDisplayReset() {
   DisplayReset();
-  p_.state.ShiftSelect = false;
-  p_.state.AltPass = false;
-  p_.state.CtrlPass = false;
+  s_.ShiftSelect = false;
+  s_.AltPass = false;
+  s_.CtrlPass = false;
 }
 
 void ChordCapture::RESET_TEN_KEYS() {
-  InputState& s = p_.state;
-  if (s.DotKeyCount != 0) {
-    s.DotKeyCount = 0;
-    s.DotValue.fill(0);
-    s.CellCode = 0;
+  if (s_.DotKeyCount != 0) {
+    s_.DotKeyCount = 0;
+    s_.DotValue.fill(0);
+    s_.CellCode = 0;
   }
-  if (s.BrailleMode && !s.LatchHeld) {
-    p_.keys.LATCH_ON();
-    p_.DoEvents();
+  if (s_.BrailleMode && !s_.LatchHeld) {
+    keys_.LATCH_ON();
+    p_.host.DoEvents();
   }
 }
 
 void ChordCapture::CheckImeChanged() {
-  if (p_.ime.OpenStatus() != p_.state.ImeOpen) p_.ime.CMD_IME(0);
+  if (m_.ime.OpenStatus() != s_.ImeOpen) m_.ime.CMD_IME(ImeSwitch::kToggle);
 }
-
-void ChordCapture::CloseMainWindow() { p_.Main().Close(); }
 
 void ChordCapture::Send(int key) {
-  p_.keys.SEND_EDIT_KEY(key);
-  if (p_.state.ConvStage >= 2) p_.state.ConvStage = Pending() ? 1 : 0;
+  keys_.SEND_EDIT_KEY(key);
+  if (Converted(s_.ConvStage)) s_.ConvStage = Pending() ? ConvStage::kReading : ConvStage::kNothing;
 }
 
-void ChordCapture::RefuseModifier(const char16_t* which) {
-  p_.MsgBox(chord_text::kRefuseHead + u"\r\n\r\n" + which, 48);
-  p_.conversion.RestoreComposition(0);
+void ChordCapture::RefuseModifier(const ustring& which) {
+  p_.host.MsgBox(text::kRefuseHead + u"\r\n\r\n" + which, 48);
+  m_.conversion.RestoreComposition(Restore::kReading);
 }
 
 void ChordCapture::FormKeyDown(int& key, int shift) {
-  InputState& s = p_.state;
-  if (s.SynthBusy) return;
-  if (s.AltPass || s.CtrlPass) {
+  if (s_.SynthBusy) return;
+  if (s_.AltPass || s_.CtrlPass) {
     key = 0;
     return;
   }
   bool shift_arrow = false;
-  if (s.ShiftSelect) {
+  if (s_.ShiftSelect) {
     if (key == vk::kSpace) {
-      p_.keys.SEND_SHIFT_SPACE();
-      s.ShiftSelect = false;
+      keys_.SEND_SHIFT_SPACE();
+      s_.ShiftSelect = false;
       return;
     }
     if (key == vk::kF10) {
-      if (s.BrailleMode) p_.keys.SEND_CONTEXT_MENU();
-      p_.DoEvents();
-      p_.FocusTextBox();
+      if (s_.BrailleMode) keys_.SEND_CONTEXT_MENU();
+      p_.host.DoEvents();
+      p_.host.FocusTextBox();
       CheckImeChanged();
       key = 0;
       return;
@@ -111,92 +112,91 @@ void ChordCapture::FormKeyDown(int& key, int shift) {
   }
   if (!shift_arrow) {
     const int dot = DotIndex(key);
-    if (s.BrailleMode && dot >= 0) {
-      if (s.ConvStage >= 2) {
-        s.ConfirmBusy = true;
-        s.ConvStage = 0;
-        p_.keys.SEND_LATCH_ENTER();
-        p_.DoEvents();
-        s.ConfirmBusy = false;
-        p_.Main().lblTENJI.SetCaption(u"");
-        p_.conversion.Reset();
-        if (s.InputMode == input_mode::kDigits) {
-          s.InputMode = input_mode::kKana;
-          p_.modes.SET_IME_MODE();
+    if (s_.BrailleMode && dot >= 0) {
+      if (Converted(s_.ConvStage)) {
+        s_.ConfirmBusy = true;
+        s_.ConvStage = ConvStage::kNothing;
+        keys_.SEND_LATCH_ENTER();
+        p_.host.DoEvents();
+        s_.ConfirmBusy = false;
+        ClearCells();
+        m_.conversion.Reset();
+        if (s_.InputMode == input_mode::kDigits) {
+          s_.InputMode = input_mode::kKana;
+          m_.modes.SET_IME_MODE();
         }
       }
-      auto& weight = s.DotValue[static_cast<std::size_t>(dot)];
+      auto& weight = s_.DotValue[static_cast<std::size_t>(dot)];
       if (weight == 0) {
         weight = kDotKeys[static_cast<std::size_t>(dot)].weight;
-        ++s.DotKeyCount;
+        ++s_.DotKeyCount;
       }
       key = 0;
       return;
     }
-    if (s.BrailleMode && s.ConfirmBusy) {
+    if (s_.BrailleMode && s_.ConfirmBusy) {
       key = 0;
       return;
     }
   }
   if (FunctionKeyDown(key, shift)) return;
-  if (!s.BrailleMode) return;
+  if (!s_.BrailleMode) return;
   BrailleKeyDown(key);
 }
 
 bool ChordCapture::FunctionKeyDown(int& key, int shift) {
-  InputState& s = p_.state;
-  const bool find_open = p_.flags.FindOpen;
+  const bool find_open = p_.side.FindOpen();
   switch (key) {
     case vk::kEscape:
       key = 0;
-      if (!s.BrailleMode) CloseMainWindow();
+      if (!s_.BrailleMode) p_.window.CloseWindow();
       return true;
     case vk::kF1:
       key = 0;
       if (!find_open) {
-        p_.modes.CMD_TYPE(2);
-        p_.DoEvents();
+        m_.modes.CMD_TYPE(TypeSwitch::kF1);
+        p_.host.DoEvents();
       }
       return true;
     case vk::kF2:
       key = 0;
-      if (find_open) p_.windows->ActivateFind();
+      if (find_open) p_.side.ActivateFind();
       return true;
     case vk::kF3:
       return true;
     case vk::kF4:
       key = 0;
       if (!find_open) {
-        if (s.BrailleMode) {
-          p_.windows->ShowHelper();
+        if (s_.BrailleMode) {
+          p_.side.ShowHelper();
         } else if (shift & shift_mask::kAlt) {
-          CloseMainWindow();
+          p_.window.CloseWindow();
         }
       }
       return true;
     case vk::kF5:
       key = 0;
-      if (s.BrailleMode) p_.windows->ShowDiagrams();
+      if (s_.BrailleMode) p_.side.ShowDiagrams();
       return true;
     case vk::kF6:
       key = 0;
-      if (!s.BrailleMode) p_.ime.CMD_IME(0);
+      if (!s_.BrailleMode) m_.ime.CMD_IME(ImeSwitch::kToggle);
       return true;
     case vk::kF7:
     case vk::kF8:
     case vk::kF9:
-      if (s.BrailleMode && Pending()) {
+      if (s_.BrailleMode && Pending()) {
         const int which = key;
         key = 0;
-        p_.keys.SEND_EDIT_KEY(which);
-        p_.DoEvents();
+        keys_.SEND_EDIT_KEY(which);
+        p_.host.DoEvents();
       }
       return true;
     case vk::kF10:
       if (shift & shift_mask::kShift) {
-        p_.keys.SEND_CONTEXT_MENU();
-        p_.DoEvents();
-        p_.FocusTextBox();
+        keys_.SEND_CONTEXT_MENU();
+        p_.host.DoEvents();
+        p_.host.FocusTextBox();
         CheckImeChanged();
         key = 0;
         return true;
@@ -208,250 +208,248 @@ bool ChordCapture::FunctionKeyDown(int& key, int shift) {
 }
 
 void ChordCapture::BrailleKeyDown(int& key) {
-  InputState& s = p_.state;
-  MainWindow& w = p_.Main();
-  // H, N and G stand for Backspace, Enter and Delete; a held one repeats nothing.
-  if (key == 'H' || key == 'N' || key == 'G') {
-    if (s.RepeatGuard) {
+  const std::optional<int> edit_key = RepeatGuardedKey(key);
+  if (edit_key) {
+    if (s_.RepeatGuard) {
       key = 0;
       return;
     }
-    s.RepeatGuard = true;
-    key = key == 'H' ? vk::kBack : key == 'N' ? vk::kReturn : vk::kDelete;
+    s_.RepeatGuard = true;
+    key = *edit_key;
   }
-  const bool pending = Pending();
-  auto as_left = [&](int arrow) {
-    if (pending || !s.ShiftSelect) {
-      Send(arrow);
-      key = 0;
-    } else {
-      if (s.LatchHeld) {
-        p_.keys.LATCH_OFF();
-        p_.DoEvents();
-      }
-      key = arrow;  // the real Shift+arrow goes on to the text box
-    }
-  };
-  switch (key) {
-    case vk::kBack:
-      if (p_.conversion.NoOutput()) {
-        w.lblTENJI.SetCaption(u"");
-        if (s.InputMode < input_mode::kOneCapital) {
-          s.InputMode = input_mode::kKana;
-        } else {
-          s.InputMode = input_mode::kLower;
-          p_.conversion.SetCapitalCount(0);
-          p_.keys.CAPS_OFF();
-        }
-        p_.modes.SET_IME_MODE();
-        p_.conversion.Reset();
-        key = 0;
-      } else {
-        if (pending) w.lblTENJI.SetCaption(u"");
-        Send(vk::kBack);
-        key = 0;
-      }
-      return;
-    case vk::kTab:
+  Run(CommandOf(key), key, Pending());
+  // A sent key's own key-up has cleared the guard by now; a command that sent
+  // nothing leaves none to clear it, and the next H, N or G would be lost.
+  if (edit_key) s_.RepeatGuard = false;
+}
+
+void ChordCapture::Run(KeyCommand command, int& key, bool pending) {
+  switch (command) {
+    case KeyCommand::kBackspace:
+      return Backspace(key, pending);
+    case KeyCommand::kTab:
       if (pending) Send(vk::kTab);
-      key = 0;
-      return;
-    case vk::kReturn:
-      w.lblTENJI.SetCaption(u"");
-      p_.conversion.Reset();
-      if (s.InputMode == input_mode::kDigits) {
-        s.InputMode = input_mode::kKana;
-        p_.modes.SET_IME_MODE();
-      }
-      p_.keys.SEND_EDIT_KEY(vk::kReturn);
-      s.ConvStage = 0;
-      key = 0;
-      p_.text.UpdateStatus();
-      return;
-    case vk::kShift:
-      if (pending) {
-        RefuseModifier(chord_text::kRefuseShift.c_str());
-      } else {
-        s.ShiftSelect = true;
-      }
-      key = 0;
-      return;
-    case vk::kControl:
-      key = 0;
-      if (pending) {
-        RefuseModifier(chord_text::kRefuseCtrl.c_str());
-      } else {
-        p_.keys.CTRL_PASS_ON();
-      }
-      return;
-    case vk::kMenu:
-      key = 0;
-      if (pending) {
-        RefuseModifier(chord_text::kRefuseAlt.c_str());
-      } else {
-        p_.keys.ALT_PASS_ON();
-      }
-      return;
-    case vk::kSpace:
-      if (s.ConvStage == 2) {
-        p_.keys.SEND_EDIT_KEY(vk::kSpace);
-      } else {
-        if (pending && s.ConvStage == 1) s.ConvStage = 2;
-        p_.keys.SEND_EDIT_KEY(vk::kSpace);
-        w.lblTENJI.SetCaption(u"");
-        p_.conversion.ClearResult();
-      }
-      key = 0;
-      return;
-    case vk::kLeft:
-    case 'U':
-      as_left(vk::kLeft);
-      return;
-    case vk::kRight:
-    case 'O':
-      as_left(vk::kRight);
-      return;
-    case vk::kUp:
-    case 'I':
-      if (!pending) {
-        as_left(vk::kUp);
-      } else if (s.ConvStage >= 2) {
-        p_.keys.SEND_EDIT_KEY(vk::kUp);
-        key = 0;
-      } else if (s.ConvStage == 1) {
-        key = 0;
-      } else {
-        s.ConvStage = 3;
-        Send(vk::kUp);
-        key = 0;
-      }
-      return;
-    case vk::kDown:
-    case 'M':
-      if (!pending) {
-        as_left(vk::kDown);
-        return;
-      }
-      if (s.ConvStage < 2) {
-        DisplayReset();
-        p_.keys.SEND_EDIT_KEY(vk::kReturn);
-      } else {
-        const ustring before = w.txtKAN.Text();
-        p_.keys.Send_ARROW_Ctrl(vk::kDown);
-        if (w.txtKAN.Text() == before) p_.keys.SEND_EDIT_KEY(vk::kDown);
-      }
-      if (!Pending()) s.ConvStage = 0;
-      key = 0;
-      p_.text.UpdateStatus();
-      return;
-    case vk::kDelete:
-      if (p_.conversion.NoOutput()) {
-        Send(vk::kDelete);
-      } else if (!(pending && s.ConvStage >= 2)) {
-        Send(vk::kDelete);
-      }
-      key = 0;
-      return;
-    case 'A':
-    case vk::kOemPlus:
-      if (!pending) {
-        p_.text.CaretToLineEdge(key);
-      } else if (s.ConvStage < 2) {
-        p_.keys.Send_ARROW_Ctrl(key);
-      } else {
-        p_.keys.Send_ARROW_Shift(key);
-      }
-      key = 0;
-      return;
-    case 'C':
-    case 'V':
+      break;
+    case KeyCommand::kEnter:
+      return Enter(key);
+    case KeyCommand::kShiftSelect:
+    case KeyCommand::kCtrlPass:
+    case KeyCommand::kAltPass:
+      return Modifier(key, pending, command);
+    case KeyCommand::kSpace:
+      return Space(key, pending);
+    case KeyCommand::kLeft:
+      return Arrow(key, pending, vk::kLeft);
+    case KeyCommand::kRight:
+      return Arrow(key, pending, vk::kRight);
+    case KeyCommand::kUp:
+      return Up(key, pending);
+    case KeyCommand::kDown:
+      return Down(key, pending);
+    case KeyCommand::kDelete:
+      if (m_.conversion.NoOutput() || !(pending && Converted(s_.ConvStage))) Send(vk::kDelete);
+      break;
+    case KeyCommand::kLineEdge:
+      return LineEdge(key, pending);
+    case KeyCommand::kScrollLine:
       p_.text.ScrollLine(key);
-      key = 0;
-      return;
-    case vk::kOemComma:
-    case vk::kOemPeriod:
+      break;
+    case KeyCommand::kScrollSideways:
       p_.text.ScrollSideways(key);
-      key = 0;
-      return;
-    case 'P':
-    case 'Q':
-      if (s.ConvStage >= 2) {
-        p_.keys.Send_ARROW_Ctrl(key);
-      } else if (!pending) {
-        p_.text.CaretToTextEdge(key == 'P');
-      }
-      key = 0;
-      return;
-    case 'T':
-      if (s.ImeOpen) {
-        if (!w.txtOUT.Text().empty()) {
-          p_.conversion.RestoreComposition(1);
-        } else {
-          p_.MsgBox(chord_text::kNoResult, 64);
-          p_.conversion.RestoreComposition(0);
-        }
-      }
-      key = 0;
-      return;
-    case 'W':
-      if (s.ImeOpen) {
-        if (pending) {
-          p_.FocusTextBox();
-          p_.conversion.RestoreComposition(0);
-        } else {
-          p_.MsgBox(chord_text::kNoPending, 64);
-          p_.FocusTextBox();
-        }
-      }
-      key = 0;
-      return;
-    case 'Z':
+      break;
+    case KeyCommand::kTextEdge:
+      return TextEdge(key, pending);
+    case KeyCommand::kRetypeResult:
+      RetypeResult();
+      break;
+    case KeyCommand::kRetypeReading:
+      RetypeReading(pending);
+      break;
+    case KeyCommand::kContextMenu:
       if (!pending) {
-        p_.keys.SEND_CONTEXT_MENU();
-        p_.DoEvents();
+        keys_.SEND_CONTEXT_MENU();
+        p_.host.DoEvents();
         CheckImeChanged();
       }
-      key = 0;
-      return;
-    default:
-      key = 0;
-      return;
+      break;
+    case KeyCommand::kSwallow:
+      break;
+  }
+  key = 0;
+}
+
+void ChordCapture::Backspace(int& key, bool pending) {
+  if (m_.conversion.NoOutput()) {
+    ClearCells();
+    if (s_.InputMode < input_mode::kOneCapital) {
+      s_.InputMode = input_mode::kKana;
+    } else {
+      s_.InputMode = input_mode::kLower;
+      m_.conversion.SetCapitalCount(0);
+      keys_.CAPS_OFF();
+    }
+    m_.modes.SET_IME_MODE();
+    m_.conversion.Reset();
+  } else {
+    if (pending) ClearCells();
+    Send(vk::kBack);
+  }
+  key = 0;
+}
+
+void ChordCapture::Enter(int& key) {
+  ClearCells();
+  m_.conversion.Reset();
+  if (s_.InputMode == input_mode::kDigits) {
+    s_.InputMode = input_mode::kKana;
+    m_.modes.SET_IME_MODE();
+  }
+  keys_.SEND_EDIT_KEY(vk::kReturn);
+  s_.ConvStage = ConvStage::kNothing;
+  key = 0;
+  p_.text.UpdateStatus();
+}
+
+void ChordCapture::Modifier(int& key, bool pending, KeyCommand command) {
+  key = 0;
+  if (pending) {
+    RefuseModifier(command == KeyCommand::kShiftSelect ? text::kRefuseShift
+                   : command == KeyCommand::kCtrlPass  ? text::kRefuseCtrl
+                                                       : text::kRefuseAlt);
+  } else if (command == KeyCommand::kShiftSelect) {
+    s_.ShiftSelect = true;
+  } else if (command == KeyCommand::kCtrlPass) {
+    keys_.CTRL_PASS_ON();
+  } else {
+    keys_.ALT_PASS_ON();
+  }
+}
+
+void ChordCapture::Space(int& key, bool pending) {
+  if (s_.ConvStage == ConvStage::kConverting) {
+    keys_.SEND_EDIT_KEY(vk::kSpace);
+  } else {
+    if (pending && s_.ConvStage == ConvStage::kReading) s_.ConvStage = ConvStage::kConverting;
+    keys_.SEND_EDIT_KEY(vk::kSpace);
+    ClearCells();
+    m_.conversion.ClearResult();
+  }
+  key = 0;
+}
+
+// An arrow for the IME, unless Shift is selecting outside a composition: then
+// the real Shift+arrow goes on to the text box.
+void ChordCapture::Arrow(int& key, bool pending, int arrow) {
+  if (pending || !s_.ShiftSelect) {
+    Send(arrow);
+    key = 0;
+    return;
+  }
+  if (s_.LatchHeld) {
+    keys_.LATCH_OFF();
+    p_.host.DoEvents();
+  }
+  key = arrow;
+}
+
+void ChordCapture::Up(int& key, bool pending) {
+  if (!pending) return Arrow(key, pending, vk::kUp);
+  if (Converted(s_.ConvStage)) {
+    keys_.SEND_EDIT_KEY(vk::kUp);
+  } else if (s_.ConvStage == ConvStage::kNothing) {
+    s_.ConvStage = ConvStage::kCandidates;
+    Send(vk::kUp);
+  }
+  key = 0;
+}
+
+void ChordCapture::Down(int& key, bool pending) {
+  if (!pending) return Arrow(key, pending, vk::kDown);
+  if (!Converted(s_.ConvStage)) {
+    DisplayReset();
+    keys_.SEND_EDIT_KEY(vk::kReturn);
+  } else {
+    const ustring before = p_.mirrors.MirrorText(MirrorBox::kResult);
+    keys_.Send_ARROW_Ctrl(vk::kDown);
+    if (p_.mirrors.MirrorText(MirrorBox::kResult) == before) keys_.SEND_EDIT_KEY(vk::kDown);
+  }
+  if (!Pending()) s_.ConvStage = ConvStage::kNothing;
+  key = 0;
+  p_.text.UpdateStatus();
+}
+
+void ChordCapture::LineEdge(int& key, bool pending) {
+  if (!pending) {
+    p_.text.CaretToLineEdge(key);
+  } else if (!Converted(s_.ConvStage)) {
+    keys_.Send_ARROW_Ctrl(key);
+  } else {
+    keys_.Send_ARROW_Shift(key);
+  }
+  key = 0;
+}
+
+void ChordCapture::TextEdge(int& key, bool pending) {
+  if (Converted(s_.ConvStage)) {
+    keys_.Send_ARROW_Ctrl(key);
+  } else if (!pending) {
+    p_.text.CaretToTextEdge(key == 'P');
+  }
+  key = 0;
+}
+
+void ChordCapture::RetypeResult() {
+  if (!s_.ImeOpen) return;
+  if (!p_.mirrors.MirrorText(MirrorBox::kResultReading).empty()) {
+    m_.conversion.RestoreComposition(Restore::kResult);
+  } else {
+    p_.host.MsgBox(text::kNoResult, 64);
+    m_.conversion.RestoreComposition(Restore::kReading);
+  }
+}
+
+void ChordCapture::RetypeReading(bool pending) {
+  if (!s_.ImeOpen) return;
+  if (pending) {
+    p_.host.FocusTextBox();
+    m_.conversion.RestoreComposition(Restore::kReading);
+  } else {
+    p_.host.MsgBox(text::kNoPending, 64);
+    p_.host.FocusTextBox();
   }
 }
 
 void ChordCapture::FormKeyUp(int& key, int) {
-  InputState& s = p_.state;
-  MainWindow& w = p_.Main();
-  if (s.SynthBusy) return;
-  if (s.AltPass || s.CtrlPass) {
-    if (key == vk::kControl || key == vk::kMenu) p_.keys.PASS_END();
+  if (s_.SynthBusy) return;
+  if (s_.AltPass || s_.CtrlPass) {
+    if (key == vk::kControl || key == vk::kMenu) keys_.PASS_END();
     key = 0;
     return;
   }
-  if (s.ShiftSelect) {
+  if (s_.ShiftSelect) {
     if (key == vk::kShift) {
       key = 0;
-      s.ShiftSelect = false;
-      p_.FocusTextBox();
+      s_.ShiftSelect = false;
+      p_.host.FocusTextBox();
       return;
     }
-    if (IsArrow(key) && !s.LatchHeld) {
-      p_.keys.LATCH_ON();
-      p_.DoEvents();
+    if (IsArrow(key) && !s_.LatchHeld) {
+      keys_.LATCH_ON();
+      p_.host.DoEvents();
     }
     key = 0;
     return;
   }
-  if (s.BrailleMode && DotIndex(key) >= 0 && s.LatchHeld) {
-    const int before = s.DotKeyCount;
+  if (s_.BrailleMode && DotIndex(key) >= 0 && s_.LatchHeld) {
+    const int before = s_.DotKeyCount;
     if (before <= 0) {
       // A release whose press was never counted (held before braille mode
       // began): counting it would leave every later chord unclosable.
-      s.DotKeyCount = 0;
+      s_.DotKeyCount = 0;
       key = 0;
       return;
     }
-    s.DotKeyCount = before - 1;
+    s_.DotKeyCount = before - 1;
     if (before == 1) {
       CloseChord(key);
     } else {
@@ -460,91 +458,88 @@ void ChordCapture::FormKeyUp(int& key, int) {
     return;
   }
   if (key == vk::kKana) {
-    if (p_.keys.KANA_LOCKED()) {
-      if (s.BrailleMode) {
-        p_.MsgBox(chord_text::kKanaPressedBraille, 48);
-        p_.modes.CMD_TYPE(6);
+    if (keys_.KANA_LOCKED()) {
+      if (s_.BrailleMode) {
+        p_.host.MsgBox(text::kKanaPressedBraille, 48);
+        m_.modes.CMD_TYPE(TypeSwitch::kKanaKey);
       } else {
-        p_.MsgBox(chord_text::kKanaPressed, 48);
+        p_.host.MsgBox(text::kKanaPressed, 48);
       }
     }
     key = 0;
-    p_.FocusTextBox();
+    p_.host.FocusTextBox();
     return;
   }
   if (key == vk::kKanji) {
-    p_.FocusTextBox();
+    p_.host.FocusTextBox();
     key = 0;
     CheckImeChanged();
     return;
   }
-  if (s.BrailleMode && key == 'R') {
-    p_.MsgBox(chord_text::kReset, 48);
-    p_.keys.CAPS_SAVE_OFF();
-    p_.conversion.SetCapitalCount(0);
-    s.InputMode = input_mode::kKana;
-    w.lblTENJI.SetCaption(u"");
-    w.ActiveTextBox().SetImeMode(ime_mode::kHiragana);
-    p_.modes.SET_IME_MODE();
+  if (s_.BrailleMode && key == 'R') {
+    p_.host.MsgBox(text::kReset, 48);
+    keys_.CAPS_SAVE_OFF();
+    m_.conversion.SetCapitalCount(0);
+    s_.InputMode = input_mode::kKana;
+    ClearCells();
+    p_.window.ActiveTextBox().SetImeMode(ime_mode::kHiragana);
+    m_.modes.SET_IME_MODE();
     RESET_TEN_KEYS();
     FullDisplayReset();
-    p_.FocusTextBox();
+    p_.host.FocusTextBox();
     key = 0;
     return;
   }
-  if (s.BrailleMode) key = 0;
+  if (s_.BrailleMode) key = 0;
 }
 
 void ChordCapture::CloseChord(int& key) {
-  InputState& s = p_.state;
-  MainWindow& w = p_.Main();
-  s.CellCode = GET_TEN_CODE(s.DotValue);
-  if (s.CellCode == 0) {
-    p_.MsgBox(chord_text::kNoCell, 48);
-    w.lblTENJI.SetCaption(u"");
-    p_.conversion.Reset();
-    p_.conversion.RestoreComposition(0);
-    p_.FocusTextBox();
+  s_.CellCode = GET_TEN_CODE(s_.DotValue);
+  if (s_.CellCode == 0) {
+    p_.host.MsgBox(text::kNoCell, 48);
+    ClearCells();
+    m_.conversion.Reset();
+    m_.conversion.RestoreComposition(Restore::kReading);
+    p_.host.FocusTextBox();
   } else {
-    if (!(s.CellCode == '#' && s.InputMode == input_mode::kDigits)) {
-      if (s.ConvStage > 1) FullDisplayReset();
-      const char16_t cell = s.CellCode;
-      p_.conversion.Convert();
-      if (s.JoinDisplay) {
-        w.lblTENJI.SetCaption(w.lblTENJI.Caption() + cell);
-        s.JoinDisplay = false;
+    if (!(s_.CellCode == '#' && s_.InputMode == input_mode::kDigits)) {
+      if (Converted(s_.ConvStage)) FullDisplayReset();
+      const char16_t cell = s_.CellCode;
+      m_.conversion.Convert();
+      if (s_.JoinDisplay) {
+        p_.display.ShowCells(p_.display.Cells() + cell);
+        s_.JoinDisplay = false;
       } else {
-        w.lblTENJI.SetCaption(ustring(1, cell));
+        p_.display.ShowCells(ustring(1, cell));
       }
-      p_.DoEvents();
+      p_.host.DoEvents();
     }
   }
-  s.DotValue.fill(0);
-  s.CellCode = 0;
-  p_.FocusTextBox();
+  s_.DotValue.fill(0);
+  s_.CellCode = 0;
+  p_.host.FocusTextBox();
   key = 0;
 }
 
 void ChordCapture::TextKeyDown(int& key, int) {
   // The remapped key itself must still reach the box; only real keys stop here.
-  if (p_.state.RepeatGuard && !p_.state.SynthBusy) key = 0;
+  if (s_.RepeatGuard && !s_.SynthBusy) key = 0;
 }
 
 void ChordCapture::TextKeyUp(int& key, int) {
-  InputState& s = p_.state;
-  if (s.ShiftSelect) return;
-  if (s.RepeatGuard) {
-    s.RepeatGuard = false;
+  if (s_.ShiftSelect) return;
+  if (s_.RepeatGuard) {
+    s_.RepeatGuard = false;
     key = 0;
     return;
   }
-  if (s.SynthBusy) s.SynthBusy = false;
-  if (s.BrailleMode) p_.ime.Mirror();
+  if (s_.SynthBusy) s_.SynthBusy = false;
+  if (s_.BrailleMode) m_.ime.Mirror();
   p_.text.UpdateStatus();
   if (key >= kFirstImeKey && key != kVkProcessKey) {
-    p_.FocusTextBox();
+    p_.host.FocusTextBox();
     key = 0;
-    p_.DoEvents();
+    p_.host.DoEvents();
     CheckImeChanged();
   }
 }
@@ -553,36 +548,35 @@ void ChordCapture::TextMouseUp(int button) {
   if (button == 1) {
     p_.text.UpdateStatus();
   } else if (button == 2) {
-    p_.DoEvents();
-    p_.FocusTextBox();
+    p_.host.DoEvents();
+    p_.host.FocusTextBox();
     CheckImeChanged();
   }
 }
 
 void ChordCapture::Timer1Tick() {
-  MainWindow& w = p_.Main();
-  w.Timer1.SetEnabled(false);
-  switch (p_.state.PendingWarning) {
-    case 1:
-      p_.MsgBox(chord_text::kWarning, 48);
+  p_.timer.SetWarningTimer(false);
+  switch (s_.PendingWarning) {
+    case pending_warning::kLeftBraille:
+      p_.host.MsgBox(text::kWarning, 48);
       break;
-    case 2:
-      p_.keys.SendKeysEnter();
-      p_.DoEvents();
-      p_.MsgBox(chord_text::kWarning, 48);
+    case pending_warning::kEscape:
+      keys_.SendKeysEnter();
+      p_.host.DoEvents();
+      p_.host.MsgBox(text::kWarning, 48);
       break;
-    case 3:
-      p_.MsgBox(chord_text::kOutOfMemory, 48);
+    case pending_warning::kOutOfMemory:
+      p_.host.MsgBox(text::kOutOfMemory, 48);
       break;
-    case 4:
-      p_.MsgBox(chord_text::kLimit, 48);
+    case pending_warning::kLimit:
+      p_.host.MsgBox(text::kLimit, 48);
       break;
     default:
       return;
   }
-  p_.DoEvents();
-  p_.state.PendingWarning = 0;
-  if (w.Enabled()) p_.FocusTextBox();
+  p_.host.DoEvents();
+  s_.PendingWarning = pending_warning::kNone;
+  if (p_.window.WindowEnabled()) p_.host.FocusTextBox();
 }
 
 }  // namespace orvo::braille

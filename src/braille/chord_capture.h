@@ -4,15 +4,41 @@
 // last of them is released; other keys are remapped to editing keys,
 // refused, passed through or swallowed. Also the text box's own key and
 // mouse handlers, and the timer that shows deferred warnings.
-namespace orvo {
-class Program;
-}
+#include "braille/braille_keymap.h"
+#include "braille/cell_display.h"
+#include "braille/editor_window.h"
+#include "braille/ime_mirrors.h"
+#include "braille/input_state.h"
+#include "braille/key_synth.h"
+#include "braille/program_host.h"
+#include "braille/side_windows.h"
+#include "braille/warning_timer.h"
+#include "editing/text_box_moves.h"
 
 namespace orvo::braille {
 
+class CellConversion;
+class ImeControl;
+class InputModes;
+
 class ChordCapture {
  public:
-  explicit ChordCapture(Program& program) : p_(program) {}
+  struct Ports {
+    ProgramHost& host;
+    CellDisplay& display;
+    ImeMirrors& mirrors;
+    EditorWindow& window;
+    SideWindows& side;
+    WarningTimer& timer;
+    editing::TextBoxMoves& text;
+  };
+  struct Modules {
+    CellConversion& conversion;
+    InputModes& modes;
+    ImeControl& ime;
+  };
+  ChordCapture(InputState& state, KeySynth& keys, const Ports& ports, const Modules& modules)
+      : s_(state), keys_(keys), p_(ports), m_(modules) {}
 
   void FormKeyDown(int& key, int shift);
   void FormKeyUp(int& key, int shift);
@@ -22,22 +48,39 @@ class ChordCapture {
   void Timer1Tick();
 
   void RESET_TEN_KEYS();
-  // ConvStage 0, the cell display emptied, the conversion reset.
+  // ConvStage kNothing, the cell display emptied, the conversion reset.
   void DisplayReset();
   // The same, and Shift selection and the modifier pass-through ended.
   void FullDisplayReset();
 
  private:
   bool Pending() const;
-  void Send(int key);  // an editing key for the IME, keeping ConvStage true
+  void Send(int key);  // an editing key for the IME; a conversion goes back to its reading
   void CloseChord(int& key);
   void BrailleKeyDown(int& key);
+  void Run(KeyCommand command, int& key, bool pending);
   bool FunctionKeyDown(int& key, int shift);  // true when the key was a function key
   void CheckImeChanged();
-  void CloseMainWindow();
-  void RefuseModifier(const char16_t* which);
+  void RefuseModifier(const ustring& which);
+  void ClearCells() { p_.display.ShowCells(u""); }
 
-  Program& p_;
+  // The commands of the braille keymap.
+  void Backspace(int& key, bool pending);
+  void Enter(int& key);
+  void Modifier(int& key, bool pending, KeyCommand command);
+  void Space(int& key, bool pending);
+  void Arrow(int& key, bool pending, int arrow);
+  void Up(int& key, bool pending);
+  void Down(int& key, bool pending);
+  void LineEdge(int& key, bool pending);
+  void TextEdge(int& key, bool pending);
+  void RetypeResult();
+  void RetypeReading(bool pending);
+
+  InputState& s_;
+  KeySynth& keys_;
+  Ports p_;
+  Modules m_;
 };
 
 }  // namespace orvo::braille

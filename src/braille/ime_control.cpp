@@ -1,52 +1,32 @@
 #include "braille/ime_control.h"
 
-#include "app/main_window.h"
-#include "app/program.h"
+#include "braille/braille_texts.h"
+#include "braille/cell_conversion.h"
+#include "braille/input_modes.h"
 #include "braille/tables/retype_plan.h"
 
 namespace orvo::braille {
-namespace {
 
-const ustring kInvalidHandle = u"指定されたハンドルは、無効です！";
-const ustring kNoIme = u"ＩＭＥは、有効ではありません！";
-const ustring kNeedRomaji =
-    u"点字入力には「ローマ字入力モード」が必要です。\r\n"
-    u"Windows NTでは、ソフトから設定できません！\r\n"
-    u"ユーザーが設定して下さい。";
-const ustring kQuitPlease = u"一旦、ソフトを終了して下さい！";
-const ustring kNoReading = u"テスト＝RETURN_IME_STR\u3000入力カタカナ文字列がない！";
-const ustring kNoEntry =
-    u"＜\u3000エラー！\u3000＞\r\n"
-    u"「ＭＳ－ＩＭＥ」以外をご使用の場合、\r\n"
-    u"「数字、英字」は入力文字を復帰できない\r\n"
-    u"場合があります。なるべく長文にならない\r\n"
-    u"うちに「確定」してください。";
-const ustring kNoKey = u"送信コードなし！";
-const ustring kImeMustBeOn =
-    u"****\u3000＜注意＞\u3000****\r\n\r\n"
-    u"＜点字入力モード＞では 「ＩＭＥ」 が有効でないと\r\n\r\n"
-    u"文字の点字入力ができません！";
-
-}  // namespace
-
-ImeControl::ImeControl(Program& program) : p_(program) {}
+ImeControl::ImeControl(InputState& state, KeySynth& keys, const Ports& ports,
+                       const Modules& modules)
+    : s_(state), keys_(keys), p_(ports), m_(modules) {}
 ImeControl::~ImeControl() = default;
 
 void ImeControl::Create() {
   if (Alive()) return;
-  ime_ = std::make_unique<ImeWrapper>(p_.platform.ime);
-  switch (ime_->SetIMETarget(p_.Main().ActiveTextBox().Handle())) {
+  ime_ = std::make_unique<ImeWrapper>(p_.service);
+  switch (ime_->SetIMETarget(p_.window.ActiveTextBox().Handle())) {
     case ImeWrapper::Bind::kOk:
       break;
     case ImeWrapper::Bind::kInvalidWindow:
-      p_.MsgBox(kInvalidHandle, 16);
+      p_.host.MsgBox(text::kInvalidHandle, 16);
       break;
     case ImeWrapper::Bind::kNoIme:
-      p_.MsgBox(kNoIme, 16);
+      p_.host.MsgBox(text::kNoIme, 16);
       break;
     case ImeWrapper::Bind::kNotRomaji:
-      p_.MsgBox(kNeedRomaji, 48);
-      p_.MsgBox(kQuitPlease, 16);
+      p_.host.MsgBox(text::kNeedRomaji, 48);
+      p_.host.MsgBox(text::kQuitPlease, 16);
       break;
   }
 }
@@ -56,85 +36,83 @@ void ImeControl::Release() { ime_.reset(); }
 bool ImeControl::OpenStatus() const { return ime_ && ime_->IME_OPEN(); }
 
 void ImeControl::Mirror() {
-  MainWindow& w = p_.Main();
   if (ime_) {
-    w.txtIN.SetText(ime_->CompositionRead());
-    w.txtHEN.SetText(ime_->CompositionWord());
-    w.txtOUT.SetText(ime_->ResultRead());
-    w.txtKAN.SetText(ime_->ResultWord());
+    p_.mirrors.SetMirrorText(MirrorBox::kReading, ime_->CompositionRead());
+    p_.mirrors.SetMirrorText(MirrorBox::kComposed, ime_->CompositionWord());
+    p_.mirrors.SetMirrorText(MirrorBox::kResultReading, ime_->ResultRead());
+    p_.mirrors.SetMirrorText(MirrorBox::kResult, ime_->ResultWord());
   }
-  if (w.txtIN.Text().empty()) {
-    p_.state.ConvStage = 0;
-  } else if (p_.state.ConvStage == 0) {
-    p_.state.ConvStage = 1;
+  if (p_.mirrors.MirrorText(MirrorBox::kReading).empty()) {
+    s_.ConvStage = ConvStage::kNothing;
+  } else if (s_.ConvStage == ConvStage::kNothing) {
+    s_.ConvStage = ConvStage::kReading;
   }
 }
 
 void ImeControl::WantImeMode(int mode) {
-  EditControl& box = p_.Main().ActiveTextBox();
+  EditControl& box = p_.window.ActiveTextBox();
   if (box.ImeMode() != mode) {
     box.SetImeMode(mode);
-    p_.DoEvents();
+    p_.host.DoEvents();
   }
 }
 
 void ImeControl::TypeRomaji(const ustring& romaji, bool shift) {
   for (char16_t c : romaji) {
-    const int kind = p_.keys.GET_KEY_CODE(ustring(1, c));
+    const int kind = keys_.GET_KEY_CODE(ustring(1, c));
     if (kind == 2 || (kind == 1 && shift)) {
-      p_.keys.SEND_CHAR_SHIFT();
+      keys_.SEND_CHAR_SHIFT();
     } else if (kind == 1) {
-      p_.keys.SEND_CHAR();
+      keys_.SEND_CHAR();
     } else {
-      p_.MsgBox(kNoKey, 0);
+      p_.host.MsgBox(text::kNoKey, 0);
     }
   }
 }
 
 void ImeControl::RETURN_IME_STR(const ustring& reading) {
   if (reading.empty()) {
-    p_.MsgBox(kNoReading, 0);
+    p_.host.MsgBox(text::kNoReading, 0);
     return;
   }
   // Only braille mode holds the latch; re-typing in romaji mode must not press it.
-  const bool relatch = p_.state.BrailleMode;
+  const bool relatch = s_.BrailleMode;
   WantImeMode(ime_mode::kHiragana);
-  p_.keys.LATCH_OFF();
+  keys_.LATCH_OFF();
   for (const RetypePiece& piece : PlanRetype(reading)) {
-    if (piece.romaji.empty()) p_.MsgBox(kNoEntry, 48);
+    if (piece.romaji.empty()) p_.host.MsgBox(text::kNoRetypeEntry, 48);
     if (piece.ime_mode != 0) WantImeMode(piece.ime_mode);
     TypeRomaji(piece.romaji, piece.shift);
   }
-  if (relatch) p_.keys.LATCH_ON();
+  if (relatch) keys_.LATCH_ON();
 }
 
-void ImeControl::CMD_IME(int n) {
-  InputState& s = p_.state;
-  MainWindow& w = p_.Main();
-  p_.FocusTextBox();
+void ImeControl::CMD_IME(ImeSwitch how) {
+  EditorWindow& w = p_.window;
+  p_.host.FocusTextBox();
   const bool open = OpenStatus();
-  if (n == 1 || !s.ImeOpen) {
+  if (how == ImeSwitch::kOn || !s_.ImeOpen) {
     w.ActiveTextBox().SetImeMode(ime_mode::kHiragana);
-    p_.DoEvents();
-    s.ImeOpen = true;
-    s.InputMode = input_mode::kKana;
-    w.cmdIME.SetPicture(picture::kImeOn);
-  } else if (!open || !s.BrailleMode) {
+    p_.host.DoEvents();
+    s_.ImeOpen = true;
+    s_.InputMode = input_mode::kKana;
+    p_.menus.SetImePicture(picture::kImeOn);
+  } else if (!open || !s_.BrailleMode) {
     w.ActiveTextBox().SetImeMode(ime_mode::kOff);
-    p_.DoEvents();
-    s.ImeOpen = false;
-    s.InputMode = input_mode::kOff;
-    w.cmdIME.SetPicture(picture::kImeAtLoad);
-    if (!open && s.BrailleMode) p_.modes.CMD_TYPE(9);
+    p_.host.DoEvents();
+    s_.ImeOpen = false;
+    s_.InputMode = input_mode::kOff;
+    p_.menus.SetImePicture(picture::kImeAtLoad);
+    if (!open && s_.BrailleMode) m_.modes.CMD_TYPE(TypeSwitch::kImeOff);
   } else {
-    p_.MsgBox(kImeMustBeOn, 48);
-    if (w.Enabled()) p_.FocusTextBox();
-    p_.conversion.RestoreComposition(0);
+    p_.host.MsgBox(text::kImeMustBeOn, 48);
+    if (w.WindowEnabled()) p_.host.FocusTextBox();
+    m_.conversion.RestoreComposition(Restore::kReading);
     return;
   }
-  if (n != 1) {
-    p_.DoEvents();
-    if (w.Enabled()) p_.FocusTextBox();
+  if (how != ImeSwitch::kOn) {
+    p_.host.DoEvents();
+    if (w.WindowEnabled()) p_.host.FocusTextBox();
   }
 }
 

@@ -4,34 +4,62 @@
 // and the IME switch.
 #include <memory>
 
+#include "braille/braille_menus.h"
+#include "braille/editor_window.h"
+#include "braille/ime_mirrors.h"
 #include "braille/ime_wrapper.h"
+#include "braille/input_state.h"
+#include "braille/key_synth.h"
+#include "braille/program_host.h"
+#include "editing/document_ime.h"
+#include "platform/ime_service.h"
 #include "platform/text.h"
-
-namespace orvo {
-class Program;
-}
 
 namespace orvo::braille {
 
-class ImeControl {
+class CellConversion;
+class InputModes;
+
+enum class ImeSwitch {
+  kToggle = 0,  // the IME button, F6, or the IME found changed
+  kOn = 1,      // braille mode beginning
+};
+
+class ImeControl final : public editing::DocumentIme {
  public:
-  explicit ImeControl(Program& program);
-  ~ImeControl();
+  struct Ports {
+    ProgramHost& host;
+    ImeService& service;
+    ImeMirrors& mirrors;
+    BrailleMenus& menus;
+    EditorWindow& window;
+  };
+  struct Modules {
+    InputModes& modes;
+    CellConversion& conversion;
+  };
+  ImeControl(InputState& state, KeySynth& keys, const Ports& ports, const Modules& modules);
+  ~ImeControl() override;
 
   void Create();   // binds a new wrapper to the current text box, unless one is alive
   void Release();  // drops the wrapper, releasing its context
   bool Alive() const { return ime_ && ime_->Alive(); }
+  void ReleaseIme() override { Release(); }
+  void BindIme() override { Create(); }
 
   bool OpenStatus() const;  // a failed read counts as closed
-  void Mirror();            // txtIN, txtHEN, txtOUT, txtKAN from the IME; ConvStage 0/1
+  void Mirror();            // the mirror boxes from the IME; ConvStage kNothing or kReading
   void RETURN_IME_STR(const ustring& reading);
-  void CMD_IME(int n);
+  void CMD_IME(ImeSwitch how);
 
  private:
   void WantImeMode(int mode);  // sets the text box's IME mode, letting events run on a change
   void TypeRomaji(const ustring& romaji, bool shift);
 
-  Program& p_;
+  InputState& s_;
+  KeySynth& keys_;
+  Ports p_;
+  Modules m_;
   std::unique_ptr<ImeWrapper> ime_;
 };
 

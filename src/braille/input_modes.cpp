@@ -1,127 +1,90 @@
 #include "braille/input_modes.h"
 
-#include <array>
-
-#include "app/main_window.h"
-#include "app/program.h"
+#include "braille/braille_texts.h"
+#include "braille/cell_conversion.h"
+#include "braille/chord_capture.h"
+#include "braille/ime_control.h"
 #include "platform/edit_control.h"
 
 namespace orvo::braille {
-namespace {
 
-struct ModeRow {
-  const char16_t* caption;
-  int ime_mode;
-};
-
-// By InputMode 1-5. The gaps in 英字　小 and 英字　大 are ideographic spaces.
-constexpr std::array<ModeRow, 5> kModes = {{
-    {u"ひらがな", ime_mode::kHiragana},
-    {u"数字", ime_mode::kAlphaFull},
-    {u"英字\u3000小", ime_mode::kAlphaFull},
-    {u"英字\u3000大", ime_mode::kAlphaFull},
-    {u"英字 大大", ime_mode::kAlphaFull},
-}};
-
-const ustring kKanaLocked = u"＜ 点字モード ＞では 【 かな 】 入力は できません！";
-const ustring kBadMode = u"エラー！ SET_IME_MODE\u3000\u3000\u3000\u3000";
-
-}  // namespace
-
-void InputModes::CMD_TYPE(int n) {
-  InputState& s = p_.state;
-  if (!s.BrailleMode && p_.keys.KANA_LOCKED()) {
-    p_.MsgBox(kKanaLocked, 48);
+void InputModes::CMD_TYPE(TypeSwitch by) {
+  if (!s_.BrailleMode && keys_.KANA_LOCKED()) {
+    p_.host.MsgBox(text::kKanaLocked, 48);
     return;
   }
-  s.BrailleMode = !s.BrailleMode;
-  s.CellCode = 0;
-  p_.chords.RESET_TEN_KEYS();
-  p_.chords.FullDisplayReset();
-  if (s.BrailleMode) {
+  s_.BrailleMode = !s_.BrailleMode;
+  s_.CellCode = 0;
+  m_.chords.RESET_TEN_KEYS();
+  m_.chords.FullDisplayReset();
+  if (s_.BrailleMode) {
     Enter();
   } else {
-    Leave(n);
+    Leave(by);
   }
 }
 
 void InputModes::Enter() {
-  InputState& s = p_.state;
-  MainWindow& w = p_.Main();
-  if (p_.flags.FindOpen) p_.windows->UnloadFind();
-  p_.DoEvents();
-  w.cmdTYPE.SetPicture(picture::kBrailleMethod);
-  w.lblMODE.SetCaption(kModes[0].caption);
-  w.lblMODE.SetToolTip(u"モード表示");
-  w.lblTENJI.SetToolTip(u"点字表記");
-  s.InputMode = input_mode::kKana;
-  w.Menu("mnuHELP").SetVisible(false);
-  w.Menu("mnuT_HELP_BMP").SetVisible(true);
-  w.Menu("mnuT_HELPER").SetVisible(true);
-  w.Menu("mnuEXIT").SetVisible(false);
-  w.lblTENJI.SetCaption(u"");
-  w.cmdCOVER.SetVisible(false);
-  p_.ime.CMD_IME(1);
-  w.cmdIME.SetPicture(picture::kImeBraille);
-  if (!s.LatchHeld) {
-    p_.keys.LATCH_ON();
-    p_.DoEvents();
+  if (p_.side.FindOpen()) p_.side.UnloadFind();
+  p_.host.DoEvents();
+  p_.menus.SetMethodPicture(picture::kBrailleMethod);
+  p_.display.ShowMode(ustring(text::kModeKana));
+  p_.display.SetDisplayTips(text::kModeTip, text::kCellsTip);
+  s_.InputMode = input_mode::kKana;
+  p_.menus.ShowBrailleMenus(true);
+  p_.display.ShowCells(u"");
+  p_.menus.SetCoverVisible(false);
+  m_.ime.CMD_IME(ImeSwitch::kOn);
+  p_.menus.SetImePicture(picture::kImeBraille);
+  if (!s_.LatchHeld) {
+    keys_.LATCH_ON();
+    p_.host.DoEvents();
   }
-  if (w.Enabled()) p_.FocusTextBox();
+  if (p_.window.WindowEnabled()) p_.host.FocusTextBox();
 }
 
-void InputModes::Leave(int n) {
-  InputState& s = p_.state;
-  MainWindow& w = p_.Main();
-  if (p_.flags.HelperOpen) p_.windows->UnloadHelper();
-  if (p_.flags.DiagramsOpen) p_.windows->UnloadDiagrams();
-  p_.DoEvents();
-  if (s.LatchHeld) {
-    p_.keys.LATCH_OFF();
-    p_.DoEvents();
+void InputModes::Leave(TypeSwitch by) {
+  if (p_.side.HelperOpen()) p_.side.UnloadHelper();
+  if (p_.side.DiagramsOpen()) p_.side.UnloadDiagrams();
+  p_.host.DoEvents();
+  if (s_.LatchHeld) {
+    keys_.LATCH_OFF();
+    p_.host.DoEvents();
   }
-  w.cmdTYPE.SetPicture(picture::kRomajiMethod);
-  w.lblMODE.SetToolTip(u"");
-  w.lblTENJI.SetToolTip(u"");
-  s.InputMode = input_mode::kOff;
-  w.Menu("mnuHELP").SetVisible(true);
-  w.Menu("mnuT_HELP_BMP").SetVisible(false);
-  w.Menu("mnuT_HELPER").SetVisible(false);
-  w.Menu("mnuEXIT").SetVisible(true);
-  w.cmdCOVER.SetVisible(true);
-  w.cmdTOOL.SetVisible(true);
-  if (w.ActiveTextBox().ImeMode() != ime_mode::kOff) {
-    w.ActiveTextBox().SetImeMode(ime_mode::kHiragana);
-    w.cmdIME.SetPicture(picture::kImeOn);
+  p_.menus.SetMethodPicture(picture::kRomajiMethod);
+  p_.display.SetDisplayTips(u"", u"");
+  s_.InputMode = input_mode::kOff;
+  p_.menus.ShowBrailleMenus(false);
+  p_.menus.SetCoverVisible(true);
+  p_.menus.SetToolVisible(true);
+  EditControl& box = p_.window.ActiveTextBox();
+  if (box.ImeMode() != ime_mode::kOff) {
+    box.SetImeMode(ime_mode::kHiragana);
+    p_.menus.SetImePicture(picture::kImeOn);
   }
-  if (n != 0 && w.Enabled()) p_.FocusTextBox();
+  if (by != TypeSwitch::kHook && p_.window.WindowEnabled()) p_.host.FocusTextBox();
 }
 
 void InputModes::SET_IME_MODE() {
-  MainWindow& w = p_.Main();
-  const int mode = p_.state.InputMode;
-  if (mode == input_mode::kOff) return;
-  if (mode < 0 || mode > 5) {
-    p_.MsgBox(kBadMode, 48);
+  if (s_.InputMode == input_mode::kOff) return;
+  if (const InputModeRow* row = FindInputMode(s_.InputMode)) {
+    p_.display.ShowMode(ustring(row->caption));
+    p_.window.ActiveTextBox().SetImeMode(row->ime_mode);
   } else {
-    const ModeRow& row = kModes[static_cast<std::size_t>(mode - 1)];
-    w.lblMODE.SetCaption(row.caption);
-    w.ActiveTextBox().SetImeMode(row.ime_mode);
+    p_.host.MsgBox(text::kBadMode, 48);
   }
 }
 
 void InputModes::ModeLabelClick() {
-  InputState& s = p_.state;
-  if (!s.BrailleMode) return;
-  MainWindow& w = p_.Main();
-  if (s.InputMode == input_mode::kLower) p_.keys.CAPS_RESTORE();
-  p_.conversion.SetCapitalCount(0);
-  s.InputMode = input_mode::kKana;
-  w.ActiveTextBox().SetImeMode(ime_mode::kOff);
+  if (!s_.BrailleMode) return;
+  if (s_.InputMode == input_mode::kLower) keys_.CAPS_RESTORE();
+  m_.conversion.SetCapitalCount(0);
+  s_.InputMode = input_mode::kKana;
+  p_.window.ActiveTextBox().SetImeMode(ime_mode::kOff);
   SET_IME_MODE();
-  p_.chords.RESET_TEN_KEYS();
-  w.lblTENJI.SetCaption(u"");
-  p_.FocusTextBox();
+  m_.chords.RESET_TEN_KEYS();
+  p_.display.ShowCells(u"");
+  p_.host.FocusTextBox();
 }
 
 }  // namespace orvo::braille

@@ -6,17 +6,32 @@
 #include <cstdint>
 
 #include "braille/cell_codes.h"
+#include "braille/input_mode.h"
 
 namespace orvo::braille {
 
-namespace input_mode {
-inline constexpr int kOff = 0;
-inline constexpr int kKana = 1;
-inline constexpr int kDigits = 2;
-inline constexpr int kLower = 3;
-inline constexpr int kOneCapital = 4;
-inline constexpr int kCapitals = 5;
-}  // namespace input_mode
+// How far the IME has got with what braille typed; the state dump and the
+// scripts number the stages 0 to 3.
+enum class ConvStage {
+  kNothing = 0,     // nothing composed
+  kReading = 1,     // a reading is being composed
+  kConverting = 2,  // Space converted it
+  kCandidates = 3,  // Up opened the candidate list
+};
+constexpr bool operator==(ConvStage stage, int number) { return static_cast<int>(stage) == number; }
+// Converting or choosing a candidate: the composition is no longer a plain reading.
+constexpr bool Converted(ConvStage stage) {
+  return stage == ConvStage::kConverting || stage == ConvStage::kCandidates;
+}
+
+// The warnings WindowHook leaves for the timer, by their numbers in PendingWarning.
+namespace pending_warning {
+inline constexpr int kNone = 0;
+inline constexpr int kLeftBraille = 1;  // the application lost the activation
+inline constexpr int kEscape = 2;       // Esc at the window: Enter is typed first
+inline constexpr int kOutOfMemory = 3;
+inline constexpr int kLimit = 4;
+}  // namespace pending_warning
 
 struct InputState {
   bool BrailleMode = false;  // braille input on
@@ -33,8 +48,8 @@ struct InputState {
   bool ImeOpen = false;      // IME state last applied by the IME switch
   bool JoinDisplay = false;  // the cell display keeps the previous cell
 
-  int ConvStage = 0;  // 0 nothing composed, 1 reading, 2 converting, 3 candidates
-  int PendingWarning = 0;
+  braille::ConvStage ConvStage = braille::ConvStage::kNothing;
+  int PendingWarning = pending_warning::kNone;
 
   DotWeights DotValue{};
   int DotKeyCount = 0;

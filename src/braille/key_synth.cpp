@@ -1,5 +1,6 @@
 #include "braille/key_synth.h"
 
+#include "braille/braille_texts.h"
 #include "platform/app_host.h"
 #include "platform/keys.h"
 
@@ -52,10 +53,6 @@ const ArrowRow* FindArrow(const Table& table, int key_code) {
   return nullptr;
 }
 
-const ustring kCommandError = u"コマンドエラー！";
-const ustring kArrowCtrlError = u"エラー！Send_ARROW_Ctrl\u3000\u3000\u3000\u3000";
-const ustring kSendFailed = u"キー操作を送れませんでした。";
-
 }  // namespace
 
 int KeySynth::GET_KEY_CODE(ustring_view character) {
@@ -101,7 +98,7 @@ void KeySynth::SEND_EDIT_KEY(int key_code) {
       return;
     }
   }
-  host_.MsgBox(kCommandError, mb_icon::kExclamation);
+  host_.MsgBox(text::kCommandError, mb_icon::kExclamation);
 }
 
 void KeySynth::LATCH_ON() {
@@ -142,7 +139,7 @@ void KeySynth::SEND_LATCH_ENTER() {
 void KeySynth::Send_ARROW_Ctrl(int key_code) {
   const ArrowRow* row = FindArrow(kCtrlArrows, key_code);
   if (row == nullptr) {
-    host_.MsgBox(kArrowCtrlError, mb_icon::kExclamation);
+    host_.MsgBox(text::kArrowCtrlError, mb_icon::kExclamation);
     return;
   }
   BeginWrapped();
@@ -296,7 +293,7 @@ bool KeySynth::RELEASE_HELD_KEYS() {
   }
   host_.DoEvents();
   if (failed_) {
-    host_.MsgBox(kSendFailed, mb_icon::kNone);
+    host_.MsgBox(text::kSendFailed, mb_icon::kNone);
     return false;
   }
   s_.LatchHeld = false;

@@ -7,18 +7,15 @@
 #include <cstdint>
 
 #include "braille/input_state.h"
+#include "braille/program_host.h"
 #include "platform/keyboard.h"
 #include "platform/text.h"
 
 namespace orvo::braille {
 
 // What the keystroke operations need from the rest of the program.
-class KeySynthHost {
+class KeySynthHost : public ProgramHost {
  public:
-  virtual ~KeySynthHost() = default;
-  virtual void DoEvents() = 0;
-  virtual void FocusTextBox() = 0;
-  virtual int MsgBox(const ustring& text, int flags) = 0;
   virtual void ResetCapitalCount() = 0;  // the cell conversion's capital-sign counter
 };
 

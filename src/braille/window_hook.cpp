@@ -1,7 +1,6 @@
 #include "braille/window_hook.h"
 
-#include "app/main_window.h"
-#include "app/program.h"
+#include "braille/input_modes.h"
 #include "platform/keys.h"
 
 namespace orvo::braille {
@@ -15,46 +14,46 @@ void WindowHook::Remove() { installed_ = false; }
 
 void WindowHook::RemoveQuietly() {
   installed_ = false;
-  p_.state.LatchHeld = false;
+  s_.LatchHeld = false;
 }
 
 void WindowHook::Warn(int code) {
-  p_.state.PendingWarning = code;
-  p_.Main().Timer1.SetEnabled(true);
+  s_.PendingWarning = code;
+  p_.timer.SetWarningTimer(true);
 }
 
 void WindowHook::ActivateApp(bool) {
-  if (!installed_ || !p_.state.BrailleMode) return;
+  if (!installed_ || !s_.BrailleMode) return;
   // Only leaving braille mode is worth a warning: one on every change of the
   // application would answer itself, since its own box changes the activation.
-  p_.modes.CMD_TYPE(0);
-  if (!p_.Main().Minimized()) Warn(1);
+  modes_.CMD_TYPE(TypeSwitch::kHook);
+  if (!p_.window.WindowMinimized()) Warn(pending_warning::kLeftBraille);
 }
 
 void WindowHook::KeyDown(int key) {
   if (!installed_) return;
-  if (p_.state.BrailleMode && key == vk::kEscape) {
-    p_.modes.CMD_TYPE(0);
-    Warn(2);
+  if (s_.BrailleMode && key == vk::kEscape) {
+    modes_.CMD_TYPE(TypeSwitch::kHook);
+    Warn(pending_warning::kEscape);
   }
 }
 
 void WindowHook::Notice(EditNotice notice) {
   if (!installed_) return;
-  if (p_.state.BrailleMode) p_.modes.CMD_TYPE(0);
-  Warn(notice == EditNotice::kErrSpace ? 3 : 4);
+  if (s_.BrailleMode) modes_.CMD_TYPE(TypeSwitch::kHook);
+  Warn(notice == EditNotice::kErrSpace ? pending_warning::kOutOfMemory : pending_warning::kLimit);
 }
 
 void WindowHook::Close() {
   if (!installed_) return;
-  if (p_.state.LatchHeld) {
-    p_.platform.keyboard.SendKey(vk::kControl, 116, true);
-    p_.platform.keyboard.SendKey(vk::kMenu, 115, true);
-    p_.DoEvents();
+  if (s_.LatchHeld) {
+    p_.keyboard.SendKey(vk::kControl, 116, true);
+    p_.keyboard.SendKey(vk::kMenu, 115, true);
+    p_.host.DoEvents();
   }
-  if (p_.flags.HelperOpen) p_.windows->UnloadHelper();
-  if (p_.flags.DiagramsOpen) p_.windows->UnloadDiagrams();
-  p_.DoEvents();
+  if (p_.side.HelperOpen()) p_.side.UnloadHelper();
+  if (p_.side.DiagramsOpen()) p_.side.UnloadDiagrams();
+  p_.host.DoEvents();
   RemoveQuietly();
 }
 

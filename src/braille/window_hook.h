@@ -3,17 +3,29 @@
 // handlers that must end braille input cleanly (the application losing or
 // gaining activation, Esc at the window itself, the text box out of space or
 // at its limit, the window closing). The warnings come later from Timer1.
+#include "braille/editor_window.h"
+#include "braille/input_state.h"
+#include "braille/program_host.h"
+#include "braille/side_windows.h"
+#include "braille/warning_timer.h"
 #include "platform/edit_control.h"
-
-namespace orvo {
-class Program;
-}
+#include "platform/keyboard.h"
 
 namespace orvo::braille {
 
+class InputModes;
+
 class WindowHook {
  public:
-  explicit WindowHook(Program& program) : p_(program) {}
+  struct Ports {
+    ProgramHost& host;
+    Keyboard& keyboard;
+    EditorWindow& window;
+    SideWindows& side;
+    WarningTimer& timer;
+  };
+  WindowHook(InputState& state, const Ports& ports, InputModes& modes)
+      : s_(state), p_(ports), modes_(modes) {}
 
   void Install();
   void Remove();
@@ -27,8 +39,11 @@ class WindowHook {
   void Close();
 
  private:
-  void Warn(int code);
-  Program& p_;
+  void Warn(int code);  // a pending_warning number
+
+  InputState& s_;
+  Ports p_;
+  InputModes& modes_;
   bool installed_ = false;
 };
 

@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "app/main_window.h"
-#include "app/program.h"
 #include "app/window_utils/wait_cursor.h"
+#include "editing/editing_texts.h"
 #include "platform/keys.h"
 
 namespace orvo::editing {
@@ -32,24 +31,21 @@ ustring FormatColumn(int dbcs_column) {
   return Decimal(dbcs_column / 2) + u"．" + Decimal((dbcs_column % 2) * 5);
 }
 
-EditControl& TextBoxServices::Box() { return p_.Main().ActiveTextBox(); }
+EditControl& TextBoxServices::Box() { return p_.boxes.DocumentBox(p_.boxes.ActiveBoxIndex()); }
 
 void TextBoxServices::UpdateStatus() {
   EditControl& box = Box();
-  MainWindow& w = p_.Main();
   const int lines = box.LineCount();
   const int line = box.LineFromChar(-1) + 1;
   const int start = box.LineIndex(-1);
   const int column = box.SelEndDbcs() - start;
-  w.lblKETA.SetCaption(FormatColumn(column));
-  w.lblGYO.SetCaption(Decimal(line));
-  w.lblAllGYO.SetCaption(Decimal(lines));
-  w.lblFileSIZE.SetCaption(box.Text().empty() ? u"0" : FormatThousands(ByteSize(box)));
+  p_.status.ShowStatus({FormatColumn(column), Decimal(line), Decimal(lines),
+                        box.Text().empty() ? u"0" : FormatThousands(ByteSize(box))});
 }
 
 long long TextBoxServices::ByteSize(const EditControl& box) {
   if (&box != sized_box_ || box.Revision() != sized_revision_) {
-    sized_bytes_ = p_.platform.code_page.ByteLength(box.Text());
+    sized_bytes_ = p_.code_page.ByteLength(box.Text());
     sized_box_ = &box;
     sized_revision_ = box.Revision();
   }
@@ -95,72 +91,66 @@ void TextBoxServices::CaretToTextEdge(bool end) {
   box.ScrollCaret();
 }
 
-}  // namespace orvo::editing
-
-namespace orvo::editing {
-namespace {
-const ustring kOutOfMemory =
-    u"テキスト処理の限界を超えました！ (メモリー不足)\u3000元に戻します。\u3000\u3000\u3000\u3000";
-const ustring kSameAsSaved = u"現在の設定は保存値と同じです！\u3000\u3000\u3000\u3000";
-}  // namespace
-
 void TextBoxServices::SwitchWordWrap() {
-  MainWindow& w = p_.Main();
-  WaitCursor wait(p_.platform.shell, p_);  // the hourglass and a disabled window until done
-  wait.Show(MainWindow::kTag);
-  EditControl& old_box = w.ActiveTextBox();
+  DocumentBoxes& boxes = p_.boxes;
+  const settings::SettingsRecord& look = settings_.current;
+  WaitCursor wait(p_.shell, p_.enabler);  // the hourglass and a disabled window until done
+  wait.Show(boxes.DocumentWindowTag());
+  EditControl& old_box = Box();
   const bool modified = old_box.Modified();
   const ustring text = old_box.Text();
   const int ime = old_box.ImeMode();
   if (!text.empty()) old_box.SetText(u"");  // never both boxes full at once
-  p_.ime.Release();
+  m_.ime.ReleaseIme();
   bool failed = false;
   auto watch = [&](EditNotice notice) {
     if (notice == EditNotice::kErrSpace) failed = true;
   };
   for (;;) {
-    w.SetActiveIndex(w.WordWrap() ? 0 : 1);
-    p_.DoEvents();
-    forms::TextBoxControl& shown = w.TextBoxAt(w.ActiveIndex());
-    shown.SetBackColor(static_cast<std::uint32_t>(p_.CurrentSettings.BackColor));
-    shown.SetVisible(true);
-    w.TextBoxAt(0).SetVisible(!w.WordWrap());
-    w.lblTURN.SetVisible(w.WordWrap());
-    shown.SetForeColor(static_cast<std::uint32_t>(p_.CurrentSettings.ForeColor));
-    shown.SetFont({p_.CurrentSettings.FontName, p_.CurrentSettings.FontSize, false});
-    EditControl& box = shown.Box();
+    const bool wrapping = boxes.ActiveBoxIndex() == 0;
+    boxes.SetActiveBoxIndex(wrapping ? 1 : 0);
+    p_.host.DoEvents();
+    const int shown = boxes.ActiveBoxIndex();
+    boxes.SetBoxBackColor(shown, static_cast<std::uint32_t>(look.BackColor));
+    boxes.SetBoxVisible(shown, true);
+    boxes.SetBoxVisible(0, !wrapping);
+    boxes.SetWrapNoticeVisible(wrapping);
+    boxes.SetBoxForeColor(shown, static_cast<std::uint32_t>(look.ForeColor));
+    boxes.SetBoxFont(shown, {look.FontName, look.FontSize, false});
+    EditControl& box = boxes.DocumentBox(shown);
     failed = false;
     box.SetNoticeSink(watch);
     if (!text.empty()) box.SetText(text);
-    box.SetNoticeSink([this](EditNotice notice) { p_.hook.Notice(notice); });
+    box.SetNoticeSink(m_.notices);
     if (!failed) break;
-    p_.MsgBox(FormatThousands(static_cast<long long>(text.size()) * 2) + kOutOfMemory, 48);
-    if (!w.WordWrap()) break;  // the non-wrapping box keeps what it could hold
+    p_.host.MsgBox(FormatThousands(static_cast<long long>(text.size()) * 2) + text::kOutOfMemory,
+                   48);
+    if (!wrapping) break;  // the non-wrapping box keeps what it could hold
   }
-  p_.ime.Create();
+  m_.ime.BindIme();
   wait.Hide();
-  EditControl& box = w.ActiveTextBox();
+  EditControl& box = Box();
   box.SetImeMode(ime);
   box.SetModified(modified);
-  p_.FocusTextBox();
-  p_.DoEvents();
+  p_.host.FocusTextBox();
+  p_.host.DoEvents();
   box.SetSel(0, 0);
 }
 
 void TextBoxServices::ResetAppearance() {
-  if (p_.CurrentSettings == p_.SavedSettings) {
-    p_.MsgBox(kSameAsSaved, 48);
+  if (settings_.current == settings_.saved) {
+    p_.host.MsgBox(text::kSameAsSaved, 48);
     return;
   }
-  p_.CurrentSettings = p_.SavedSettings;
-  MainWindow& w = p_.Main();
-  forms::TextBoxControl& box = w.TextBoxAt(w.ActiveIndex());
-  box.SetBackColor(static_cast<std::uint32_t>(p_.CurrentSettings.BackColor));
-  box.SetForeColor(static_cast<std::uint32_t>(p_.CurrentSettings.ForeColor));
-  box.SetFont({p_.CurrentSettings.FontName, p_.CurrentSettings.FontSize, false});
-  p_.DoEvents();
-  p_.Main().Menu("mnuFONT_RESET").SetEnabled(false);
-  if (p_.Main().Enabled()) p_.FocusTextBox();
+  settings_.current = settings_.saved;
+  const settings::SettingsRecord& look = settings_.current;
+  const int shown = p_.boxes.ActiveBoxIndex();
+  p_.boxes.SetBoxBackColor(shown, static_cast<std::uint32_t>(look.BackColor));
+  p_.boxes.SetBoxForeColor(shown, static_cast<std::uint32_t>(look.ForeColor));
+  p_.boxes.SetBoxFont(shown, {look.FontName, look.FontSize, false});
+  p_.host.DoEvents();
+  p_.boxes.SetFontResetEnabled(false);
+  if (p_.boxes.DocumentWindowEnabled()) p_.host.FocusTextBox();
 }
 
 }  // namespace orvo::editing

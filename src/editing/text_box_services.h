@@ -2,14 +2,19 @@
 // What the program does to the document text box: the status line figures,
 // scrolling and caret moves from the braille keys.
 #include <cstdint>
+#include <functional>
 
+#include "app/window_utils/window_enabler.h"
+#include "braille/program_host.h"
+#include "editing/document_boxes.h"
+#include "editing/document_ime.h"
+#include "editing/status_line.h"
+#include "editing/text_box_moves.h"
+#include "platform/code_page.h"
 #include "platform/edit_control.h"
+#include "platform/shell.h"
 #include "platform/text.h"
-
-namespace orvo {
-class Program;
-class EditControl;
-}
+#include "settings/settings_record.h"
 
 namespace orvo::editing {
 
@@ -18,15 +23,32 @@ ustring FormatThousands(long long value);
 // The caret column in full-width character widths: 3 units read "1．5".
 ustring FormatColumn(int dbcs_column);
 
-class TextBoxServices {
+class TextBoxServices final : public TextBoxMoves {
  public:
-  explicit TextBoxServices(Program& program) : p_(program) {}
+  struct Ports {
+    braille::ProgramHost& host;
+    DocumentBoxes& boxes;
+    StatusLine& status;
+    SystemCodePage& code_page;
+    Shell& shell;
+    WindowEnabler& enabler;
+  };
+  struct Settings {
+    settings::SettingsRecord& current;
+    const settings::SettingsRecord& saved;
+  };
+  struct Modules {
+    DocumentIme& ime;
+    std::function<void(EditNotice)> notices;  // where the boxes' limit notices go
+  };
+  TextBoxServices(const Ports& ports, const Settings& settings, Modules modules)
+      : p_(ports), settings_(settings), m_(std::move(modules)) {}
 
-  void UpdateStatus();
-  void ScrollSideways(int key_code);   // comma scrolls 4 columns left, else right
-  void ScrollLine(int key_code);       // C scrolls a line up, else down
-  void CaretToLineEdge(int key_code);  // A to the line's start, else its end
-  void CaretToTextEdge(bool end);
+  void UpdateStatus() override;
+  void ScrollSideways(int key_code) override;
+  void ScrollLine(int key_code) override;
+  void CaretToLineEdge(int key_code) override;
+  void CaretToTextEdge(bool end) override;
   // Moves the text to the other box of the pair (wrapping or not).
   void SwitchWordWrap();
   // Puts the saved appearance back on the text box.
@@ -36,7 +58,9 @@ class TextBoxServices {
   EditControl& Box();
   long long ByteSize(const EditControl& box);
 
-  Program& p_;
+  Ports p_;
+  Settings settings_;
+  Modules m_;
   // The last byte size worked out, and of which text: it is read on every key.
   const EditControl* sized_box_ = nullptr;
   std::uint64_t sized_revision_ = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "braille/input_mode.h"
 #include "braille/tables/named_cells.h"
 
 namespace orvo::braille {
@@ -9,12 +10,8 @@ namespace {
 
 using enum PrefixAction;
 
-constexpr int kKana = 1;
-constexpr int kDigits = 2;
-constexpr int kLower = 3;
-constexpr int kOneCapital = 4;
-constexpr int kCapitals = 5;
-constexpr int kAnyLetters = INT_MAX;  // modes past 5 read as letter modes
+using namespace input_mode;
+constexpr int kAnyLetters = INT_MAX;  // modes past the capitals read as letter modes
 
 constexpr PrefixCell kPrefixCells[] = {
     // Kana

@@ -1,0 +1,101 @@
+#include "app/main_window_ports.h"
+
+#include "app/main_window.h"
+#include "app/program.h"
+
+namespace orvo {
+
+MainWindow& MainWindowPorts::W() const { return p_.Main(); }
+
+const ustring& MainWindowPorts::Cells() const { return W().lblTENJI.Caption(); }
+void MainWindowPorts::ShowCells(const ustring& cells) { W().lblTENJI.SetCaption(cells); }
+void MainWindowPorts::ShowMode(const ustring& caption) { W().lblMODE.SetCaption(caption); }
+
+void MainWindowPorts::SetDisplayTips(const ustring& mode_tip, const ustring& cells_tip) {
+  W().lblMODE.SetToolTip(mode_tip);
+  W().lblTENJI.SetToolTip(cells_tip);
+}
+
+forms::TextBoxControl& MainWindowPorts::Mirror(braille::MirrorBox box) const {
+  MainWindow& w = W();
+  switch (box) {
+    case braille::MirrorBox::kReading:
+      return w.txtIN;
+    case braille::MirrorBox::kComposed:
+      return w.txtHEN;
+    case braille::MirrorBox::kResultReading:
+      return w.txtOUT;
+    case braille::MirrorBox::kResult:
+      break;
+  }
+  return w.txtKAN;
+}
+
+const ustring& MainWindowPorts::MirrorText(braille::MirrorBox box) const {
+  return Mirror(box).Text();
+}
+
+void MainWindowPorts::SetMirrorText(braille::MirrorBox box, const ustring& text) {
+  Mirror(box).SetText(text);
+}
+
+void MainWindowPorts::ShowBrailleMenus(bool braille) {
+  MainWindow& w = W();
+  w.Menu("mnuHELP").SetVisible(!braille);
+  w.Menu("mnuT_HELP_BMP").SetVisible(braille);
+  w.Menu("mnuT_HELPER").SetVisible(braille);
+  w.Menu("mnuEXIT").SetVisible(!braille);
+}
+
+void MainWindowPorts::SetMethodPicture(int picture) { W().cmdTYPE.SetPicture(picture); }
+void MainWindowPorts::SetImePicture(int picture) { W().cmdIME.SetPicture(picture); }
+void MainWindowPorts::SetCoverVisible(bool visible) { W().cmdCOVER.SetVisible(visible); }
+void MainWindowPorts::SetToolVisible(bool visible) { W().cmdTOOL.SetVisible(visible); }
+
+EditControl& MainWindowPorts::ActiveTextBox() { return W().ActiveTextBox(); }
+bool MainWindowPorts::WindowEnabled() const { return W().Enabled(); }
+bool MainWindowPorts::WindowMinimized() const { return W().Minimized(); }
+void MainWindowPorts::CloseWindow() { W().Close(); }
+
+bool MainWindowPorts::FindOpen() const { return p_.flags.FindOpen; }
+bool MainWindowPorts::HelperOpen() const { return p_.flags.HelperOpen; }
+bool MainWindowPorts::DiagramsOpen() const { return p_.flags.DiagramsOpen; }
+void MainWindowPorts::ShowHelper() { p_.windows->ShowHelper(); }
+void MainWindowPorts::UnloadHelper() { p_.windows->UnloadHelper(); }
+void MainWindowPorts::ShowDiagrams() { p_.windows->ShowDiagrams(); }
+void MainWindowPorts::UnloadDiagrams() { p_.windows->UnloadDiagrams(); }
+void MainWindowPorts::ActivateFind() { p_.windows->ActivateFind(); }
+void MainWindowPorts::UnloadFind() { p_.windows->UnloadFind(); }
+
+void MainWindowPorts::SetWarningTimer(bool running) { W().Timer1.SetEnabled(running); }
+
+EditControl& MainWindowPorts::DocumentBox(int index) { return W().txtJOV(index); }
+int MainWindowPorts::ActiveBoxIndex() const { return W().ActiveIndex(); }
+void MainWindowPorts::SetActiveBoxIndex(int index) { W().SetActiveIndex(index); }
+void MainWindowPorts::SetBoxVisible(int index, bool visible) {
+  W().TextBoxAt(index).SetVisible(visible);
+}
+void MainWindowPorts::SetBoxBackColor(int index, std::uint32_t colour) {
+  W().TextBoxAt(index).SetBackColor(colour);
+}
+void MainWindowPorts::SetBoxForeColor(int index, std::uint32_t colour) {
+  W().TextBoxAt(index).SetForeColor(colour);
+}
+void MainWindowPorts::SetBoxFont(int index, const FontSpec& font) {
+  W().TextBoxAt(index).SetFont(font);
+}
+void MainWindowPorts::SetWrapNoticeVisible(bool visible) { W().lblTURN.SetVisible(visible); }
+void MainWindowPorts::SetFontResetEnabled(bool enabled) {
+  W().Menu("mnuFONT_RESET").SetEnabled(enabled);
+}
+WindowHandle MainWindowPorts::DocumentWindowTag() const { return MainWindow::kTag; }
+
+void MainWindowPorts::ShowStatus(const editing::StatusFigures& figures) {
+  MainWindow& w = W();
+  w.lblKETA.SetCaption(figures.column);
+  w.lblGYO.SetCaption(figures.line);
+  w.lblAllGYO.SetCaption(figures.lines);
+  w.lblFileSIZE.SetCaption(figures.bytes);
+}
+
+}  // namespace orvo

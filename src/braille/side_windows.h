@@ -1,0 +1,20 @@
+#pragma once
+// The secondary windows braille keys open and close: the braille helper, the
+// key diagrams and the find dialog.
+namespace orvo::braille {
+
+class SideWindows {
+ public:
+  virtual ~SideWindows() = default;
+  virtual bool FindOpen() const = 0;
+  virtual bool HelperOpen() const = 0;
+  virtual bool DiagramsOpen() const = 0;
+  virtual void ShowHelper() = 0;
+  virtual void UnloadHelper() = 0;
+  virtual void ShowDiagrams() = 0;
+  virtual void UnloadDiagrams() = 0;
+  virtual void ActivateFind() = 0;
+  virtual void UnloadFind() = 0;
+};
+
+}  // namespace orvo::braille
