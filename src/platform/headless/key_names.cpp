@@ -1,5 +1,8 @@
 #include "platform/headless/key_names.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "platform/keys.h"
 
 namespace orvo::headless {
@@ -46,7 +49,11 @@ constexpr KeyNameRow kKeys[] = {
 
 std::optional<NamedKey> LookupKey(std::string_view name) {
   for (const KeyNameRow& row : kKeys) {
-    if (row.name == name) return NamedKey{row.vk, row.scan};
+    const bool same = row.name.size() == name.size() &&
+                      std::equal(name.begin(), name.end(), row.name.begin(), [](char a, char b) {
+                        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+                      });
+    if (same) return NamedKey{row.vk, row.scan};
   }
   return std::nullopt;
 }

@@ -12,7 +12,7 @@ struct NamedKey {
   std::uint8_t scan;
 };
 
-// A letter or digit, or a name such as Space, Enter, F5 (case-sensitive).
+// A letter or digit, or a name such as Space, Enter, F5 (in any letter case).
 std::optional<NamedKey> LookupKey(std::string_view name);
 
 }  // namespace orvo::headless

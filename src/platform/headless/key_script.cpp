@@ -1,33 +1,119 @@
 #include "platform/headless/key_script.h"
 
 #include <charconv>
-#include <sstream>
 
+#include "platform/headless/expectations.h"
 #include "platform/headless/key_names.h"
+#include "platform/text.h"
 
 namespace orvo::headless {
 namespace {
 
-// Controls of the main window a script can click, by name (lblSTYLE0-3: the status captions).
-constexpr std::string_view kClickTargets[] = {
-    "cmdTYPE", "cmdIME", "lblMODE", "cmdCOVER", "cmdTOOL", "lblTURN", "picCONER", "picSTATUS",
-    "lblSTYLE0", "lblSTYLE1", "lblSTYLE2", "lblSTYLE3",
-};
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsSpace(s.back())) s.remove_suffix(1);
   return s;
 }
+
+// The line up to its comment: a '#' that opens the line or follows a space or tab.
+std::string_view WithoutComment(std::string_view line) {
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == '#' && (i == 0 || line[i - 1] == ' ' || line[i - 1] == '\t')) return line.substr(0, i);
+  }
+  return line;
+}
+
+// The first word and the rest after it, trimmed.
+std::pair<std::string_view, std::string_view> SplitWord(std::string_view text) {
+  const auto space = text.find_first_of(" \t");
+  if (space == std::string_view::npos) return {text, {}};
+  return {text.substr(0, space), Trim(text.substr(space))};
+}
+
+bool ParseInt(std::string_view word, int& value) {
+  const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+  return !word.empty() && ec == std::errc() && end == word.data() + word.size();
+}
+
+struct Escape {
+  char16_t letter;
+  char16_t unit;
+};
+constexpr Escape kEscapes[] = {
+    {u'n', u'\n'}, {u'r', u'\r'}, {u't', u'\t'}, {u'\\', u'\\'}, {u'#', u'#'}, {u's', u' '},
+};
+
+// Resolves the escapes of an expected value; nothing when one is malformed.
+std::optional<std::string> Unescape(std::string_view raw, std::string& error) {
+  const ustring in = FromUtf8(raw);
+  ustring out;
+  for (std::size_t i = 0; i < in.size(); ++i) {
+    if (in[i] != u'\\') {
+      out += in[i];
+      continue;
+    }
+    if (++i == in.size()) {
+      error = "a '\\' ends the value; write \\\\ for a backslash";
+      return std::nullopt;
+    }
+    bool known = false;
+    for (const Escape& e : kEscapes) {
+      if (e.letter == in[i]) {
+        out += e.unit;
+        known = true;
+      }
+    }
+    if (known) continue;
+    if (in[i] == u'u' && i + 4 < in.size()) {
+      const std::string hex = ToUtf8(in.substr(i + 1, 4));
+      unsigned unit = 0;
+      const auto [end, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), unit, 16);
+      if (hex.size() == 4 && ec == std::errc() && end == hex.data() + hex.size()) {
+        out += static_cast<char16_t>(unit);
+        i += 4;
+        continue;
+      }
+    }
+    error = "unknown escape '\\" + ToUtf8(in.substr(i, 1)) + "' (\\n \\r \\t \\s \\\\ \\# \\uXXXX)";
+    return std::nullopt;
+  }
+  return ToUtf8(out);
+}
+
+// FORM.CONTROL[INDEX], FORM. and [INDEX] optional; a bare lblSTYLE2 is lblSTYLE[2].
+}  // namespace
+
+std::optional<ControlRef> ParseControlRef(std::string_view text) {
+  ControlRef ref;
+  ref.form = "frmMAIN";
+  if (const auto dot = text.find('.'); dot != std::string_view::npos) {
+    ref.form = std::string(text.substr(0, dot));
+    text.remove_prefix(dot + 1);
+    if (ref.form.empty()) return std::nullopt;
+  }
+  if (const auto open = text.find('['); open != std::string_view::npos) {
+    if (text.back() != ']' || !ParseInt(text.substr(open + 1, text.size() - open - 2), ref.index) ||
+        ref.index < 0) {
+      return std::nullopt;
+    }
+    text = text.substr(0, open);
+  }
+  const bool word = !text.empty() && text.find_first_of(" \t.[]") == std::string_view::npos;
+  if (!word) return std::nullopt;
+  ref.control = std::string(text);
+  return ref;
+}
+
+namespace {
 
 class LineParser {
  public:
   LineParser(ParsedScript& out, int line) : out_(out), line_(line) {}
 
   void Parse(std::string_view text) {
-    const auto space = text.find_first_of(" \t");
-    const std::string_view verb = text.substr(0, space);
-    const std::string_view arg = space == std::string_view::npos ? "" : Trim(text.substr(space));
+    const auto [verb, arg] = SplitWord(text);
     if (verb == "press" || verb == "release" || verb == "tap") {
       const auto key = Key(arg);
       if (!key) return;
@@ -47,6 +133,8 @@ class LineParser {
       Simple(ScriptStep::Kind::kState, std::string(verb), 0, arg);
     } else if (verb == "activate" || verb == "deactivate") {
       Simple(ScriptStep::Kind::kActivate, {}, verb == "activate" ? 1 : 0, arg);
+    } else if (verb == "expect") {
+      Expect(arg);
     } else {
       Error("unknown command '" + std::string(verb) + "'");
     }
@@ -63,11 +151,16 @@ class LineParser {
     return key;
   }
 
-  void Push(const NamedKey& key, bool up) {
+  ScriptStep Step(ScriptStep::Kind kind) const {
     ScriptStep step;
-    step.kind = ScriptStep::Kind::kKey;
-    step.key = KeyEvent{key.vk, key.scan, up, false};
+    step.kind = kind;
     step.line = line_;
+    return step;
+  }
+
+  void Push(const NamedKey& key, bool up) {
+    ScriptStep step = Step(ScriptStep::Kind::kKey);
+    step.key = KeyEvent{key.vk, key.scan, up, false};
     out_.steps.push_back(step);
   }
 
@@ -93,25 +186,20 @@ class LineParser {
       Error("wait needs a number of milliseconds");
       return;
     }
-    ScriptStep step;
-    step.kind = ScriptStep::Kind::kWait;
+    ScriptStep step = Step(ScriptStep::Kind::kWait);
     step.ms = ms;
-    step.line = line_;
     out_.steps.push_back(step);
   }
 
   void Click(std::string_view target) {
-    for (std::string_view known : kClickTargets) {
-      if (known == target) {
-        ScriptStep step;
-        step.kind = ScriptStep::Kind::kClick;
-        step.target = std::string(target);
-        step.line = line_;
-        out_.steps.push_back(step);
-        return;
-      }
+    const auto ref = ParseControlRef(target);
+    if (!ref) {
+      Error("click needs a control, e.g. 'click cmdTYPE' or 'click frmMsgEx.cmdBTN[1]'");
+      return;
     }
-    Error("cannot click '" + std::string(target) + "'");
+    ScriptStep step = Step(ScriptStep::Kind::kClick);
+    step.control = *ref;
+    out_.steps.push_back(step);
   }
 
   void Menu(std::string_view name) {
@@ -122,35 +210,19 @@ class LineParser {
       Error("menu needs an item name such as mnuV_AREA");
       return;
     }
-    ScriptStep step;
-    step.kind = ScriptStep::Kind::kMenu;
+    ScriptStep step = Step(ScriptStep::Kind::kMenu);
     step.target = std::string(name);
-    step.line = line_;
     out_.steps.push_back(step);
   }
 
   void Pair(ScriptStep::Kind kind, std::string_view arg) {
-    int values[2] = {0, 0};
-    std::string_view rest = arg;
-    for (int& v : values) {
-      const auto space = rest.find(' ');
-      const std::string_view word = rest.substr(0, space);
-      const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), v);
-      if (word.empty() || ec != std::errc() || end != word.data() + word.size()) {
-        Error("expected two whole numbers (pixels)");
-        return;
-      }
-      rest = space == std::string_view::npos ? std::string_view{} : Trim(rest.substr(space));
-    }
-    if (!rest.empty()) {
+    const auto [first, rest] = SplitWord(arg);
+    const auto [second, extra] = SplitWord(rest);
+    ScriptStep step = Step(kind);
+    if (!ParseInt(first, step.x) || !ParseInt(second, step.y) || !extra.empty()) {
       Error("expected two whole numbers (pixels)");
       return;
     }
-    ScriptStep step;
-    step.kind = kind;
-    step.x = values[0];
-    step.y = values[1];
-    step.line = line_;
     out_.steps.push_back(step);
   }
 
@@ -159,12 +231,72 @@ class LineParser {
       Error("this command takes nothing after it");
       return;
     }
-    ScriptStep step;
-    step.kind = kind;
+    ScriptStep step = Step(kind);
     step.target = std::move(target);
     step.x = x;
-    step.line = line_;
     out_.steps.push_back(step);
+  }
+
+  void Expect(std::string_view arg) {
+    auto [what, rest] = SplitWord(arg);
+    if (what == "clipboard") {
+      Error("expect clipboard: no clipboard yet");
+      return;
+    }
+    const Expectation* kind = FindExpectation(what);
+    if (kind == nullptr) {
+      Error(what.empty() ? "expect needs what to check, e.g. 'expect text あ'"
+                         : "cannot expect '" + std::string(what) + "'");
+      return;
+    }
+    ScriptStep step = Step(ScriptStep::Kind::kExpect);
+    step.target = std::string(what);
+    if (kind->subject != Expectation::Subject::kNone) {
+      const auto [subject, value] = SplitWord(rest);
+      rest = value;
+      if (kind->subject == Expectation::Subject::kKey) {
+        const auto key = Key(subject);
+        if (!key) return;
+        step.key = KeyEvent{key->vk, key->scan, false, false};
+      } else if (const auto ref = ParseControlRef(subject)) {
+        step.control = *ref;
+      } else {
+        Error("expect " + std::string(what) + " needs a control, e.g. frmMAIN.lblMODE");
+        return;
+      }
+    }
+    if (!Value(*kind, rest, step.value)) return;
+    out_.steps.push_back(step);
+  }
+
+  bool Value(const Expectation& kind, std::string_view raw, std::string& value) {
+    int number = 0;
+    switch (kind.value) {
+      case Expectation::Value::kSwitch:
+        if (raw == "on" || raw == "off") {
+          value = std::string(raw);
+          return true;
+        }
+        Error("expect " + std::string(kind.name) + " takes on or off");
+        return false;
+      case Expectation::Value::kNumber:
+        if (ParseInt(raw, number)) {
+          value = std::to_string(number);
+          return true;
+        }
+        Error("expect " + std::string(kind.name) + " takes a whole number");
+        return false;
+      case Expectation::Value::kText:
+        break;
+    }
+    std::string error;
+    const auto text = Unescape(raw, error);
+    if (!text) {
+      Error(error);
+      return false;
+    }
+    value = *text;
+    return true;
   }
 
   void Error(std::string message) { out_.errors.push_back({line_, std::move(message)}); }
@@ -184,12 +316,35 @@ ParsedScript ParseScript(std::string_view text) {
     const std::string_view raw =
         text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
     ++line;
-    const std::string_view body = Trim(raw);
-    if (!body.empty() && body.front() != '#') LineParser(out, line).Parse(body);
+    const std::string_view body = Trim(WithoutComment(raw));
+    if (!body.empty()) LineParser(out, line).Parse(body);
     if (end == std::string_view::npos) break;
     pos = end + 1;
   }
   return out;
+}
+
+std::string ShowValue(std::string_view utf8) {
+  ustring out;
+  for (char16_t c : FromUtf8(utf8)) {
+    bool named = false;
+    for (const Escape& e : kEscapes) {
+      if (e.unit == c && e.unit != u'#' && e.unit != u' ') {
+        out += u'\\';
+        out += e.letter;
+        named = true;
+      }
+    }
+    if (named) continue;
+    if (c < 0x20 || c == 0x7F || c == 0x3000) {
+      constexpr char16_t kHex[] = u"0123456789ABCDEF";
+      out += u"\\u";
+      for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(c >> shift) & 0xF];
+    } else {
+      out += c;
+    }
+  }
+  return ToUtf8(out);
 }
 
 }  // namespace orvo::headless

@@ -17,7 +17,10 @@ namespace {
 constexpr const char* kUsage =
     "usage: orvo-headless [--folder DIR] [--codepage NAME] [--dictionary FILE] [--json] [SCRIPT]\n"
     "  The script comes from standard input when no file is named.\n"
-    "  Lines: press KEY | release KEY | tap KEY | chord KEYS | wait MS | click CONTROL | # comment\n";
+    "  Lines: press KEY | release KEY | tap KEY | chord KEYS | wait MS | click [FORM.]CONTROL[INDEX]\n"
+    "         menu NAME | resize W H | move X Y | maximize | minimize | restore | activate | deactivate\n"
+    "         expect WHAT VALUE | # comment\n"
+    "  Exit status: 0 done, 1 an expectation failed, 2 the script or the arguments are wrong.\n";
 
 struct Options {
   std::string folder;
@@ -86,9 +89,9 @@ int main(int argc, char** argv) {
     }
     script.assign(std::istreambuf_iterator<char>(in), {});
   }
+  const std::string name = options.script_path.empty() ? "<stdin>" : options.script_path;
   const orvo::headless::ParsedScript parsed = orvo::headless::ParseScript(script);
   if (!parsed.errors.empty()) {
-    const std::string name = options.script_path.empty() ? "<stdin>" : options.script_path;
     for (const auto& e : parsed.errors) std::cerr << name << ":" << e.line << ": error: " << e.message << "\n";
     return 2;
   }
@@ -118,6 +121,10 @@ int main(int argc, char** argv) {
     std::cout << orvo::headless::DumpState(session).dump(2) << "\n";
   } else if (session.program.HasMainWindow()) {
     std::cout << orvo::ToUtf8(session.Text()) << "\n";
+  }
+  if (const auto& failed = session.Failed()) {
+    std::cerr << name << ":" << failed->line << ": " << failed->message << "\n";
+    return 1;
   }
   return 0;
 }

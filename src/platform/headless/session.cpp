@@ -1,6 +1,7 @@
 #include "platform/headless/session.h"
 
 #include "platform/emulated/anthy/anthy_engine.h"
+#include "platform/headless/expectations.h"
 #include "platform/headless/key_names.h"
 
 namespace orvo::headless {
@@ -64,17 +65,42 @@ void Session::Chord(std::string_view keys) {
 
 void Session::Wait(long long ms) { desktop.Clock().Advance(ms); }
 
-void Session::Click(const std::string& target) {
-  if (!program.Running()) return;
+bool Session::Click(const std::string& target) {
+  const auto ref = ParseControlRef(target);
+  return ref && Click(*ref);
+}
+
+forms::Control* Session::FindControl(const ControlRef& ref) {
+  for (const forms::Form* form : program.forms.Forms()) {
+    if (form->Name() != ref.form) continue;
+    if (forms::Control* c = form->FindControl(ref.control, ref.index)) return c;
+    // lblSTYLE2: an array member written as one word.
+    const auto digits = ref.control.find_last_not_of("0123456789") + 1;
+    if (ref.index < 0 && digits > 0 && digits < ref.control.size()) {
+      return form->FindControl(ref.control.substr(0, digits), std::stoi(ref.control.substr(digits)));
+    }
+  }
+  return nullptr;
+}
+
+bool Session::Click(const ControlRef& target) {
+  if (!program.Running()) return true;
+  forms::Control* control = FindControl(target);
+  if (control == nullptr) return false;
   // A click is the button going down, then the click itself.
-  const bool indexed = target.starts_with("lblSTYLE");
-  const std::string name = indexed ? "lblSTYLE" : target;
-  const int index = indexed ? target.back() - '0' : -1;
-  if (forms::Control* control = Main().FindControl(name, index)) control->MouseDown(1);
-  if (target == "cmdTYPE") Main().ClickType();
-  if (target == "cmdIME") Main().ClickIme();
-  if (target == "lblMODE") Main().ClickMode();
+  control->MouseDown(1);
+  MainWindow& w = Main();
+  if (&control->Owner() != &w) {
+    control->Click();
+  } else if (control == &w.cmdTYPE) {
+    w.ClickType();
+  } else if (control == &w.cmdIME) {
+    w.ClickIme();
+  } else if (control == &w.lblMODE) {
+    w.ClickMode();
+  }
   desktop.DoEvents();
+  return true;
 }
 
 bool Session::Menu(const std::string& item) {
@@ -123,7 +149,12 @@ void Session::Perform(const ScriptStep& step) {
       Wait(step.ms);
       break;
     case ScriptStep::Kind::kClick:
-      Click(step.target);
+      if (!Click(step.control)) {
+        const ControlRef& c = step.control;
+        const std::string name =
+            c.form + "." + c.control + (c.index >= 0 ? "[" + std::to_string(c.index) + "]" : "");
+        failure_ = Failure{step.line, "cannot click " + name + ": no loaded form has it"};
+      }
       break;
     case ScriptStep::Kind::kMenu:
       Menu(step.target);
@@ -142,11 +173,31 @@ void Session::Perform(const ScriptStep& step) {
     case ScriptStep::Kind::kActivate:
       Activation(step.x != 0);
       break;
+    case ScriptStep::Kind::kExpect:
+      Check(step);
+      break;
+  }
+}
+
+void Session::Check(const ScriptStep& step) {
+  const Expectation* expectation = FindExpectation(step.target);
+  if (expectation == nullptr) return;
+  const auto actual = expectation->read(*this, step);
+  std::string what = step.target;
+  if (expectation->subject == Expectation::Subject::kControl) {
+    what += " " + step.control.form + "." + step.control.control +
+            (step.control.index >= 0 ? "[" + std::to_string(step.control.index) + "]" : "");
+  }
+  if (!actual) {
+    failure_ = Failure{step.line, "expected " + what + " \"" + ShowValue(step.value) + "\", but no loaded form has it"};
+  } else if (*actual != step.value) {
+    failure_ = Failure{step.line, "expected " + what + " \"" + ShowValue(step.value) + "\", got \"" +
+                                      ShowValue(*actual) + "\""};
   }
 }
 
 bool Session::PullStep() {
-  if (steps_ == nullptr || next_ >= steps_->size() || host.Ended()) {
+  if (failure_ || steps_ == nullptr || next_ >= steps_->size() || host.Ended()) {
     if (desktop.ModalDepth() > 0) ended_in_modal_ = true;
     return false;
   }
@@ -157,7 +208,13 @@ bool Session::PullStep() {
 void Session::Run(const std::vector<ScriptStep>& steps) {
   steps_ = &steps;
   next_ = 0;
+  failure_.reset();
   while (!host.Ended() && PullStep()) desktop.DoEvents();
+  // Once the program has ended no input reaches it, but what should hold still does.
+  while (!failure_ && next_ < steps.size()) {
+    const ScriptStep& step = steps[next_++];
+    if (step.kind == ScriptStep::Kind::kExpect) Check(step);
+  }
   steps_ = nullptr;
 }
 

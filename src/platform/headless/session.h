@@ -45,7 +45,11 @@ class Session {
   void Tap(std::uint8_t vk);
   void Chord(std::string_view keys);  // "FDS": all down in order, then all up in order
   void Wait(long long ms);
-  void Click(const std::string& target);
+  // A control named as a script names it (cmdTYPE, frmMsgEx.cmdBTN[1]); false
+  // when no loaded form has it.
+  bool Click(const std::string& target);
+  bool Click(const ControlRef& target);
+  forms::Control* FindControl(const ControlRef& ref);
   bool Menu(const std::string& item);
   void ResizeOuter(int width_px, int height_px);
   void MoveOuter(int left_px, int top_px);
@@ -56,6 +60,13 @@ class Session {
   void Run(const std::vector<ScriptStep>& steps);
   // True when the input ended while a modal window still waited.
   bool EndedInModal() const { return ended_in_modal_; }
+  // The step that stopped the run: an expectation that did not hold, or a
+  // click on a control that is not there.
+  struct Failure {
+    int line;
+    std::string message;  // expected text "か", got "き"
+  };
+  const std::optional<Failure>& Failed() const { return failure_; }
 
   MainWindow& Main() { return program.Main(); }
   const ustring& Text() { return program.Main().ActiveTextBox().Text(); }
@@ -76,10 +87,12 @@ class Session {
   void Deliver(const KeyEvent& event);
   bool PullStep();
   void Perform(const ScriptStep& step);
+  void Check(const ScriptStep& step);
 
   const std::vector<ScriptStep>* steps_ = nullptr;
   std::size_t next_ = 0;
   bool ended_in_modal_ = false;
+  std::optional<Failure> failure_;
 };
 
 }  // namespace orvo::headless
