@@ -43,80 +43,6 @@ TEST_P(ModeTyping, TypesTheExpectedCharacters) {
 INSTANTIATE_TEST_SUITE_P(All, ModeTyping, ::testing::ValuesIn(kModeCases),
                          [](const auto& param_info) { return std::string(param_info.param.name); });
 
-TEST_F(Scenario, ModeCaptionsFollowTheCells) {
-  BrailleOn();
-  EXPECT_EQ(W().lblMODE.Caption(), u"ひらがな");
-  Cells(u"#");
-  EXPECT_EQ(W().lblMODE.Caption(), u"数字");
-  EXPECT_EQ(W().ActiveTextBox().ImeMode(), ime_mode::kAlphaFull);
-  Cells(u"8");
-  EXPECT_EQ(W().lblMODE.Caption(), u"英字\u3000小");
-  Cells(u",");
-  EXPECT_EQ(W().lblMODE.Caption(), u"英字\u3000大");
-  Cells(u",");
-  EXPECT_EQ(W().lblMODE.Caption(), u"英字 大大");
-  EXPECT_TRUE(S().desktop.Keys().Toggled(vk::kCapital));
-  Cells(u"8");
-  EXPECT_EQ(W().lblMODE.Caption(), u"英字\u3000小");
-  EXPECT_FALSE(S().desktop.Keys().Toggled(vk::kCapital));
-  Cells(u"0");
-  EXPECT_EQ(W().lblMODE.Caption(), u"ひらがな");
-  EXPECT_EQ(W().ActiveTextBox().ImeMode(), ime_mode::kHiragana);
-}
-
-TEST_F(Scenario, CapsLockOfTheUserIsPutBackAfterLetters) {
-  S().Tap(vk::kCapital);  // the user's own Caps Lock is on
-  BrailleOn();
-  Cells(u"8");  // letters: Caps Lock goes off for lower case
-  EXPECT_FALSE(S().desktop.Keys().Toggled(vk::kCapital));
-  Cells(u"A0");
-  EXPECT_TRUE(S().desktop.Keys().Toggled(vk::kCapital));
-}
-
-TEST_F(Scenario, BracketsOpenAndCloseInTurn) {
-  BrailleOn();
-  Cells(u"---");
-  Confirm();
-  EXPECT_EQ(Text(), u"「」「");
-}
-
-TEST_F(Scenario, NumberSignAgainInDigitsIsDroppedQuietly) {
-  BrailleOn();
-  Cells(u"#A");
-  const ustring display = W().lblTENJI.Caption();
-  Cells(u"#");
-  EXPECT_EQ(W().lblTENJI.Caption(), display);
-  EXPECT_EQ(State().InputMode, 2);
-  Cells(u"B");
-  Confirm();
-  EXPECT_EQ(Text(), u"１２");
-  EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(Scenario, BackspaceRightAfterAModeCellUndoesTheMode) {
-  BrailleOn();
-  Cells(u"#");
-  S().Tap('H');
-  EXPECT_EQ(State().InputMode, 1);
-  EXPECT_EQ(W().lblMODE.Caption(), u"ひらがな");
-  EXPECT_TRUE(W().lblTENJI.Caption().empty());
-  Cells(u"A");
-  Confirm();
-  EXPECT_EQ(Text(), u"あ");
-}
-
-TEST_F(Scenario, BackspaceRightAfterACapitalSignLeavesLowerCase) {
-  BrailleOn();
-  Cells(u"8,,");
-  ASSERT_EQ(State().InputMode, 5);
-  S().Tap('H');
-  EXPECT_EQ(State().InputMode, 3);
-  EXPECT_FALSE(S().desktop.Keys().Toggled(vk::kCapital));
-  Cells(u"A");
-  Confirm();
-  EXPECT_EQ(Text(), u"ａ");
-}
-
 TEST_F(Scenario, BackspaceRightAfterAPrefixForgetsIt) {
   BrailleOn();
   Cells(u"\"");
@@ -125,30 +51,6 @@ TEST_F(Scenario, BackspaceRightAfterAPrefixForgetsIt) {
   Cells(u"*");
   Confirm();
   EXPECT_EQ(Text(), u"か");
-}
-
-TEST_F(Scenario, BackspaceOtherwiseDeletesInTheReading) {
-  BrailleOn();
-  Cells(u"*<");
-  S().Tap('H');
-  EXPECT_EQ(W().txtIN.Text(), u"ｶ");
-  Confirm();
-  EXPECT_EQ(Text(), u"か");
-}
-
-}  // namespace
-}  // namespace orvo::testing
-
-namespace orvo::testing {
-namespace {
-
-TEST_F(Scenario, EveryLetterTypesItselfInBothCases) {
-  BrailleOn();
-  Cells(u"8ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-  Cells(u",,ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-  Confirm();
-  EXPECT_EQ(Text(), u"ａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗｘｙｚＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ");
-  EXPECT_TRUE(Messages().empty());
 }
 
 }  // namespace

@@ -43,15 +43,20 @@ void Session::Deliver(const KeyEvent& event) {
   desktop.DoEvents();
 }
 
-void Session::Press(std::uint8_t key) {
-  const auto named = LookupKey(std::string(1, static_cast<char>(key)));
-  Deliver({key, named ? named->scan : std::uint8_t{0}, false, false});
+namespace {
+
+// Letters and digits carry their keys' scan bytes; other keys come without one.
+std::uint8_t ScanOf(std::uint8_t key) {
+  const bool named = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
+  const auto found = named ? LookupKey(std::string(1, static_cast<char>(key))) : std::nullopt;
+  return found ? found->scan : std::uint8_t{0};
 }
 
-void Session::Release(std::uint8_t key) {
-  const auto named = LookupKey(std::string(1, static_cast<char>(key)));
-  Deliver({key, named ? named->scan : std::uint8_t{0}, true, false});
-}
+}  // namespace
+
+void Session::Press(std::uint8_t key) { Deliver({key, ScanOf(key), false, false}); }
+
+void Session::Release(std::uint8_t key) { Deliver({key, ScanOf(key), true, false}); }
 
 void Session::Tap(std::uint8_t key) {
   Press(key);
