@@ -2,8 +2,8 @@
 
 #include <charconv>
 
+#include "platform/emulated/physical_keys.h"
 #include "platform/headless/expectations.h"
-#include "platform/headless/key_names.h"
 #include "platform/text.h"
 
 namespace orvo::headless {
@@ -115,8 +115,8 @@ class LineParser {
   void Parse(std::string_view text) {
     const auto [verb, arg] = SplitWord(text);
     if (verb == "press" || verb == "release" || verb == "tap") {
-      const auto key = Key(arg);
-      if (!key) return;
+      const emu::PhysicalKey* key = Key(arg);
+      if (key == nullptr) return;
       if (verb != "release") Push(*key, false);
       if (verb != "press") Push(*key, true);
     } else if (verb == "chord") {
@@ -141,13 +141,13 @@ class LineParser {
   }
 
  private:
-  std::optional<NamedKey> Key(std::string_view name) {
+  const emu::PhysicalKey* Key(std::string_view name) {
     if (name.empty()) {
       Error("a key name is missing");
-      return std::nullopt;
+      return nullptr;
     }
-    auto key = LookupKey(name);
-    if (!key) Error("unknown key '" + std::string(name) + "'");
+    const emu::PhysicalKey* key = emu::FindKeyByName(name);
+    if (key == nullptr) Error("unknown key '" + std::string(name) + "'");
     return key;
   }
 
@@ -158,7 +158,7 @@ class LineParser {
     return step;
   }
 
-  void Push(const NamedKey& key, bool up) {
+  void Push(const emu::PhysicalKey& key, bool up) {
     ScriptStep step = Step(ScriptStep::Kind::kKey);
     step.key = KeyEvent{key.vk, key.scan, up, false};
     out_.steps.push_back(step);
@@ -169,14 +169,14 @@ class LineParser {
       Error("chord needs its keys, e.g. 'chord FDS'");
       return;
     }
-    std::vector<NamedKey> found;
+    std::vector<const emu::PhysicalKey*> found;
     for (char c : keys) {
-      auto key = Key(std::string_view(&c, 1));
-      if (!key) return;
-      found.push_back(*key);
+      const emu::PhysicalKey* key = Key(std::string_view(&c, 1));
+      if (key == nullptr) return;
+      found.push_back(key);
     }
-    for (const NamedKey& key : found) Push(key, false);
-    for (const NamedKey& key : found) Push(key, true);
+    for (const emu::PhysicalKey* key : found) Push(*key, false);
+    for (const emu::PhysicalKey* key : found) Push(*key, true);
   }
 
   void Wait(std::string_view arg) {
@@ -255,8 +255,8 @@ class LineParser {
       const auto [subject, value] = SplitWord(rest);
       rest = value;
       if (kind->subject == Expectation::Subject::kKey) {
-        const auto key = Key(subject);
-        if (!key) return;
+        const emu::PhysicalKey* key = Key(subject);
+        if (key == nullptr) return;
         step.key = KeyEvent{key->vk, key->scan, false, false};
       } else if (const auto ref = ParseControlRef(subject)) {
         step.control = *ref;

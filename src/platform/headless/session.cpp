@@ -1,8 +1,9 @@
 #include "platform/headless/session.h"
 
 #include "platform/emulated/anthy/anthy_engine.h"
+#include "platform/emulated/physical_keys.h"
 #include "platform/headless/expectations.h"
-#include "platform/headless/key_names.h"
+#include "platform/headless/script_click.h"
 
 namespace orvo::headless {
 
@@ -48,7 +49,7 @@ namespace {
 // Letters and digits carry their keys' scan bytes; other keys come without one.
 std::uint8_t ScanOf(std::uint8_t key) {
   const bool named = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
-  const auto found = named ? LookupKey(std::string(1, static_cast<char>(key))) : std::nullopt;
+  const emu::PhysicalKey* found = named ? emu::FindKeyByName(std::string(1, static_cast<char>(key))) : nullptr;
   return found ? found->scan : std::uint8_t{0};
 }
 
@@ -75,35 +76,11 @@ bool Session::Click(const std::string& target) {
   return ref && Click(*ref);
 }
 
-forms::Control* Session::FindControl(const ControlRef& ref) {
-  for (const forms::Form* form : program.forms.Forms()) {
-    if (form->Name() != ref.form) continue;
-    if (forms::Control* c = form->FindControl(ref.control, ref.index)) return c;
-    // lblSTYLE2: an array member written as one word.
-    const auto digits = ref.control.find_last_not_of("0123456789") + 1;
-    if (ref.index < 0 && digits > 0 && digits < ref.control.size()) {
-      return form->FindControl(ref.control.substr(0, digits), std::stoi(ref.control.substr(digits)));
-    }
-  }
-  return nullptr;
-}
+forms::Control* Session::FindControl(const ControlRef& ref) { return FindScriptControl(program, ref); }
 
 bool Session::Click(const ControlRef& target) {
   if (!program.Running()) return true;
-  forms::Control* control = FindControl(target);
-  if (control == nullptr) return false;
-  // A click is the button going down, then the click itself.
-  control->MouseDown(1);
-  MainWindow& w = Main();
-  if (&control->Owner() != &w) {
-    control->Click();
-  } else if (control == &w.cmdTYPE) {
-    w.ClickType();
-  } else if (control == &w.cmdIME) {
-    w.ClickIme();
-  } else if (control == &w.lblMODE) {
-    w.ClickMode();
-  }
+  if (!ClickScriptControl(program, target)) return false;
   desktop.DoEvents();
   return true;
 }
@@ -155,10 +132,7 @@ void Session::Perform(const ScriptStep& step) {
       break;
     case ScriptStep::Kind::kClick:
       if (!Click(step.control)) {
-        const ControlRef& c = step.control;
-        const std::string name =
-            c.form + "." + c.control + (c.index >= 0 ? "[" + std::to_string(c.index) + "]" : "");
-        failure_ = Failure{step.line, "cannot click " + name + ": no loaded form has it"};
+        failure_ = Failure{step.line, "cannot click " + ControlName(step.control) + ": no loaded form has it"};
       }
       break;
     case ScriptStep::Kind::kMenu:
@@ -190,8 +164,7 @@ void Session::Check(const ScriptStep& step) {
   const auto actual = expectation->read(*this, step);
   std::string what = step.target;
   if (expectation->subject == Expectation::Subject::kControl) {
-    what += " " + step.control.form + "." + step.control.control +
-            (step.control.index >= 0 ? "[" + std::to_string(step.control.index) + "]" : "");
+    what += " " + ControlName(step.control);
   }
   if (!actual) {
     failure_ = Failure{step.line, "expected " + what + " \"" + ShowValue(step.value) + "\", but no loaded form has it"};

@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "platform/headless/script_click.h"
 #include "platform/qt/main_view.h"
 #include "platform/qt/qt_session.h"
 
@@ -37,9 +38,7 @@ void ScriptFeeder::Perform(const headless::ScriptStep& step) {
   MainWindow& w = session_.program.Main();
   switch (step.kind) {
     case Kind::kClick:
-      if (step.target == "cmdTYPE") w.ClickType();
-      if (step.target == "cmdIME") w.ClickIme();
-      if (step.target == "lblMODE") w.ClickMode();
+      headless::ClickScriptControl(session_.program, step.control);
       break;
     case Kind::kMenu:
       w.ClickMenu(step.target);
@@ -60,6 +59,7 @@ void ScriptFeeder::Perform(const headless::ScriptStep& step) {
       break;
     case Kind::kKey:
     case Kind::kWait:
+    case Kind::kExpect:  // the headless runner checks them; here the script only plays
       break;
   }
   session_.Settle();
