@@ -1,43 +1,24 @@
 #include "platform/headless/session.h"
 
-#include "platform/emulated/anthy/anthy_engine.h"
 #include "platform/emulated/physical_keys.h"
 #include "platform/headless/expectations.h"
 #include "platform/headless/script_click.h"
 
 namespace orvo::headless {
 
-namespace {
+HeadlessParts::HeadlessParts(const std::string& folder, const ustring& command_line)
+    : host(FromUtf8(folder), command_line) {}
 
-const ustring kNoConversion =
-    u"かな漢字変換の辞書を開けません。\r\n"
-    u"かなの入力と確定はできますが、漢字には変換できません。";
-
-}  // namespace
-
-Session::Session(const std::string& folder, const ustring& command_line,
-                 const SessionOptions& options)
-    : engine(options.kanji_conversion
-                 ? emu::MakeAnthyEngine({folder, options.learning, options.dictionary}, &engine_error)
-                 : nullptr),
-      code_page(options.locale_code_page ? emu::CodePage::kLocale : emu::CodePage::kCp932),
-      host(FromUtf8(folder), command_line),
-      ime(desktop),
-      platform{host, screen, desktop, desktop, desktop.Clock(), ime, shell, fonts, code_page},
-      program(platform) {
+Session::Session(const std::string& folder, const ustring& command_line, const SessionOptions& options)
+    : HeadlessParts(folder, command_line),
+      EmulatedSystem({folder, options.kanji_conversion, options.learning, options.dictionary, options.locale_code_page},
+                     {host, screen, shell, fonts}) {
   desktop.SetInputSource([this] { return PullStep(); });
-  desktop.SetConversionEngine(engine.get());
-  if (!options.kanji_conversion) engine_error.clear();
 }
 
 Session::~Session() { desktop.SetInputSource(nullptr); }
 
-bool Session::Start() {
-  if (!program.Start()) return false;
-  // Said once: typing kana still works without the dictionary.
-  if (!engine && !engine_error.empty()) host.StandardMessage(kNoConversion, mb_icon::kExclamation, u" Orvo");
-  return true;
-}
+bool Session::Start() { return StartProgram(); }
 
 void Session::Deliver(const KeyEvent& event) {
   desktop.PostKey(event);

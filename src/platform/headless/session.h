@@ -7,11 +7,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/program.h"
-#include "platform/emulated/desktop.h"
-#include "platform/emulated/ime/conversion_engine.h"
-#include "platform/emulated/emulated_ime.h"
-#include "platform/emulated/system_code_page.h"
+#include "platform/emulated/system/emulated_system.h"
 #include "platform/headless/headless_host.h"
 #include "platform/headless/headless_screen.h"
 #include "platform/headless/headless_shell.h"
@@ -30,7 +26,16 @@ struct SessionOptions {
   bool locale_code_page = false;
 };
 
-class Session {
+// The headless front end's own parts, made before the system that uses them.
+struct HeadlessParts {
+  HeadlessParts(const std::string& folder, const ustring& command_line);
+  HeadlessScreen screen;
+  HeadlessShell shell;
+  HeadlessFontMetrics fonts;
+  HeadlessHost host;
+};
+
+class Session : public HeadlessParts, public emu::EmulatedSystem {
  public:
   // folder: the program folder, which must exist.
   explicit Session(const std::string& folder, const ustring& command_line = {},
@@ -70,18 +75,6 @@ class Session {
 
   MainWindow& Main() { return program.Main(); }
   const ustring& Text() { return program.Main().ActiveTextBox().Text(); }
-
-  std::string engine_error;                      // why conversion is unavailable, if it is
-  std::unique_ptr<emu::ConversionEngine> engine;  // outlives the text boxes that use it
-  HeadlessScreen screen;
-  HeadlessShell shell;
-  HeadlessFontMetrics fonts;
-  emu::IconvCodePage code_page;
-  HeadlessHost host;
-  emu::Desktop desktop;
-  emu::EmulatedIme ime;
-  Platform platform;
-  Program program;
 
  private:
   void Deliver(const KeyEvent& event);
