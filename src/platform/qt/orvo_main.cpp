@@ -13,6 +13,7 @@
 #include "platform/qt/display_check.h"
 #include "platform/qt/qt_session.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_texts.h"
 #include "platform/qt/script_feeder.h"
 #include "platform/qt/state_dumper.h"
 #include "platform/qt/text_rescue.h"
@@ -99,7 +100,8 @@ int main(int argc, char** argv) {
                                                     : options.folder.toStdString();
   if (!options.folder.isEmpty() && !QDir().mkpath(options.folder)) session_options.folder.clear();
   if (session_options.folder.empty()) {
-    QMessageBox::critical(nullptr, QStringLiteral("Orvo"), QStringLiteral("設定フォルダーを作れません。"));
+    QMessageBox::critical(nullptr, orvo::qt::ToQ(orvo::qt::texts::kBoxTitle),
+                          orvo::qt::ToQ(orvo::qt::texts::kNoProgramFolder));
     return 1;
   }
   session_options.command_line = orvo::qt::FromQ(options.file);
