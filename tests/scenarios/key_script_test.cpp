@@ -123,6 +123,14 @@ TEST_F(Expectations, HoldingOnesLetTheRunGoOn) {
             "");
 }
 
+TEST_F(Expectations, ReadTheWindowTheImeAndTheState) {
+  EXPECT_EQ(Failure("expect title \\sＯ ｒｖｏ ４ － 新規.txt\nexpect latch off\nexpect enabled frmMAIN.cmdIME on\n"
+                    "tap F1\nchord FL\nexpect hen か\nexpect conv-stage 1\nexpect input-mode 1\n"
+                    "tap N\nexpect kan か\nexpect out ｶ\npress Shift\ntap Left\nrelease Shift\n"
+                    "expect selection か\n"),
+            "");
+}
+
 TEST_F(Expectations, TheFirstFailingOneStopsTheRun) {
   EXPECT_EQ(Failure("tap F1\nchord FL\ntap N\nexpect text き\ntap F1\n"), "4: expected text \"き\", got \"か\"");
   EXPECT_TRUE(State().BrailleMode);  // the F1 after it never came

@@ -35,7 +35,8 @@
 //   cell VALUE          the cell display;  mode VALUE  the mode display
 //   title VALUE         the main window's caption
 //   status VALUE        column, line, lines and bytes, one space apart ("1．0 1 1 2")
-//   message VALUE       the text of the last message box (the one waiting, if any)
+//   message VALUE       the last message's text, as the JSON state lists them (the
+//                       standard boxes, then the program's; the one waiting, if any)
 //   messages N          how many message boxes were shown, standard ones included
 //   caption FORM.CONTROL[INDEX] VALUE   any control's caption
 //   visible|enabled FORM.CONTROL[INDEX] on|off
@@ -47,7 +48,10 @@
 //
 // A message box that appears takes the following lines as its input, as a
 // person would answer it; expectations read while it waits see it. A failed
-// expectation stops the run.
+// expectation stops the run; once the program has ended, keys reach nothing
+// but the expectations after them are still checked. orvo-headless exits with
+// 1 after a failed expectation, 2 for a script with bad lines (none of it runs);
+// the Qt front end's --script plays the actions and leaves the expect lines out.
 #include <optional>
 #include <string>
 #include <string_view>
