@@ -93,6 +93,7 @@ TEST(KeyScript, BadLinesSayWhatIsWrong) {
       {"expect text ends\\", "1: a '\\' ends the value; write \\\\ for a backslash"},
       {"expect down Hyper on", "1: unknown key 'Hyper'"},
       {"expect caption", "1: expect caption needs a control, e.g. frmMAIN.lblMODE"},
+      {"expect menu-visible help on", "1: expect menu-visible needs a menu item such as mnuHELP"},
       {"click", "1: click needs a control, e.g. 'click cmdTYPE' or 'click frmMsgEx.cmdBTN[1]'"},
       {"click .cmdTYPE", "1: click needs a control, e.g. 'click cmdTYPE' or 'click frmMsgEx.cmdBTN[1]'"},
       {"click cmdBTN[x]", "1: click needs a control, e.g. 'click cmdTYPE' or 'click frmMsgEx.cmdBTN[1]'"},
@@ -141,7 +142,8 @@ TEST_F(Expectations, FailuresShowTheValuesWithEscapes) {
             "5: expected text \"か\\n\", got \"か\\r\\n\"");
   EXPECT_EQ(Failure("expect braille off"), "1: expected braille \"off\", got \"on\"");
   EXPECT_EQ(Failure("expect caption frmNONE.lblX x"),
-            "1: expected caption frmNONE.lblX \"x\", but no loaded form has it");
+            "1: expected caption frmNONE.lblX \"x\", but it is not there");
+  EXPECT_EQ(Failure("expect menu-checked mnuNOTHING on"), "1: expected menu-checked mnuNOTHING \"on\", but it is not there");
 }
 
 TEST_F(Expectations, AWaitingMessageBoxIsSeenAndTakesTheLinesAfter) {

@@ -4,8 +4,6 @@
 namespace orvo::testing {
 namespace {
 
-const ustring kNoEntry = u"該当する文字がありません！\u3000\u3000\u3000\u3000";
-
 TEST_F(Scenario, AutoRepeatNeitherCountsNorCloses) {
   BrailleOn();
   S().Press('F');
@@ -18,20 +16,6 @@ TEST_F(Scenario, AutoRepeatNeitherCountsNorCloses) {
   S().Release('J');
   EXPECT_EQ(W().lblTENJI.Caption(), u"C");
   EXPECT_EQ(W().txtIN.Text(), u"ｳ");
-}
-
-TEST_F(Scenario, F1TogglesBothWaysAndLeavesNoModifierDown) {
-  BrailleOn();
-  EXPECT_FALSE(W().Menu("mnuHELP").Visible());
-  EXPECT_TRUE(W().Menu("mnuT_HELPER").Visible());
-  S().Tap(vk::kF1);
-  EXPECT_FALSE(State().BrailleMode);
-  EXPECT_FALSE(State().LatchHeld);
-  EXPECT_FALSE(AnyModifierDown());
-  EXPECT_EQ(State().InputMode, 0);
-  EXPECT_TRUE(W().Menu("mnuHELP").Visible());
-  EXPECT_FALSE(W().Menu("mnuT_HELPER").Visible());
-  EXPECT_TRUE(W().cmdCOVER.Visible());
 }
 
 TEST_F(Scenario, RomajiModeTypesThroughTheImeAndF1StillWorks) {
@@ -74,20 +58,6 @@ TEST_F(Scenario, ChordAfterDigitConversionReturnsToKana) {
   EXPECT_EQ(State().InputMode, 1);
   Confirm();
   EXPECT_EQ(Text().back(), u'あ');
-}
-
-TEST_F(Scenario, EmptyCellIsImpossibleButNoEntryShowsMessageAndRetypes) {
-  BrailleOn();
-  Cells(u"*");
-  Cells(u"\"A");  // voicing before あ has no entry
-  ASSERT_FALSE(Messages().empty());
-  EXPECT_EQ(Messages().back(), kNoEntry);
-  EXPECT_EQ(W().lblTENJI.Caption(), u"A");  // the display shows the cell that failed
-  EXPECT_FALSE(S().program.conversion.PrefixPending());
-  // The composition survives the message: it was typed again from its reading.
-  EXPECT_EQ(W().txtIN.Text(), u"ｶ");
-  Confirm();
-  EXPECT_EQ(Text(), u"か");
 }
 
 TEST_F(Scenario, ModifiersAreRefusedWhileAReadingIsPending) {

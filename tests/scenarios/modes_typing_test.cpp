@@ -43,15 +43,5 @@ TEST_P(ModeTyping, TypesTheExpectedCharacters) {
 INSTANTIATE_TEST_SUITE_P(All, ModeTyping, ::testing::ValuesIn(kModeCases),
                          [](const auto& param_info) { return std::string(param_info.param.name); });
 
-TEST_F(Scenario, BackspaceRightAfterAPrefixForgetsIt) {
-  BrailleOn();
-  Cells(u"\"");
-  S().Tap('H');
-  EXPECT_FALSE(S().program.conversion.PrefixPending());
-  Cells(u"*");
-  Confirm();
-  EXPECT_EQ(Text(), u"か");
-}
-
 }  // namespace
 }  // namespace orvo::testing

@@ -70,6 +70,13 @@ Read Enabled(Session& s, const ScriptStep& step) {
   return c ? Read(Switch(c->Enabled())) : std::nullopt;
 }
 
+template <typename F>
+Read MenuItem(Session& s, const ScriptStep& step, F read) {
+  if (!s.program.HasMainWindow()) return std::nullopt;
+  const forms::MenuEntry* entry = s.Main().MenuBar().Find(step.control.control);
+  return entry ? Read(Switch(read(*entry))) : std::nullopt;
+}
+
 // clang-format off
 constexpr Expectation kExpectations[] = {
     {"text", Value::kText, Subject::kNone,
@@ -100,6 +107,16 @@ constexpr Expectation kExpectations[] = {
     {"caption", Value::kText, Subject::kControl, Caption},
     {"visible", Value::kSwitch, Subject::kControl, Visible},
     {"enabled", Value::kSwitch, Subject::kControl, Enabled},
+    {"menu-visible", Value::kSwitch, Subject::kMenu,
+     [](Session& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Visible(); }); }},
+    {"menu-enabled", Value::kSwitch, Subject::kMenu,
+     [](Session& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Enabled(); }); }},
+    {"menu-checked", Value::kSwitch, Subject::kMenu,
+     [](Session& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Checked(); }); }},
+    {"prefix", Value::kSwitch, Subject::kNone,
+     [](Session& s, const ScriptStep&) { return Read(Switch(s.program.conversion.PrefixPending())); }},
+    {"closed", Value::kSwitch, Subject::kNone,
+     [](Session& s, const ScriptStep&) { return Read(Switch(s.program.HasMainWindow() && s.Main().Closed())); }},
     {"braille", Value::kSwitch, Subject::kNone,
      [](Session& s, const ScriptStep&) { return Read(Switch(s.program.state.BrailleMode)); }},
     {"latch", Value::kSwitch, Subject::kNone,

@@ -12,12 +12,13 @@ struct ScriptStep;
 
 struct Expectation {
   enum class Value { kText, kSwitch, kNumber };  // any text, on|off, a whole number
-  enum class Subject { kNone, kControl, kKey };  // what the line names before the value
+  enum class Subject { kNone, kControl, kKey, kMenu };  // what the line names before the value
   std::string_view name;
   Value value;
   Subject subject;
   // The value as it stands, in the form the line writes it; nothing when the
-  // subject is not there (a control of a form that is not loaded).
+  // subject is not there (a control of a form that is not loaded, a menu item
+  // the main window lacks).
   std::optional<std::string> (*read)(Session& session, const ScriptStep& step);
 };
 

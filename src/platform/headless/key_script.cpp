@@ -108,6 +108,11 @@ std::optional<ControlRef> ParseControlRef(std::string_view text) {
 
 namespace {
 
+bool IsMenuName(std::string_view name) {
+  return name.size() > 3 && name.substr(0, 3) == "mnu" &&
+         name.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789", 3) == std::string_view::npos;
+}
+
 class LineParser {
  public:
   LineParser(ParsedScript& out, int line) : out_(out), line_(line) {}
@@ -203,10 +208,7 @@ class LineParser {
   }
 
   void Menu(std::string_view name) {
-    const bool looks_right =
-        name.size() > 3 && name.substr(0, 3) == "mnu" &&
-        name.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789", 3) == std::string_view::npos;
-    if (!looks_right) {
+    if (!IsMenuName(name)) {
       Error("menu needs an item name such as mnuV_AREA");
       return;
     }
@@ -254,7 +256,13 @@ class LineParser {
     if (kind->subject != Expectation::Subject::kNone) {
       const auto [subject, value] = SplitWord(rest);
       rest = value;
-      if (kind->subject == Expectation::Subject::kKey) {
+      if (kind->subject == Expectation::Subject::kMenu) {
+        if (!IsMenuName(subject)) {
+          Error("expect " + std::string(what) + " needs a menu item such as mnuHELP");
+          return;
+        }
+        step.control.control = std::string(subject);
+      } else if (kind->subject == Expectation::Subject::kKey) {
         const emu::PhysicalKey* key = Key(subject);
         if (key == nullptr) return;
         step.key = KeyEvent{key->vk, key->scan, false, false};

@@ -40,8 +40,10 @@
 //   messages N          how many message boxes were shown, standard ones included
 //   caption FORM.CONTROL[INDEX] VALUE   any control's caption
 //   visible|enabled FORM.CONTROL[INDEX] on|off
-//   braille|latch|ime-open|modal on|off   braille mode, the Ctrl+Alt latch, the
-//                       IME switch, a modal window waiting for input
+//   menu-visible|menu-enabled|menu-checked MENU on|off   a main-window menu item
+//   braille|latch|ime-open|modal|prefix|closed on|off   braille mode, the Ctrl+Alt
+//                       latch, the IME switch, a modal window waiting for input, a
+//                       prefix cell waiting for its partner, the main window closed
 //   down|toggled KEY on|off   the key state the program reads (GetKeyState)
 //   input-mode N | conv-stage N | ime-mode N
 // (clipboard is reserved: there is no clipboard yet.)
@@ -74,7 +76,7 @@ struct ScriptStep {
   KeyEvent key;     // kKey; kExpect: the key of down and toggled
   long long ms = 0; // kWait
   std::string target;  // kMenu: an item; kState: the state; kExpect: WHAT
-  ControlRef control;  // kClick; kExpect of caption, visible and enabled
+  ControlRef control;  // kClick; kExpect of caption, visible, enabled; of a menu: its name
   std::string value;   // kExpect: the value, escapes resolved (UTF-8)
   int x = 0;           // kResize: outer width, kMove: left (pixels); kActivate: 1 or 0
   int y = 0;           // kResize: outer height, kMove: top (pixels)

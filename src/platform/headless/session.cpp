@@ -144,11 +144,10 @@ void Session::Check(const ScriptStep& step) {
   if (expectation == nullptr) return;
   const auto actual = expectation->read(*this, step);
   std::string what = step.target;
-  if (expectation->subject == Expectation::Subject::kControl) {
-    what += " " + ControlName(step.control);
-  }
+  if (expectation->subject == Expectation::Subject::kControl) what += " " + ControlName(step.control);
+  if (expectation->subject == Expectation::Subject::kMenu) what += " " + step.control.control;
   if (!actual) {
-    failure_ = Failure{step.line, "expected " + what + " \"" + ShowValue(step.value) + "\", but no loaded form has it"};
+    failure_ = Failure{step.line, "expected " + what + " \"" + ShowValue(step.value) + "\", but it is not there"};
   } else if (*actual != step.value) {
     failure_ = Failure{step.line, "expected " + what + " \"" + ShowValue(step.value) + "\", got \"" +
                                       ShowValue(*actual) + "\""};
