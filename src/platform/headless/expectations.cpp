@@ -2,7 +2,7 @@
 
 #include "app/main_window.h"
 #include "platform/emulated/text_box.h"
-#include "platform/headless/session.h"
+#include "platform/headless/script_click.h"
 
 namespace orvo::headless {
 namespace {
@@ -15,28 +15,28 @@ std::string Switch(bool on) { return on ? "on" : "off"; }
 
 // Reads of the main window give the empty text when it is gone.
 template <typename F>
-Read Main(Session& s, F read) {
+Read Main(const ScriptView& s, F read) {
   if (!s.program.HasMainWindow()) return std::string();
-  return ToUtf8(read(s.Main()));
+  return ToUtf8(read(s.program.Main()));
 }
 
-const emu::ImeEmulator* Ime(Session& s) {
+const emu::ImeEmulator* Ime(const ScriptView& s) {
   if (!s.program.HasMainWindow()) return nullptr;
-  auto* box = dynamic_cast<emu::TextBox*>(&s.Main().ActiveTextBox());
+  auto* box = dynamic_cast<emu::TextBox*>(&s.program.Main().ActiveTextBox());
   return box ? &box->Ime() : nullptr;
 }
 
-Read Reading(Session& s, const ScriptStep&) {
+Read Reading(const ScriptView& s, const ScriptStep&) {
   const emu::ImeEmulator* ime = Ime(s);
   return ime ? ToUtf8(ime->CompositionReading()) : std::string();
 }
 
-Read Composition(Session& s, const ScriptStep&) {
+Read Composition(const ScriptView& s, const ScriptStep&) {
   const emu::ImeEmulator* ime = Ime(s);
   return ime ? ToUtf8(ime->CompositionString()) : std::string();
 }
 
-Read Status(Session& s, const ScriptStep&) {
+Read Status(const ScriptView& s, const ScriptStep&) {
   return Main(s, [](MainWindow& w) {
     return w.lblKETA.Caption() + u" " + w.lblGYO.Caption() + u" " + w.lblAllGYO.Caption() + u" " +
            w.lblFileSIZE.Caption();
@@ -44,62 +44,61 @@ Read Status(Session& s, const ScriptStep&) {
 }
 
 // The standard messages came first, as the JSON state lists them.
-Read LastMessage(Session& s, const ScriptStep&) {
+Read LastMessage(const ScriptView& s, const ScriptStep&) {
   const auto& boxes = s.program.messages.History();
   if (!boxes.empty()) return ToUtf8(boxes.back().text);
-  const auto& standard = s.host.Messages();
-  return standard.empty() ? std::string() : ToUtf8(standard.back().text);
+  return s.last_standard_message ? ToUtf8(*s.last_standard_message) : std::string();
 }
 
-Read MessageCount(Session& s, const ScriptStep&) {
-  return std::to_string(s.program.messages.History().size() + s.host.Messages().size());
+Read MessageCount(const ScriptView& s, const ScriptStep&) {
+  return std::to_string(s.program.messages.History().size() + s.standard_messages);
 }
 
-Read Caption(Session& s, const ScriptStep& step) {
-  const forms::Control* c = s.FindControl(step.control);
+Read Caption(const ScriptView& s, const ScriptStep& step) {
+  const forms::Control* c = FindScriptControl(s.program, step.control);
   return c ? Read(ToUtf8(c->Caption())) : std::nullopt;
 }
 
-Read Visible(Session& s, const ScriptStep& step) {
-  const forms::Control* c = s.FindControl(step.control);
+Read Visible(const ScriptView& s, const ScriptStep& step) {
+  const forms::Control* c = FindScriptControl(s.program, step.control);
   return c ? Read(Switch(c->Visible())) : std::nullopt;
 }
 
-Read Enabled(Session& s, const ScriptStep& step) {
-  const forms::Control* c = s.FindControl(step.control);
+Read Enabled(const ScriptView& s, const ScriptStep& step) {
+  const forms::Control* c = FindScriptControl(s.program, step.control);
   return c ? Read(Switch(c->Enabled())) : std::nullopt;
 }
 
 template <typename F>
-Read MenuItem(Session& s, const ScriptStep& step, F read) {
+Read MenuItem(const ScriptView& s, const ScriptStep& step, F read) {
   if (!s.program.HasMainWindow()) return std::nullopt;
-  const forms::MenuEntry* entry = s.Main().MenuBar().Find(step.control.control);
+  const forms::MenuEntry* entry = s.program.Main().MenuBar().Find(step.control.control);
   return entry ? Read(Switch(read(*entry))) : std::nullopt;
 }
 
 // clang-format off
 constexpr Expectation kExpectations[] = {
     {"text", Value::kText, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.ActiveTextBox().Text(); }); }},
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.ActiveTextBox().Text(); }); }},
     {"reading", Value::kText, Subject::kNone, Reading},
     {"composition", Value::kText, Subject::kNone, Composition},
     {"in", Value::kText, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtIN.Text(); }); }},
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtIN.Text(); }); }},
     {"hen", Value::kText, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtHEN.Text(); }); }},
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtHEN.Text(); }); }},
     {"out", Value::kText, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtOUT.Text(); }); }},
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtOUT.Text(); }); }},
     {"kan", Value::kText, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtKAN.Text(); }); }},
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtKAN.Text(); }); }},
     {"selection", Value::kText, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.ActiveTextBox().SelText(); }); }},
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.ActiveTextBox().SelText(); }); }},
     {"cell", Value::kText, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.lblTENJI.Caption(); }); }},
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.lblTENJI.Caption(); }); }},
     {"mode", Value::kText, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.lblMODE.Caption(); }); }},
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.lblMODE.Caption(); }); }},
     {"title", Value::kText, Subject::kNone,
-     [](Session& s, const ScriptStep&) {
-       return Read(ToUtf8(s.program.HasMainWindow() ? s.Main().Caption() : s.host.Title()));
+     [](const ScriptView& s, const ScriptStep&) {
+       return Read(ToUtf8(s.program.HasMainWindow() ? s.program.Main().Caption() : s.host.Title()));
      }},
     {"status", Value::kText, Subject::kNone, Status},
     {"message", Value::kText, Subject::kNone, LastMessage},
@@ -108,34 +107,34 @@ constexpr Expectation kExpectations[] = {
     {"visible", Value::kSwitch, Subject::kControl, Visible},
     {"enabled", Value::kSwitch, Subject::kControl, Enabled},
     {"menu-visible", Value::kSwitch, Subject::kMenu,
-     [](Session& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Visible(); }); }},
+     [](const ScriptView& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Visible(); }); }},
     {"menu-enabled", Value::kSwitch, Subject::kMenu,
-     [](Session& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Enabled(); }); }},
+     [](const ScriptView& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Enabled(); }); }},
     {"menu-checked", Value::kSwitch, Subject::kMenu,
-     [](Session& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Checked(); }); }},
+     [](const ScriptView& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Checked(); }); }},
     {"prefix", Value::kSwitch, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Read(Switch(s.program.conversion.PrefixPending())); }},
+     [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.program.conversion.PrefixPending())); }},
     {"closed", Value::kSwitch, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Read(Switch(s.program.HasMainWindow() && s.Main().Closed())); }},
+     [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.program.HasMainWindow() && s.program.Main().Closed())); }},
     {"braille", Value::kSwitch, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Read(Switch(s.program.state.BrailleMode)); }},
+     [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.program.state.BrailleMode)); }},
     {"latch", Value::kSwitch, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Read(Switch(s.program.state.LatchHeld)); }},
+     [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.program.state.LatchHeld)); }},
     {"ime-open", Value::kSwitch, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Read(Switch(s.program.state.ImeOpen)); }},
+     [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.program.state.ImeOpen)); }},
     {"modal", Value::kSwitch, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Read(Switch(s.desktop.ModalDepth() > 0)); }},
+     [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.desktop.ModalDepth() > 0)); }},
     {"down", Value::kSwitch, Subject::kKey,
-     [](Session& s, const ScriptStep& step) { return Read(Switch(s.desktop.Keys().Down(step.key.vk))); }},
+     [](const ScriptView& s, const ScriptStep& step) { return Read(Switch(s.desktop.Keys().Down(step.key.vk))); }},
     {"toggled", Value::kSwitch, Subject::kKey,
-     [](Session& s, const ScriptStep& step) { return Read(Switch(s.desktop.Keys().Toggled(step.key.vk))); }},
+     [](const ScriptView& s, const ScriptStep& step) { return Read(Switch(s.desktop.Keys().Toggled(step.key.vk))); }},
     {"input-mode", Value::kNumber, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Read(std::to_string(s.program.state.InputMode)); }},
+     [](const ScriptView& s, const ScriptStep&) { return Read(std::to_string(s.program.state.InputMode)); }},
     {"conv-stage", Value::kNumber, Subject::kNone,
-     [](Session& s, const ScriptStep&) { return Read(std::to_string(s.program.state.ConvStage)); }},
+     [](const ScriptView& s, const ScriptStep&) { return Read(std::to_string(s.program.state.ConvStage)); }},
     {"ime-mode", Value::kNumber, Subject::kNone,
-     [](Session& s, const ScriptStep&) {
-       return Read(s.program.HasMainWindow() ? std::to_string(s.Main().ActiveTextBox().ImeMode()) : "");
+     [](const ScriptView& s, const ScriptStep&) {
+       return Read(s.program.HasMainWindow() ? std::to_string(s.program.Main().ActiveTextBox().ImeMode()) : "");
      }},
 };
 // clang-format on
@@ -147,6 +146,19 @@ const Expectation* FindExpectation(std::string_view name) {
     if (e.name == name) return &e;
   }
   return nullptr;
+}
+
+std::optional<std::string> CheckExpectation(const ScriptView& view, const ScriptStep& step) {
+  const Expectation* expectation = FindExpectation(step.target);
+  if (expectation == nullptr) return std::nullopt;
+  const auto actual = expectation->read(view, step);
+  std::string what = step.target;
+  if (expectation->subject == Subject::kControl) what += " " + ControlName(step.control);
+  if (expectation->subject == Subject::kMenu) what += " " + step.control.control;
+  const std::string expected = "expected " + what + " \"" + ShowValue(step.value) + "\"";
+  if (!actual) return expected + ", but it is not there";
+  if (*actual != step.value) return expected + ", got \"" + ShowValue(*actual) + "\"";
+  return std::nullopt;
 }
 
 }  // namespace orvo::headless

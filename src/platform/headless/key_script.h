@@ -53,7 +53,8 @@
 // expectation stops the run; once the program has ended, keys reach nothing
 // but the expectations after them are still checked. orvo-headless exits with
 // 1 after a failed expectation, 2 for a script with bad lines (none of it runs);
-// the Qt front end's --script plays the actions and leaves the expect lines out.
+// the Qt front end's --script checks expect lines too, ends the script at the
+// first that fails, and exits with 1 when the program ends.
 #include <optional>
 #include <string>
 #include <string_view>

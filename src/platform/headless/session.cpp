@@ -140,18 +140,9 @@ void Session::Perform(const ScriptStep& step) {
 }
 
 void Session::Check(const ScriptStep& step) {
-  const Expectation* expectation = FindExpectation(step.target);
-  if (expectation == nullptr) return;
-  const auto actual = expectation->read(*this, step);
-  std::string what = step.target;
-  if (expectation->subject == Expectation::Subject::kControl) what += " " + ControlName(step.control);
-  if (expectation->subject == Expectation::Subject::kMenu) what += " " + step.control.control;
-  if (!actual) {
-    failure_ = Failure{step.line, "expected " + what + " \"" + ShowValue(step.value) + "\", but it is not there"};
-  } else if (*actual != step.value) {
-    failure_ = Failure{step.line, "expected " + what + " \"" + ShowValue(step.value) + "\", got \"" +
-                                      ShowValue(*actual) + "\""};
-  }
+  ScriptView view{program, desktop, host, host.Messages().size(), nullptr};
+  if (!host.Messages().empty()) view.last_standard_message = &host.Messages().back().text;
+  if (auto failed = CheckExpectation(view, step)) failure_ = Failure{step.line, std::move(*failed)};
 }
 
 bool Session::PullStep() {

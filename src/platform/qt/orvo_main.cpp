@@ -131,13 +131,19 @@ int main(int argc, char** argv) {
   };
   if (!session.Start()) return finish(0);
   std::unique_ptr<orvo::qt::ScriptFeeder> feeder;
+  bool script_failed = false;
   if (!steps.empty()) {
     feeder = std::make_unique<orvo::qt::ScriptFeeder>(session, std::move(steps), [] {
       std::fputs("orvo: script done\n", stderr);
       std::fflush(stderr);
     });
+    feeder->SetOnFailure([&script_failed, &options](int line, const std::string& message) {
+      script_failed = true;
+      std::fprintf(stderr, "%s:%d: %s\n", options.script.toLocal8Bit().constData(), line, message.c_str());
+    });
     feeder->Start();
   }
   if (session.host.Ended()) return finish(0);
-  return finish(QApplication::exec());
+  const int status = QApplication::exec();
+  return finish(status == 0 && script_failed ? 1 : status);
 }
