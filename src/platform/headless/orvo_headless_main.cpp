@@ -8,19 +8,14 @@
 #include <sstream>
 #include <string>
 
+#include "platform/headless/headless_texts.h"
 #include "platform/headless/key_script.h"
 #include "platform/headless/session.h"
 #include "platform/headless/state_dump.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: orvo-headless [--folder DIR] [--codepage NAME] [--dictionary FILE] [--json] [SCRIPT]\n"
-    "  The script comes from standard input when no file is named.\n"
-    "  Lines: press KEY | release KEY | tap KEY | chord KEYS | wait MS | click [FORM.]CONTROL[INDEX]\n"
-    "         menu NAME | resize W H | move X Y | maximize | minimize | restore | activate | deactivate\n"
-    "         expect WHAT VALUE | # comment\n"
-    "  Exit status: 0 done, 1 an expectation failed, 2 the script or the arguments are wrong.\n";
+using namespace orvo::headless::texts;
 
 struct Options {
   std::string folder;
@@ -43,12 +38,12 @@ bool ParseArgs(int argc, char** argv, Options& o) {
     } else if (!arg.starts_with("--") && o.script_path.empty()) {
       o.script_path = arg;
     } else {
-      std::cerr << "orvo-headless: unknown argument '" << arg << "'\n" << kUsage;
+      std::cerr << kUnknownArgument << arg << "'\n" << kUsage;
       return false;
     }
   }
   if (o.codepage != "CP932" && o.codepage != "cp932" && o.codepage != "locale") {
-    std::cerr << "orvo-headless: unknown code page '" << o.codepage << "' (CP932 or locale)\n";
+    std::cerr << kUnknownCodePage << o.codepage << kCodePages;
     return false;
   }
   return true;
@@ -84,12 +79,12 @@ int main(int argc, char** argv) {
   } else {
     std::ifstream in(options.script_path, std::ios::binary);
     if (!in) {
-      std::cerr << "orvo-headless: cannot read " << options.script_path << "\n";
+      std::cerr << kCannotRead << options.script_path << "\n";
       return 2;
     }
     script.assign(std::istreambuf_iterator<char>(in), {});
   }
-  const std::string name = options.script_path.empty() ? "<stdin>" : options.script_path;
+  const std::string name = options.script_path.empty() ? kStdinName : options.script_path;
   const orvo::headless::ParsedScript parsed = orvo::headless::ParseScript(script);
   if (!parsed.errors.empty()) {
     for (const auto& e : parsed.errors) std::cerr << name << ":" << e.line << ": error: " << e.message << "\n";
@@ -105,7 +100,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(folder, ec);
   }
   if (folder.empty() || !std::filesystem::is_directory(folder)) {
-    std::cerr << "orvo-headless: no program folder at '" << folder << "'\n";
+    std::cerr << kNoFolder << folder << "'\n";
     return 2;
   }
 

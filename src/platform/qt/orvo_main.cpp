@@ -39,7 +39,7 @@ bool ParseArgs(const QStringList& args, Options& o) {
     } else if (!arg.startsWith(QLatin1String("--")) && o.file.isEmpty()) {
       o.file = arg;
     } else {
-      std::fprintf(stderr, "orvo: unknown argument '%s'\n", arg.toLocal8Bit().constData());
+      std::fprintf(stderr, orvo::qt::texts::kUnknownArgument, arg.toLocal8Bit().constData());
       return false;
     }
   }
@@ -64,7 +64,7 @@ bool AsksForHelp(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (AsksForHelp(argc, argv)) {
-    std::fputs("usage: orvo [--folder DIR] [--dump-state JSON] [FILE]\n", stdout);
+    std::fputs(orvo::qt::texts::kUsage, stdout);
     return 0;
   }
   const auto display = orvo::qt::CheckDisplay(orvo::qt::ReadDisplayEnv(argc, argv), orvo::qt::ProbeSocket);
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
   if (!options.script.isEmpty()) {
     QFile file(options.script);
     if (!file.open(QIODevice::ReadOnly)) {
-      std::fprintf(stderr, "orvo: cannot read %s\n", options.script.toLocal8Bit().constData());
+      std::fprintf(stderr, orvo::qt::texts::kCannotReadScript, options.script.toLocal8Bit().constData());
       return 2;
     }
     const QByteArray text = file.readAll();
@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<orvo::qt::StateDumper> dumper;
   if (!options.dump.isEmpty()) {
     dumper = std::make_unique<orvo::qt::StateDumper>(session, options.dump);
-    if (!dumper->ListenForSignal()) std::fputs("orvo: SIGUSR1 cannot ask for the state\n", stderr);
+    if (!dumper->ListenForSignal()) std::fputs(orvo::qt::texts::kNoStateSignal, stderr);
   }
   // The document for a rescue when the run ends abruptly (the X connection
   // lost, the session ending). It runs at exit, so it reads program state only.
@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
     return {box.Text(), box.Modified()};
   };
   orvo::qt::TextRescue rescue(document, session_options.folder);
-  if (!rescue.Arm() || !rescue.ListenForSignals()) std::fputs("orvo: an abrupt end may lose the text\n", stderr);
+  if (!rescue.Arm() || !rescue.ListenForSignals()) std::fputs(orvo::qt::texts::kNoRescue, stderr);
   // The last state is written however the run ends, a refused start included.
   const auto finish = [&dumper, &rescue](int status) {
     // Only a loop that ended without the program's own shutdown finds text here.

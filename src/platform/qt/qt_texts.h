@@ -25,5 +25,11 @@ inline constexpr const char* kRescued = "orvo: 保存していない文章を %s
 inline constexpr const char* kRescuedEnglish = "orvo: the unsaved text was written to %s\n";
 inline constexpr const char* kRescueFailed = "orvo: 保存していない文章を書き出せません（%s）。\n";
 inline constexpr const char* kRescueFailedEnglish = "orvo: the unsaved text could not be written to %s: %s\n";
+inline constexpr const char* kUsage = "usage: orvo [--folder DIR] [--dump-state JSON] [FILE]\n";
+inline constexpr const char* kUnknownArgument = "orvo: unknown argument '%s'\n";
+inline constexpr const char* kCannotReadScript = "orvo: cannot read %s\n";
+inline constexpr const char* kNoStateSignal = "orvo: SIGUSR1 cannot ask for the state\n";
+inline constexpr const char* kNoRescue = "orvo: an abrupt end may lose the text\n";
+inline constexpr const char* kCannotWriteState = "orvo: cannot write the state to %s: %s\n";
 
 }  // namespace orvo::qt::texts
