@@ -23,6 +23,7 @@ struct Rule {
 };
 
 // Standard C and C++ headers (<csignal>, <cstdio>, ...) are portable and allowed.
+// clang-format off
 constexpr Rule kForbidden[] = {
     {"unistd.h", "POSIX"},  {"fcntl.h", "POSIX"},    {"dirent.h", "POSIX"},   {"pthread.h", "POSIX"},
     {"signal.h", "POSIX"},  {"iconv.h", "POSIX"},    {"dlfcn.h", "POSIX"},    {"poll.h", "POSIX"},
@@ -36,6 +37,7 @@ constexpr Rule kForbidden[] = {
     {"io.h", "Windows"},    {"direct.h", "Windows"}, {"process.h", "Windows"},
     {"X11/", "X11"},        {"xcb/", "X11"},         {"wayland-", "Wayland"}, {"anthy/", "anthy"},
 };
+// clang-format on
 
 std::string Lower(std::string_view s) {
   std::string out(s);
@@ -46,7 +48,8 @@ std::string Lower(std::string_view s) {
 // Why an included header is not portable; nothing when it is.
 std::optional<std::string> Forbidden(std::string_view header) {
   // Qt's headers: <QString>, <QtCore/...>, <Qt>.
-  if (header.size() >= 2 && header[0] == 'Q' && std::isupper(static_cast<unsigned char>(header[1]))) return "Qt";
+  if (header.size() >= 2 && header[0] == 'Q' && std::isupper(static_cast<unsigned char>(header[1])))
+    return "Qt";
   if (header.starts_with("Qt")) return "Qt";
   const std::string lower = Lower(header);
   for (const Rule& rule : kForbidden) {
@@ -69,7 +72,8 @@ std::vector<fs::path> PortableFiles() {
   std::vector<fs::path> files;
   for (const char* folder : {"app", "braille", "editing", "files", "settings", "help"}) {
     std::error_code ec;
-    for (auto it = fs::recursive_directory_iterator(src / folder, ec); !ec && it != fs::end(it); it.increment(ec)) {
+    for (auto it = fs::recursive_directory_iterator(src / folder, ec); !ec && it != fs::end(it);
+         it.increment(ec)) {
       const auto ext = it->path().extension();
       if (it->is_regular_file() && (ext == ".h" || ext == ".cpp")) files.push_back(it->path());
     }
@@ -83,12 +87,13 @@ std::vector<fs::path> PortableFiles() {
 }
 
 TEST(Layout, TellsPortableHeadersFromTheOthers) {
-  for (std::string_view h : {"QString", "QtCore/QObject", "Qt", "unistd.h", "sys/stat.h", "Windows.h",
-                             "X11/Xlib.h", "iconv.h", "dlfcn.h", "signal.h", "anthy/anthy.h"}) {
+  for (std::string_view h :
+       {"QString", "QtCore/QObject", "Qt", "unistd.h", "sys/stat.h", "Windows.h", "X11/Xlib.h",
+        "iconv.h", "dlfcn.h", "signal.h", "anthy/anthy.h"}) {
     EXPECT_TRUE(Forbidden(h)) << h;
   }
-  for (std::string_view h : {"string", "csignal", "cstdio", "app/program.h", "platform/keys.h", "queue",
-                             "system_error", "iostream", "optional"}) {
+  for (std::string_view h : {"string", "csignal", "cstdio", "app/program.h", "platform/keys.h",
+                             "queue", "system_error", "iostream", "optional"}) {
     EXPECT_FALSE(Forbidden(h)) << h;
   }
 }
@@ -104,8 +109,8 @@ TEST(Layout, TheProgramAndThePlatformInterfacesIncludeNoOsOrQtHeader) {
       std::smatch m;
       if (!std::regex_search(line, m, include)) continue;
       if (const auto what = Forbidden(m[1].str())) {
-        ADD_FAILURE() << fs::relative(file, SourceRoot()).string() << ":" << number << ": includes " << m[1].str()
-                      << ", a " << *what << " header";
+        ADD_FAILURE() << fs::relative(file, SourceRoot()).string() << ":" << number << ": includes "
+                      << m[1].str() << ", a " << *what << " header";
       }
     }
   }

@@ -12,14 +12,17 @@ using Kind = headless::ScriptStep::Kind;
 
 headless::ScriptStep OnlyStep(std::string_view line) {
   const headless::ParsedScript parsed = ParseScript(line);
-  EXPECT_TRUE(parsed.errors.empty()) << line << ": " << (parsed.errors.empty() ? "" : parsed.errors[0].message);
+  EXPECT_TRUE(parsed.errors.empty())
+      << line << ": " << (parsed.errors.empty() ? "" : parsed.errors[0].message);
   EXPECT_EQ(parsed.steps.size(), 1u) << line;
   return parsed.steps.empty() ? headless::ScriptStep{} : parsed.steps[0];
 }
 
 std::string FirstError(std::string_view text) {
   const headless::ParsedScript parsed = ParseScript(text);
-  return parsed.errors.empty() ? "" : std::to_string(parsed.errors[0].line) + ": " + parsed.errors[0].message;
+  return parsed.errors.empty()
+             ? ""
+             : std::to_string(parsed.errors[0].line) + ": " + parsed.errors[0].message;
 }
 
 TEST(KeyScript, KeyNamesInAnyCase) {
@@ -95,9 +98,12 @@ TEST(KeyScript, BadLinesSayWhatIsWrong) {
       {"expect caption", "1: expect caption needs a control, e.g. frmMAIN.lblMODE"},
       {"expect menu-visible help on", "1: expect menu-visible needs a menu item such as mnuHELP"},
       {"click", "1: click needs a control, e.g. 'click cmdTYPE' or 'click frmMsgEx.cmdBTN[1]'"},
-      {"click .cmdTYPE", "1: click needs a control, e.g. 'click cmdTYPE' or 'click frmMsgEx.cmdBTN[1]'"},
-      {"click cmdBTN[x]", "1: click needs a control, e.g. 'click cmdTYPE' or 'click frmMsgEx.cmdBTN[1]'"},
-      {"click cmdBTN[-1]", "1: click needs a control, e.g. 'click cmdTYPE' or 'click frmMsgEx.cmdBTN[1]'"},
+      {"click .cmdTYPE",
+       "1: click needs a control, e.g. 'click cmdTYPE' or 'click frmMsgEx.cmdBTN[1]'"},
+      {"click cmdBTN[x]",
+       "1: click needs a control, e.g. 'click cmdTYPE' or 'click frmMsgEx.cmdBTN[1]'"},
+      {"click cmdBTN[-1]",
+       "1: click needs a control, e.g. 'click cmdTYPE' or 'click frmMsgEx.cmdBTN[1]'"},
       {"tap F1 F2", "1: unknown key 'F1 F2'"},
   };
   for (const Case& c : cases) EXPECT_EQ(FirstError(c.script), c.error) << c.script;
@@ -125,7 +131,8 @@ TEST_F(Expectations, HoldingOnesLetTheRunGoOn) {
 }
 
 TEST_F(Expectations, ReadTheWindowTheImeAndTheState) {
-  EXPECT_EQ(Failure("expect title \\sＯ ｒｖｏ ４ － 新規.txt\nexpect latch off\nexpect enabled frmMAIN.cmdIME on\n"
+  EXPECT_EQ(Failure("expect title \\sＯ ｒｖｏ ４ － 新規.txt\nexpect latch off\nexpect enabled "
+                    "frmMAIN.cmdIME on\n"
                     "tap F1\nchord FL\nexpect hen か\nexpect conv-stage 1\nexpect input-mode 1\n"
                     "tap N\nexpect kan か\nexpect out ｶ\npress Shift\ntap Left\nrelease Shift\n"
                     "expect selection か\n"),
@@ -133,7 +140,8 @@ TEST_F(Expectations, ReadTheWindowTheImeAndTheState) {
 }
 
 TEST_F(Expectations, TheFirstFailingOneStopsTheRun) {
-  EXPECT_EQ(Failure("tap F1\nchord FL\ntap N\nexpect text き\ntap F1\n"), "4: expected text \"き\", got \"か\"");
+  EXPECT_EQ(Failure("tap F1\nchord FL\ntap N\nexpect text き\ntap F1\n"),
+            "4: expected text \"き\", got \"か\"");
   EXPECT_TRUE(State().BrailleMode);  // the F1 after it never came
 }
 
@@ -143,7 +151,8 @@ TEST_F(Expectations, FailuresShowTheValuesWithEscapes) {
   EXPECT_EQ(Failure("expect braille off"), "1: expected braille \"off\", got \"on\"");
   EXPECT_EQ(Failure("expect caption frmNONE.lblX x"),
             "1: expected caption frmNONE.lblX \"x\", but it is not there");
-  EXPECT_EQ(Failure("expect menu-checked mnuNOTHING on"), "1: expected menu-checked mnuNOTHING \"on\", but it is not there");
+  EXPECT_EQ(Failure("expect menu-checked mnuNOTHING on"),
+            "1: expected menu-checked mnuNOTHING \"on\", but it is not there");
 }
 
 TEST_F(Expectations, AWaitingMessageBoxIsSeenAndTakesTheLinesAfter) {
@@ -156,14 +165,17 @@ TEST_F(Expectations, AWaitingMessageBoxIsSeenAndTakesTheLinesAfter) {
 }
 
 TEST_F(Expectations, ClickingAControlNoFormHasStopsTheRun) {
-  EXPECT_EQ(Failure("click cmdNOTHING\ntap F1"), "1: cannot click frmMAIN.cmdNOTHING: no loaded form has it");
+  EXPECT_EQ(Failure("click cmdNOTHING\ntap F1"),
+            "1: cannot click frmMAIN.cmdNOTHING: no loaded form has it");
   EXPECT_FALSE(State().BrailleMode);
-  EXPECT_EQ(Failure("click frmMsgEx.cmdBTN[0]"), "1: cannot click frmMsgEx.cmdBTN[0]: no loaded form has it");
+  EXPECT_EQ(Failure("click frmMsgEx.cmdBTN[0]"),
+            "1: cannot click frmMsgEx.cmdBTN[0]: no loaded form has it");
 }
 
 // Input stops reaching a program that has ended; what should hold is still checked.
 TEST_F(Expectations, AreCheckedAfterTheProgramEnded) {
-  EXPECT_EQ(Failure("tap Esc\ntap F1\nexpect braille on\n"), "3: expected braille \"on\", got \"off\"");
+  EXPECT_EQ(Failure("tap Esc\ntap F1\nexpect braille on\n"),
+            "3: expected braille \"on\", got \"off\"");
   EXPECT_TRUE(S().host.Ended());
 }
 

@@ -18,7 +18,8 @@ namespace {
 
 std::filesystem::path ScenarioFolder() {
   const char* source = std::getenv("ORVO_SOURCE_DIR");
-  return std::filesystem::path(source != nullptr ? source : ORVO_SOURCE_TREE) / "tests" / "scenarios";
+  return std::filesystem::path(source != nullptr ? source : ORVO_SOURCE_TREE) / "tests" /
+         "scenarios";
 }
 
 std::vector<std::string> ScenarioFiles() {
@@ -47,14 +48,16 @@ TEST_P(ScenarioFile, Holds) {
   ASSERT_TRUE(in) << "cannot read " << file;
   const std::string script{std::istreambuf_iterator<char>(in), {}};
   const headless::ParsedScript parsed = headless::ParseScript(script);
-  for (const auto& e : parsed.errors) ADD_FAILURE() << file << ":" << e.line << ": error: " << e.message;
+  for (const auto& e : parsed.errors)
+    ADD_FAILURE() << file << ":" << e.line << ": error: " << e.message;
   ASSERT_TRUE(parsed.errors.empty());
 
   TempFolder folder;
   headless::Session session(folder.Path());
   ASSERT_TRUE(session.Start());
   session.Run(parsed.steps);
-  if (const auto& failed = session.Failed()) FAIL() << file << ":" << failed->line << ": " << failed->message;
+  if (const auto& failed = session.Failed())
+    FAIL() << file << ":" << failed->line << ": " << failed->message;
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, ScenarioFile, ::testing::ValuesIn(ScenarioFiles()),

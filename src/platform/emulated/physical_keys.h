@@ -15,14 +15,17 @@ namespace orvo::emu {
 namespace qt_key {
 inline constexpr int kSpace = 0x20, kComma = 0x2C, kMinus = 0x2D, kPeriod = 0x2E, kSlash = 0x2F;
 inline constexpr int kColon = 0x3A, kSemicolon = 0x3B, kAt = 0x40;
-inline constexpr int kBracketLeft = 0x5B, kBackslash = 0x5C, kBracketRight = 0x5D, kAsciiCircum = 0x5E;
+inline constexpr int kBracketLeft = 0x5B, kBackslash = 0x5C, kBracketRight = 0x5D,
+                     kAsciiCircum = 0x5E;
 inline constexpr int kYen = 0xA5;
 inline constexpr int kEscape = 0x01000000, kTab = 0x01000001, kBacktab = 0x01000002;
 inline constexpr int kBackspace = 0x01000003, kReturn = 0x01000004, kEnter = 0x01000005;
 inline constexpr int kDelete = 0x01000007;
 inline constexpr int kHome = 0x01000010, kEnd = 0x01000011, kLeft = 0x01000012, kUp = 0x01000013;
-inline constexpr int kRight = 0x01000014, kDown = 0x01000015, kPageUp = 0x01000016, kPageDown = 0x01000017;
-inline constexpr int kShift = 0x01000020, kControl = 0x01000021, kMeta = 0x01000022, kAlt = 0x01000023;
+inline constexpr int kRight = 0x01000014, kDown = 0x01000015, kPageUp = 0x01000016,
+                     kPageDown = 0x01000017;
+inline constexpr int kShift = 0x01000020, kControl = 0x01000021, kMeta = 0x01000022,
+                     kAlt = 0x01000023;
 inline constexpr int kCapsLock = 0x01000024;
 inline constexpr int kF1 = 0x01000030;  // F2 to F12 follow in order
 inline constexpr int kAltGr = 0x01001103;
@@ -35,8 +38,8 @@ struct PhysicalKey {
   std::string_view name;  // in key scripts; empty: none
   std::uint8_t vk;        // 0: known, but nothing to send
   std::uint8_t scan;
-  int qt_key;             // the key's unshifted meaning on the JIS layout; 0: none
-  std::uint32_t x_code;   // evdev key code + 8, as X reports it; 0: none
+  int qt_key;            // the key's unshifted meaning on the JIS layout; 0: none
+  std::uint32_t x_code;  // evdev key code + 8, as X reports it; 0: none
 };
 
 // Physical keys first, then other names desktops give the same keys; the

@@ -17,12 +17,12 @@ struct ScriptView {
   Program& program;
   emu::Desktop& desktop;
   const AppHost& host;
-  std::size_t standard_messages = 0;              // the host's own boxes so far
+  std::size_t standard_messages = 0;               // the host's own boxes so far
   const ustring* last_standard_message = nullptr;  // null: none
 };
 
 struct Expectation {
-  enum class Value { kText, kSwitch, kNumber };  // any text, on|off, a whole number
+  enum class Value { kText, kSwitch, kNumber };         // any text, on|off, a whole number
   enum class Subject { kNone, kControl, kKey, kMenu };  // what the line names before the value
   std::string_view name;
   Value value;

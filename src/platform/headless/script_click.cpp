@@ -10,7 +10,8 @@ forms::Control* FindScriptControl(Program& program, const ControlRef& ref) {
     if (forms::Control* c = form->FindControl(ref.control, ref.index)) return c;
     const auto digits = ref.control.find_last_not_of("0123456789") + 1;
     if (ref.index < 0 && digits > 0 && digits < ref.control.size()) {
-      return form->FindControl(ref.control.substr(0, digits), std::stoi(ref.control.substr(digits)));
+      return form->FindControl(ref.control.substr(0, digits),
+                               std::stoi(ref.control.substr(digits)));
     }
   }
   return nullptr;
@@ -34,7 +35,8 @@ bool ClickScriptControl(Program& program, const ControlRef& ref) {
 }
 
 std::string ControlName(const ControlRef& ref) {
-  return ref.form + "." + ref.control + (ref.index >= 0 ? "[" + std::to_string(ref.index) + "]" : "");
+  return ref.form + "." + ref.control +
+         (ref.index >= 0 ? "[" + std::to_string(ref.index) + "]" : "");
 }
 
 }  // namespace orvo::headless

@@ -19,12 +19,14 @@ inline constexpr const char* kNoScreen =
     "orvo: 画面を開けません（ディスプレイに接続できません）。"
     "画面がなくても orvo-headless と tools/run は使えます。\n";
 inline constexpr const char* kNoScreenEnglish =
-    "orvo: cannot open the screen (%s); orvo-headless, or tools/run without a display, still works.\n";
+    "orvo: cannot open the screen (%s); orvo-headless, or tools/run without a display, still "
+    "works.\n";
 inline constexpr const char* kConnectionRefused = "the window system refused the connection";
 inline constexpr const char* kRescued = "orvo: 保存していない文章を %s に書き出しました。\n";
 inline constexpr const char* kRescuedEnglish = "orvo: the unsaved text was written to %s\n";
 inline constexpr const char* kRescueFailed = "orvo: 保存していない文章を書き出せません（%s）。\n";
-inline constexpr const char* kRescueFailedEnglish = "orvo: the unsaved text could not be written to %s: %s\n";
+inline constexpr const char* kRescueFailedEnglish =
+    "orvo: the unsaved text could not be written to %s: %s\n";
 inline constexpr const char* kUsage = "usage: orvo [--folder DIR] [--dump-state JSON] [FILE]\n";
 inline constexpr const char* kUnknownArgument = "orvo: unknown argument '%s'\n";
 inline constexpr const char* kCannotReadScript = "orvo: cannot read %s\n";

@@ -7,11 +7,13 @@ namespace orvo::emu {
 
 EmulatedSystem::EmulatedSystem(const SystemOptions& options, const FrontEndParts& parts)
     : engine(options.kanji_conversion
-                 ? MakeAnthyEngine({options.folder, options.learning, options.dictionary}, &engine_error)
+                 ? MakeAnthyEngine({options.folder, options.learning, options.dictionary},
+                                   &engine_error)
                  : nullptr),
       code_page(options.locale_code_page ? CodePage::kLocale : CodePage::kCp932),
       ime(desktop),
-      platform{parts.host, parts.screen, desktop, desktop, desktop.Clock(), ime, parts.shell, parts.fonts, code_page},
+      platform{parts.host, parts.screen, desktop,     desktop,  desktop.Clock(),
+               ime,        parts.shell,  parts.fonts, code_page},
       program(platform) {
   if (!options.kanji_conversion) engine_error.clear();
   desktop.SetConversionEngine(engine.get());
