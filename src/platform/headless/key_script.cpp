@@ -82,7 +82,6 @@ std::optional<std::string> Unescape(std::string_view raw, std::string& error) {
   return ToUtf8(out);
 }
 
-// FORM.CONTROL[INDEX], FORM. and [INDEX] optional; a bare lblSTYLE2 is lblSTYLE[2].
 }  // namespace
 
 std::optional<ControlRef> ParseControlRef(std::string_view text) {
