@@ -64,13 +64,6 @@ INSTANTIATE_TEST_SUITE_P(Plain, KanaTyping, ::testing::ValuesIn(kPlainKana));
 INSTANTIATE_TEST_SUITE_P(VoicedAndSemiVoiced, KanaTyping, ::testing::ValuesIn(kVoicedKana));
 INSTANTIATE_TEST_SUITE_P(Contracted, KanaTyping, ::testing::ValuesIn(kContractedKana));
 
-TEST_F(Scenario, SmallTsuDoublesIntoTheNextSyllable) {
-  BrailleOn();
-  Cells(u"*1O");  // か っ た
-  Confirm();
-  EXPECT_EQ(Text(), u"かった");
-}
-
 TEST_F(Scenario, PrefixAloneTypesNothingAndWaits) {
   BrailleOn();
   Cells(u"\"");

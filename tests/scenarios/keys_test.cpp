@@ -4,22 +4,6 @@
 namespace orvo::testing {
 namespace {
 
-const ustring kNoEntry = u"該当する文字がありません！\u3000\u3000\u3000\u3000";
-
-TEST_F(Scenario, ChordIsTheUnionOfOverlappingKeys) {
-  BrailleOn();
-  // F down, D down, F up, S down, D up, S up: one cell, dots 1-2-3 (ら行 "L" = に).
-  S().Press('F');
-  S().Press('D');
-  S().Release('F');
-  S().Press('S');
-  S().Release('D');
-  EXPECT_TRUE(W().txtIN.Text().empty());  // not closed while S is held
-  S().Release('S');
-  EXPECT_EQ(W().lblTENJI.Caption(), u"L");
-  EXPECT_EQ(W().txtIN.Text(), u"ﾆ");
-}
-
 TEST_F(Scenario, AutoRepeatNeitherCountsNorCloses) {
   BrailleOn();
   S().Press('F');
@@ -32,30 +16,6 @@ TEST_F(Scenario, AutoRepeatNeitherCountsNorCloses) {
   S().Release('J');
   EXPECT_EQ(W().lblTENJI.Caption(), u"C");
   EXPECT_EQ(W().txtIN.Text(), u"ｳ");
-}
-
-TEST_F(Scenario, LatchKeepsLettersFromTyping) {
-  BrailleOn();
-  EXPECT_TRUE(State().LatchHeld);
-  EXPECT_TRUE(S().desktop.Keys().Down(vk::kControl));
-  EXPECT_TRUE(S().desktop.Keys().Down(vk::kMenu));
-  for (char key : std::string("EXYZB")) S().Tap(static_cast<std::uint8_t>(key));
-  EXPECT_TRUE(Text().empty());
-  EXPECT_TRUE(W().txtIN.Text().empty());
-}
-
-TEST_F(Scenario, F1TogglesBothWaysAndLeavesNoModifierDown) {
-  BrailleOn();
-  EXPECT_FALSE(W().Menu("mnuHELP").Visible());
-  EXPECT_TRUE(W().Menu("mnuT_HELPER").Visible());
-  S().Tap(vk::kF1);
-  EXPECT_FALSE(State().BrailleMode);
-  EXPECT_FALSE(State().LatchHeld);
-  EXPECT_FALSE(AnyModifierDown());
-  EXPECT_EQ(State().InputMode, 0);
-  EXPECT_TRUE(W().Menu("mnuHELP").Visible());
-  EXPECT_FALSE(W().Menu("mnuT_HELPER").Visible());
-  EXPECT_TRUE(W().cmdCOVER.Visible());
 }
 
 TEST_F(Scenario, RomajiModeTypesThroughTheImeAndF1StillWorks) {
@@ -75,23 +35,6 @@ TEST_F(Scenario, EscClosesTheWindowOnlyInRomajiMode) {
   EXPECT_TRUE(W().Closed());
   EXPECT_TRUE(S().host.Ended());
   EXPECT_FALSE(AnyModifierDown());
-}
-
-TEST_F(Scenario, RemappedLettersEditOnlyInBrailleMode) {
-  BrailleOn();
-  Cells(u"*<%");  // かきく
-  S().Tap('U');   // left
-  S().Tap('H');   // backspace before the caret: き goes
-  S().Tap('N');
-  EXPECT_EQ(Text(), u"かく");
-  Cells(u"A");
-  Confirm();
-  S().Tap('U');
-  S().Tap('U');
-  S().Tap('G');  // Delete in the text itself
-  EXPECT_EQ(Text(), u"かあ");
-  S().Tap('N');  // Enter with nothing pending breaks the line
-  EXPECT_EQ(Text(), u"か\r\nあ");
 }
 
 TEST_F(Scenario, SpaceConvertsAndAChordConfirmsTheConversionFirst) {
@@ -115,20 +58,6 @@ TEST_F(Scenario, ChordAfterDigitConversionReturnsToKana) {
   EXPECT_EQ(State().InputMode, 1);
   Confirm();
   EXPECT_EQ(Text().back(), u'あ');
-}
-
-TEST_F(Scenario, EmptyCellIsImpossibleButNoEntryShowsMessageAndRetypes) {
-  BrailleOn();
-  Cells(u"*");
-  Cells(u"\"A");  // voicing before あ has no entry
-  ASSERT_FALSE(Messages().empty());
-  EXPECT_EQ(Messages().back(), kNoEntry);
-  EXPECT_EQ(W().lblTENJI.Caption(), u"A");  // the display shows the cell that failed
-  EXPECT_FALSE(S().program.conversion.PrefixPending());
-  // The composition survives the message: it was typed again from its reading.
-  EXPECT_EQ(W().txtIN.Text(), u"ｶ");
-  Confirm();
-  EXPECT_EQ(Text(), u"か");
 }
 
 TEST_F(Scenario, ModifiersAreRefusedWhileAReadingIsPending) {
@@ -178,26 +107,6 @@ TEST_F(Scenario, ShiftWithArrowsSelectsWithNothingPending) {
   EXPECT_FALSE(State().ShiftSelect);
 }
 
-TEST_F(Scenario, ResetKeyReturnsToKanaAndTellsSo) {
-  BrailleOn();
-  Cells(u"8,,");
-  S().Tap('R');
-  EXPECT_EQ(Messages().back(), u"リセット（Ｒ） しました。\u3000\u3000\u3000\u3000");
-  EXPECT_EQ(State().InputMode, 1);
-  EXPECT_EQ(W().lblMODE.Caption(), u"ひらがな");
-  EXPECT_FALSE(S().desktop.Keys().Toggled(vk::kCapital));
-}
-
-TEST_F(Scenario, ModeLabelClickResetsOnlyInBrailleMode) {
-  S().Click("lblMODE");
-  EXPECT_EQ(State().InputMode, 0);
-  BrailleOn();
-  Cells(u"#");
-  S().Click("lblMODE");
-  EXPECT_EQ(State().InputMode, 1);
-  EXPECT_EQ(W().lblMODE.Caption(), u"ひらがな");
-}
-
 TEST_F(Scenario, KanaLockRefusesBrailleModeAndEndsIt) {
   BrailleOn();
   S().Tap(vk::kKana);  // the Kana lock goes on
@@ -209,33 +118,6 @@ TEST_F(Scenario, KanaLockRefusesBrailleModeAndEndsIt) {
   EXPECT_FALSE(AnyModifierDown());
 }
 
-TEST_F(Scenario, TRetypesTheLastConfirmedTextAsAReading) {
-  BrailleOn();
-  Cells(u"*1O");
-  Confirm();
-  ASSERT_EQ(Text(), u"かった");
-  S().Tap('T');
-  EXPECT_TRUE(Text().empty());
-  EXPECT_EQ(W().txtIN.Text(), u"ｶｯﾀ");
-  Confirm();
-  EXPECT_EQ(Text(), u"かった");
-}
-
-TEST_F(Scenario, TWithNothingConfirmedSaysSo) {
-  BrailleOn();
-  S().Tap('T');
-  EXPECT_EQ(Messages().back(), u"確定文字がありません！\u3000\u3000\u3000\u3000");
-}
-
-TEST_F(Scenario, WRetypesThePendingReading) {
-  BrailleOn();
-  S().Tap('W');
-  EXPECT_EQ(Messages().back(), u"「未確定文字列」は ありません！\u3000\u3000\u3000\u3000");
-  Cells(u"^*\"U");  // ぎゃ ば
-  S().Tap('W');
-  EXPECT_EQ(W().txtIN.Text(), u"ｷﾞｬﾊﾞｷﾞｬﾊﾞ");
-}
-
 TEST_F(Scenario, ImeButtonInBrailleModeKeepsTheImeOnAndWarns) {
   BrailleOn();
   Cells(u"*");
@@ -244,15 +126,6 @@ TEST_F(Scenario, ImeButtonInBrailleModeKeepsTheImeOnAndWarns) {
   EXPECT_TRUE(State().BrailleMode);
   EXPECT_NE(Messages().back().find(u"文字の点字入力ができません！"), ustring::npos);
   EXPECT_EQ(W().txtIN.Text(), u"ｶ");
-}
-
-TEST_F(Scenario, ImeButtonInRomajiModeSwitchesTheImeOffAndOn) {
-  S().Click("cmdIME");  // load left ImeOpen set while the IME was closed
-  EXPECT_FALSE(State().ImeOpen);
-  EXPECT_EQ(W().ActiveTextBox().ImeMode(), ime_mode::kOff);
-  S().Click("cmdIME");
-  EXPECT_TRUE(State().ImeOpen);
-  EXPECT_EQ(W().ActiveTextBox().ImeMode(), ime_mode::kHiragana);
 }
 
 TEST_F(Scenario, TimerShowsTheActivationWarningAfterBrailleModeEnded) {

@@ -109,6 +109,14 @@ TEST(Runner, BadLinesAreReportedWithTheirNumbers) {
   EXPECT_NE(r.out.find("<stdin>:5: error"), std::string::npos);
 }
 
+TEST(Runner, AFailedExpectationSaysWhereAndEndsWithOne) {
+  const RunResult r = RunHeadless("", "tap F1\nchord FL\ntap N\nexpect text か\nexpect mode 数字\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("<stdin>:5: expected mode \"数字\", got \"ひらがな\""), std::string::npos) << r.out;
+  EXPECT_EQ(RunHeadless("", "tap f1   # on\nexpect braille on\n").status, 0);
+  EXPECT_EQ(RunHeadless("", "expect clipboard x\n").status, 2);
+}
+
 TEST(Runner, WithoutADictionaryKanaStillWorkAndTheUserIsToldOnce) {
   const RunResult r = RunHeadless("--json --dictionary /nonexistent/orvo.dic",
                                   "tap F1\nchord FL\ntap Space\ntap Space\ntap N\n");

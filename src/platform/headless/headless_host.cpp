@@ -6,13 +6,7 @@ HeadlessHost::HeadlessHost(ustring folder, ustring command_line)
     : folder_(std::move(folder)), command_line_(std::move(command_line)) {}
 
 bool HeadlessHost::PreviousInstance() {
-  if (other_running_) return true;
-  if (!lock_) {
-    std::string dir = ToUtf8(folder_);
-    if (!dir.empty() && dir.back() != '/') dir += '/';
-    lock_ = std::make_unique<posix::InstanceLock>(dir + ".orvo.lock");
-  }
-  return lock_->Acquire() == posix::InstanceLock::Result::kHeldElsewhere;
+  return other_running_ || instance_.OtherRunning(ToUtf8(folder_));
 }
 
 void HeadlessHost::StandardMessage(const ustring& text, int icon, const ustring& title) {

@@ -1,11 +1,10 @@
 #pragma once
 // The application object of the headless build: a program folder on disk, a
 // single-instance lock in it, and a record of every standard message box.
-#include <memory>
 #include <vector>
 
 #include "platform/app_host.h"
-#include "platform/posix/instance_lock.h"
+#include "platform/posix/single_instance.h"
 
 namespace orvo::headless {
 
@@ -39,7 +38,7 @@ class HeadlessHost : public AppHost {
   ustring title_;
   bool ended_ = false;
   bool other_running_ = false;
-  std::unique_ptr<posix::InstanceLock> lock_;
+  posix::SingleInstance instance_;
   std::vector<StandardMessageRecord> messages_;
 };
 

@@ -8,16 +8,14 @@
 #include <sstream>
 #include <string>
 
+#include "platform/headless/headless_texts.h"
 #include "platform/headless/key_script.h"
 #include "platform/headless/session.h"
 #include "platform/headless/state_dump.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: orvo-headless [--folder DIR] [--codepage NAME] [--dictionary FILE] [--json] [SCRIPT]\n"
-    "  The script comes from standard input when no file is named.\n"
-    "  Lines: press KEY | release KEY | tap KEY | chord KEYS | wait MS | click CONTROL | # comment\n";
+using namespace orvo::headless::texts;
 
 struct Options {
   std::string folder;
@@ -40,12 +38,12 @@ bool ParseArgs(int argc, char** argv, Options& o) {
     } else if (!arg.starts_with("--") && o.script_path.empty()) {
       o.script_path = arg;
     } else {
-      std::cerr << "orvo-headless: unknown argument '" << arg << "'\n" << kUsage;
+      std::cerr << kUnknownArgument << arg << "'\n" << kUsage;
       return false;
     }
   }
   if (o.codepage != "CP932" && o.codepage != "cp932" && o.codepage != "locale") {
-    std::cerr << "orvo-headless: unknown code page '" << o.codepage << "' (CP932 or locale)\n";
+    std::cerr << kUnknownCodePage << o.codepage << kCodePages;
     return false;
   }
   return true;
@@ -81,14 +79,14 @@ int main(int argc, char** argv) {
   } else {
     std::ifstream in(options.script_path, std::ios::binary);
     if (!in) {
-      std::cerr << "orvo-headless: cannot read " << options.script_path << "\n";
+      std::cerr << kCannotRead << options.script_path << "\n";
       return 2;
     }
     script.assign(std::istreambuf_iterator<char>(in), {});
   }
+  const std::string name = options.script_path.empty() ? kStdinName : options.script_path;
   const orvo::headless::ParsedScript parsed = orvo::headless::ParseScript(script);
   if (!parsed.errors.empty()) {
-    const std::string name = options.script_path.empty() ? "<stdin>" : options.script_path;
     for (const auto& e : parsed.errors) std::cerr << name << ":" << e.line << ": error: " << e.message << "\n";
     return 2;
   }
@@ -102,7 +100,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(folder, ec);
   }
   if (folder.empty() || !std::filesystem::is_directory(folder)) {
-    std::cerr << "orvo-headless: no program folder at '" << folder << "'\n";
+    std::cerr << kNoFolder << folder << "'\n";
     return 2;
   }
 
@@ -118,6 +116,10 @@ int main(int argc, char** argv) {
     std::cout << orvo::headless::DumpState(session).dump(2) << "\n";
   } else if (session.program.HasMainWindow()) {
     std::cout << orvo::ToUtf8(session.Text()) << "\n";
+  }
+  if (const auto& failed = session.Failed()) {
+    std::cerr << name << ":" << failed->line << ": " << failed->message << "\n";
+    return 1;
   }
   return 0;
 }

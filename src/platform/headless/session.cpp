@@ -1,56 +1,44 @@
 #include "platform/headless/session.h"
 
-#include "platform/emulated/anthy/anthy_engine.h"
-#include "platform/headless/key_names.h"
+#include "platform/emulated/physical_keys.h"
+#include "platform/headless/expectations.h"
+#include "platform/headless/script_click.h"
 
 namespace orvo::headless {
 
-namespace {
+HeadlessParts::HeadlessParts(const std::string& folder, const ustring& command_line)
+    : host(FromUtf8(folder), command_line) {}
 
-const ustring kNoConversion =
-    u"かな漢字変換の辞書を開けません。\r\n"
-    u"かなの入力と確定はできますが、漢字には変換できません。";
-
-}  // namespace
-
-Session::Session(const std::string& folder, const ustring& command_line,
-                 const SessionOptions& options)
-    : engine(options.kanji_conversion
-                 ? emu::MakeAnthyEngine({folder, options.learning, options.dictionary}, &engine_error)
-                 : nullptr),
-      code_page(options.locale_code_page ? emu::CodePage::kLocale : emu::CodePage::kCp932),
-      host(FromUtf8(folder), command_line),
-      ime(desktop),
-      platform{host, screen, desktop, desktop, desktop.Clock(), ime, shell, fonts, code_page},
-      program(platform) {
+Session::Session(const std::string& folder, const ustring& command_line, const SessionOptions& options)
+    : HeadlessParts(folder, command_line),
+      EmulatedSystem({folder, options.kanji_conversion, options.learning, options.dictionary, options.locale_code_page},
+                     {host, screen, shell, fonts}) {
   desktop.SetInputSource([this] { return PullStep(); });
-  desktop.SetConversionEngine(engine.get());
-  if (!options.kanji_conversion) engine_error.clear();
 }
 
 Session::~Session() { desktop.SetInputSource(nullptr); }
 
-bool Session::Start() {
-  if (!program.Start()) return false;
-  // Said once: typing kana still works without the dictionary.
-  if (!engine && !engine_error.empty()) host.StandardMessage(kNoConversion, mb_icon::kExclamation, u" Orvo");
-  return true;
-}
+bool Session::Start() { return StartProgram(); }
 
 void Session::Deliver(const KeyEvent& event) {
   desktop.PostKey(event);
   desktop.DoEvents();
 }
 
-void Session::Press(std::uint8_t key) {
-  const auto named = LookupKey(std::string(1, static_cast<char>(key)));
-  Deliver({key, named ? named->scan : std::uint8_t{0}, false, false});
+namespace {
+
+// Letters and digits carry their keys' scan bytes; other keys come without one.
+std::uint8_t ScanOf(std::uint8_t key) {
+  const bool named = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
+  const emu::PhysicalKey* found = named ? emu::FindKeyByName(std::string(1, static_cast<char>(key))) : nullptr;
+  return found ? found->scan : std::uint8_t{0};
 }
 
-void Session::Release(std::uint8_t key) {
-  const auto named = LookupKey(std::string(1, static_cast<char>(key)));
-  Deliver({key, named ? named->scan : std::uint8_t{0}, true, false});
-}
+}  // namespace
+
+void Session::Press(std::uint8_t key) { Deliver({key, ScanOf(key), false, false}); }
+
+void Session::Release(std::uint8_t key) { Deliver({key, ScanOf(key), true, false}); }
 
 void Session::Tap(std::uint8_t key) {
   Press(key);
@@ -64,17 +52,18 @@ void Session::Chord(std::string_view keys) {
 
 void Session::Wait(long long ms) { desktop.Clock().Advance(ms); }
 
-void Session::Click(const std::string& target) {
-  if (!program.Running()) return;
-  // A click is the button going down, then the click itself.
-  const bool indexed = target.starts_with("lblSTYLE");
-  const std::string name = indexed ? "lblSTYLE" : target;
-  const int index = indexed ? target.back() - '0' : -1;
-  if (forms::Control* control = Main().FindControl(name, index)) control->MouseDown(1);
-  if (target == "cmdTYPE") Main().ClickType();
-  if (target == "cmdIME") Main().ClickIme();
-  if (target == "lblMODE") Main().ClickMode();
+bool Session::Click(const std::string& target) {
+  const auto ref = ParseControlRef(target);
+  return ref && Click(*ref);
+}
+
+forms::Control* Session::FindControl(const ControlRef& ref) { return FindScriptControl(program, ref); }
+
+bool Session::Click(const ControlRef& target) {
+  if (!program.Running()) return true;
+  if (!ClickScriptControl(program, target)) return false;
   desktop.DoEvents();
+  return true;
 }
 
 bool Session::Menu(const std::string& item) {
@@ -123,7 +112,9 @@ void Session::Perform(const ScriptStep& step) {
       Wait(step.ms);
       break;
     case ScriptStep::Kind::kClick:
-      Click(step.target);
+      if (!Click(step.control)) {
+        failure_ = Failure{step.line, "cannot click " + ControlName(step.control) + ": no loaded form has it"};
+      }
       break;
     case ScriptStep::Kind::kMenu:
       Menu(step.target);
@@ -142,11 +133,20 @@ void Session::Perform(const ScriptStep& step) {
     case ScriptStep::Kind::kActivate:
       Activation(step.x != 0);
       break;
+    case ScriptStep::Kind::kExpect:
+      Check(step);
+      break;
   }
 }
 
+void Session::Check(const ScriptStep& step) {
+  ScriptView view{program, desktop, host, host.Messages().size(), nullptr};
+  if (!host.Messages().empty()) view.last_standard_message = &host.Messages().back().text;
+  if (auto failed = CheckExpectation(view, step)) failure_ = Failure{step.line, std::move(*failed)};
+}
+
 bool Session::PullStep() {
-  if (steps_ == nullptr || next_ >= steps_->size() || host.Ended()) {
+  if (failure_ || steps_ == nullptr || next_ >= steps_->size() || host.Ended()) {
     if (desktop.ModalDepth() > 0) ended_in_modal_ = true;
     return false;
   }
@@ -157,7 +157,13 @@ bool Session::PullStep() {
 void Session::Run(const std::vector<ScriptStep>& steps) {
   steps_ = &steps;
   next_ = 0;
+  failure_.reset();
   while (!host.Ended() && PullStep()) desktop.DoEvents();
+  // Once the program has ended no input reaches it, but what should hold still does.
+  while (!failure_ && next_ < steps.size()) {
+    const ScriptStep& step = steps[next_++];
+    if (step.kind == ScriptStep::Kind::kExpect) Check(step);
+  }
   steps_ = nullptr;
 }
 

@@ -7,11 +7,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/program.h"
-#include "platform/emulated/desktop.h"
-#include "platform/emulated/ime/conversion_engine.h"
-#include "platform/emulated/emulated_ime.h"
-#include "platform/emulated/system_code_page.h"
+#include "platform/emulated/system/emulated_system.h"
 #include "platform/headless/headless_host.h"
 #include "platform/headless/headless_screen.h"
 #include "platform/headless/headless_shell.h"
@@ -30,7 +26,16 @@ struct SessionOptions {
   bool locale_code_page = false;
 };
 
-class Session {
+// The headless front end's own parts, made before the system that uses them.
+struct HeadlessParts {
+  HeadlessParts(const std::string& folder, const ustring& command_line);
+  HeadlessScreen screen;
+  HeadlessShell shell;
+  HeadlessFontMetrics fonts;
+  HeadlessHost host;
+};
+
+class Session : public HeadlessParts, public emu::EmulatedSystem {
  public:
   // folder: the program folder, which must exist.
   explicit Session(const std::string& folder, const ustring& command_line = {},
@@ -45,7 +50,11 @@ class Session {
   void Tap(std::uint8_t vk);
   void Chord(std::string_view keys);  // "FDS": all down in order, then all up in order
   void Wait(long long ms);
-  void Click(const std::string& target);
+  // A control named as a script names it (cmdTYPE, frmMsgEx.cmdBTN[1]); false
+  // when no loaded form has it.
+  bool Click(const std::string& target);
+  bool Click(const ControlRef& target);
+  forms::Control* FindControl(const ControlRef& ref);
   bool Menu(const std::string& item);
   void ResizeOuter(int width_px, int height_px);
   void MoveOuter(int left_px, int top_px);
@@ -56,30 +65,27 @@ class Session {
   void Run(const std::vector<ScriptStep>& steps);
   // True when the input ended while a modal window still waited.
   bool EndedInModal() const { return ended_in_modal_; }
+  // The step that stopped the run: an expectation that did not hold, or a
+  // click on a control that is not there.
+  struct Failure {
+    int line;
+    std::string message;  // expected text "か", got "き"
+  };
+  const std::optional<Failure>& Failed() const { return failure_; }
 
   MainWindow& Main() { return program.Main(); }
   const ustring& Text() { return program.Main().ActiveTextBox().Text(); }
-
-  std::string engine_error;                      // why conversion is unavailable, if it is
-  std::unique_ptr<emu::ConversionEngine> engine;  // outlives the text boxes that use it
-  HeadlessScreen screen;
-  HeadlessShell shell;
-  HeadlessFontMetrics fonts;
-  emu::IconvCodePage code_page;
-  HeadlessHost host;
-  emu::Desktop desktop;
-  emu::EmulatedIme ime;
-  Platform platform;
-  Program program;
 
  private:
   void Deliver(const KeyEvent& event);
   bool PullStep();
   void Perform(const ScriptStep& step);
+  void Check(const ScriptStep& step);
 
   const std::vector<ScriptStep>* steps_ = nullptr;
   std::size_t next_ = 0;
   bool ended_in_modal_ = false;
+  std::optional<Failure> failure_;
 };
 
 }  // namespace orvo::headless

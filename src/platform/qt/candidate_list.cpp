@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_texts.h"
 #include "platform/qt/reader_events.h"
 
 namespace orvo::qt {
@@ -24,8 +25,8 @@ CandidateList::CandidateList(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setAccessibleName(QStringLiteral("変換候補"));
-  setAccessibleDescription(QStringLiteral("変換中の文節の候補"));
+  setAccessibleName(ToQ(texts::kCandidatesName));
+  setAccessibleDescription(ToQ(texts::kCandidatesDescription));
   hide();
 }
 

@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/qt/qt_texts.h"
+
 namespace orvo::qt {
 namespace {
 
@@ -135,7 +137,7 @@ void OnStartMessage(QtMsgType type, const QMessageLogContext& context, const QSt
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
   }
   if (type != QtFatalMsg) return;
-  ReportNoDisplay("the window system refused the connection");
+  ReportNoDisplay(texts::kConnectionRefused);
   std::_Exit(kNoDisplayStatus);
 }
 
@@ -233,14 +235,8 @@ bool ProbeSocket(const SocketAddress& address) {
 }
 
 void ReportNoDisplay(const std::string& reason) {
-  std::fputs(
-      "orvo: 画面を開けません（ディスプレイに接続できません）。"
-      "画面がなくても orvo-headless と tools/run は使えます。\n",
-      stderr);
-  std::fprintf(stderr,
-               "orvo: cannot open the screen (%s); orvo-headless, or tools/run without a display, "
-               "still works.\n",
-               reason.c_str());
+  std::fputs(texts::kNoScreen, stderr);
+  std::fprintf(stderr, texts::kNoScreenEnglish, reason.c_str());
   std::fflush(stderr);
 }
 

@@ -8,6 +8,7 @@
 #include <QTextLayout>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_texts.h"
 
 namespace orvo::qt {
 namespace {
@@ -38,8 +39,8 @@ DocumentEdit::DocumentEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setAcceptDrops(false);
   setTabChangesFocus(false);
   setAttribute(Qt::WA_InputMethodEnabled, false);
-  setAccessibleName(QStringLiteral("本文"));
-  setAccessibleDescription(QStringLiteral("文書のテキスト"));
+  setAccessibleName(ToQ(texts::kDocumentName));
+  setAccessibleDescription(ToQ(texts::kDocumentDescription));
 }
 
 void DocumentEdit::ShowPreedit(const Preedit& preedit) {

@@ -13,6 +13,7 @@
 #include "platform/qt/display_check.h"
 #include "platform/qt/qt_session.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_texts.h"
 #include "platform/qt/script_feeder.h"
 #include "platform/qt/state_dumper.h"
 #include "platform/qt/text_rescue.h"
@@ -38,7 +39,7 @@ bool ParseArgs(const QStringList& args, Options& o) {
     } else if (!arg.startsWith(QLatin1String("--")) && o.file.isEmpty()) {
       o.file = arg;
     } else {
-      std::fprintf(stderr, "orvo: unknown argument '%s'\n", arg.toLocal8Bit().constData());
+      std::fprintf(stderr, orvo::qt::texts::kUnknownArgument, arg.toLocal8Bit().constData());
       return false;
     }
   }
@@ -63,7 +64,7 @@ bool AsksForHelp(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (AsksForHelp(argc, argv)) {
-    std::fputs("usage: orvo [--folder DIR] [--dump-state JSON] [FILE]\n", stdout);
+    std::fputs(orvo::qt::texts::kUsage, stdout);
     return 0;
   }
   const auto display = orvo::qt::CheckDisplay(orvo::qt::ReadDisplayEnv(argc, argv), orvo::qt::ProbeSocket);
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
   if (!options.script.isEmpty()) {
     QFile file(options.script);
     if (!file.open(QIODevice::ReadOnly)) {
-      std::fprintf(stderr, "orvo: cannot read %s\n", options.script.toLocal8Bit().constData());
+      std::fprintf(stderr, orvo::qt::texts::kCannotReadScript, options.script.toLocal8Bit().constData());
       return 2;
     }
     const QByteArray text = file.readAll();
@@ -99,7 +100,8 @@ int main(int argc, char** argv) {
                                                     : options.folder.toStdString();
   if (!options.folder.isEmpty() && !QDir().mkpath(options.folder)) session_options.folder.clear();
   if (session_options.folder.empty()) {
-    QMessageBox::critical(nullptr, QStringLiteral("Orvo"), QStringLiteral("設定フォルダーを作れません。"));
+    QMessageBox::critical(nullptr, orvo::qt::ToQ(orvo::qt::texts::kBoxTitle),
+                          orvo::qt::ToQ(orvo::qt::texts::kNoProgramFolder));
     return 1;
   }
   session_options.command_line = orvo::qt::FromQ(options.file);
@@ -108,7 +110,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<orvo::qt::StateDumper> dumper;
   if (!options.dump.isEmpty()) {
     dumper = std::make_unique<orvo::qt::StateDumper>(session, options.dump);
-    if (!dumper->ListenForSignal()) std::fputs("orvo: SIGUSR1 cannot ask for the state\n", stderr);
+    if (!dumper->ListenForSignal()) std::fputs(orvo::qt::texts::kNoStateSignal, stderr);
   }
   // The document for a rescue when the run ends abruptly (the X connection
   // lost, the session ending). It runs at exit, so it reads program state only.
@@ -118,7 +120,7 @@ int main(int argc, char** argv) {
     return {box.Text(), box.Modified()};
   };
   orvo::qt::TextRescue rescue(document, session_options.folder);
-  if (!rescue.Arm() || !rescue.ListenForSignals()) std::fputs("orvo: an abrupt end may lose the text\n", stderr);
+  if (!rescue.Arm() || !rescue.ListenForSignals()) std::fputs(orvo::qt::texts::kNoRescue, stderr);
   // The last state is written however the run ends, a refused start included.
   const auto finish = [&dumper, &rescue](int status) {
     // Only a loop that ended without the program's own shutdown finds text here.
@@ -129,13 +131,19 @@ int main(int argc, char** argv) {
   };
   if (!session.Start()) return finish(0);
   std::unique_ptr<orvo::qt::ScriptFeeder> feeder;
+  bool script_failed = false;
   if (!steps.empty()) {
     feeder = std::make_unique<orvo::qt::ScriptFeeder>(session, std::move(steps), [] {
       std::fputs("orvo: script done\n", stderr);
       std::fflush(stderr);
     });
+    feeder->SetOnFailure([&script_failed, &options](int line, const std::string& message) {
+      script_failed = true;
+      std::fprintf(stderr, "%s:%d: %s\n", options.script.toLocal8Bit().constData(), line, message.c_str());
+    });
     feeder->Start();
   }
   if (session.host.Ended()) return finish(0);
-  return finish(QApplication::exec());
+  const int status = QApplication::exec();
+  return finish(status == 0 && script_failed ? 1 : status);
 }

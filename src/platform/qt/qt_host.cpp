@@ -39,12 +39,7 @@ ustring QtHost::DefaultFolder() {
 }
 
 bool QtHost::PreviousInstance() {
-  if (!lock_) {
-    std::string dir = ToUtf8(folder_);
-    if (!dir.empty() && dir.back() != '/') dir += '/';
-    lock_ = std::make_unique<posix::InstanceLock>(dir + ".orvo.lock");
-  }
-  return lock_->Acquire() == posix::InstanceLock::Result::kHeldElsewhere;
+  return instance_.OtherRunning(ToUtf8(folder_));
 }
 
 void QtHost::StandardMessage(const ustring& text, int icon, const ustring& title) {

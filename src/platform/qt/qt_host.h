@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/app_host.h"
-#include "platform/posix/instance_lock.h"
+#include "platform/posix/single_instance.h"
 
 namespace orvo::qt {
 
@@ -48,7 +48,7 @@ class QtHost : public AppHost {
   bool ended_ = false;
   bool interactive_ = true;
   std::function<void(bool)> guard_;
-  std::unique_ptr<posix::InstanceLock> lock_;
+  posix::SingleInstance instance_;
   std::vector<StandardMessageRecord> messages_;
 };
 

@@ -3,36 +3,23 @@
 #include <QApplication>
 
 #include "app/main_window.h"
-#include "platform/emulated/anthy/anthy_engine.h"
 #include "platform/qt/main_view.h"
 #include "platform/qt/forms/form_views.h"
 #include "platform/qt/document_edit.h"
 
 namespace orvo::qt {
-namespace {
-
-const ustring kNoConversion =
-    u"かな漢字変換の辞書を開けません。\r\n"
-    u"かなの入力と確定はできますが、漢字には変換できません。";
-
-}  // namespace
+QtParts::QtParts(const std::string& folder, const ustring& command_line)
+    : host(FromUtf8(folder), command_line) {}
 
 QtSession::QtSession(const QtSessionOptions& options)
-    : engine(options.kanji_conversion
-                 ? emu::MakeAnthyEngine({options.folder, options.learning, {}}, &engine_error)
-                 : nullptr),
-      host(FromUtf8(options.folder), options.command_line),
-      code_page(options.locale_code_page ? emu::CodePage::kLocale : emu::CodePage::kCp932),
-      ime(desktop),
-      platform{host, screen, desktop, desktop, desktop.Clock(), ime, shell, fonts, code_page},
-      program(platform),
+    : QtParts(options.folder, options.command_line),
+      EmulatedSystem({options.folder, options.kanji_conversion, options.learning, {}, options.locale_code_page},
+                     {host, screen, shell, fonts}),
       interactive_(options.interactive),
       filter_([this](const KeyEvent& e) { DeliverKey(e); }),
       ticker_(desktop.Clock(), [this] { Settle(); }),
       views_(std::make_unique<FormViews>(program.forms, [this] { Settle(); })) {
-  if (!options.kanji_conversion) engine_error.clear();
   views_->Skip([](const forms::Form& form) { return form.Tag() == MainWindow::kTag; });
-  desktop.SetConversionEngine(engine.get());
   desktop.SetInputSource([this] { return PullInput(); });
   host.SetInteractive(interactive_);
   host.SetMessageGuard([this](bool showing) { filter_.SetEnabled(!showing); });
@@ -59,9 +46,7 @@ QtSession::~QtSession() {
 }
 
 bool QtSession::Start() {
-  if (!program.Start()) return false;
-  // Said once: typing kana still works without the dictionary.
-  if (!engine && !engine_error.empty()) host.StandardMessage(kNoConversion, mb_icon::kExclamation, u" Orvo");
+  if (!StartProgram()) return false;
   view_ = std::make_unique<MainView>(program, [this] { Settle(); });
   views_->SetOwnerWindow(view_.get());
   Sync();

@@ -5,11 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/program.h"
-#include "platform/emulated/desktop.h"
-#include "platform/emulated/emulated_ime.h"
-#include "platform/emulated/ime/conversion_engine.h"
-#include "platform/emulated/system_code_page.h"
+#include "platform/emulated/system/emulated_system.h"
 #include "platform/qt/clock_ticker.h"
 #include "platform/qt/key_filter.h"
 #include "platform/qt/qt_font_metrics.h"
@@ -35,7 +31,16 @@ struct QtSessionOptions {
   bool interactive = true;
 };
 
-class QtSession {
+// The Qt front end's own parts, made before the system that uses them.
+struct QtParts {
+  QtParts(const std::string& folder, const ustring& command_line);
+  QtHost host;
+  QtScreen screen;
+  QtShell shell;
+  QtFontMetrics fonts;
+};
+
+class QtSession : public QtParts, public emu::EmulatedSystem {
  public:
   // A QApplication must exist.
   explicit QtSession(const QtSessionOptions& options);
@@ -57,18 +62,6 @@ class QtSession {
   MainView* View() { return view_.get(); }
   // The views of the windows other than the main one (the message box, dialogs).
   FormViews& Views() { return *views_; }
-
-  std::string engine_error;  // why kanji conversion is unavailable, if it is
-  std::unique_ptr<emu::ConversionEngine> engine;  // outlives the text boxes
-  QtHost host;
-  QtScreen screen;
-  QtShell shell;
-  QtFontMetrics fonts;
-  emu::IconvCodePage code_page;
-  emu::Desktop desktop;
-  emu::EmulatedIme ime;
-  Platform platform;
-  Program program;
 
  private:
   bool PullInput();

@@ -3,6 +3,8 @@
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "platform/headless/expectations.h"
+#include "platform/headless/script_click.h"
 #include "platform/qt/main_view.h"
 #include "platform/qt/qt_session.h"
 
@@ -21,9 +23,22 @@ void ScriptFeeder::Next() {
     return;
   }
   const headless::ScriptStep& step = steps_[next_++];
-  Perform(step);
+  if (step.kind == headless::ScriptStep::Kind::kExpect) {
+    headless::ScriptView view{session_.program, session_.desktop, session_.host, session_.host.Messages().size(),
+                              nullptr};
+    if (!session_.host.Messages().empty()) view.last_standard_message = &session_.host.Messages().back().text;
+    if (const auto failed = headless::CheckExpectation(view, step)) {
+      if (on_failure_) on_failure_(step.line, *failed);
+      next_ = steps_.size();
+    }
+    QTimer::singleShot(0, this, [this] { Next(); });
+    return;
+  }
+  // The next step is due before this one runs: a message box this step opens
+  // takes the steps after it as its input, as the headless runner gives them.
   const int delay = step.kind == headless::ScriptStep::Kind::kWait ? static_cast<int>(step.ms) : 0;
   QTimer::singleShot(delay, this, [this] { Next(); });
+  Perform(step);
 }
 
 void ScriptFeeder::Perform(const headless::ScriptStep& step) {
@@ -37,9 +52,7 @@ void ScriptFeeder::Perform(const headless::ScriptStep& step) {
   MainWindow& w = session_.program.Main();
   switch (step.kind) {
     case Kind::kClick:
-      if (step.target == "cmdTYPE") w.ClickType();
-      if (step.target == "cmdIME") w.ClickIme();
-      if (step.target == "lblMODE") w.ClickMode();
+      headless::ClickScriptControl(session_.program, step.control);
       break;
     case Kind::kMenu:
       w.ClickMenu(step.target);
@@ -60,6 +73,7 @@ void ScriptFeeder::Perform(const headless::ScriptStep& step) {
       break;
     case Kind::kKey:
     case Kind::kWait:
+    case Kind::kExpect:  // checked in Next()
       break;
   }
   session_.Settle();

@@ -1,8 +1,10 @@
 #pragma once
 // Plays a key script into a running session after start, step by step through
-// the same input queue as the keyboard; waits take real time.
+// the same input queue as the keyboard; waits take real time. Expect lines are
+// checked as the headless runner checks them; the first that fails ends the script.
 #include <QObject>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/headless/key_script.h"
@@ -19,6 +21,10 @@ class ScriptFeeder : public QObject {
   ScriptFeeder(QtSession& session, std::vector<headless::ScriptStep> steps, std::function<void()> on_done);
 
   void Start();
+  // Told of the failed expectation that ended the script (before on_done).
+  void SetOnFailure(std::function<void(int line, const std::string& message)> on_failure) {
+    on_failure_ = std::move(on_failure);
+  }
 
  private:
   void Next();
@@ -28,6 +34,7 @@ class ScriptFeeder : public QObject {
   std::vector<headless::ScriptStep> steps_;
   std::size_t next_ = 0;
   std::function<void()> on_done_;
+  std::function<void(int, const std::string&)> on_failure_;
 };
 
 }  // namespace orvo::qt

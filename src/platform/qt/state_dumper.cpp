@@ -6,6 +6,7 @@
 
 #include "platform/headless/state_dump.h"
 #include "platform/qt/qt_session.h"
+#include "platform/qt/qt_texts.h"
 
 namespace orvo::qt {
 
@@ -28,7 +29,7 @@ bool StateDumper::Write() {
                   file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
                   file.commit();
   if (!ok) {
-    std::fprintf(stderr, "orvo: cannot write the state to %s: %s\n", path_.toLocal8Bit().constData(),
+    std::fprintf(stderr, texts::kCannotWriteState, path_.toLocal8Bit().constData(),
                  file.errorString().toLocal8Bit().constData());
     return false;
   }

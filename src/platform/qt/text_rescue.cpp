@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/qt/qt_texts.h"
+
 namespace orvo::qt {
 namespace {
 
@@ -130,13 +132,11 @@ RescueResult TextRescue::Rescue() {
   RescueResult result = WriteRescueFile(folder_, ToUtf8(snapshot.text), clock_());
   done_ = result.written;
   if (result.written) {
-    std::fprintf(stderr, "orvo: 保存していない文章を %s に書き出しました。\n", result.path.c_str());
-    std::fprintf(stderr, "orvo: the unsaved text was written to %s\n", result.path.c_str());
+    std::fprintf(stderr, texts::kRescued, result.path.c_str());
+    std::fprintf(stderr, texts::kRescuedEnglish, result.path.c_str());
   } else {
-    std::fprintf(stderr, "orvo: 保存していない文章を書き出せません（%s）。\n",
-                 result.error.c_str());
-    std::fprintf(stderr, "orvo: the unsaved text could not be written to %s: %s\n", folder_.c_str(),
-                 result.error.c_str());
+    std::fprintf(stderr, texts::kRescueFailed, result.error.c_str());
+    std::fprintf(stderr, texts::kRescueFailedEnglish, folder_.c_str(), result.error.c_str());
   }
   std::fflush(stderr);
   return result;

@@ -1,0 +1,28 @@
+#include "platform/emulated/system/emulated_system.h"
+
+#include "app/dictionary_warning.h"
+#include "platform/emulated/anthy/anthy_engine.h"
+
+namespace orvo::emu {
+
+EmulatedSystem::EmulatedSystem(const SystemOptions& options, const FrontEndParts& parts)
+    : engine(options.kanji_conversion
+                 ? MakeAnthyEngine({options.folder, options.learning, options.dictionary},
+                                   &engine_error)
+                 : nullptr),
+      code_page(options.locale_code_page ? CodePage::kLocale : CodePage::kCp932),
+      ime(desktop),
+      platform{parts.host, parts.screen, desktop,     desktop,  desktop.Clock(),
+               ime,        parts.shell,  parts.fonts, code_page},
+      program(platform) {
+  if (!options.kanji_conversion) engine_error.clear();
+  desktop.SetConversionEngine(engine.get());
+}
+
+bool EmulatedSystem::StartProgram() {
+  if (!program.Start()) return false;
+  if (!engine && !engine_error.empty()) WarnNoDictionary(platform.app);
+  return true;
+}
+
+}  // namespace orvo::emu

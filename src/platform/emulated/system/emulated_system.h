@@ -1,0 +1,54 @@
+#pragma once
+// The program on the emulated desktop, put together once for every front end
+// that uses it: the conversion engine, the code page, the desktop, its IME,
+// the platform and the program. A front end brings its own host, screen,
+// shell and fonts, and feeds the desktop's input queue.
+#include <memory>
+#include <string>
+
+#include "app/program.h"
+#include "platform/emulated/desktop.h"
+#include "platform/emulated/emulated_ime.h"
+#include "platform/emulated/ime/conversion_engine.h"
+#include "platform/emulated/system_code_page.h"
+
+namespace orvo::emu {
+
+struct SystemOptions {
+  std::string folder;  // the program folder; anthy learns there
+  // Kana-kanji conversion by anthy; off: the IME offers the reading's kana only.
+  bool kanji_conversion = false;
+  bool learning = false;
+  std::string dictionary;  // empty: the one installed
+  // The system code page: the locale's charset, or CP932.
+  bool locale_code_page = false;
+};
+
+// What only the front end has; it must outlive the system.
+struct FrontEndParts {
+  AppHost& host;
+  Screen& screen;
+  Shell& shell;
+  FontMetrics& fonts;
+};
+
+class EmulatedSystem {
+ public:
+  EmulatedSystem(const SystemOptions& options, const FrontEndParts& parts);
+  EmulatedSystem(const EmulatedSystem&) = delete;
+  EmulatedSystem& operator=(const EmulatedSystem&) = delete;
+
+  // Start-up; then, when conversion was asked for and is unavailable, the
+  // program's warning. False when start-up refused.
+  bool StartProgram();
+
+  std::string engine_error;                  // why conversion is unavailable, if it is
+  std::unique_ptr<ConversionEngine> engine;  // outlives the text boxes that use it
+  IconvCodePage code_page;
+  Desktop desktop;
+  EmulatedIme ime;
+  Platform platform;
+  Program program;
+};
+
+}  // namespace orvo::emu

@@ -1,0 +1,164 @@
+#include "platform/headless/expectations.h"
+
+#include "app/main_window.h"
+#include "platform/emulated/text_box.h"
+#include "platform/headless/script_click.h"
+
+namespace orvo::headless {
+namespace {
+
+using Value = Expectation::Value;
+using Subject = Expectation::Subject;
+using Read = std::optional<std::string>;
+
+std::string Switch(bool on) { return on ? "on" : "off"; }
+
+// Reads of the main window give the empty text when it is gone.
+template <typename F>
+Read Main(const ScriptView& s, F read) {
+  if (!s.program.HasMainWindow()) return std::string();
+  return ToUtf8(read(s.program.Main()));
+}
+
+const emu::ImeEmulator* Ime(const ScriptView& s) {
+  if (!s.program.HasMainWindow()) return nullptr;
+  auto* box = dynamic_cast<emu::TextBox*>(&s.program.Main().ActiveTextBox());
+  return box ? &box->Ime() : nullptr;
+}
+
+Read Reading(const ScriptView& s, const ScriptStep&) {
+  const emu::ImeEmulator* ime = Ime(s);
+  return ime ? ToUtf8(ime->CompositionReading()) : std::string();
+}
+
+Read Composition(const ScriptView& s, const ScriptStep&) {
+  const emu::ImeEmulator* ime = Ime(s);
+  return ime ? ToUtf8(ime->CompositionString()) : std::string();
+}
+
+Read Status(const ScriptView& s, const ScriptStep&) {
+  return Main(s, [](MainWindow& w) {
+    return w.lblKETA.Caption() + u" " + w.lblGYO.Caption() + u" " + w.lblAllGYO.Caption() + u" " +
+           w.lblFileSIZE.Caption();
+  });
+}
+
+// The standard messages came first, as the JSON state lists them.
+Read LastMessage(const ScriptView& s, const ScriptStep&) {
+  const auto& boxes = s.program.messages.History();
+  if (!boxes.empty()) return ToUtf8(boxes.back().text);
+  return s.last_standard_message ? ToUtf8(*s.last_standard_message) : std::string();
+}
+
+Read MessageCount(const ScriptView& s, const ScriptStep&) {
+  return std::to_string(s.program.messages.History().size() + s.standard_messages);
+}
+
+Read Caption(const ScriptView& s, const ScriptStep& step) {
+  const forms::Control* c = FindScriptControl(s.program, step.control);
+  return c ? Read(ToUtf8(c->Caption())) : std::nullopt;
+}
+
+Read Visible(const ScriptView& s, const ScriptStep& step) {
+  const forms::Control* c = FindScriptControl(s.program, step.control);
+  return c ? Read(Switch(c->Visible())) : std::nullopt;
+}
+
+Read Enabled(const ScriptView& s, const ScriptStep& step) {
+  const forms::Control* c = FindScriptControl(s.program, step.control);
+  return c ? Read(Switch(c->Enabled())) : std::nullopt;
+}
+
+template <typename F>
+Read MenuItem(const ScriptView& s, const ScriptStep& step, F read) {
+  if (!s.program.HasMainWindow()) return std::nullopt;
+  const forms::MenuEntry* entry = s.program.Main().MenuBar().Find(step.control.control);
+  return entry ? Read(Switch(read(*entry))) : std::nullopt;
+}
+
+// clang-format off
+constexpr Expectation kExpectations[] = {
+    {"text", Value::kText, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.ActiveTextBox().Text(); }); }},
+    {"reading", Value::kText, Subject::kNone, Reading},
+    {"composition", Value::kText, Subject::kNone, Composition},
+    {"in", Value::kText, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtIN.Text(); }); }},
+    {"hen", Value::kText, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtHEN.Text(); }); }},
+    {"out", Value::kText, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtOUT.Text(); }); }},
+    {"kan", Value::kText, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtKAN.Text(); }); }},
+    {"selection", Value::kText, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.ActiveTextBox().SelText(); }); }},
+    {"cell", Value::kText, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.lblTENJI.Caption(); }); }},
+    {"mode", Value::kText, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.lblMODE.Caption(); }); }},
+    {"title", Value::kText, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) {
+       return Read(ToUtf8(s.program.HasMainWindow() ? s.program.Main().Caption() : s.host.Title()));
+     }},
+    {"status", Value::kText, Subject::kNone, Status},
+    {"message", Value::kText, Subject::kNone, LastMessage},
+    {"messages", Value::kNumber, Subject::kNone, MessageCount},
+    {"caption", Value::kText, Subject::kControl, Caption},
+    {"visible", Value::kSwitch, Subject::kControl, Visible},
+    {"enabled", Value::kSwitch, Subject::kControl, Enabled},
+    {"menu-visible", Value::kSwitch, Subject::kMenu,
+     [](const ScriptView& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Visible(); }); }},
+    {"menu-enabled", Value::kSwitch, Subject::kMenu,
+     [](const ScriptView& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Enabled(); }); }},
+    {"menu-checked", Value::kSwitch, Subject::kMenu,
+     [](const ScriptView& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Checked(); }); }},
+    {"prefix", Value::kSwitch, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.program.conversion.PrefixPending())); }},
+    {"closed", Value::kSwitch, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.program.HasMainWindow() && s.program.Main().Closed())); }},
+    {"braille", Value::kSwitch, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.program.state.BrailleMode)); }},
+    {"latch", Value::kSwitch, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.program.state.LatchHeld)); }},
+    {"ime-open", Value::kSwitch, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.program.state.ImeOpen)); }},
+    {"modal", Value::kSwitch, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.desktop.ModalDepth() > 0)); }},
+    {"down", Value::kSwitch, Subject::kKey,
+     [](const ScriptView& s, const ScriptStep& step) { return Read(Switch(s.desktop.Keys().Down(step.key.vk))); }},
+    {"toggled", Value::kSwitch, Subject::kKey,
+     [](const ScriptView& s, const ScriptStep& step) { return Read(Switch(s.desktop.Keys().Toggled(step.key.vk))); }},
+    {"input-mode", Value::kNumber, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Read(std::to_string(s.program.state.InputMode)); }},
+    {"conv-stage", Value::kNumber, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Read(std::to_string(static_cast<int>(s.program.state.ConvStage))); }},
+    {"ime-mode", Value::kNumber, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) {
+       return Read(s.program.HasMainWindow() ? std::to_string(s.program.Main().ActiveTextBox().ImeMode()) : "");
+     }},
+};
+// clang-format on
+
+}  // namespace
+
+const Expectation* FindExpectation(std::string_view name) {
+  for (const Expectation& e : kExpectations) {
+    if (e.name == name) return &e;
+  }
+  return nullptr;
+}
+
+std::optional<std::string> CheckExpectation(const ScriptView& view, const ScriptStep& step) {
+  const Expectation* expectation = FindExpectation(step.target);
+  if (expectation == nullptr) return std::nullopt;
+  const auto actual = expectation->read(view, step);
+  std::string what = step.target;
+  if (expectation->subject == Subject::kControl) what += " " + ControlName(step.control);
+  if (expectation->subject == Subject::kMenu) what += " " + step.control.control;
+  const std::string expected = "expected " + what + " \"" + ShowValue(step.value) + "\"";
+  if (!actual) return expected + ", but it is not there";
+  if (*actual != step.value) return expected + ", got \"" + ShowValue(*actual) + "\"";
+  return std::nullopt;
+}
+
+}  // namespace orvo::headless

@@ -1,0 +1,22 @@
+#pragma once
+// What the headless runner itself says on the terminal; the script language's
+// own diagnostics are with its parser.
+namespace orvo::headless::texts {
+
+inline constexpr const char* kUsage =
+    "usage: orvo-headless [--folder DIR] [--codepage NAME] [--dictionary FILE] [--json] [SCRIPT]\n"
+    "  The script comes from standard input when no file is named.\n"
+    "  Lines: press KEY | release KEY | tap KEY | chord KEYS | wait MS | click "
+    "[FORM.]CONTROL[INDEX]\n"
+    "         menu NAME | resize W H | move X Y | maximize | minimize | restore | activate | "
+    "deactivate\n"
+    "         expect WHAT VALUE | # comment\n"
+    "  Exit status: 0 done, 1 an expectation failed, 2 the script or the arguments are wrong.\n";
+inline constexpr const char* kUnknownArgument = "orvo-headless: unknown argument '";
+inline constexpr const char* kUnknownCodePage = "orvo-headless: unknown code page '";
+inline constexpr const char* kCodePages = "' (CP932 or locale)\n";
+inline constexpr const char* kCannotRead = "orvo-headless: cannot read ";
+inline constexpr const char* kNoFolder = "orvo-headless: no program folder at '";
+inline constexpr const char* kStdinName = "<stdin>";
+
+}  // namespace orvo::headless::texts

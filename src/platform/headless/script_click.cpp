@@ -1,0 +1,42 @@
+#include "platform/headless/script_click.h"
+
+#include "app/main_window.h"
+
+namespace orvo::headless {
+
+forms::Control* FindScriptControl(Program& program, const ControlRef& ref) {
+  for (const forms::Form* form : program.forms.Forms()) {
+    if (form->Name() != ref.form) continue;
+    if (forms::Control* c = form->FindControl(ref.control, ref.index)) return c;
+    const auto digits = ref.control.find_last_not_of("0123456789") + 1;
+    if (ref.index < 0 && digits > 0 && digits < ref.control.size()) {
+      return form->FindControl(ref.control.substr(0, digits),
+                               std::stoi(ref.control.substr(digits)));
+    }
+  }
+  return nullptr;
+}
+
+bool ClickScriptControl(Program& program, const ControlRef& ref) {
+  forms::Control* control = FindScriptControl(program, ref);
+  if (control == nullptr) return false;
+  control->MouseDown(1);
+  MainWindow& w = program.Main();
+  if (&control->Owner() != &w) {
+    control->Click();
+  } else if (control == &w.cmdTYPE) {
+    w.ClickType();
+  } else if (control == &w.cmdIME) {
+    w.ClickIme();
+  } else if (control == &w.lblMODE) {
+    w.ClickMode();
+  }
+  return true;
+}
+
+std::string ControlName(const ControlRef& ref) {
+  return ref.form + "." + ref.control +
+         (ref.index >= 0 ? "[" + std::to_string(ref.index) + "]" : "");
+}
+
+}  // namespace orvo::headless

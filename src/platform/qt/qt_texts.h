@@ -1,0 +1,37 @@
+#pragma once
+// What the Qt front end itself says: to screen readers, in its own boxes, and
+// on the terminal. The program's texts live with the program in src/app.
+#include <string_view>
+
+namespace orvo::qt::texts {
+
+// Screen readers' names and descriptions of the front end's own widgets.
+inline constexpr std::u16string_view kCandidatesName = u"変換候補";
+inline constexpr std::u16string_view kCandidatesDescription = u"変換中の文節の候補";
+inline constexpr std::u16string_view kDocumentName = u"本文";
+inline constexpr std::u16string_view kDocumentDescription = u"文書のテキスト";
+
+inline constexpr std::u16string_view kBoxTitle = u"Orvo";
+inline constexpr std::u16string_view kNoProgramFolder = u"設定フォルダーを作れません。";
+
+// Terminal lines, Japanese first; %s: the reason, the file, the folder.
+inline constexpr const char* kNoScreen =
+    "orvo: 画面を開けません（ディスプレイに接続できません）。"
+    "画面がなくても orvo-headless と tools/run は使えます。\n";
+inline constexpr const char* kNoScreenEnglish =
+    "orvo: cannot open the screen (%s); orvo-headless, or tools/run without a display, still "
+    "works.\n";
+inline constexpr const char* kConnectionRefused = "the window system refused the connection";
+inline constexpr const char* kRescued = "orvo: 保存していない文章を %s に書き出しました。\n";
+inline constexpr const char* kRescuedEnglish = "orvo: the unsaved text was written to %s\n";
+inline constexpr const char* kRescueFailed = "orvo: 保存していない文章を書き出せません（%s）。\n";
+inline constexpr const char* kRescueFailedEnglish =
+    "orvo: the unsaved text could not be written to %s: %s\n";
+inline constexpr const char* kUsage = "usage: orvo [--folder DIR] [--dump-state JSON] [FILE]\n";
+inline constexpr const char* kUnknownArgument = "orvo: unknown argument '%s'\n";
+inline constexpr const char* kCannotReadScript = "orvo: cannot read %s\n";
+inline constexpr const char* kNoStateSignal = "orvo: SIGUSR1 cannot ask for the state\n";
+inline constexpr const char* kNoRescue = "orvo: an abrupt end may lose the text\n";
+inline constexpr const char* kCannotWriteState = "orvo: cannot write the state to %s: %s\n";
+
+}  // namespace orvo::qt::texts

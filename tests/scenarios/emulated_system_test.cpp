@@ -1,0 +1,42 @@
+// The assembly every emulated front end shares: the dictionary warning is the
+// program's, said once, and only when conversion was asked for.
+#include "app/dictionary_warning.h"
+#include "scenarios/scenario_fixture.h"
+
+namespace orvo::testing {
+namespace {
+
+TEST(EmulatedSystem, AMissingDictionaryIsToldOnceAfterStartUp) {
+  TempFolder folder;
+  headless::SessionOptions options;
+  options.kanji_conversion = true;
+  options.dictionary = "/nonexistent/orvo.dic";
+  headless::Session session(folder.Path(), u"", options);
+  ASSERT_EQ(session.engine, nullptr);
+  EXPECT_FALSE(session.engine_error.empty());
+  EXPECT_TRUE(session.host.Messages().empty());  // not before start-up
+  ASSERT_TRUE(session.Start());
+  ASSERT_EQ(session.host.Messages().size(), 1u);
+  EXPECT_EQ(session.host.Messages()[0].text, kNoDictionaryWarning);
+  EXPECT_EQ(session.host.Messages()[0].icon, mb_icon::kExclamation);
+  EXPECT_EQ(session.host.Messages()[0].title, u" Orvo");
+}
+
+TEST(EmulatedSystem, NoConversionAskedIsNothingToWarnAbout) {
+  TempFolder folder;
+  headless::Session session(folder.Path());
+  ASSERT_TRUE(session.Start());
+  EXPECT_TRUE(session.engine_error.empty());
+  EXPECT_TRUE(session.host.Messages().empty());
+}
+
+TEST(EmulatedSystem, ASecondCopyInTheSameFolderIsRefused) {
+  TempFolder folder;
+  headless::Session first(folder.Path());
+  ASSERT_TRUE(first.Start());
+  headless::Session second(folder.Path());
+  EXPECT_FALSE(second.Start());
+}
+
+}  // namespace
+}  // namespace orvo::testing
