@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -18,12 +19,13 @@ struct RunResult {
   std::string out;
 };
 
-RunResult RunHeadless(const std::string& args, const std::string& script) {
+// `env` goes before the command: "NAME=value ".
+RunResult RunHeadless(const std::string& args, const std::string& script, const std::string& env = "") {
   TempFolder dir;
   const std::string script_path = dir.Path() + "/script.txt";
   std::ofstream(script_path) << script;
   const std::string command =
-      std::string(ORVO_HEADLESS_PATH) + " " + args + " < " + script_path + " 2>&1";
+      env + ORVO_HEADLESS_PATH + " " + args + " < " + script_path + " 2>&1";
   RunResult result{-1, {}};
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return result;
@@ -118,6 +120,22 @@ TEST(Runner, WithoutADictionaryKanaStillWorkAndTheUserIsToldOnce) {
   for (const auto& m : j["messages"]) told += m["text"].get<std::string>().find("かな漢字変換") != std::string::npos;
   EXPECT_EQ(told, 1);
   EXPECT_FALSE(j["text"].get<std::string>().empty());  // か, or its katakana
+}
+
+TEST(Runner, ABrokenDictionaryIsRefusedAndTheRunEndsCleanly) {
+  TempFolder dir;
+  const std::string text_file = dir.Path() + "/text.dic";
+  std::ofstream(text_file) << "a\n";
+  const std::string tmp = dir.Path() + "/tmp";
+  std::filesystem::create_directory(tmp);
+  const RunResult r = RunHeadless("--json --dictionary " + text_file, "tap F1\nchord FL\ntap N\n",
+                                  "TMPDIR=" + tmp + " ");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const auto j = nlohmann::json::parse(r.out);
+  ASSERT_EQ(j["messages"].size(), 1u);
+  EXPECT_EQ(j["messages"][0]["text"].get<std::string>().rfind("かな漢字変換の辞書を開けません。", 0), 0u);
+  EXPECT_EQ(j["text"], "か");
+  EXPECT_TRUE(std::filesystem::is_empty(tmp));  // the run's own program folder went with it
 }
 
 TEST(Runner, DrivesTheWindowAndItsMenus) {
