@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "platform/posix/instance_lock.h"
 #include "scenarios/scenario_fixture.h"
 
 namespace orvo::testing {
@@ -16,17 +18,24 @@ namespace {
 
 struct RunResult {
   int status;
-  std::string out;
+  std::string out;  // standard output
+  std::string err;  // standard error
 };
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
 
 // `env` goes before the command: "NAME=value ".
 RunResult RunHeadless(const std::string& args, const std::string& script, const std::string& env = "") {
   TempFolder dir;
   const std::string script_path = dir.Path() + "/script.txt";
+  const std::string err_path = dir.Path() + "/err.txt";
   std::ofstream(script_path) << script;
   const std::string command =
-      env + ORVO_HEADLESS_PATH + " " + args + " < " + script_path + " 2>&1";
-  RunResult result{-1, {}};
+      env + ORVO_HEADLESS_PATH + " " + args + " < " + script_path + " 2> " + err_path;
+  RunResult result{-1, {}, {}};
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return result;
   char buffer[4096];
@@ -34,6 +43,7 @@ RunResult RunHeadless(const std::string& args, const std::string& script, const 
   while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
   const int status = pclose(pipe);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.err = ReadFile(err_path);
   return result;
 }
 
@@ -103,12 +113,12 @@ TEST(Runner, BadLinesAreReportedWithTheirNumbers) {
   const RunResult r =
       RunHeadless("", "tap F1\n\nprss F\nchord F?\nwait soon\nresize 5\nmenu exit\nmaximize now\n");
   EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.out.find("<stdin>:6: error"), std::string::npos);
-  EXPECT_NE(r.out.find("<stdin>:7: error"), std::string::npos);
-  EXPECT_NE(r.out.find("<stdin>:8: error"), std::string::npos);
-  EXPECT_NE(r.out.find("<stdin>:3: error: unknown command 'prss'"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("<stdin>:4: error: unknown key '?'"), std::string::npos);
-  EXPECT_NE(r.out.find("<stdin>:5: error"), std::string::npos);
+  EXPECT_NE(r.err.find("<stdin>:6: error"), std::string::npos);
+  EXPECT_NE(r.err.find("<stdin>:7: error"), std::string::npos);
+  EXPECT_NE(r.err.find("<stdin>:8: error"), std::string::npos);
+  EXPECT_NE(r.err.find("<stdin>:3: error: unknown command 'prss'"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("<stdin>:4: error: unknown key '?'"), std::string::npos);
+  EXPECT_NE(r.err.find("<stdin>:5: error"), std::string::npos);
 }
 
 TEST(Runner, WithoutADictionaryKanaStillWorkAndTheUserIsToldOnce) {
@@ -120,6 +130,8 @@ TEST(Runner, WithoutADictionaryKanaStillWorkAndTheUserIsToldOnce) {
   for (const auto& m : j["messages"]) told += m["text"].get<std::string>().find("かな漢字変換") != std::string::npos;
   EXPECT_EQ(told, 1);
   EXPECT_FALSE(j["text"].get<std::string>().empty());  // か, or its katakana
+  EXPECT_NE(r.err.find("Orvo: かな漢字変換の辞書を開けません。\nかなの入力と確定はできますが"), std::string::npos)
+      << r.err;
 }
 
 TEST(Runner, ABrokenDictionaryIsRefusedAndTheRunEndsCleanly) {
@@ -136,6 +148,17 @@ TEST(Runner, ABrokenDictionaryIsRefusedAndTheRunEndsCleanly) {
   EXPECT_EQ(j["messages"][0]["text"].get<std::string>().rfind("かな漢字変換の辞書を開けません。", 0), 0u);
   EXPECT_EQ(j["text"], "か");
   EXPECT_TRUE(std::filesystem::is_empty(tmp));  // the run's own program folder went with it
+}
+
+// A second start on a folder in use is refused, and says so where the person who started it looks.
+TEST(Runner, ASecondStartSaysWhyOnStandardError) {
+  TempFolder folder;
+  posix::InstanceLock first(folder.Path() + "/.orvo.lock");
+  ASSERT_EQ(first.Acquire(), posix::InstanceLock::Result::kAcquired);
+  const RunResult r = RunHeadless("--folder " + folder.Path(), "tap F1\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "Orvo: 「 Ｏｒｖｏ 」 は 複数 起動できません！\n");
 }
 
 TEST(Runner, DrivesTheWindowAndItsMenus) {

@@ -112,6 +112,7 @@ int main(int argc, char** argv) {
   session_options.dictionary = options.dictionary;
   session_options.locale_code_page = options.codepage == "locale";
   orvo::headless::Session session(folder, {}, session_options);
+  session.host.EchoMessages(true);
   if (session.Start()) session.Run(parsed.steps);
 
   if (options.json) {
