@@ -109,6 +109,27 @@ TEST(Runner, ScriptEndingInAMessageBoxPrintsTheStateAsItStands) {
   EXPECT_EQ(mode_description, "モード表示");  // set while braille mode is on
 }
 
+TEST(Runner, EndedOnlyWhenTheProgramEnded) {
+  struct Case {
+    const char* script;
+    bool ended;
+    bool modal_waiting;
+  };
+  const Case cases[] = {
+      {"menu mnuEXIT\n", false, true},  // the exit question still waits
+      {"menu mnuEXIT\ntap Enter\n", true, false},
+      {"menu mnuEXIT\ntap Esc\n", false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.script);
+    const RunResult r = RunHeadless("--json", c.script);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["ended"], c.ended);
+    EXPECT_EQ(j["modal_waiting"], c.modal_waiting);
+  }
+}
+
 TEST(Runner, BadLinesAreReportedWithTheirNumbers) {
   const RunResult r =
       RunHeadless("", "tap F1\n\nprss F\nchord F?\nwait soon\nresize 5\nmenu exit\nmaximize now\n");
