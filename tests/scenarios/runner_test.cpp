@@ -51,6 +51,7 @@ TEST(Runner, PrintsTheDocument) {
   const RunResult r = RunHeadless("", "tap F1\n# が\nchord K\nchord FL\ntap N\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "が\n");
+  EXPECT_EQ(r.err, "");  // the hint for a terminal only when standard input is one
 }
 
 TEST(Runner, JsonCarriesTheState) {
