@@ -28,7 +28,8 @@ std::string ReadFile(const std::string& path) {
 }
 
 // `env` goes before the command: "NAME=value ".
-RunResult RunHeadless(const std::string& args, const std::string& script, const std::string& env = "") {
+RunResult RunHeadless(const std::string& args, const std::string& script,
+                      const std::string& env = "") {
   TempFolder dir;
   const std::string script_path = dir.Path() + "/script.txt";
   const std::string err_path = dir.Path() + "/err.txt";
@@ -152,7 +153,8 @@ TEST(Runner, WithoutADictionaryKanaStillWorkAndTheUserIsToldOnce) {
   for (const auto& m : j["messages"]) told += m["text"].get<std::string>().find("かな漢字変換") != std::string::npos;
   EXPECT_EQ(told, 1);
   EXPECT_FALSE(j["text"].get<std::string>().empty());  // か, or its katakana
-  EXPECT_NE(r.err.find("Orvo: かな漢字変換の辞書を開けません。\nかなの入力と確定はできますが"), std::string::npos)
+  EXPECT_NE(r.err.find("Orvo: かな漢字変換の辞書を開けません。\nかなの入力と確定はできますが"),
+            std::string::npos)
       << r.err;
 }
 
@@ -167,7 +169,8 @@ TEST(Runner, ABrokenDictionaryIsRefusedAndTheRunEndsCleanly) {
   ASSERT_EQ(r.status, 0) << r.out;
   const auto j = nlohmann::json::parse(r.out);
   ASSERT_EQ(j["messages"].size(), 1u);
-  EXPECT_EQ(j["messages"][0]["text"].get<std::string>().rfind("かな漢字変換の辞書を開けません。", 0), 0u);
+  EXPECT_EQ(
+      j["messages"][0]["text"].get<std::string>().rfind("かな漢字変換の辞書を開けません。", 0), 0u);
   EXPECT_EQ(j["text"], "か");
   EXPECT_TRUE(std::filesystem::is_empty(tmp));  // the run's own program folder went with it
 }

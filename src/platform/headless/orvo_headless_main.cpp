@@ -80,7 +80,9 @@ int main(int argc, char** argv) {
   std::string script;
   if (options.script_path.empty()) {
     // Someone at a terminal would otherwise see nothing happen.
-    if (isatty(STDIN_FILENO)) std::cerr << "orvo-headless: reading a key script from the terminal; end it with Ctrl+D.\n";
+    if (isatty(STDIN_FILENO)) {
+      std::cerr << "orvo-headless: reading a key script from the terminal; end it with Ctrl+D.\n";
+    }
     script.assign(std::istreambuf_iterator<char>(std::cin), {});
   } else {
     std::ifstream in(options.script_path, std::ios::binary);

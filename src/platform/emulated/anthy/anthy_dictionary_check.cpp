@@ -56,17 +56,20 @@ std::string ReadTable(const std::vector<unsigned char>& bytes, std::uintmax_t fi
     const std::uint32_t name = BigEndian(bytes, row);
     const std::uint32_t name_length = BigEndian(bytes, row + 4);
     const std::uint32_t contents = BigEndian(bytes, row + 8);
-    if (name_length == 0 || name_length > kMaxNameLength || name + std::size_t{name_length} > size) {
+    if (name_length == 0 || name_length > kMaxNameLength ||
+        name + std::size_t{name_length} > size) {
       return "a section's name lies outside the file";
     }
     const std::uint32_t previous = sections.empty() ? 0 : sections.back().contents;
     if (contents % kSectionAlignment != 0 || contents <= previous || contents >= file_size) {
       return "a section lies outside the file (is it cut short?)";
     }
-    sections.push_back({std::string(bytes.begin() + name, bytes.begin() + name + name_length), contents});
+    sections.push_back(
+        {std::string(bytes.begin() + name, bytes.begin() + name + name_length), contents});
   }
   const auto has = [&sections](std::string_view name) {
-    return std::any_of(sections.begin(), sections.end(), [name](const Section& s) { return s.name == name; });
+    return std::any_of(sections.begin(), sections.end(),
+                       [name](const Section& s) { return s.name == name; });
   };
   if (!has(kWordSection)) return "it has no word section";
   return {};
@@ -82,16 +85,19 @@ struct ArraySection {
 constexpr ArraySection kArraySections[] = {{"corpus_bucket", 8}, {"corpus_array", 8}};
 constexpr std::uint32_t kArrayHeaderBytes = 64;
 
-std::string ArrayFault(std::ifstream& in, const std::vector<Section>& sections, std::uintmax_t file_size) {
+std::string ArrayFault(std::ifstream& in, const std::vector<Section>& sections,
+                       std::uintmax_t file_size) {
   for (std::size_t i = 0; i < sections.size(); ++i) {
-    const auto kind = std::find_if(std::begin(kArraySections), std::end(kArraySections),
-                                   [&](const ArraySection& a) { return a.name == sections[i].name; });
+    const auto kind =
+        std::find_if(std::begin(kArraySections), std::end(kArraySections),
+                     [&](const ArraySection& a) { return a.name == sections[i].name; });
     if (kind == std::end(kArraySections)) continue;
     const std::uintmax_t end = i + 1 < sections.size() ? sections[i + 1].contents : file_size;
     std::vector<unsigned char> header(8);
     in.seekg(static_cast<std::streamoff>(sections[i].contents));
     in.read(reinterpret_cast<char*>(header.data()), static_cast<std::streamsize>(header.size()));
-    if (!in || std::uintmax_t{kArrayHeaderBytes} + std::uintmax_t{BigEndian(header, 4)} * kind->entry_bytes >
+    if (!in || std::uintmax_t{kArrayHeaderBytes} +
+                       std::uintmax_t{BigEndian(header, 4)} * kind->entry_bytes >
                    end - sections[i].contents) {
       return "its section " + sections[i].name + " is cut short";
     }
@@ -135,7 +141,8 @@ std::string TrialFault(const std::string& path, const std::string& home) {
   }
   pollfd reader{pipe_ends[0], POLLIN, 0};
   char answer = 0;
-  const bool answered = poll(&reader, 1, kTrialSeconds * 1000) == 1 && read(pipe_ends[0], &answer, 1) == 1;
+  const bool answered =
+      poll(&reader, 1, kTrialSeconds * 1000) == 1 && read(pipe_ends[0], &answer, 1) == 1;
   close(pipe_ends[0]);
   if (!answered) kill(child, SIGKILL);
   int status = 0;
@@ -156,7 +163,8 @@ std::string AnthyDictionaryFault(const std::string& path, const std::string& hom
   std::ifstream in(path, std::ios::binary);
   if (ec || !in) return "it cannot be read";
   // The table and its names lie in the first few kilobytes.
-  std::vector<unsigned char> head(static_cast<std::size_t>(std::min<std::uintmax_t>(size, kHeadBytes)));
+  std::vector<unsigned char> head(
+      static_cast<std::size_t>(std::min<std::uintmax_t>(size, kHeadBytes)));
   in.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size()));
   if (in.gcount() != static_cast<std::streamsize>(head.size())) return "it cannot be read";
   std::vector<Section> sections;

@@ -40,8 +40,10 @@ std::shared_ptr<AnthyLibrary> AnthyLibrary::Start(const Settings& settings, std:
       return Fail(error, "anthy's dictionary " + settings.dictionary + " is missing");
     }
     // Refused before anthy sees it: anthy keeps a dictionary it failed on.
-    if (const std::string fault = AnthyDictionaryFault(settings.dictionary, settings.home); !fault.empty()) {
-      return Fail(error, "anthy could not load the dictionary " + settings.dictionary + ": " + fault);
+    if (const std::string fault = AnthyDictionaryFault(settings.dictionary, settings.home);
+        !fault.empty()) {
+      return Fail(error,
+                  "anthy could not load the dictionary " + settings.dictionary + ": " + fault);
     }
   } else if (!g_stuck_dictionary.empty()) {
     return Fail(error, "anthy cannot go back to its own dictionary after failing to load " +

@@ -28,7 +28,8 @@ std::vector<char> ReadAll(const std::string& path) {
 
 std::string Write(const std::string& name, const std::vector<char>& bytes) {
   const std::string path = FreshFolder(name) + ".dic";
-  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   return path;
 }
 
