@@ -88,5 +88,29 @@ TEST_F(KanjiConversion, AChordAfterConversionConfirmsItFirst) {
   EXPECT_EQ(W().txtIN.Text(), u"ﾊ");
 }
 
+// The conversion keys the README lists: A and ; resize the focused clause, P and Q go to the
+// last and first clause, O to the next one, Space and I step through the candidates.
+TEST_F(KanjiConversion, BrailleKeysResizeAndMoveBetweenClauses) {
+  Cells(kSentence);
+  session_->Tap(vk::kSpace);
+  ASSERT_GE(Ime().Clauses().size(), 3u);
+  const std::size_t first_length = Ime().Clauses()[0].reading.size();
+  session_->Tap('A');
+  EXPECT_EQ(Ime().Clauses()[0].reading.size(), first_length - 1);
+  session_->Tap(vk::kOemPlus);  // ;
+  EXPECT_EQ(Ime().Clauses()[0].reading.size(), first_length);
+  const int last = static_cast<int>(Ime().Clauses().size()) - 1;
+  session_->Tap('P');
+  EXPECT_EQ(Ime().FocusedClause(), last);
+  session_->Tap('Q');
+  EXPECT_EQ(Ime().FocusedClause(), 0);
+  session_->Tap('O');
+  EXPECT_EQ(Ime().FocusedClause(), 1);
+  session_->Tap(vk::kSpace);
+  EXPECT_EQ(Ime().Clauses()[1].selected, 1);
+  session_->Tap('I');
+  EXPECT_EQ(Ime().Clauses()[1].selected, 0);
+}
+
 }  // namespace
 }  // namespace orvo::testing

@@ -1,4 +1,5 @@
 // Chord capture and the keys of braille mode, through real key events.
+#include "platform/emulated/text_box.h"
 #include "scenarios/scenario_fixture.h"
 
 namespace orvo::testing {
@@ -24,6 +25,18 @@ TEST_F(Scenario, RomajiModeTypesThroughTheImeAndF1StillWorks) {
   EXPECT_FALSE(Text().empty());
   S().Tap(vk::kF1);
   EXPECT_TRUE(State().BrailleMode);
+}
+
+// The IME passes F1 on even while a reading composes, so braille mode always comes back.
+TEST_F(Scenario, F1ComesBackWhileAReadingComposes) {
+  Script("tap F1\nchord FL\ntap F1\n");
+  EXPECT_FALSE(State().BrailleMode);
+  EXPECT_EQ(dynamic_cast<emu::TextBox&>(W().ActiveTextBox()).Ime().CompositionString(), u"か");
+  Script("tap F1\n");
+  EXPECT_TRUE(State().BrailleMode);
+  Script("chord FD\ntap N\n");
+  EXPECT_TRUE(State().BrailleMode);
+  EXPECT_EQ(Text(), u"かい");
 }
 
 TEST_F(Scenario, EscClosesTheWindowOnlyInRomajiMode) {

@@ -155,6 +155,12 @@ TEST_F(Scenario, MinimisedActivationChangeLeavesBrailleModeWithoutWarning) {
   EXPECT_FALSE(W().Timer1.Enabled());
 }
 
+// The limit the README gives: the text boxes' own, counted in bytes of the system code page.
+TEST_F(Scenario, TheDocumentHoldsThirtyThousandBytes) {
+  EXPECT_EQ(W().txtJOV(0).Limit(), 30000);
+  EXPECT_EQ(W().txtJOV(1).Limit(), 30000);
+}
+
 TEST_F(Scenario, TextLimitWarnsEvenOutsideBrailleMode) {
   W().ActiveTextBox().SetLimit(4);
   for (char key : std::string("ABCDEF")) S().Tap(static_cast<std::uint8_t>(key));

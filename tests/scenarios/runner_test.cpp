@@ -4,10 +4,13 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "platform/posix/instance_lock.h"
 #include "scenarios/scenario_fixture.h"
 
 namespace orvo::testing {
@@ -15,16 +18,25 @@ namespace {
 
 struct RunResult {
   int status;
-  std::string out;
+  std::string out;  // standard output
+  std::string err;  // standard error
 };
 
-RunResult RunHeadless(const std::string& args, const std::string& script) {
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// `env` goes before the command: "NAME=value ".
+RunResult RunHeadless(const std::string& args, const std::string& script,
+                      const std::string& env = "") {
   TempFolder dir;
   const std::string script_path = dir.Path() + "/script.txt";
+  const std::string err_path = dir.Path() + "/err.txt";
   std::ofstream(script_path) << script;
   const std::string command =
-      std::string(ORVO_HEADLESS_PATH) + " " + args + " < " + script_path + " 2>&1";
-  RunResult result{-1, {}};
+      env + ORVO_HEADLESS_PATH + " " + args + " < " + script_path + " 2> " + err_path;
+  RunResult result{-1, {}, {}};
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return result;
   char buffer[4096];
@@ -32,6 +44,7 @@ RunResult RunHeadless(const std::string& args, const std::string& script) {
   while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
   const int status = pclose(pipe);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.err = ReadFile(err_path);
   return result;
 }
 
@@ -39,6 +52,7 @@ TEST(Runner, PrintsTheDocument) {
   const RunResult r = RunHeadless("", "tap F1\n# が\nchord K\nchord FL\ntap N\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "が\n");
+  EXPECT_EQ(r.err, "");  // the hint for a terminal only when standard input is one
 }
 
 TEST(Runner, JsonCarriesTheState) {
@@ -97,22 +111,43 @@ TEST(Runner, ScriptEndingInAMessageBoxPrintsTheStateAsItStands) {
   EXPECT_EQ(mode_description, "モード表示");  // set while braille mode is on
 }
 
+TEST(Runner, EndedOnlyWhenTheProgramEnded) {
+  struct Case {
+    const char* script;
+    bool ended;
+    bool modal_waiting;
+  };
+  const Case cases[] = {
+      {"menu mnuEXIT\n", false, true},  // the exit question still waits
+      {"menu mnuEXIT\ntap Enter\n", true, false},
+      {"menu mnuEXIT\ntap Esc\n", false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.script);
+    const RunResult r = RunHeadless("--json", c.script);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["ended"], c.ended);
+    EXPECT_EQ(j["modal_waiting"], c.modal_waiting);
+  }
+}
+
 TEST(Runner, BadLinesAreReportedWithTheirNumbers) {
   const RunResult r =
       RunHeadless("", "tap F1\n\nprss F\nchord F?\nwait soon\nresize 5\nmenu exit\nmaximize now\n");
   EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.out.find("<stdin>:6: error"), std::string::npos);
-  EXPECT_NE(r.out.find("<stdin>:7: error"), std::string::npos);
-  EXPECT_NE(r.out.find("<stdin>:8: error"), std::string::npos);
-  EXPECT_NE(r.out.find("<stdin>:3: error: unknown command 'prss'"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("<stdin>:4: error: unknown key '?'"), std::string::npos);
-  EXPECT_NE(r.out.find("<stdin>:5: error"), std::string::npos);
+  EXPECT_NE(r.err.find("<stdin>:6: error"), std::string::npos);
+  EXPECT_NE(r.err.find("<stdin>:7: error"), std::string::npos);
+  EXPECT_NE(r.err.find("<stdin>:8: error"), std::string::npos);
+  EXPECT_NE(r.err.find("<stdin>:3: error: unknown command 'prss'"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("<stdin>:4: error: unknown key '?'"), std::string::npos);
+  EXPECT_NE(r.err.find("<stdin>:5: error"), std::string::npos);
 }
 
 TEST(Runner, AFailedExpectationSaysWhereAndEndsWithOne) {
   const RunResult r = RunHeadless("", "tap F1\nchord FL\ntap N\nexpect text か\nexpect mode 数字\n");
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.out.find("<stdin>:5: expected mode \"数字\", got \"ひらがな\""), std::string::npos) << r.out;
+  EXPECT_NE(r.err.find("<stdin>:5: expected mode \"数字\", got \"ひらがな\""), std::string::npos) << r.err;
   EXPECT_EQ(RunHeadless("", "tap f1   # on\nexpect braille on\n").status, 0);
   EXPECT_EQ(RunHeadless("", "expect clipboard x\n").status, 2);
 }
@@ -126,6 +161,37 @@ TEST(Runner, WithoutADictionaryKanaStillWorkAndTheUserIsToldOnce) {
   for (const auto& m : j["messages"]) told += m["text"].get<std::string>().find("かな漢字変換") != std::string::npos;
   EXPECT_EQ(told, 1);
   EXPECT_FALSE(j["text"].get<std::string>().empty());  // か, or its katakana
+  EXPECT_NE(r.err.find("Orvo: かな漢字変換の辞書を開けません。\nかなの入力と確定はできますが"),
+            std::string::npos)
+      << r.err;
+}
+
+TEST(Runner, ABrokenDictionaryIsRefusedAndTheRunEndsCleanly) {
+  TempFolder dir;
+  const std::string text_file = dir.Path() + "/text.dic";
+  std::ofstream(text_file) << "a\n";
+  const std::string tmp = dir.Path() + "/tmp";
+  std::filesystem::create_directory(tmp);
+  const RunResult r = RunHeadless("--json --dictionary " + text_file, "tap F1\nchord FL\ntap N\n",
+                                  "TMPDIR=" + tmp + " ");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const auto j = nlohmann::json::parse(r.out);
+  ASSERT_EQ(j["messages"].size(), 1u);
+  EXPECT_EQ(
+      j["messages"][0]["text"].get<std::string>().rfind("かな漢字変換の辞書を開けません。", 0), 0u);
+  EXPECT_EQ(j["text"], "か");
+  EXPECT_TRUE(std::filesystem::is_empty(tmp));  // the run's own program folder went with it
+}
+
+// A second start on a folder in use is refused, and says so where the person who started it looks.
+TEST(Runner, ASecondStartSaysWhyOnStandardError) {
+  TempFolder folder;
+  posix::InstanceLock first(folder.Path() + "/.orvo.lock");
+  ASSERT_EQ(first.Acquire(), posix::InstanceLock::Result::kAcquired);
+  const RunResult r = RunHeadless("--folder " + folder.Path(), "tap F1\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "Orvo: 「 Ｏｒｖｏ 」 は 複数 起動できません！\n");
 }
 
 TEST(Runner, DrivesTheWindowAndItsMenus) {

@@ -1,5 +1,7 @@
 #include "platform/headless/headless_host.h"
 
+#include "platform/posix/terminal_message.h"
+
 namespace orvo::headless {
 
 HeadlessHost::HeadlessHost(ustring folder, ustring command_line)
@@ -11,6 +13,7 @@ bool HeadlessHost::PreviousInstance() {
 
 void HeadlessHost::StandardMessage(const ustring& text, int icon, const ustring& title) {
   messages_.push_back({text, icon, title});
+  if (echo_) posix::SayOnStandardError(ToUtf8(title), ToUtf8(text));
 }
 
 }  // namespace orvo::headless

@@ -31,6 +31,8 @@ class HeadlessHost : public AppHost {
   const std::vector<StandardMessageRecord>& Messages() const { return messages_; }
   // Tests stand in for another running copy.
   void SetOtherInstanceRunning(bool running) { other_running_ = running; }
+  // The runner says every message on standard error too; tests keep quiet.
+  void EchoMessages(bool echo) { echo_ = echo; }
 
  private:
   ustring folder_;
@@ -38,6 +40,7 @@ class HeadlessHost : public AppHost {
   ustring title_;
   bool ended_ = false;
   bool other_running_ = false;
+  bool echo_ = false;
   posix::SingleInstance instance_;
   std::vector<StandardMessageRecord> messages_;
 };

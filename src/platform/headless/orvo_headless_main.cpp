@@ -1,5 +1,7 @@
 // orvo-headless: runs the editor on the emulated desktop, feeds it a key
 // script and prints the state at the end.
+#include <unistd.h>
+
 #include <clocale>
 #include <filesystem>
 #include <fstream>
@@ -75,6 +77,10 @@ int main(int argc, char** argv) {
 
   std::string script;
   if (options.script_path.empty()) {
+    // Someone at a terminal would otherwise see nothing happen.
+    if (isatty(STDIN_FILENO)) {
+      std::cerr << "orvo-headless: reading a key script from the terminal; end it with Ctrl+D.\n";
+    }
     script.assign(std::istreambuf_iterator<char>(std::cin), {});
   } else {
     std::ifstream in(options.script_path, std::ios::binary);
@@ -110,6 +116,7 @@ int main(int argc, char** argv) {
   session_options.dictionary = options.dictionary;
   session_options.locale_code_page = options.codepage == "locale";
   orvo::headless::Session session(folder, {}, session_options);
+  session.host.EchoMessages(true);
   if (session.Start()) session.Run(parsed.steps);
 
   if (options.json) {

@@ -65,7 +65,8 @@ nlohmann::json DumpState(const StateSources& s) {
   out["braille_mode"] = st.BrailleMode;
   out["latch_held"] = st.LatchHeld;
   out["conv_stage"] = st.ConvStage;
-  out["ended"] = s.host.Ended();
+  // A box still waiting when the input stopped: whatever followed, the program did not end itself.
+  out["ended"] = s.host.Ended() && !s.modal_waiting;
   out["modal_waiting"] = s.modal_waiting;
 
   nlohmann::json messages = nlohmann::json::array();

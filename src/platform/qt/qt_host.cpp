@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
+#include "platform/posix/terminal_message.h"
 #include "platform/qt/qt_text.h"
 
 namespace orvo::qt {
@@ -45,6 +46,8 @@ bool QtHost::PreviousInstance() {
 void QtHost::StandardMessage(const ustring& text, int icon, const ustring& title) {
   messages_.push_back({text, icon});
   if (!interactive_) return;
+  // From a terminal the box would look like a hang.
+  posix::SayOnStandardError(ToUtf8(title), ToUtf8(text));
   QMessageBox box(IconOf(icon), ToQ(title), ToQ(text), QMessageBox::Ok);
   if (guard_) guard_(true);
   box.exec();

@@ -76,6 +76,22 @@ TEST_F(StateDumperTest, SignalWritesFromTheEventLoopOnce) {
   EXPECT_EQ(ReadJson(DumpPath())["braille_mode"], false);
 }
 
+// Asked while the exit question waits, the dump says so and that the program has not ended.
+TEST_F(StateDumperTest, ADumpWhileABoxWaitsIsNotEnded) {
+  qt::StateDumper dumper(S(), QString::fromStdString(DumpPath()));
+  ASSERT_TRUE(dumper.ListenForSignal());
+  std::raise(SIGUSR1);
+  W().ClickMenu("mnuEXIT");  // the question's loop runs the events, and the write with them
+  ASSERT_EQ(dumper.Written(), 1);
+  const nlohmann::json waiting = ReadJson(DumpPath());
+  EXPECT_EQ(waiting["modal_waiting"], true);
+  EXPECT_EQ(waiting["ended"], false);
+  ASSERT_TRUE(S().host.Ended());  // unanswered, the question let the program close
+  const nlohmann::json after = dumper.Dump();
+  EXPECT_EQ(after["modal_waiting"], false);
+  EXPECT_EQ(after["ended"], true);
+}
+
 TEST_F(StateDumperTest, OnlyOneDumperTakesTheSignal) {
   qt::StateDumper first(S(), QString::fromStdString(DumpPath()));
   qt::StateDumper second(S(), QString::fromStdString(DumpPath() + ".2"));

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/emulated/anthy/anthy_dictionary_check.h"
+
 namespace orvo::emu {
 namespace {
 
@@ -34,8 +36,14 @@ std::shared_ptr<AnthyLibrary> AnthyLibrary::Start(const Settings& settings, std:
   }
   if (!settings.dictionary.empty()) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(settings.dictionary, ec)) {
+    if (!std::filesystem::exists(settings.dictionary, ec)) {
       return Fail(error, "anthy's dictionary " + settings.dictionary + " is missing");
+    }
+    // Refused before anthy sees it: anthy keeps a dictionary it failed on.
+    if (const std::string fault = AnthyDictionaryFault(settings.dictionary, settings.home);
+        !fault.empty()) {
+      return Fail(error,
+                  "anthy could not load the dictionary " + settings.dictionary + ": " + fault);
     }
   } else if (!g_stuck_dictionary.empty()) {
     return Fail(error, "anthy cannot go back to its own dictionary after failing to load " +

@@ -1,6 +1,7 @@
 #include "platform/emulated/ime/ime_emulator.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <iterator>
 
 #include "platform/emulated/ime/kana_forms.h"
@@ -43,11 +44,15 @@ constexpr std::uint8_t kModifierKeys[] = {
     0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5,  // left and right Shift, Ctrl, Alt
 };
 
+// Function keys the IME has no use for: the program gets them even mid-composition.
+constexpr std::uint8_t kPassedOnKeys[] = {
+    vk::kF1, vk::kF2, vk::kF3, vk::kF4, vk::kF5, vk::kF11, vk::kF12,
+};
 // clang-format on
 
-bool IsModifierKey(std::uint8_t key) {
-  return std::find(std::begin(kModifierKeys), std::end(kModifierKeys), key) !=
-         std::end(kModifierKeys);
+template <std::size_t N>
+bool IsOneOf(const std::uint8_t (&keys)[N], std::uint8_t key) {
+  return std::find(std::begin(keys), std::end(keys), key) != std::end(keys);
 }
 
 bool IsCharacter(char16_t ch) { return ch > u' ' && ch < 0x7F; }
@@ -122,7 +127,8 @@ bool ImeEmulator::KeyDown(const ImeKey& key) {
   }
   if (key.ctrl || key.alt) return false;
   if (IsCharacter(key.ch)) return TypeChar(key.ch);
-  return state_ != ImeState::kIdle && !IsModifierKey(key.vk);
+  return state_ != ImeState::kIdle && !IsOneOf(kModifierKeys, key.vk) &&
+         !IsOneOf(kPassedOnKeys, key.vk);
 }
 
 void ImeEmulator::Execute(ImeCommand command) {

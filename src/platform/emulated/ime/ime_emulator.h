@@ -57,8 +57,8 @@ class ImeEmulator {
   // True when the IME took the key; the text box must then not act on it.
   // Never taken: keys with Ctrl and Alt both held, and while closed anything
   // but the Kanji key (which opens and closes). With no composition only
-  // characters and Space are taken; while composing every key but modifiers
-  // and Ctrl/Alt combinations outside the key map.
+  // characters and Space are taken; while composing every key but modifiers,
+  // F1-F5, F11, F12 and Ctrl/Alt combinations outside the key map.
   bool KeyDown(const ImeKey& key);
   void SetCommitSink(std::function<void(const ustring&)> sink) { sink_ = std::move(sink); }
 

@@ -103,8 +103,8 @@ TEST_F(AnthyEngineTest, ReadingsAnthyCannotTakeAreRefused) {
   const std::u16string refused[] = {
       u"",
       std::u16string(u"あ\0い", 3),
-      std::u16string(1, u'\xD800') + u"あ",
-      u"あ" + std::u16string(1, u'\xDC00'),
+      std::u16string{u'\xD800', u'あ'},
+      std::u16string{u'あ', u'\xDC00'},
   };
   ASSERT_TRUE(engine->SetString(u"かな"));
   for (const std::u16string& reading : refused) {

@@ -58,8 +58,8 @@ TEST(AnthyReading, TextAnthyCannotTakeIsRefused) {
   const std::u16string refused[] = {
       std::u16string(u"あ\0い", 3),
       std::u16string(1, u'\xD83D'),
-      std::u16string(1, u'\xDE00') + u"あ",
-      u"あ" + std::u16string(1, u'\xD83D') + u"い",
+      std::u16string{u'\xDE00', u'あ'},
+      std::u16string{u'あ', u'\xD83D', u'い'},
   };
   for (const std::u16string& text : refused) {
     AnthyReading reading;

@@ -134,6 +134,24 @@ TEST_F(ImeFixture, KeysTheImeLeavesToTheTextBox) {
   }
 }
 
+// The program's own function keys reach it in every state; F6-F10 stay the IME's.
+TEST_F(ImeFixture, FunctionKeysTheImeHasNoUseForPassOn) {
+  const std::u16string_view starts[] = {u"", u"ka", u"ka{Space}"};
+  for (const std::u16string_view start : starts) {
+    for (const std::u16string_view key :
+         {u"{F1}", u"{F2}", u"{F3}", u"{F4}", u"{F5}", u"{F11}", u"{F12}", u"{S-F1}"}) {
+      SCOPED_TRACE(U8(start) + U8(key));
+      Play(ime, u"{Esc}{Esc}");
+      Play(ime, start);
+      const std::u16string before = ime.CompositionString();
+      EXPECT_EQ(Play(ime, key), 0);
+      EXPECT_EQ(U8(ime.CompositionString()), U8(before));
+    }
+  }
+  Play(ime, u"{Esc}ka");
+  EXPECT_EQ(Play(ime, u"{F6}{F7}{F8}{F9}{F10}"), 5);
+}
+
 TEST_F(ImeFixture, ClosedImeTakesNothingButTheKanjiKey) {
   ime.SetImeMode(2);
   EXPECT_FALSE(ime.Open());

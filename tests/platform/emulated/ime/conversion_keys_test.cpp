@@ -152,7 +152,10 @@ class FakeEngine : public ConversionEngine {
   }
   ustring GetSegment(int segment, int candidate) const override {
     if (candidate < 0 || candidate >= GetSegmentStat(segment).candidates) return {};
-    return u"候" + ustring(1, static_cast<char16_t>(u'0' + candidate));
+    // Appended, not prepended: GCC 12 at -O3 warns falsely (-Wrestrict) on a literal + string.
+    ustring text = u"候";
+    text += static_cast<char16_t>(u'0' + candidate);
+    return text;
   }
   void ResizeSegment(int, int) override { segments = after_resize; }
   void CommitSegment(int, int) override {}

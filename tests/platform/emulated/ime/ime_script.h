@@ -23,7 +23,8 @@ inline constexpr NamedKey kNamedKeys[] = {
     {u"Space", vk::kSpace}, {u"Tab", vk::kTab}, {u"Left", vk::kLeft}, {u"Right", vk::kRight},
     {u"Up", vk::kUp}, {u"Down", vk::kDown}, {u"Home", vk::kHome}, {u"End", vk::kEnd},
     {u"PgDn", vk::kNext}, {u"Shift", vk::kShift}, {u"Kanji", vk::kKanji},
-    {u"F6", vk::kF6}, {u"F7", vk::kF7}, {u"F8", vk::kF8}, {u"F9", vk::kF9}, {u"F10", vk::kF10},
+    {u"F1", vk::kF1}, {u"F2", vk::kF2}, {u"F3", vk::kF3}, {u"F4", vk::kF4}, {u"F5", vk::kF5},
+    {u"F11", vk::kF11}, {u"F12", vk::kF12}, {u"F6", vk::kF6}, {u"F7", vk::kF7}, {u"F8", vk::kF8}, {u"F9", vk::kF9}, {u"F10", vk::kF10},
 };
 // clang-format on
 
