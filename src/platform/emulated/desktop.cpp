@@ -33,6 +33,7 @@ void Desktop::SetFocus(KeyHandler* control, EditControl* edit) {
 }
 
 void Desktop::Dispatch(const KeyEvent& event) {
+  if (filter_ && filter_(event)) return;
   keys_.Apply(event);
   const int shift = keys_.ShiftMask();
   KeyHandler* window = active_;

@@ -63,6 +63,10 @@ class Desktop : public Keyboard, public Windowing {
   // then the focused control, then the control's own action.
   void Dispatch(const KeyEvent& event);
 
+  // Sees each key event before anything else; true takes it from the program
+  // (an open menu of a front end takes the keys, as a drop-down on a screen does).
+  void SetKeyFilter(std::function<bool(const KeyEvent&)> filter) { filter_ = std::move(filter); }
+
  private:
   // The menu keys after the handlers: true when the window opened a menu.
   bool MenuKeys(const KeyEvent& event, int code, KeyHandler* window);
@@ -80,6 +84,7 @@ class Desktop : public Keyboard, public Windowing {
   int fail_sends_ = 0;
   int modal_depth_ = 0;
   AltAlone alt_alone_ = AltAlone::kNo;
+  std::function<bool(const KeyEvent&)> filter_;
   std::vector<TextBox*> boxes_;
   ConversionEngine* engine_ = nullptr;
   ustring clipboard_;

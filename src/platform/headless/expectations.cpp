@@ -112,6 +112,11 @@ constexpr Expectation kExpectations[] = {
      [](const ScriptView& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Enabled(); }); }},
     {"menu-checked", Value::kSwitch, Subject::kMenu,
      [](const ScriptView& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Checked(); }); }},
+    {"menu-opened", Value::kText, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) {
+       const forms::MenuEntry* m = s.program.HasMainWindow() ? s.program.Main().MenuOpened() : nullptr;
+       return Read(m != nullptr ? m->Name() : std::string());
+     }},
     {"prefix", Value::kSwitch, Subject::kNone,
      [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.program.conversion.PrefixPending())); }},
     {"closed", Value::kSwitch, Subject::kNone,

@@ -41,6 +41,7 @@
 //   caption FORM.CONTROL[INDEX] VALUE   any control's caption
 //   visible|enabled FORM.CONTROL[INDEX] on|off
 //   menu-visible|menu-enabled|menu-checked MENU on|off   a main-window menu item
+//   menu-opened NAME    the top-level menu last opened from the keyboard (empty: none)
 //   braille|latch|ime-open|modal|prefix|closed on|off   braille mode, the Ctrl+Alt
 //                       latch, the IME switch, a modal window waiting for input, a
 //                       prefix cell waiting for its partner, the main window closed

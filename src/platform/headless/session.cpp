@@ -12,11 +12,16 @@ HeadlessParts::HeadlessParts(const std::string& folder, const ustring& command_l
 Session::Session(const std::string& folder, const ustring& command_line, const SessionOptions& options)
     : HeadlessParts(folder, command_line),
       EmulatedSystem({folder, options.kanji_conversion, options.learning, options.dictionary, options.locale_code_page},
-                     {host, screen, shell, fonts}) {
+                     {host, screen, shell, fonts}),
+      menu_(program) {
   desktop.SetInputSource([this] { return PullStep(); });
+  desktop.SetKeyFilter([this](const KeyEvent& event) { return menu_.TakeKey(event); });
 }
 
-Session::~Session() { desktop.SetInputSource(nullptr); }
+Session::~Session() {
+  desktop.SetKeyFilter(nullptr);
+  desktop.SetInputSource(nullptr);
+}
 
 bool Session::Start() { return StartProgram(); }
 

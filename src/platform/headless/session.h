@@ -11,6 +11,7 @@
 #include "platform/headless/headless_host.h"
 #include "platform/headless/headless_screen.h"
 #include "platform/headless/headless_shell.h"
+#include "platform/headless/headless_menu.h"
 #include "platform/headless/key_script.h"
 
 namespace orvo::headless {
@@ -82,6 +83,7 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
   void Perform(const ScriptStep& step);
   void Check(const ScriptStep& step);
 
+  HeadlessMenu menu_;
   const std::vector<ScriptStep>* steps_ = nullptr;
   std::size_t next_ = 0;
   bool ended_in_modal_ = false;

@@ -1,0 +1,48 @@
+#pragma once
+// The main window's menu bar in the headless front end. A menu opened from
+// the keyboard stays open and takes the key-downs, as a drop-down on a screen
+// does: Up and Down move among its items, Enter or an item's access letter
+// chooses one, Left and Right go to the next menu, Esc, Alt and F10 close it.
+// Opening and choosing run the window's own menu steps, as a click does.
+#include <cstddef>
+
+#include "platform/keys.h"
+
+namespace orvo {
+class Program;
+}
+namespace orvo::forms {
+class MenuEntry;
+}
+
+namespace orvo::headless {
+
+class HeadlessMenu {
+ public:
+  explicit HeadlessMenu(Program& program);
+  ~HeadlessMenu();
+  HeadlessMenu(const HeadlessMenu&) = delete;
+  HeadlessMenu& operator=(const HeadlessMenu&) = delete;
+
+  // A key event while a menu is open: true when the menu took it.
+  bool TakeKey(const KeyEvent& event);
+  // The menu open now, or null.
+  const forms::MenuEntry* Open() const { return open_; }
+  // The highlighted item of the open menu, or null.
+  const forms::MenuEntry* Highlighted() const;
+
+ private:
+  void OpenTop(const forms::MenuEntry& top);
+  void Close();
+  void Choose(const forms::MenuEntry& item);
+  void Step(int by);
+  void NextTop(int by);
+
+  Program& program_;
+  int subscription_ = 0;
+  const forms::MenuEntry* open_ = nullptr;
+  std::size_t highlight_ = 0;
+  bool has_highlight_ = false;
+};
+
+}  // namespace orvo::headless
