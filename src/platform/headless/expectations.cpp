@@ -158,8 +158,9 @@ std::optional<std::string> CheckExpectation(const ScriptView& view, const Script
   if (expectation == nullptr) return std::nullopt;
   const auto actual = expectation->read(view, step);
   std::string what = step.target;
-  if (expectation->subject == Subject::kControl) what += " " + ControlName(step.control);
-  if (expectation->subject == Subject::kMenu) what += " " + step.control.control;
+  // Appended piece by piece: a literal in front of a temporary string trips GCC 12's -Wrestrict at -O3.
+  if (expectation->subject == Subject::kControl) what.append(" ").append(ControlName(step.control));
+  if (expectation->subject == Subject::kMenu) what.append(" ").append(step.control.control);
   const std::string expected = "expected " + what + " \"" + ShowValue(step.value) + "\"";
   if (!actual) return expected + ", but it is not there";
   if (*actual != step.value) return expected + ", got \"" + ShowValue(*actual) + "\"";

@@ -28,6 +28,7 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (type == QEvent::KeyRelease && key->isAutoRepeat()) return true;
+  if (type == QEvent::KeyPress) DropStaleModifiers(key->key(), key->modifiers());
   if (const auto mapped = MapKey(key->key(), key->nativeScanCode())) {
     Deliver(*mapped, type == QEvent::KeyRelease);
   }
@@ -42,6 +43,27 @@ void KeyFilter::Deliver(const MappedKey& key, bool up) {
     held_.push_back(key);
   }
   deliver_({key.vk, key.scan, up, false});
+}
+
+void KeyFilter::DropStaleModifiers(int pressed, Qt::KeyboardModifiers now) {
+  // A modifier's release that went to no window of ours (the keyboard moving
+  // between windows) would leave it down for the program: each key says which
+  // modifiers really are down.
+  struct Modifier {
+    std::uint8_t vk;
+    Qt::KeyboardModifier flag;
+    int key;
+  };
+  static constexpr Modifier kModifiers[] = {
+      {vk::kShift, Qt::ShiftModifier, Qt::Key_Shift},
+      {vk::kControl, Qt::ControlModifier, Qt::Key_Control},
+      {vk::kMenu, Qt::AltModifier, Qt::Key_Alt},
+  };
+  for (const Modifier& m : kModifiers) {
+    if (m.key == pressed || now.testFlag(m.flag)) continue;
+    const auto it = std::find_if(held_.begin(), held_.end(), [&m](const MappedKey& k) { return k.vk == m.vk; });
+    if (it != held_.end()) Deliver(*it, true);
+  }
 }
 
 void KeyFilter::ReleaseHeld() {

@@ -30,6 +30,7 @@ class KeyFilter : public QObject {
 
  private:
   void Deliver(const MappedKey& key, bool up);
+  void DropStaleModifiers(int pressed, Qt::KeyboardModifiers now);
 
   std::function<void(const KeyEvent&)> deliver_;
   std::vector<MappedKey> held_;

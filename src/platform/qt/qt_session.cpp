@@ -28,6 +28,9 @@ QtSession::QtSession(const QtSessionOptions& options)
   QObject::connect(qApp, &QGuiApplication::applicationStateChanged, &filter_, [this](Qt::ApplicationState state) {
     const bool active = state == Qt::ApplicationActive;
     if (!active) filter_.ReleaseHeld();
+    // A box or dialog of the program taking the keyboard is no loss of activation:
+    // the program made another of its own windows the active one.
+    if (!active && program.Running() && OwnWindowActive()) return;
     // The program took itself as active when its window loaded; Qt's report of
     // that same activation, arriving later, is no change.
     if (active == app_active_) return;
@@ -36,6 +39,11 @@ QtSession::QtSession(const QtSessionOptions& options)
     program.Main().AppActivation(active);
     Settle();
   });
+}
+
+bool QtSession::OwnWindowActive() const {
+  const forms::Form* active = program.forms.ActiveForm();
+  return active != nullptr && active->Tag() != MainWindow::kTag && active->Visible();
 }
 
 QtSession::~QtSession() {
@@ -83,7 +91,7 @@ bool QtSession::PullInput() {
     return !host.Ended() && !quitting_;
   }
   QCoreApplication::processEvents(QEventLoop::AllEvents);
-  return desktop.Queue().Size() > waiting;
+  return desktop.Queue().Size() > waiting || (script_pending_ && script_pending_());
 }
 
 }  // namespace orvo::qt

@@ -2,6 +2,7 @@
 // A whole program on a Linux desktop: the emulated desktop fed by the real
 // keyboard and real time, drawn by Qt widgets. Modal loops take their input by
 // running Qt's event loop until a key arrives.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -51,6 +52,10 @@ class QtSession : public QtParts, public emu::EmulatedSystem {
   // Start-up, then the main window shown; false when start-up refused.
   bool Start();
 
+  // Tells whether a script still has steps to give: without a person
+  // (not interactive), input ends only when no key waits and no script step is left.
+  void SetScriptPending(std::function<bool()> pending) { script_pending_ = std::move(pending); }
+
   // A key from the person: queued, and run at once unless a modal loop is
   // taking the keys.
   void DeliverKey(const KeyEvent& event);
@@ -64,6 +69,9 @@ class QtSession : public QtParts, public emu::EmulatedSystem {
   FormViews& Views() { return *views_; }
 
  private:
+  std::function<bool()> script_pending_;
+  // Whether a window of the program other than the main one has the keyboard now.
+  bool OwnWindowActive() const;
   bool PullInput();
 
   bool interactive_;

@@ -1,8 +1,11 @@
 #include "platform/qt/script_feeder.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "platform/emulated/physical_keys.h"
 #include "platform/headless/expectations.h"
 #include "platform/headless/script_click.h"
 #include "platform/qt/main_view.h"
@@ -14,10 +17,17 @@ ScriptFeeder::ScriptFeeder(QtSession& session, std::vector<headless::ScriptStep>
                            std::function<void()> on_done)
     : session_(session), steps_(std::move(steps)), on_done_(std::move(on_done)) {}
 
-void ScriptFeeder::Start() { QTimer::singleShot(0, this, [this] { Next(); }); }
+ScriptFeeder::~ScriptFeeder() { session_.SetScriptPending(nullptr); }
+
+void ScriptFeeder::Start() {
+  // A box a step opens waits for the steps after it, even in a session without a person.
+  session_.SetScriptPending([this] { return next_ < steps_.size() && !session_.host.Ended(); });
+  QTimer::singleShot(0, this, [this] { Next(); });
+}
 
 void ScriptFeeder::Next() {
   if (next_ >= steps_.size() || session_.host.Ended()) {
+    session_.SetScriptPending(nullptr);
     if (on_done_) on_done_();
     on_done_ = nullptr;
     return;
@@ -45,6 +55,22 @@ void ScriptFeeder::Perform(const headless::ScriptStep& step) {
   using Kind = headless::ScriptStep::Kind;
   MainView* view = session_.View();
   if (step.kind == Kind::kKey) {
+    // An open drop-down takes the key-downs itself, as it takes a person's; the
+    // keys held when it opened still come up for the program.
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup != nullptr && !step.key.up) {
+      for (const emu::PhysicalKey& key : emu::PhysicalKeys()) {
+        if (key.vk != step.key.vk || key.qt_key == 0) continue;
+        // A menu finds its items' access letters by the text a key types.
+        const bool typed = (key.qt_key >= 'A' && key.qt_key <= 'Z') || (key.qt_key >= '0' && key.qt_key <= '9');
+        const QString text = typed ? QString(QChar(key.qt_key)).toLower() : QString();
+        QKeyEvent event(step.key.up ? QEvent::KeyRelease : QEvent::KeyPress, key.qt_key, Qt::NoModifier, text);
+        QApplication::sendEvent(popup, &event);
+        break;
+      }
+      session_.Settle();
+      return;
+    }
     session_.DeliverKey(step.key);
     return;
   }

@@ -19,6 +19,7 @@ class ScriptFeeder : public QObject {
  public:
   // on_done: runs once the last step was taken.
   ScriptFeeder(QtSession& session, std::vector<headless::ScriptStep> steps, std::function<void()> on_done);
+  ~ScriptFeeder() override;
 
   void Start();
   // Told of the failed expectation that ended the script (before on_done).

@@ -144,6 +144,18 @@ TEST_F(QtFrontEnd, LosingTheKeyboardReleasesHeldKeys) {
   EXPECT_FALSE(S().desktop.Keyboard::IsDown('F'));
 }
 
+TEST_F(QtFrontEnd, AModifierWhoseReleaseWentElsewhereComesUpWithTheNextKey) {
+  Press(Qt::Key_Shift);
+  ASSERT_TRUE(S().desktop.Keyboard::IsDown(vk::kShift));
+  // Its release went to no window of ours; the next key says Shift is up.
+  QKeyEvent next(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+  QCoreApplication::sendEvent(&View(), &next);
+  EXPECT_FALSE(S().desktop.Keyboard::IsDown(vk::kShift));
+  QKeyEvent up(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+  QCoreApplication::sendEvent(&View(), &up);
+  EXPECT_EQ(Text(), u"a");  // typed as the small letter it was
+}
+
 TEST_F(QtFrontEnd, OnlyARealActivationChangeLeavesBrailleMode) {
   Tap(Qt::Key_F1);
   emit qApp->applicationStateChanged(Qt::ApplicationActive);  // the start's own activation

@@ -44,8 +44,27 @@ class QtFrontEnd : public ::testing::Test {
   // The composition the document widget shows in place.
   QString PreeditShown() { return View().Text().textCursor().block().layout()->preeditAreaText(); }
 
-  void Press(Qt::Key key) { QTest::keyPress(&View(), key); }
-  void Release(Qt::Key key) { QTest::keyRelease(&View(), key); }
+  // Keys as the window system sends them: each event says which modifiers are down.
+  void Press(Qt::Key key) {
+    held_ |= ModifierOf(key);
+    QTest::keyPress(&View(), key, held_);
+  }
+  void Release(Qt::Key key) {
+    held_ &= ~ModifierOf(key);
+    QTest::keyRelease(&View(), key, held_);
+  }
+  static Qt::KeyboardModifiers ModifierOf(Qt::Key key) {
+    switch (key) {
+      case Qt::Key_Shift:
+        return Qt::ShiftModifier;
+      case Qt::Key_Control:
+        return Qt::ControlModifier;
+      case Qt::Key_Alt:
+        return Qt::AltModifier;
+      default:
+        return Qt::NoModifier;
+    }
+  }
   void Tap(Qt::Key key) {
     Press(key);
     Release(key);
@@ -57,7 +76,7 @@ class QtFrontEnd : public ::testing::Test {
   }
   // A key event as the window system sends it, auto-repeat flag included.
   void Send(QEvent::Type type, Qt::Key key, bool auto_repeat) {
-    QKeyEvent event(type, key, Qt::NoModifier, QString(), auto_repeat);
+    QKeyEvent event(type, key, held_, QString(), auto_repeat);
     QCoreApplication::sendEvent(&View(), &event);
   }
   // Lets queued window-system events (resizes, queued menu commands) arrive.
@@ -67,6 +86,7 @@ class QtFrontEnd : public ::testing::Test {
 
   test_support::TempFolder folder_;
   std::unique_ptr<qt::QtSession> session_;
+  Qt::KeyboardModifiers held_;
 };
 
 }  // namespace orvo::testing
