@@ -544,8 +544,8 @@ void MainWindow::OnQueryUnload(bool& cancel, forms::UnloadMode) {
   }
   // Until documents can be saved, a modified text is guarded by the same question:
   // nothing is thrown away without the user's yes.
-  const int answer = p_.MSG_BOX(kTag, main_text::kExitQuestion, 65, p_.platform.app.Title());
-  if (answer == 2) {
+  const MessageResult answer = p_.messages.Ask(kTag, main_text::kExitQuestion, message::kConfirm, p_.platform.app.Title());
+  if (answer == MessageResult::kCancel) {
     cancel = true;
     if (Enabled()) FocusTextBox();
   }

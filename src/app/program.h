@@ -47,8 +47,8 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   bool Running() const;
 
   // MSG_BOX with the main window as owner unless told otherwise.
-  int MsgBox(const ustring& message, int icon_and_buttons) override {
-    return MSG_BOX(1, message, icon_and_buttons);
+  MessageResult MsgBox(const ustring& message, MessageFlags asked) override {
+    return messages.Ask(1, message, asked);
   }
   int MSG_BOX(int owner, const ustring& message, int icon_and_buttons, const ustring& caption = {});
 

@@ -70,7 +70,7 @@ void CellConversion::Convert() {
     }
     Reset();
   } else {
-    p_.host.MsgBox(text::kNoEntry, 48);
+    p_.host.MsgBox(text::kNoEntry, message::kWarning);
     s_.JoinDisplay = false;
     Fail();
     Reset();
@@ -85,7 +85,7 @@ void CellConversion::Fail() {
 
 CellConversion::PrefixResult CellConversion::CheckPrefix(char16_t cell) {
   if (s_.InputMode < input_mode::kKana) {
-    p_.host.MsgBox(text::kBadPrefixMode + Number(s_.InputMode), 0);
+    p_.host.MsgBox(text::kBadPrefixMode + Number(s_.InputMode), message::kPlain);
     return PrefixResult::kLookUp;
   }
   switch (braille::CheckPrefix(s_.InputMode, cell)) {
@@ -154,7 +154,7 @@ void CellConversion::TypeResult(const ustring& result) {
   for (char16_t c : result) {
     const int kind = keys_.GET_KEY_CODE(ustring(1, c));
     if (kind == 0) {
-      p_.host.MsgBox(text::kNoEntry, 48);
+      p_.host.MsgBox(text::kNoEntry, message::kWarning);
       Fail();
       RestoreComposition(Restore::kReading);
       return;
@@ -192,7 +192,7 @@ void CellConversion::RestoreComposition(Restore which) {
     if (retyped.empty()) return;
   } else {
     if (mirrors.MirrorText(MirrorBox::kResultReading).empty()) {
-      p_.host.MsgBox(text::kNothingConfirmed, 0);
+      p_.host.MsgBox(text::kNothingConfirmed, message::kPlain);
       return;
     }
     if (mirrors.MirrorText(MirrorBox::kReading).empty()) {

@@ -79,7 +79,7 @@ void ChordCapture::Send(int key) {
 }
 
 void ChordCapture::RefuseModifier(const ustring& which) {
-  p_.host.MsgBox(text::kRefuseHead + u"\r\n\r\n" + which, 48);
+  p_.host.MsgBox(text::kRefuseHead + u"\r\n\r\n" + which, message::kWarning);
   m_.conversion.RestoreComposition(Restore::kReading);
 }
 
@@ -403,7 +403,7 @@ void ChordCapture::RetypeResult() {
   if (!p_.mirrors.MirrorText(MirrorBox::kResultReading).empty()) {
     m_.conversion.RestoreComposition(Restore::kResult);
   } else {
-    p_.host.MsgBox(text::kNoResult, 64);
+    p_.host.MsgBox(text::kNoResult, message::kInformation);
     m_.conversion.RestoreComposition(Restore::kReading);
   }
 }
@@ -414,7 +414,7 @@ void ChordCapture::RetypeReading(bool pending) {
     p_.host.FocusTextBox();
     m_.conversion.RestoreComposition(Restore::kReading);
   } else {
-    p_.host.MsgBox(text::kNoPending, 64);
+    p_.host.MsgBox(text::kNoPending, message::kInformation);
     p_.host.FocusTextBox();
   }
 }
@@ -460,10 +460,10 @@ void ChordCapture::FormKeyUp(int& key, int) {
   if (key == vk::kKana) {
     if (keys_.KANA_LOCKED()) {
       if (s_.BrailleMode) {
-        p_.host.MsgBox(text::kKanaPressedBraille, 48);
+        p_.host.MsgBox(text::kKanaPressedBraille, message::kWarning);
         m_.modes.CMD_TYPE(TypeSwitch::kKanaKey);
       } else {
-        p_.host.MsgBox(text::kKanaPressed, 48);
+        p_.host.MsgBox(text::kKanaPressed, message::kWarning);
       }
     }
     key = 0;
@@ -477,7 +477,7 @@ void ChordCapture::FormKeyUp(int& key, int) {
     return;
   }
   if (s_.BrailleMode && key == 'R') {
-    p_.host.MsgBox(text::kReset, 48);
+    p_.host.MsgBox(text::kReset, message::kWarning);
     keys_.CAPS_SAVE_OFF();
     m_.conversion.SetCapitalCount(0);
     s_.InputMode = input_mode::kKana;
@@ -496,7 +496,7 @@ void ChordCapture::FormKeyUp(int& key, int) {
 void ChordCapture::CloseChord(int& key) {
   s_.CellCode = GET_TEN_CODE(s_.DotValue);
   if (s_.CellCode == 0) {
-    p_.host.MsgBox(text::kNoCell, 48);
+    p_.host.MsgBox(text::kNoCell, message::kWarning);
     ClearCells();
     m_.conversion.Reset();
     m_.conversion.RestoreComposition(Restore::kReading);
@@ -558,18 +558,18 @@ void ChordCapture::Timer1Tick() {
   p_.timer.SetWarningTimer(false);
   switch (s_.PendingWarning) {
     case pending_warning::kLeftBraille:
-      p_.host.MsgBox(text::kWarning, 48);
+      p_.host.MsgBox(text::kWarning, message::kWarning);
       break;
     case pending_warning::kEscape:
       keys_.SendKeysEnter();
       p_.host.DoEvents();
-      p_.host.MsgBox(text::kWarning, 48);
+      p_.host.MsgBox(text::kWarning, message::kWarning);
       break;
     case pending_warning::kOutOfMemory:
-      p_.host.MsgBox(text::kOutOfMemory, 48);
+      p_.host.MsgBox(text::kOutOfMemory, message::kWarning);
       break;
     case pending_warning::kLimit:
-      p_.host.MsgBox(text::kLimit, 48);
+      p_.host.MsgBox(text::kLimit, message::kWarning);
       break;
     default:
       return;

@@ -19,14 +19,14 @@ void ImeControl::Create() {
     case ImeWrapper::Bind::kOk:
       break;
     case ImeWrapper::Bind::kInvalidWindow:
-      p_.host.MsgBox(text::kInvalidHandle, 16);
+      p_.host.MsgBox(text::kInvalidHandle, message::kStop);
       break;
     case ImeWrapper::Bind::kNoIme:
-      p_.host.MsgBox(text::kNoIme, 16);
+      p_.host.MsgBox(text::kNoIme, message::kStop);
       break;
     case ImeWrapper::Bind::kNotRomaji:
-      p_.host.MsgBox(text::kNeedRomaji, 48);
-      p_.host.MsgBox(text::kQuitPlease, 16);
+      p_.host.MsgBox(text::kNeedRomaji, message::kWarning);
+      p_.host.MsgBox(text::kQuitPlease, message::kStop);
       break;
   }
 }
@@ -65,14 +65,14 @@ void ImeControl::TypeRomaji(const ustring& romaji, bool shift) {
     } else if (kind == 1) {
       keys_.SEND_CHAR();
     } else {
-      p_.host.MsgBox(text::kNoKey, 0);
+      p_.host.MsgBox(text::kNoKey, message::kPlain);
     }
   }
 }
 
 void ImeControl::RETURN_IME_STR(const ustring& reading) {
   if (reading.empty()) {
-    p_.host.MsgBox(text::kNoReading, 0);
+    p_.host.MsgBox(text::kNoReading, message::kPlain);
     return;
   }
   // Only braille mode holds the latch; re-typing in romaji mode must not press it.
@@ -80,7 +80,7 @@ void ImeControl::RETURN_IME_STR(const ustring& reading) {
   WantImeMode(ime_mode::kHiragana);
   keys_.LATCH_OFF();
   for (const RetypePiece& piece : PlanRetype(reading)) {
-    if (piece.romaji.empty()) p_.host.MsgBox(text::kNoRetypeEntry, 48);
+    if (piece.romaji.empty()) p_.host.MsgBox(text::kNoRetypeEntry, message::kWarning);
     if (piece.ime_mode != 0) WantImeMode(piece.ime_mode);
     TypeRomaji(piece.romaji, piece.shift);
   }
@@ -105,7 +105,7 @@ void ImeControl::CMD_IME(ImeSwitch how) {
     p_.menus.SetImePicture(picture::kImeAtLoad);
     if (!open && s_.BrailleMode) m_.modes.CMD_TYPE(TypeSwitch::kImeOff);
   } else {
-    p_.host.MsgBox(text::kImeMustBeOn, 48);
+    p_.host.MsgBox(text::kImeMustBeOn, message::kWarning);
     if (w.WindowEnabled()) p_.host.FocusTextBox();
     m_.conversion.RestoreComposition(Restore::kReading);
     return;

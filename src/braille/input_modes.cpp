@@ -10,7 +10,7 @@ namespace orvo::braille {
 
 void InputModes::CMD_TYPE(TypeSwitch by) {
   if (!s_.BrailleMode && keys_.KANA_LOCKED()) {
-    p_.host.MsgBox(text::kKanaLocked, 48);
+    p_.host.MsgBox(text::kKanaLocked, message::kWarning);
     return;
   }
   s_.BrailleMode = !s_.BrailleMode;
@@ -71,7 +71,7 @@ void InputModes::SET_IME_MODE() {
     p_.display.ShowMode(ustring(row->caption));
     p_.window.ActiveTextBox().SetImeMode(row->ime_mode);
   } else {
-    p_.host.MsgBox(text::kBadMode, 48);
+    p_.host.MsgBox(text::kBadMode, message::kWarning);
   }
 }
 

@@ -98,7 +98,7 @@ void KeySynth::SEND_EDIT_KEY(int key_code) {
       return;
     }
   }
-  host_.MsgBox(text::kCommandError, mb_icon::kExclamation);
+  host_.MsgBox(text::kCommandError, message::kWarning);
 }
 
 void KeySynth::LATCH_ON() {
@@ -139,7 +139,7 @@ void KeySynth::SEND_LATCH_ENTER() {
 void KeySynth::Send_ARROW_Ctrl(int key_code) {
   const ArrowRow* row = FindArrow(kCtrlArrows, key_code);
   if (row == nullptr) {
-    host_.MsgBox(text::kArrowCtrlError, mb_icon::kExclamation);
+    host_.MsgBox(text::kArrowCtrlError, message::kWarning);
     return;
   }
   BeginWrapped();
@@ -293,7 +293,7 @@ bool KeySynth::RELEASE_HELD_KEYS() {
   }
   host_.DoEvents();
   if (failed_) {
-    host_.MsgBox(text::kSendFailed, mb_icon::kNone);
+    host_.MsgBox(text::kSendFailed, message::kPlain);
     return false;
   }
   s_.LatchHeld = false;

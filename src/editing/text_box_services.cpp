@@ -124,7 +124,7 @@ void TextBoxServices::SwitchWordWrap() {
     box.SetNoticeSink(m_.notices);
     if (!failed) break;
     p_.host.MsgBox(FormatThousands(static_cast<long long>(text.size()) * 2) + text::kOutOfMemory,
-                   48);
+                   message::kWarning);
     if (!wrapping) break;  // the non-wrapping box keeps what it could hold
   }
   m_.ime.BindIme();
@@ -139,7 +139,7 @@ void TextBoxServices::SwitchWordWrap() {
 
 void TextBoxServices::ResetAppearance() {
   if (settings_.current == settings_.saved) {
-    p_.host.MsgBox(text::kSameAsSaved, 48);
+    p_.host.MsgBox(text::kSameAsSaved, message::kWarning);
     return;
   }
   settings_.current = settings_.saved;

@@ -21,9 +21,9 @@ class FakeSynthHost : public braille::KeySynthHost {
 
   void DoEvents() override { desktop_.DoEvents(); }
   void FocusTextBox() override { focused = true; }
-  int MsgBox(const ustring& text, int flags) override {
-    messages.push_back({text, flags});
-    return 1;
+  MessageResult MsgBox(const ustring& text, MessageFlags flags) override {
+    messages.push_back({text, flags.Code()});
+    return MessageResult::kOk;
   }
   void ResetCapitalCount() override { ++capital_resets; }
 

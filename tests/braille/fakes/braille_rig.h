@@ -93,7 +93,7 @@ class BrailleRig {
     explicit CapitalsHost(BrailleRig& rig_) : rig(rig_) {}
     void DoEvents() override { rig.host.DoEvents(); }
     void FocusTextBox() override { rig.keys_focused = true; }
-    int MsgBox(const ustring& text_, int flags) override { return rig.host.MsgBox(text_, flags); }
+    MessageResult MsgBox(const ustring& text_, MessageFlags flags) override { return rig.host.MsgBox(text_, flags); }
     void ResetCapitalCount() override { rig.conversion.SetCapitalCount(0); }
     BrailleRig& rig;
   };
