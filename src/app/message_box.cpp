@@ -22,15 +22,23 @@ struct IconRow {
   MessageIcon icon;
   std::uint32_t text_color;
   int picture;
+  std::u16string_view spoken;  // the icon's name for screen readers
 };
 
 constexpr IconRow kIcons[] = {
-    {0, MessageIcon::kNone, mb_color::kDarkBlue, forms::kNoPicture},
-    {16, MessageIcon::kStop, mb_color::kDarkRed, picture_id::kMessageStop},
-    {32, MessageIcon::kQuestion, mb_color::kDarkBlue, picture_id::kMessageQuestion},
-    {48, MessageIcon::kExclamation, mb_color::kDarkRed, picture_id::kMessageExclamation},
-    {64, MessageIcon::kInformation, mb_color::kDarkBlue, picture_id::kMessageInformation},
+    {0, MessageIcon::kNone, mb_color::kDarkBlue, forms::kNoPicture, u""},
+    {16, MessageIcon::kStop, mb_color::kDarkRed, picture_id::kMessageStop, t::kIconStop},
+    {32, MessageIcon::kQuestion, mb_color::kDarkBlue, picture_id::kMessageQuestion, t::kIconQuestion},
+    {48, MessageIcon::kExclamation, mb_color::kDarkRed, picture_id::kMessageExclamation, t::kIconExclamation},
+    {64, MessageIcon::kInformation, mb_color::kDarkBlue, picture_id::kMessageInformation, t::kIconInformation},
 };
+
+std::u16string_view SpokenIcon(MessageIcon icon) {
+  for (const IconRow& row : kIcons) {
+    if (row.icon == icon) return row.spoken;
+  }
+  return {};
+}
 
 // The picture the icon area shows; the owner's icon is the program's.
 int PictureOf(MessageIcon icon) {
@@ -167,6 +175,9 @@ class MessageBox::BoxWindow : public forms::Form {
     SetBackColor(model_.back_color);
     icon_.SetBounds(model_.icon_rect);
     icon_.SetPicture(PictureOf(model_.icon));
+    icon_.SetAccessibleName(ustring(SpokenIcon(model_.icon)));
+    // Readers read a dialog's description when it comes: the message itself.
+    SetDescription(model_.text);
     icon_.SetBackColor(model_.back_color);
     icon_.SetVisible(model_.icon_shown);
     text_.SetBounds(model_.text_rect);

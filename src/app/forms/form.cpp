@@ -41,6 +41,11 @@ void Form::SetIcon(int picture) {
   NotifyChanged();
 }
 
+void Form::SetDescription(ustring text) {
+  description_ = std::move(text);
+  NotifyChanged();
+}
+
 void Form::SetBackColor(std::uint32_t rgb) {
   back_ = rgb;
   NotifyChanged();

@@ -55,6 +55,9 @@ class Form : public KeyHandler {
   void SetCaption(ustring caption);
   int Icon() const { return icon_; }  // a picture id, kNoPicture for none
   void SetIcon(int picture);
+  // What a screen reader says of the window when it comes, after its name.
+  const ustring& Description() const { return description_; }
+  void SetDescription(ustring text);
   // The colour of the window's inner area.
   std::uint32_t BackColor() const { return back_; }
   void SetBackColor(std::uint32_t rgb);
@@ -178,6 +181,7 @@ class Form : public KeyHandler {
   ustring caption_;
   int icon_ = kNoPicture;
   std::uint32_t back_ = colour::kButtonFace;
+  ustring description_;
   int tag_ = 0;
   bool loaded_ = false;
   bool visible_ = false;

@@ -23,7 +23,6 @@ namespace orvo::qt {
 
 MainView::MainView(Program& program, std::function<void()> settle)
     : program_(program), settle_(std::move(settle)) {
-  setAccessibleName(QStringLiteral("Orvo"));
   BuildMenus();
   FormView::Options options;
   options.top_level = false;
@@ -166,6 +165,8 @@ void MainView::Sync() {
     window_dirty_ = false;
     const QString title = ToQ(W().Caption());
     if (windowTitle() != title) setWindowTitle(title);
+    // Readers name the window by its caption, so the file name is heard.
+    if (accessibleName() != title) setAccessibleName(title);
     setWindowIcon(PictureIcon(W().Icon()));
   }
   // An open drop-down is not pulled from under the person: the bar is rebuilt once it closes.

@@ -38,6 +38,8 @@ TEST_F(QtFrontEnd, WindowShowsTheModels) {
     EXPECT_FALSE(View().Button(name)->accessibleName().isEmpty()) << name;
   }
   EXPECT_EQ(View().Label("lblMODE")->accessibleName(), View().Label("lblMODE")->text());
+  // The window is named by its caption, file name and all.
+  EXPECT_EQ(View().accessibleName(), qt::ToQ(W().Caption()));
   EXPECT_FALSE(View().grab().isNull());
 }
 

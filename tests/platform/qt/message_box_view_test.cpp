@@ -37,6 +37,10 @@ TEST_F(QtMessageBox, EnterChoosesOkAndTheProgramEnds) {
     EXPECT_EQ(d.Find<QPushButton>("cmdBTN", 1)->text(), QStringLiteral("キャンセル"));
     EXPECT_EQ(d.Find<QPushButton>("cmdBTN", 2), nullptr);
     EXPECT_TRUE(d.isModal());
+    // Readers hear the message as the dialog's description, and the icon by its kind.
+    EXPECT_TRUE(d.accessibleDescription().contains(QStringLiteral("終了")));
+    ASSERT_NE(d.WidgetOf("imgICON"), nullptr);
+    EXPECT_EQ(d.WidgetOf("imgICON")->accessibleName(), QStringLiteral("情報"));
     EXPECT_EQ(d.Undrawn().size(), 0u);
     QTest::keyClick(&d, Qt::Key_Return);
   });

@@ -260,6 +260,8 @@ void FormView::SyncWindow() {
   const QString title = ToQ(f.Caption());
   if (windowTitle() != title) setWindowTitle(title);
   if (accessibleName() != title) setAccessibleName(title);
+  const QString description = ToQ(f.Description());
+  if (accessibleDescription() != description) setAccessibleDescription(description);
   const Screen& screen = f.Runtime().screen();
   const double tx = screen.TwipsPerPixelX() > 0 ? screen.TwipsPerPixelX() : 15;
   const double ty = screen.TwipsPerPixelY() > 0 ? screen.TwipsPerPixelY() : 15;
