@@ -58,4 +58,20 @@ void Program::ShowMainWindow() {
   main_->Load();
 }
 
+std::vector<ustring> Program::Listen() {
+  if (!HasMainWindow() || main_->Closed()) return {};
+  MainWindow& w = *main_;
+  braille::HeardState now;
+  now.braille_mode = state.BrailleMode;
+  now.mode = w.lblMODE.Caption();
+  now.cells = w.lblTENJI.Caption();
+  now.composition = w.txtHEN.Text();
+  now.converting = braille::Converted(state.ConvStage);
+  now.result = w.txtKAN.Text();
+  now.text_revision = w.ActiveTextBox().Revision();
+  std::vector<ustring> said = announcer_.Hear(now);
+  said_.insert(said_.end(), said.begin(), said.end());
+  return said;
+}
+
 }  // namespace orvo

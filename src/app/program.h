@@ -12,6 +12,7 @@
 #include "app/startup.h"
 #include "app/window_flags.h"
 #include "app/window_utils/window_enabler.h"
+#include "braille/announcer.h"
 #include "braille/cell_conversion.h"
 #include "braille/chord_capture.h"
 #include "braille/ime_control.h"
@@ -89,8 +90,16 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   WorkAreaTwips work_area;
   ustring LastSearch;  // the previous search string of find and replace
 
+  // What a screen reader is to say about the input just handled; a front end
+  // asks after each input event and presents it as its readers expect.
+  std::vector<ustring> Listen();
+  // Everything said so far, in order.
+  const std::vector<ustring>& Said() const { return said_; }
+
  private:
   std::unique_ptr<MainWindow> main_;
+  braille::Announcer announcer_;
+  std::vector<ustring> said_;
 };
 
 }  // namespace orvo

@@ -71,4 +71,11 @@ inline const ustring kImeMustBeOn =
     u"＜点字入力モード＞では 「ＩＭＥ」 が有効でないと\r\n\r\n"
     u"文字の点字入力ができません！";
 
+// --- What a screen reader is told as braille is typed ---
+inline constexpr std::u16string_view kSpokenBrailleOn = u"＜点字入力モード＞";
+inline constexpr std::u16string_view kSpokenRomajiOn = u"＜ローマ字入力モード＞";
+inline constexpr std::u16string_view kSpokenDots = u"点";           // then the dot numbers: 点 1 2
+inline constexpr std::u16string_view kSpokenNoDots = u"マスあけ";   // the cell with no dots raised
+inline constexpr std::u16string_view kSpokenConfirmed = u"確定";    // then the confirmed text
+
 }  // namespace orvo::braille::text

@@ -112,6 +112,10 @@ constexpr Expectation kExpectations[] = {
      [](const ScriptView& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Enabled(); }); }},
     {"menu-checked", Value::kSwitch, Subject::kMenu,
      [](const ScriptView& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Checked(); }); }},
+    {"spoken", Value::kText, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) {
+       return Read(s.program.Said().empty() ? std::string() : ToUtf8(s.program.Said().back()));
+     }},
     {"menu-opened", Value::kText, Subject::kNone,
      [](const ScriptView& s, const ScriptStep&) {
        const forms::MenuEntry* m = s.program.HasMainWindow() ? s.program.Main().MenuOpened() : nullptr;

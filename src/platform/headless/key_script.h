@@ -42,6 +42,8 @@
 //   visible|enabled FORM.CONTROL[INDEX] on|off
 //   menu-visible|menu-enabled|menu-checked MENU on|off   a main-window menu item
 //   menu-opened NAME    the top-level menu last opened from the keyboard (empty: none)
+//   spoken VALUE        what a screen reader was told last (the mode, a cell's dots,
+//                       the sound or reading, the confirmed text)
 //   braille|latch|ime-open|modal|prefix|closed on|off   braille mode, the Ctrl+Alt
 //                       latch, the IME switch, a modal window waiting for input, a
 //                       prefix cell waiting for its partner, the main window closed

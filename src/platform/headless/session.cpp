@@ -151,6 +151,8 @@ void Session::Check(const ScriptStep& step) {
 }
 
 bool Session::PullStep() {
+  // The input before this point has been handled: what it changed is said now.
+  program.Listen();
   if (failure_ || steps_ == nullptr || next_ >= steps_->size() || host.Ended()) {
     if (desktop.ModalDepth() > 0) ended_in_modal_ = true;
     return false;

@@ -81,6 +81,10 @@ nlohmann::json DumpState(const StateSources& s) {
   }
   out["messages"] = messages;
 
+  nlohmann::json spoken = nlohmann::json::array();
+  for (const ustring& line : s.program.Said()) spoken.push_back(U8(line));
+  out["spoken"] = spoken;
+
   nlohmann::json keys = nlohmann::json::array();
   for (const KeyEvent& k : s.desktop.SyntheticLog()) {
     keys.push_back({{"vk", k.vk}, {"scan", k.scan}, {"event", k.up ? "up" : "down"}});

@@ -135,6 +135,13 @@ void MainView::MenuClosed() {
   });
 }
 
+void MainView::Announce(const ustring& line) {
+  DocumentEdit& text = Text();
+  text.setAccessibleDescription(ToQ(line));
+  QAccessibleEvent changed(&text, QAccessible::DescriptionChanged);
+  TellReaders(changed);
+}
+
 DocumentEdit& MainView::Text() { return pane_->Widget(); }
 
 QAction* MainView::MenuAction(const std::string& name) const {

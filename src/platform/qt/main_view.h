@@ -35,6 +35,9 @@ class MainView : public QMainWindow {
   ~MainView() override;
 
   void Sync();
+  // Tells screen readers a line the program decided is to be said: as a new
+  // description of the document, which readers read out for the focused object.
+  void Announce(const ustring& line);
 
   DocumentEdit& Text();
   DocumentPane& Pane() { return *pane_; }

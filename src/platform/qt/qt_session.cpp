@@ -75,6 +75,9 @@ void QtSession::Settle() {
   // Inside a modal loop the loop itself takes the queued keys.
   if (desktop.ModalDepth() == 0 && !host.Ended()) desktop.DoEvents();
   Sync();
+  if (view_ && program.Running()) {
+    for (const ustring& line : program.Listen()) view_->Announce(line);
+  }
 }
 
 void QtSession::Sync() {

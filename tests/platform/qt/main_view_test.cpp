@@ -324,6 +324,20 @@ TEST_F(QtFrontEnd, ButtonClicksReachTheWindow) {
   EXPECT_FALSE(BrailleMode());
 }
 
+TEST_F(QtFrontEnd, WhatTheProgramSaysIsTheDocumentsNewDescription) {
+  std::vector<QString> told;
+  const qt::ReaderListener before = qt::SetReaderListener([&](QAccessibleEvent& event) {
+    if (event.type() == QAccessible::DescriptionChanged && event.object() == &View().Text()) {
+      told.push_back(View().Text().accessibleDescription());
+    }
+  });
+  Tap(Qt::Key_F1);
+  Chord({Qt::Key_F, Qt::Key_D});  // dots 1 2: い
+  qt::SetReaderListener(before);
+  EXPECT_EQ(told, (std::vector<QString>{QStringLiteral("＜点字入力モード＞ ひらがな"), QStringLiteral("点 1 2"),
+                                        QStringLiteral("い")}));
+}
+
 TEST_F(QtFrontEnd, CellAndModeDisplaysFollowTheirModelsAndAreAnnounced) {
   std::vector<QObject*> renamed;
   const qt::ReaderListener before = qt::SetReaderListener([&](QAccessibleEvent& event) {

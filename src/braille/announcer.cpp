@@ -1,0 +1,69 @@
+#include "braille/announcer.h"
+
+#include "braille/braille_texts.h"
+#include "braille/cell_codes.h"
+
+namespace orvo::braille {
+namespace {
+
+bool StartsWith(const ustring& text, const ustring& start) {
+  return text.size() >= start.size() && text.compare(0, start.size(), start) == 0;
+}
+
+}  // namespace
+
+ustring SpokenDots(char16_t cell) {
+  if (cell == u' ') return ustring(text::kSpokenNoDots);
+  for (int left = 0; left < 8; ++left) {
+    for (int right = 0; right < 8; ++right) {
+      if (CellCodeOf(left, right) != cell) continue;
+      ustring spoken(text::kSpokenDots);
+      for (int dot = 0; dot < 6; ++dot) {
+        const bool raised = dot < 3 ? (left >> dot) & 1 : (right >> (dot - 3)) & 1;
+        if (raised) spoken += u' ', spoken += static_cast<char16_t>(u'1' + dot);
+      }
+      return spoken;
+    }
+  }
+  return ustring(1, cell);
+}
+
+std::vector<ustring> Announcer::Hear(const HeardState& now) {
+  std::vector<ustring> said;
+  if (!last_) {
+    last_ = now;
+    return said;
+  }
+  const HeardState& was = *last_;
+  // A cell joins the display (a prefix waits with its partner after it): its
+  // dots first, then what it did.
+  if (now.cells != was.cells && !now.cells.empty()) said.push_back(SpokenDots(now.cells.back()));
+  if (now.braille_mode != was.braille_mode) {
+    ustring line(now.braille_mode ? text::kSpokenBrailleOn : text::kSpokenRomajiOn);
+    if (now.braille_mode && !now.mode.empty()) line += u' ' + now.mode;
+    said.push_back(line);
+  } else if (now.braille_mode && now.mode != was.mode && !now.mode.empty()) {
+    said.push_back(now.mode);
+  }
+  if (now.composition != was.composition) {
+    // Typing adds to the reading: the sound it completed; Backspace takes from
+    // it: what went; anything else (a conversion, a candidate): the whole of it.
+    const bool plain = !now.converting && !was.converting;
+    if (plain && StartsWith(now.composition, was.composition)) {
+      said.push_back(now.composition.substr(was.composition.size()));
+    } else if (plain && StartsWith(was.composition, now.composition) && now.text_revision == was.text_revision) {
+      said.push_back(was.composition.substr(now.composition.size()));
+    } else if (!now.composition.empty()) {
+      said.push_back(now.composition);
+    }
+  }
+  const bool confirmed = now.result != was.result ||
+                         (!was.composition.empty() && now.composition.empty() && now.text_revision != was.text_revision);
+  if (confirmed && !now.result.empty() && now.text_revision != was.text_revision) {
+    said.push_back(ustring(text::kSpokenConfirmed) + u' ' + now.result);
+  }
+  last_ = now;
+  return said;
+}
+
+}  // namespace orvo::braille

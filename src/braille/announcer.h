@@ -1,0 +1,39 @@
+#pragma once
+// What a screen reader user is told while writing: braille input switched on
+// or off, each change of input mode, each typed cell as its dots, the sound
+// it completes, the reading and its conversion as they change, and the text
+// each confirmation puts into the document. The program gives it the state
+// after each input it handled; it alone decides what is said from the change.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "platform/text.h"
+
+namespace orvo::braille {
+
+// What the user can perceive of braille input at one moment.
+struct HeardState {
+  bool braille_mode = false;
+  ustring mode;         // the mode display
+  ustring cells;        // the cell display (Braille ASCII)
+  ustring composition;  // what the IME shows as composing or converted
+  bool converting = false;
+  ustring result;                  // the last confirmed text
+  std::uint64_t text_revision = 0;  // the document's
+};
+
+// The dots of one Braille ASCII cell, as said: "点 1 2" (no dots: "マスあけ").
+ustring SpokenDots(char16_t cell);
+
+class Announcer {
+ public:
+  // What is to be said about the change since the state heard last, in order;
+  // nothing for the first state.
+  std::vector<ustring> Hear(const HeardState& now);
+
+ private:
+  std::optional<HeardState> last_;
+};
+
+}  // namespace orvo::braille

@@ -1,0 +1,76 @@
+// What a screen reader user is told: decided from the change between two
+// states of braille input, never from a redraw.
+#include "braille/announcer.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace orvo::braille {
+namespace {
+
+using Lines = std::vector<ustring>;
+
+TEST(SpokenDots, NamesTheRaisedDotsInOrder) {
+  EXPECT_EQ(SpokenDots(u'A'), u"点 1");
+  EXPECT_EQ(SpokenDots(u'B'), u"点 1 2");
+  EXPECT_EQ(SpokenDots(u'#'), u"点 3 4 5 6");  // the number sign
+  EXPECT_EQ(SpokenDots(u'='), u"点 1 2 3 4 5 6");
+  EXPECT_EQ(SpokenDots(u','), u"点 6");          // the capital sign
+  EXPECT_EQ(SpokenDots(u' '), u"マスあけ");
+}
+
+TEST(Announcer, SaysWhatChangedAndNothingElse) {
+  HeardState s;
+  s.mode = u"ひらがな";
+  struct Step {
+    const char* what;
+    void (*change)(HeardState&);
+    Lines said;
+  };
+  // clang-format off
+  const Step steps[] = {
+      {"nothing changed", [](HeardState&) {}, {}},
+      {"braille on", [](HeardState& h) { h.braille_mode = true; }, {u"＜点字入力モード＞ ひらがな"}},
+      {"a prefix cell waits", [](HeardState& h) { h.cells = u"\""; }, {u"点 5"}},
+      {"its partner completes が", [](HeardState& h) { h.cells = u"\"*"; h.composition = u"が"; },
+       {u"点 1 6", u"が"}},
+      {"the number sign", [](HeardState& h) { h.cells = u"#"; h.mode = u"数字"; }, {u"点 3 4 5 6", u"数字"}},
+      {"a digit", [](HeardState& h) { h.cells = u"A"; h.composition = u"が１"; }, {u"点 1", u"１"}},
+      {"the same cell again", [](HeardState& h) { h.composition = u"が１１"; }, {u"１"}},
+      {"Backspace", [](HeardState& h) { h.composition = u"が１"; }, {u"１"}},
+      {"Space converts", [](HeardState& h) { h.converting = true; h.composition = u"蛾１"; }, {u"蛾１"}},
+      {"the next candidate", [](HeardState& h) { h.composition = u"我１"; }, {u"我１"}},
+      {"N confirms", [](HeardState& h) {
+         h.converting = false; h.composition.clear(); h.result = u"我１"; h.text_revision = 1; h.cells.clear(); },
+       {u"確定 我１"}},
+      {"the mode goes back to kana", [](HeardState& h) { h.mode = u"ひらがな"; }, {u"ひらがな"}},
+      {"braille off", [](HeardState& h) { h.braille_mode = false; h.mode.clear(); }, {u"＜ローマ字入力モード＞"}},
+      {"romaji mode hears no mode", [](HeardState& h) { h.mode = u"数字"; }, {}},
+  };
+  // clang-format on
+  Announcer announcer;
+  EXPECT_TRUE(announcer.Hear(s).empty());  // the first state is where we start
+  for (const Step& step : steps) {
+    step.change(s);
+    EXPECT_EQ(announcer.Hear(s), step.said) << step.what;
+  }
+}
+
+TEST(Announcer, ConfirmingTheSameTextTwiceIsSaidTwice) {
+  HeardState s;
+  s.braille_mode = true;
+  Announcer announcer;
+  announcer.Hear(s);
+  for (std::uint64_t revision = 1; revision <= 2; ++revision) {
+    s.composition = u"か";
+    announcer.Hear(s);
+    s.composition.clear();
+    s.result = u"か";
+    s.text_revision = revision;
+    EXPECT_EQ(announcer.Hear(s), Lines{u"確定 か"}) << revision;
+  }
+}
+
+}  // namespace
+}  // namespace orvo::braille
