@@ -32,8 +32,16 @@ CandidateList::CandidateList(QWidget* parent) : QListWidget(parent) {
 
 void CandidateList::ShowPage(const CandidatePage& page, QPoint at) {
   if (page.items.empty()) {
+    const bool was_shown = !page_.items.empty();
     page_ = {};
+    if (!was_shown) return;
+    clear();  // no hidden item is left claiming the reader's focus
     hide();
+    // The reader's focus was on the choice: it goes back to the document.
+    if (QWidget* document = parentWidget()) {
+      QAccessibleEvent back(document, QAccessible::Focus);
+      TellReaders(back);
+    }
     return;
   }
   if (!(page == page_)) {

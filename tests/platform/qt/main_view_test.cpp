@@ -87,8 +87,16 @@ TEST_F(QtFrontEnd, ConvertingListsTheCandidatesUnderTheClause) {
   qt::SetReaderListener(before);
   EXPECT_EQ(list.currentRow(), box->Ime().Clauses()[0].selected);
   EXPECT_EQ(told, std::vector<int>{list.currentRow()});
+  // Confirming gives the reader's focus back to the document, and no hidden item keeps it.
+  std::vector<QObject*> focused;
+  const qt::ReaderListener again = qt::SetReaderListener([&](QAccessibleEvent& event) {
+    if (event.type() == QAccessible::Focus) focused.push_back(event.object());
+  });
   Tap(Qt::Key_N);
+  qt::SetReaderListener(again);
   EXPECT_FALSE(list.isVisible());
+  EXPECT_EQ(list.count(), 0);
+  EXPECT_EQ(focused, std::vector<QObject*>{&View().Text()});
   EXPECT_EQ(View().Text().toPlainText(), qt::ToQ(Text()));
 }
 
