@@ -92,10 +92,22 @@ WindowHandle MainWindowPorts::DocumentWindowTag() const { return MainWindow::kTa
 
 void MainWindowPorts::ShowStatus(const editing::StatusFigures& figures) {
   MainWindow& w = W();
-  w.lblKETA.SetCaption(figures.column);
-  w.lblGYO.SetCaption(figures.line);
-  w.lblAllGYO.SetCaption(figures.lines);
-  w.lblFileSIZE.SetCaption(figures.bytes);
+  // Only a figure that changed is told on: an unchanged status line costs a key nothing.
+  const std::pair<forms::LabelControl*, const ustring*> shown[] = {
+      {&w.lblKETA, &figures.column}, {&w.lblGYO, &figures.line},
+      {&w.lblAllGYO, &figures.lines}, {&w.lblFileSIZE, &figures.bytes}};
+  bool changed = false;
+  for (const auto& [label, figure] : shown) {
+    if (label->Caption() == *figure) continue;
+    label->SetCaption(*figure);
+    changed = true;
+  }
+  if (!changed && w.picSTATUS.AccessibleName() != u"") return;
+  // Read as one sentence: each caption with its figure.
+  const ustring sentence = w.lblSTYLE[0].Caption() + figures.bytes + w.lblBYTES.Caption() + u' ' +
+                           w.lblSTYLE[1].Caption() + figures.lines + u' ' + w.lblSTYLE[2].Caption() +
+                           figures.line + u' ' + w.lblSTYLE[3].Caption() + figures.column;
+  w.picSTATUS.SetAccessibleName(sentence);
 }
 
 }  // namespace orvo

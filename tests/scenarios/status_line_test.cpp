@@ -53,6 +53,21 @@ TEST_F(Scenario, LineAndColumnFollowTheCaret) {
   EXPECT_EQ(W().lblKETA.Caption(), u"1．0");
 }
 
+TEST_F(Scenario, TheStatusLineReadsAsOneSentence) {
+  W().ActiveTextBox().SetText(u"abc\r\nあいう");
+  W().ActiveTextBox().SetSel(7, 0);
+  S().program.text.UpdateStatus();
+  EXPECT_EQ(W().picSTATUS.AccessibleName(), u"ファイルサイズ：11ﾊﾞｲﾄ 全行：2 ／行目：2 桁：2．0");
+  // Told once: the same figures again change nothing.
+  int changes = 0;
+  const int id = S().program.forms.Subscribe([&](const forms::FormsEvent& e) {
+    if (e.part == forms::FormsEvent::Part::kControl) ++changes;
+  });
+  S().program.text.UpdateStatus();
+  S().program.forms.Unsubscribe(id);
+  EXPECT_EQ(changes, 0);
+}
+
 TEST_F(Scenario, CaretToLineEdgesAndTextEdges) {
   BrailleOn();
   W().ActiveTextBox().SetText(u"ab\r\ncd\r\nef");
