@@ -4,6 +4,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -41,6 +42,8 @@ DocumentEdit::DocumentEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setAttribute(Qt::WA_InputMethodEnabled, false);
   setAccessibleName(ToQ(texts::kDocumentName));
   setAccessibleDescription(ToQ(texts::kDocumentDescription));
+  verticalScrollBar()->setAccessibleName(ToQ(texts::kVerticalScrollName));
+  horizontalScrollBar()->setAccessibleName(ToQ(texts::kHorizontalScrollName));
 }
 
 void DocumentEdit::ShowPreedit(const Preedit& preedit) {

@@ -10,6 +10,8 @@ inline constexpr std::u16string_view kCandidatesName = u"変換候補";
 inline constexpr std::u16string_view kCandidatesDescription = u"変換中の文節の候補";
 inline constexpr std::u16string_view kDocumentName = u"本文";
 inline constexpr std::u16string_view kDocumentDescription = u"文書のテキスト";
+inline constexpr std::u16string_view kVerticalScrollName = u"縦のスクロールバー";
+inline constexpr std::u16string_view kHorizontalScrollName = u"横のスクロールバー";
 
 inline constexpr std::u16string_view kBoxTitle = u"Orvo";
 inline constexpr std::u16string_view kNoProgramFolder = u"設定フォルダーを作れません。";

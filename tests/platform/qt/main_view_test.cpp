@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -38,6 +39,8 @@ TEST_F(QtFrontEnd, WindowShowsTheModels) {
     EXPECT_FALSE(View().Button(name)->accessibleName().isEmpty()) << name;
   }
   EXPECT_EQ(View().Label("lblMODE")->accessibleName(), View().Label("lblMODE")->text());
+  EXPECT_FALSE(View().Text().verticalScrollBar()->accessibleName().isEmpty());
+  EXPECT_FALSE(View().Text().horizontalScrollBar()->accessibleName().isEmpty());
   // The window is named by its caption, file name and all.
   EXPECT_EQ(View().accessibleName(), qt::ToQ(W().Caption()));
   EXPECT_FALSE(View().grab().isNull());
