@@ -35,8 +35,11 @@ bool ClickScriptControl(Program& program, const ControlRef& ref) {
 }
 
 std::string ControlName(const ControlRef& ref) {
-  return ref.form + "." + ref.control +
-         (ref.index >= 0 ? "[" + std::to_string(ref.index) + "]" : "");
+  // Appended piece by piece: a literal in front of a temporary string trips GCC 12's -Wrestrict at -O3.
+  std::string name = ref.form;
+  name.append(".").append(ref.control);
+  if (ref.index >= 0) name.append("[").append(std::to_string(ref.index)).append("]");
+  return name;
 }
 
 }  // namespace orvo::headless
