@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -198,6 +199,25 @@ TEST(MessageBoxFlow, KeysChooseButtons) {
     EXPECT_EQ(rig.Last().result, c.result) << c.flags << ": " << c.keys;
     EXPECT_EQ(rig.s->EndedInModal(), c.still_open) << c.flags << ": " << c.keys;
     EXPECT_FALSE(rig.Box().Showing());
+  }
+}
+
+// The contrast of two colours as the web's accessibility guidelines count it.
+double Contrast(std::uint32_t a, std::uint32_t b) {
+  auto luminance = [](std::uint32_t rgb) {
+    auto channel = [](std::uint32_t v) {
+      const double c = static_cast<double>(v & 0xFFu) / 255.0;
+      return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(rgb) + 0.7152 * channel(rgb >> 8) + 0.0722 * channel(rgb >> 16);
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(MessageStyle, EveryTextColourIsReadableOnTheBox) {
+  for (const int flags : {0, 16, 32, 48, 64}) {
+    EXPECT_GE(Contrast(StyleOf(flags).text_color, mb_color::kGrey), 4.5) << flags;
   }
 }
 

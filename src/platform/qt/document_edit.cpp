@@ -18,7 +18,8 @@ QTextCharFormat MarkFormat(PreeditMark mark, const QPalette& palette) {
   QTextCharFormat format;
   switch (mark) {
     case PreeditMark::kComposing:
-      format.setUnderlineStyle(QTextCharFormat::DotLine);
+      // Solid: a dotted line is lost to eyes with low vision.
+      format.setUnderlineStyle(QTextCharFormat::SingleUnderline);
       break;
     case PreeditMark::kClause:
       format.setUnderlineStyle(QTextCharFormat::SingleUnderline);

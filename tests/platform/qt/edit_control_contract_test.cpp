@@ -98,6 +98,19 @@ TEST_F(QtEditControlWidget, NothingButTheControlChangesTheText) {
   EXPECT_TRUE(notices_.empty());
 }
 
+TEST_F(QtEditControlWidget, AReadingIsUnderlinedWithASolidLine) {
+  qt::Preedit reading;
+  reading.text = u"にほん";
+  reading.caret = 3;
+  edit_->Mirror().ShowComposition(reading);
+  const QTextLayout& layout = *W().textCursor().block().layout();
+  bool solid = false;
+  for (const QTextLayout::FormatRange& range : layout.formats()) {
+    solid = solid || range.format.underlineStyle() == QTextCharFormat::SingleUnderline;
+  }
+  EXPECT_TRUE(solid);  // a dotted line is lost to eyes with low vision
+}
+
 TEST_F(QtEditControlWidget, CompositionIsThePreeditAtTheCaret) {
   edit_->SetText(u"あい");
   edit_->SetSel(0, 1);
