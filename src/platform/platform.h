@@ -2,6 +2,8 @@
 // Everything the program may ask of a desktop, handed to it in one piece.
 #include "platform/app_host.h"
 #include "platform/code_page.h"
+#include "platform/common_dialogs.h"
+#include "platform/file_system.h"
 #include "platform/font_metrics.h"
 #include "platform/ime_service.h"
 #include "platform/keyboard.h"
@@ -22,6 +24,8 @@ struct Platform {
   Shell& shell;
   FontMetrics& fonts;
   SystemCodePage& code_page;
+  FileSystem& files;
+  CommonDialogs& dialogs;
 };
 
 }  // namespace orvo

@@ -137,6 +137,12 @@ class LineParser {
       Simple(ScriptStep::Kind::kState, std::string(verb), 0, arg);
     } else if (verb == "activate" || verb == "deactivate") {
       Simple(ScriptStep::Kind::kActivate, {}, verb == "activate" ? 1 : 0, arg);
+    } else if (verb == "dialog") {
+      Dialog(arg);
+    } else if (verb == "colour" || verb == "color") {
+      Colour(arg);
+    } else if (verb == "file") {
+      File(arg);
     } else if (verb == "expect") {
       Expect(arg);
     } else {
@@ -235,6 +241,64 @@ class LineParser {
     ScriptStep step = Step(kind);
     step.target = std::move(target);
     step.x = x;
+    out_.steps.push_back(step);
+  }
+
+  void Dialog(std::string_view arg) {
+    if (arg.empty()) {
+      Error("dialog needs a path, or cancel");
+      return;
+    }
+    ScriptStep step = Step(ScriptStep::Kind::kDialog);
+    step.y = arg == "cancel" ? 0 : 1;
+    if (step.y == 1) {
+      std::string error;
+      const auto path = Unescape(arg, error);
+      if (!path) {
+        Error(error);
+        return;
+      }
+      step.value = *path;
+    }
+    out_.steps.push_back(step);
+  }
+
+  void Colour(std::string_view arg) {
+    ScriptStep step = Step(ScriptStep::Kind::kColour);
+    if (arg == "cancel") {
+      out_.steps.push_back(step);
+      return;
+    }
+    const auto [r, rest] = SplitWord(arg);
+    const auto [g, rest2] = SplitWord(rest);
+    const auto [b, extra] = SplitWord(rest2);
+    int red = 0, green = 0, blue = 0;
+    const auto in_range = [](int v) { return v >= 0 && v <= 255; };
+    if (!ParseInt(r, red) || !ParseInt(g, green) || !ParseInt(b, blue) || !extra.empty() ||
+        !in_range(red) || !in_range(green) || !in_range(blue)) {
+      Error("colour needs red, green and blue from 0 to 255, or cancel");
+      return;
+    }
+    step.x = red + 256 * green + 65536 * blue;
+    step.y = 1;
+    out_.steps.push_back(step);
+  }
+
+  void File(std::string_view arg) {
+    const auto [name, text] = SplitWord(arg);
+    if (name.empty()) {
+      Error("file needs a name and its text");
+      return;
+    }
+    std::string error;
+    const auto value = Unescape(text, error);
+    if (!value) {
+      Error(error);
+      return;
+    }
+    ScriptStep step = Step(ScriptStep::Kind::kFile);
+    step.target = std::string(name);
+    step.value = *value;
     out_.steps.push_back(step);
   }
 

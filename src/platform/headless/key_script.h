@@ -6,6 +6,9 @@
 //   click CONTROL | click FORM.CONTROL | click FORM.CONTROL[INDEX]
 //   menu NAME | resize W H | move X Y | maximize | minimize | restore
 //   activate | deactivate
+//   dialog PATH | dialog cancel       answers the file dialog that opens next
+//   colour R G B | colour cancel      answers the colour dialog that opens next
+//   file NAME TEXT                    writes a file in the program folder
 //   expect WHAT VALUE
 //
 // Key names (A, 7, Space, Enter, F1, CapsLock, ...) are taken in any letter case;
@@ -51,6 +54,13 @@
 //   input-mode N | conv-stage N | ime-mode N
 // (clipboard is reserved: there is no clipboard yet.)
 //
+// dialog: the line after the one that opens an open or save dialog must answer
+// it; a relative PATH is taken in the program folder, and a name without an
+// extension gets the dialog's default one (".txt"), as a typed name would. A
+// dialog that no line answers stops the run. file: NAME is taken in the
+// program folder; TEXT (escapes as for expect) is written in the system code
+// page, the line ends as written (\n or \r\n).
+//
 // A message box that appears takes the following lines as its input, as a
 // person would answer it; expectations read while it waits see it. A failed
 // expectation stops the run; once the program has ended, keys reach nothing
@@ -75,15 +85,18 @@ struct ControlRef {
 };
 
 struct ScriptStep {
-  enum class Kind { kKey, kWait, kClick, kMenu, kResize, kMove, kState, kActivate, kExpect };
+  enum class Kind { kKey, kWait, kClick, kMenu, kResize, kMove, kState, kActivate, kExpect, kDialog, kColour, kFile };
   Kind kind = Kind::kKey;
   KeyEvent key;     // kKey; kExpect: the key of down and toggled
   long long ms = 0; // kWait
   std::string target;  // kMenu: an item; kState: the state; kExpect: WHAT
   ControlRef control;  // kClick; kExpect of caption, visible, enabled; of a menu: its name
-  std::string value;   // kExpect: the value, escapes resolved (UTF-8)
-  int x = 0;           // kResize: outer width, kMove: left (pixels); kActivate: 1 or 0
-  int y = 0;           // kResize: outer height, kMove: top (pixels)
+  std::string value;   // kExpect: the value, escapes resolved (UTF-8); kDialog: the path;
+                       // kFile: the text
+  int x = 0;           // kResize: outer width, kMove: left (pixels); kActivate: 1 or 0;
+                       // kColour: the colour (red + 256 green + 65536 blue)
+  int y = 0;           // kResize: outer height, kMove: top (pixels); kDialog, kColour: 1
+                       // chosen, 0 cancelled
   int line = 0;
 };
 

@@ -3,22 +3,25 @@
 #include "platform/emulated/physical_keys.h"
 #include "platform/headless/expectations.h"
 #include "platform/headless/script_click.h"
+#include "platform/headless/script_files.h"
 
 namespace orvo::headless {
 
 HeadlessParts::HeadlessParts(const std::string& folder, const ustring& command_line)
-    : host(FromUtf8(folder), command_line) {}
+    : host(FromUtf8(folder), command_line), dialogs(FromUtf8(folder)) {}
 
 Session::Session(const std::string& folder, const ustring& command_line, const SessionOptions& options)
     : HeadlessParts(folder, command_line),
       EmulatedSystem({folder, options.kanji_conversion, options.learning, options.dictionary, options.locale_code_page},
-                     {host, screen, shell, fonts}),
+                     {host, screen, shell, fonts, dialogs}),
       menu_(program) {
+  dialogs.SetAnswerSource([this](const std::string& what) { return DialogAnswer(what); });
   desktop.SetInputSource([this] { return PullStep(); });
   desktop.SetKeyFilter([this](const KeyEvent& event) { return menu_.TakeKey(event); });
 }
 
 Session::~Session() {
+  dialogs.SetAnswerSource(nullptr);
   desktop.SetKeyFilter(nullptr);
   desktop.SetInputSource(nullptr);
 }
@@ -141,7 +144,37 @@ void Session::Perform(const ScriptStep& step) {
     case ScriptStep::Kind::kExpect:
       Check(step);
       break;
+    case ScriptStep::Kind::kDialog:
+    case ScriptStep::Kind::kColour:
+      failure_ = Failure{step.line, "no dialog is open for this answer"};
+      break;
+    case ScriptStep::Kind::kFile:
+      WriteFile(step);
+      break;
   }
+}
+
+const ScriptStep* Session::DialogAnswer(const std::string& what) {
+  program.Listen();
+  const bool has_next = !failure_ && steps_ != nullptr && next_ < steps_->size();
+  const ScriptStep* step = has_next ? &(*steps_)[next_] : nullptr;
+  const bool answers = step != nullptr && (step->kind == ScriptStep::Kind::kDialog ||
+                                           step->kind == ScriptStep::Kind::kColour);
+  if (answers) {
+    ++next_;
+    return step;
+  }
+  if (!failure_) {
+    const int line = step != nullptr ? step->line : (steps_ != nullptr && !steps_->empty() ? steps_->back().line : 0);
+    std::string message = what;
+    message.append(" is open, and the script does not answer it (dialog PATH, dialog cancel, colour R G B)");
+    failure_ = Failure{line, std::move(message)};
+  }
+  return nullptr;
+}
+
+void Session::WriteFile(const ScriptStep& step) {
+  if (auto failed = WriteScriptFile(program, step)) failure_ = Failure{step.line, std::move(*failed)};
 }
 
 void Session::Check(const ScriptStep& step) {

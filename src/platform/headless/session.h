@@ -13,6 +13,7 @@
 #include "platform/headless/headless_shell.h"
 #include "platform/headless/headless_menu.h"
 #include "platform/headless/key_script.h"
+#include "platform/headless/scripted_dialogs.h"
 
 namespace orvo::headless {
 
@@ -34,6 +35,7 @@ struct HeadlessParts {
   HeadlessShell shell;
   HeadlessFontMetrics fonts;
   HeadlessHost host;
+  ScriptedDialogs dialogs;
 };
 
 class Session : public HeadlessParts, public emu::EmulatedSystem {
@@ -80,6 +82,8 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
  private:
   void Deliver(const KeyEvent& event);
   bool PullStep();
+  const ScriptStep* DialogAnswer(const std::string& what);
+  void WriteFile(const ScriptStep& step);
   void Perform(const ScriptStep& step);
   void Check(const ScriptStep& step);
 

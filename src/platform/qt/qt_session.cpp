@@ -9,18 +9,22 @@
 
 namespace orvo::qt {
 QtParts::QtParts(const std::string& folder, const ustring& command_line)
-    : host(FromUtf8(folder), command_line) {}
+    : host(FromUtf8(folder), command_line), dialogs(FromUtf8(folder)) {}
 
 QtSession::QtSession(const QtSessionOptions& options)
     : QtParts(options.folder, options.command_line),
       EmulatedSystem({options.folder, options.kanji_conversion, options.learning, {}, options.locale_code_page},
-                     {host, screen, shell, fonts}),
+                     {host, screen, shell, fonts, dialogs}),
       interactive_(options.interactive),
       filter_([this](const KeyEvent& e) { DeliverKey(e); }),
       ticker_(desktop.Clock(), [this] { Settle(); }),
       views_(std::make_unique<FormViews>(program.forms, [this] { Settle(); })) {
   views_->Skip([](const forms::Form& form) { return form.Tag() == MainWindow::kTag; });
   desktop.SetInputSource([this] { return PullInput(); });
+  dialogs.SetOwner([this]() -> QWidget* {
+    QWidget* active = QApplication::activeWindow();
+    return active != nullptr ? active : view_.get();
+  });
   host.SetInteractive(interactive_);
   host.SetMessageGuard([this](bool showing) { filter_.SetEnabled(!showing); });
   qApp->installEventFilter(&filter_);

@@ -9,6 +9,7 @@
 #include "platform/emulated/system/emulated_system.h"
 #include "platform/qt/clock_ticker.h"
 #include "platform/qt/key_filter.h"
+#include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_font_metrics.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/qt_screen.h"
@@ -39,6 +40,7 @@ struct QtParts {
   QtScreen screen;
   QtShell shell;
   QtFontMetrics fonts;
+  QtDialogs dialogs;
 };
 
 class QtSession : public QtParts, public emu::EmulatedSystem {

@@ -8,6 +8,7 @@
 #include "platform/emulated/physical_keys.h"
 #include "platform/headless/expectations.h"
 #include "platform/headless/script_click.h"
+#include "platform/headless/script_files.h"
 #include "platform/qt/main_view.h"
 #include "platform/qt/qt_session.h"
 
@@ -17,11 +18,30 @@ ScriptFeeder::ScriptFeeder(QtSession& session, std::vector<headless::ScriptStep>
                            std::function<void()> on_done)
     : session_(session), steps_(std::move(steps)), on_done_(std::move(on_done)) {}
 
-ScriptFeeder::~ScriptFeeder() { session_.SetScriptPending(nullptr); }
+ScriptFeeder::~ScriptFeeder() {
+  session_.dialogs.SetAnswerSource(nullptr);
+  session_.SetScriptPending(nullptr);
+}
+
+const headless::ScriptStep* ScriptFeeder::DialogAnswer(const std::string& what) {
+  using Kind = headless::ScriptStep::Kind;
+  if (next_ < steps_.size() && (steps_[next_].kind == Kind::kDialog || steps_[next_].kind == Kind::kColour)) {
+    return &steps_[next_++];
+  }
+  Fail(next_ < steps_.size() ? steps_[next_].line : 0,
+       what + " is open, and the script does not answer it (dialog PATH, dialog cancel, colour R G B)");
+  return nullptr;
+}
+
+void ScriptFeeder::Fail(int line, const std::string& message) {
+  if (on_failure_) on_failure_(line, message);
+  next_ = steps_.size();
+}
 
 void ScriptFeeder::Start() {
   // A box a step opens waits for the steps after it, even in a session without a person.
   session_.SetScriptPending([this] { return next_ < steps_.size() && !session_.host.Ended(); });
+  session_.dialogs.SetAnswerSource([this](const std::string& what) { return DialogAnswer(what); });
   QTimer::singleShot(0, this, [this] { Next(); });
 }
 
@@ -37,10 +57,7 @@ void ScriptFeeder::Next() {
     headless::ScriptView view{session_.program, session_.desktop, session_.host, session_.host.Messages().size(),
                               nullptr};
     if (!session_.host.Messages().empty()) view.last_standard_message = &session_.host.Messages().back().text;
-    if (const auto failed = headless::CheckExpectation(view, step)) {
-      if (on_failure_) on_failure_(step.line, *failed);
-      next_ = steps_.size();
-    }
+    if (const auto failed = headless::CheckExpectation(view, step)) Fail(step.line, *failed);
     QTimer::singleShot(0, this, [this] { Next(); });
     return;
   }
@@ -74,6 +91,14 @@ void ScriptFeeder::Perform(const headless::ScriptStep& step) {
     session_.DeliverKey(step.key);
     return;
   }
+  if (step.kind == Kind::kFile) {
+    if (const auto failed = headless::WriteScriptFile(session_.program, step)) Fail(step.line, *failed);
+    return;
+  }
+  if (step.kind == Kind::kDialog || step.kind == Kind::kColour) {
+    Fail(step.line, "no dialog is open for this answer");
+    return;
+  }
   if (step.kind == Kind::kWait || !session_.program.Running() || view == nullptr) return;
   MainWindow& w = session_.program.Main();
   switch (step.kind) {
@@ -100,6 +125,9 @@ void ScriptFeeder::Perform(const headless::ScriptStep& step) {
     case Kind::kKey:
     case Kind::kWait:
     case Kind::kExpect:  // checked in Next()
+    case Kind::kDialog:
+    case Kind::kColour:
+    case Kind::kFile:
       break;
   }
   session_.Settle();

@@ -30,6 +30,8 @@ class ScriptFeeder : public QObject {
  private:
   void Next();
   void Perform(const headless::ScriptStep& step);
+  const headless::ScriptStep* DialogAnswer(const std::string& what);
+  void Fail(int line, const std::string& message);
 
   QtSession& session_;
   std::vector<headless::ScriptStep> steps_;

@@ -12,8 +12,8 @@ EmulatedSystem::EmulatedSystem(const SystemOptions& options, const FrontEndParts
                  : nullptr),
       code_page(options.locale_code_page ? CodePage::kLocale : CodePage::kCp932),
       ime(desktop),
-      platform{parts.host, parts.screen, desktop,     desktop,  desktop.Clock(),
-               ime,        parts.shell,  parts.fonts, code_page},
+      platform{parts.host, parts.screen, desktop,   desktop, desktop.Clock(), ime,
+               parts.shell, parts.fonts, code_page, files,   parts.dialogs},
       program(platform) {
   if (!options.kanji_conversion) engine_error.clear();
   desktop.SetConversionEngine(engine.get());

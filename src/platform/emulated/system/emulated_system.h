@@ -11,6 +11,7 @@
 #include "platform/emulated/emulated_ime.h"
 #include "platform/emulated/ime/conversion_engine.h"
 #include "platform/emulated/system_code_page.h"
+#include "platform/posix/posix_file_system.h"
 
 namespace orvo::emu {
 
@@ -30,6 +31,7 @@ struct FrontEndParts {
   Screen& screen;
   Shell& shell;
   FontMetrics& fonts;
+  CommonDialogs& dialogs;
 };
 
 class EmulatedSystem {
@@ -45,6 +47,7 @@ class EmulatedSystem {
   std::string engine_error;                  // why conversion is unavailable, if it is
   std::unique_ptr<ConversionEngine> engine;  // outlives the text boxes that use it
   IconvCodePage code_page;
+  posix::PosixFileSystem files;
   Desktop desktop;
   EmulatedIme ime;
   Platform platform;
