@@ -8,6 +8,7 @@
 #include "app/picture_ids.h"
 #include "app/program.h"
 #include "app/window_utils/menu_check_bitmaps.h"
+#include "files/files_texts.h"
 #include "platform/keys.h"
 
 namespace orvo {
@@ -26,6 +27,11 @@ enum class MenuCommand {
   kExit,
   kWordTurn,
   kFontReset,
+  kNew,
+  kOpen,
+  kSaveOver,
+  kSaveAs,
+  kRecent,  // a history item: its number ends its name
 };
 
 struct MenuRow {
@@ -37,12 +43,23 @@ struct MenuRow {
 };
 
 namespace m = menu_text;
+namespace f = files::text;
 using enum MenuCommand;
 
 // The menus of the window, each entry after its parent, in the order shown.
 // clang-format off
 constexpr MenuRow kMenuRows[] = {
     {"mnuFILE",       "",            m::kFile,         true,  kNone},
+    {"mnuFILE_NEW",   "mnuFILE",     f::kNew,          true,  kNew},
+    {"mnuFILE_OPEN",  "mnuFILE",     f::kOpen,         true,  kOpen},
+    {"mnuFILE_SAVE",  "mnuFILE",     f::kSaveOver,     true,  kSaveOver},
+    {"mnuFILE_SAVEAS", "mnuFILE",    f::kSaveAs,       true,  kSaveAs},
+    {"",              "mnuFILE",     m::kSeparator,    true,  kNone},
+    {"mnuFILE_MRU",   "mnuFILE",     f::kRecent,       true,  kNone},
+    {"mnuMRU1",       "mnuFILE_MRU", f::kNoRecent,     true,  kRecent},
+    {"mnuMRU2",       "mnuFILE_MRU", u"",              false, kRecent},
+    {"mnuMRU3",       "mnuFILE_MRU", u"",              false, kRecent},
+    {"mnuMRU4",       "mnuFILE_MRU", u"",              false, kRecent},
     {"mnuEDIT",       "",            m::kEdit,         true,  kNone},
     {"mnuOPTION",     "",            m::kOption,       true,  kNone},
     {"mnuSETTING",    "mnuOPTION",   m::kSetting,      true,  kNone},
@@ -78,17 +95,18 @@ MenuCommand CommandOf(std::string_view item) {
 
 // What each top-level menu does as it opens: leaves braille mode (which it
 // remembers either way), and brings its entries' states up to date.
+enum class MenuStates { kNone, kFile, kOption };
 struct MenuOpening {
   const char* top;
   std::optional<braille::TypeSwitch> leaves_braille;
-  bool option_states;
+  MenuStates states;
 };
 // clang-format off
 const MenuOpening kMenuOpenings[] = {
-    {"mnuFILE",   braille::TypeSwitch::kFileMenu,   false},
-    {"mnuEDIT",   std::nullopt,                     false},
-    {"mnuOPTION", braille::TypeSwitch::kOptionMenu, true},
-    {"mnuHELP",   braille::TypeSwitch::kHelpMenu,   false},
+    {"mnuFILE",   braille::TypeSwitch::kFileMenu,   MenuStates::kFile},
+    {"mnuEDIT",   std::nullopt,                     MenuStates::kNone},
+    {"mnuOPTION", braille::TypeSwitch::kOptionMenu, MenuStates::kOption},
+    {"mnuHELP",   braille::TypeSwitch::kHelpMenu,   MenuStates::kNone},
 };
 // clang-format on
 
@@ -226,6 +244,11 @@ void MainWindow::OnLoad() {
   p_.flags.Started = true;  // the start-up splash is not shown yet; the window is enabled at once
   active_ = 0;
   p_.ime.Create();
+  // The document holds what a file may: its size on disk, counted as it would be saved.
+  for (forms::TextBoxControl& box : text_boxes_) {
+    box.Box().SetLimit(static_cast<int>(files::kMaxDocumentBytes));
+    box.Box().SetLimitMeasure([this](ustring_view text) { return p_.documents.DiskSize(text); });
+  }
   InitFonts();
   ApplySettings();
   lblTENJI.SetFont({u"FixedSys", 14, false});
@@ -253,8 +276,13 @@ void MainWindow::OnLoad() {
 
 void MainWindow::FirstActivation() {
   first_activated_ = true;
-  SetCaption(main_text::kNewDocumentCaption);
+  if (p_.values.OpenFromCommandLine) {
+    p_.drops.OpenCommandLine(p_.values.CommandLine);
+  } else {
+    p_.documents.StartNew();
+  }
   p_.values.OpenFromCommandLine = false;
+  p_.values.CommandLine.clear();
   SetToolWidth(InnerPx().width - cmdTOOL.Bounds().left);
   p_.hook.Install();
   FocusTextBox();
@@ -401,7 +429,8 @@ void MainWindow::OpenMenu(const std::string& top) {
   for (const MenuOpening& m : kMenuOpenings) {
     if (m.top != top) continue;
     if (m.leaves_braille && p_.state.BrailleMode) p_.modes.CMD_TYPE(*m.leaves_braille);
-    if (m.option_states) OptionMenuStates();
+    if (m.states == MenuStates::kOption) OptionMenuStates();
+    if (m.states == MenuStates::kFile) FileMenuStates();
   }
 }
 
@@ -411,6 +440,20 @@ void MainWindow::AfterMenuCommand() {
   } else if (Enabled()) {
     FocusTextBox();
   }
+}
+
+void MainWindow::FileMenuStates() {
+  const bool has_document = p_.documents.State().Kind != files::DocumentKind::kNone;
+  for (const char* item : {"mnuFILE_SAVE", "mnuFILE_SAVEAS"}) {
+    Menu(item).SetEnabled(false);
+    Menu(item).SetEnabled(has_document);
+  }
+}
+
+forms::MenuEntry& MainWindow::RecentItem(int index) {
+  std::string name = "mnuMRU";
+  name += std::to_string(index);
+  return Menu(name);
 }
 
 void MainWindow::OptionMenuStates() {
@@ -511,6 +554,34 @@ void MainWindow::ChooseMenu(const std::string& item) {
       p_.text.ResetAppearance();
       AfterMenuCommand();
       break;
+    case MenuCommand::kNew:
+      p_.documents.NewDocument();
+      if (WordWrap()) {
+        p_.text.SwitchWordWrap();
+        Menu("mnuWORD_TURN").SetChecked(WordWrap());
+      }
+      p_.text.UpdateStatus();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kOpen:
+      p_.documents.OpenDocument();
+      p_.text.UpdateStatus();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kSaveOver:
+      p_.documents.SaveOverCommand();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kSaveAs:
+      p_.documents.SaveAsCommand();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kRecent:
+      p_.recent.OpenRecentFile(item.back() - '0', p_.documents);
+      p_.text.UpdateStatus();
+      if (Enabled()) FocusTextBox();
+      AfterMenuCommand();
+      break;
     case MenuCommand::kNone:
       AfterMenuCommand();  // commands whose windows come later still return to braille mode
       break;
@@ -542,8 +613,18 @@ void MainWindow::OnQueryUnload(bool& cancel, forms::UnloadMode) {
     p_.modes.CMD_TYPE(braille::TypeSwitch::kClosing);
     p_.DoEvents();
   }
-  // Until documents can be saved, a modified text is guarded by the same question:
-  // nothing is thrown away without the user's yes.
+  EditControl& box = ActiveTextBox();
+  if (!box.Text().empty() && box.Modified()) {
+    files::DocumentState& document = p_.documents.State();
+    p_.documents.SaveBeforeDiscard(files::SaveMode::kAsk);
+    if (document.SaveCancelled) {
+      document.SaveCancelled = false;
+      document.OpenFailed = false;
+      cancel = true;
+      if (Enabled()) FocusTextBox();
+    }
+    return;
+  }
   const MessageResult answer = p_.messages.Ask(kTag, main_text::kExitQuestion, message::kConfirm, p_.platform.app.Title());
   if (answer == MessageResult::kCancel) {
     cancel = true;
@@ -561,6 +642,9 @@ void MainWindow::Shutdown() {
     p_.DoEvents();
   }
   if (ActiveTextBox().ImeMode() != ime_mode::kOff) ActiveTextBox().SetImeMode(ime_mode::kOff);
+  p_.DoEvents();
+  p_.recent.RefreshRecentFiles();
+  p_.SaveRecentFiles();
   p_.DoEvents();
   p_.ime.Release();
   closed_ = true;

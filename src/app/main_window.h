@@ -49,6 +49,8 @@ class MainWindow : public forms::Form {
   // A menu entry by its name (mnuFILE, mnuT_HELPER, ...); every name the window made.
   forms::MenuEntry& Menu(std::string_view name);
   const forms::MenuEntry& Menu(std::string_view name) const;
+  // The history item 1 to 4 of the file menu.
+  forms::MenuEntry& RecentItem(int index);
   // Opening a top-level menu, then choosing an item by its name.
   void OpenMenu(const std::string& top);
   void ChooseMenu(const std::string& item);
@@ -98,6 +100,7 @@ class MainWindow : public forms::Form {
   void ActivationSteps();
   void AfterMenuCommand();
   void OptionMenuStates();
+  void FileMenuStates();
   void RestoreArea();
   void StretchArea(bool tall);  // to the work area's height, or its width
   bool IsDocumentBox(const forms::Control& control) const;

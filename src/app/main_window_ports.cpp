@@ -110,4 +110,21 @@ void MainWindowPorts::ShowStatus(const editing::StatusFigures& figures) {
   w.picSTATUS.SetAccessibleName(sentence);
 }
 
+bool MainWindowPorts::WordWrap() const { return W().WordWrap(); }
+
+bool MainWindowPorts::TurnWordWrapOff() {
+  if (!W().WordWrap()) return true;
+  const bool done = p_.text.SwitchWordWrap() && !W().WordWrap();
+  W().Menu("mnuWORD_TURN").SetChecked(W().WordWrap());
+  return done;
+}
+
+void MainWindowPorts::SetCaption(const ustring& caption) { W().SetCaption(caption); }
+
+ustring MainWindowPorts::RecentCaption(int index) const { return W().RecentItem(index).Caption(); }
+
+void MainWindowPorts::SetRecentCaption(int index, const ustring& caption) { W().RecentItem(index).SetCaption(caption); }
+
+void MainWindowPorts::SetRecentVisible(int index, bool visible) { W().RecentItem(index).SetVisible(visible); }
+
 }  // namespace orvo

@@ -10,6 +10,8 @@
 #include "braille/warning_timer.h"
 #include "editing/document_boxes.h"
 #include "editing/status_line.h"
+#include "files/document_window.h"
+#include "files/recent_files.h"
 
 namespace orvo::forms {
 class TextBoxControl;
@@ -27,7 +29,9 @@ class MainWindowPorts final : public braille::CellDisplay,
                               public braille::SideWindows,
                               public braille::WarningTimer,
                               public editing::DocumentBoxes,
-                              public editing::StatusLine {
+                              public editing::StatusLine,
+                              public files::DocumentWindow,
+                              public files::RecentMenu {
  public:
   explicit MainWindowPorts(Program& program) : p_(program) {}
 
@@ -83,6 +87,16 @@ class MainWindowPorts final : public braille::CellDisplay,
 
   // StatusLine
   void ShowStatus(const editing::StatusFigures& figures) override;
+
+  // DocumentWindow (ActiveTextBox and the rest as above)
+  bool WordWrap() const override;
+  bool TurnWordWrapOff() override;
+  void SetCaption(const ustring& caption) override;
+
+  // RecentMenu
+  ustring RecentCaption(int index) const override;
+  void SetRecentCaption(int index, const ustring& caption) override;
+  void SetRecentVisible(int index, bool visible) override;
 
  private:
   MainWindow& W() const;

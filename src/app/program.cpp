@@ -19,6 +19,10 @@ Program::Program(Platform& p)
       text({*this, ports, ports, p.code_page, p.shell, *this}, {CurrentSettings, SavedSettings},
            {ime, [this](EditNotice notice) { hook.Notice(notice); }}),
       hook(state, {*this, p.keyboard, ports, ports, ports}, modes),
+      dialogs(p.dialogs, messages, p.app),
+      recent(*this, ports, messages, p.files, p.app),
+      documents({*this, ports, messages, dialogs, p.files, p.code_page, p.app, recent}),
+      drops(*this, ports, messages, p.files, p.app, documents),
       windows(std::make_unique<NoSecondaryWindows>()) {}
 
 Program::~Program() = default;
@@ -49,12 +53,18 @@ void Program::QueryWorkArea() {
   work_area = {area.WorkAreaLeft, area.WorkAreaTop, area.WorkAreaWidth, area.WorkAreaHeight};
 }
 
+// The menu is made with the window: the history is shown as it is made.
+void Program::SetUpRecentFilesMenu() {}
+
+bool Program::SaveRecentFiles() { return true; }
+
 void Program::SetWindowEnabled(WindowHandle window, bool enabled) {
   if (window == MainWindow::kTag && main_) main_->SetEnabled(enabled);
 }
 
 void Program::ShowMainWindow() {
   main_ = std::make_unique<MainWindow>(*this);
+  recent.RefreshRecentFiles();
   main_->Load();
 }
 

@@ -21,6 +21,10 @@
 #include "braille/key_synth.h"
 #include "braille/window_hook.h"
 #include "editing/text_box_services.h"
+#include "files/document_lifecycle.h"
+#include "files/drop_open.h"
+#include "files/recent_files.h"
+#include "files/text_dialogs.h"
 #include "platform/platform.h"
 #include "settings/settings_record.h"
 
@@ -61,7 +65,9 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   // StartupSteps: the ones that wait for their windows are no-ops for now.
   bool LoadSettings() override { return true; }
   void QueryWorkArea() override;
-  void SetUpRecentFilesMenu() override {}
+  void SetUpRecentFilesMenu() override;
+  // The history shown in the menu, into the settings file; false when it could not be written.
+  bool SaveRecentFiles();
   void ShowMainWindow() override;
 
   // WindowEnabler: the program's windows by handle (the main window's is its tag).
@@ -84,6 +90,10 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   braille::ChordCapture chords;
   editing::TextBoxServices text;
   braille::WindowHook hook;
+  files::TextDialogs dialogs;
+  files::RecentFiles recent;
+  files::DocumentLifecycle documents;
+  files::DropOpen drops;
   std::unique_ptr<SecondaryWindows> windows;
   settings::SettingsRecord SavedSettings;
   settings::SettingsRecord CurrentSettings;

@@ -91,7 +91,7 @@ void TextBoxServices::CaretToTextEdge(bool end) {
   box.ScrollCaret();
 }
 
-void TextBoxServices::SwitchWordWrap() {
+bool TextBoxServices::SwitchWordWrap() {
   DocumentBoxes& boxes = p_.boxes;
   const settings::SettingsRecord& look = settings_.current;
   WaitCursor wait(p_.shell, p_.enabler);  // the hourglass and a disabled window until done
@@ -135,6 +135,7 @@ void TextBoxServices::SwitchWordWrap() {
   p_.host.FocusTextBox();
   p_.host.DoEvents();
   box.SetSel(0, 0);
+  return !failed;
 }
 
 void TextBoxServices::ResetAppearance() {

@@ -49,8 +49,9 @@ class TextBoxServices final : public TextBoxMoves {
   void ScrollLine(int key_code) override;
   void CaretToLineEdge(int key_code) override;
   void CaretToTextEdge(bool end) override;
-  // Moves the text to the other box of the pair (wrapping or not).
-  void SwitchWordWrap();
+  // Moves the text to the other box of the pair (wrapping or not); false
+  // when the box it went to could not hold it.
+  bool SwitchWordWrap();
   // Puts the saved appearance back on the text box.
   void ResetAppearance();
 

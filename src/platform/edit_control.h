@@ -68,6 +68,10 @@ class EditControl {
   // Text limit in double-byte units (0: the control's default maximum).
   virtual int Limit() const = 0;
   virtual void SetLimit(int dbcs_units) = 0;
+  // How the limit counts a text instead of its double-byte units (the bytes
+  // it takes on disk, say); none: double-byte units.
+  using LimitMeasure = std::function<long long(ustring_view text)>;
+  virtual void SetLimitMeasure(LimitMeasure measure) = 0;
 
   virtual int ImeMode() const = 0;
   virtual void SetImeMode(int mode) = 0;

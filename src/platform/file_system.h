@@ -58,6 +58,10 @@ class FileSystem {
   virtual FileError Rename(const ustring& from, const ustring& to) = 0;
   virtual FileError Remove(const ustring& path) = 0;
 
+  // The long form of a path that may be given in a short (8.3) form; empty
+  // when it cannot be found. Systems without short names give it unchanged.
+  virtual ustring LongPath(const ustring& path) const { return path; }
+
   // A path made absolute against the folder the program was started in.
   virtual ustring Absolute(const ustring& path) const = 0;
 };

@@ -155,10 +155,19 @@ TEST_F(Scenario, MinimisedActivationChangeLeavesBrailleModeWithoutWarning) {
   EXPECT_FALSE(W().Timer1.Enabled());
 }
 
-// The limit the README gives: the text boxes' own, counted in bytes of the system code page.
-TEST_F(Scenario, TheDocumentHoldsThirtyThousandBytes) {
-  EXPECT_EQ(W().txtJOV(0).Limit(), 30000);
-  EXPECT_EQ(W().txtJOV(1).Limit(), 30000);
+// The document holds what a file may: 60,000 bytes as saved, a line end of a
+// new (LF) text counting one.
+TEST_F(Scenario, TheDocumentHoldsSixtyThousandBytesOnDisk) {
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(W().txtJOV(i).Limit(), 60000);
+  EditControl& box = W().ActiveTextBox();
+  box.ReplaceSel(std::u16string(29999, u'a') + u"\r\n" + std::u16string(29999, u'b'));
+  EXPECT_EQ(box.Text().size(), 60000u);  // 59,999 bytes on disk
+  box.ReplaceSel(u"\u3042");            // two bytes do not fit, one does
+  EXPECT_EQ(box.Text().size(), 60000u);
+  box.ReplaceSel(u"cd");
+  EXPECT_EQ(box.Text().size(), 60001u);
+  EXPECT_EQ(box.Text().back(), u'c');
+  EXPECT_EQ(S().program.documents.DiskSize(box.Text()), 60000);
 }
 
 TEST_F(Scenario, TextLimitWarnsEvenOutsideBrailleMode) {

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "platform/emulated/text_box.h"
 #include "platform/headless/script_click.h"
+#include "platform/headless/script_files.h"
 
 namespace orvo::headless {
 namespace {
@@ -76,6 +77,20 @@ Read MenuItem(const ScriptView& s, const ScriptStep& step, F read) {
   return entry ? Read(Switch(read(*entry))) : std::nullopt;
 }
 
+// A file of the program folder, as the system code page reads it.
+Read FileText(const ScriptView& s, const ScriptStep& step) {
+  const FileRead read = s.program.platform.files.Read(ScriptPath(s.program, step.control.control), 1 << 24);
+  if (read.error) return std::nullopt;
+  int unconvertible = 0;
+  return ToUtf8(s.program.platform.code_page.Decode(read.bytes, &unconvertible));
+}
+
+Read LastDialog(const ScriptView& s, bool name) {
+  if (s.dialogs == nullptr || s.dialogs->empty()) return std::string();
+  const ShownDialog& d = s.dialogs->back();
+  return ToUtf8(name ? d.file_name : d.title);
+}
+
 // clang-format off
 constexpr Expectation kExpectations[] = {
     {"text", Value::kText, Subject::kNone,
@@ -112,6 +127,25 @@ constexpr Expectation kExpectations[] = {
      [](const ScriptView& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Enabled(); }); }},
     {"menu-checked", Value::kSwitch, Subject::kMenu,
      [](const ScriptView& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Checked(); }); }},
+    {"menu-caption", Value::kText, Subject::kMenu,
+     [](const ScriptView& s, const ScriptStep& step) -> Read {
+       if (!s.program.HasMainWindow()) return std::nullopt;
+       const forms::MenuEntry* entry = s.program.Main().MenuBar().Find(step.control.control);
+       return entry ? Read(ToUtf8(entry->Caption())) : std::nullopt;
+     }},
+    {"modified", Value::kSwitch, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) {
+       return Read(Switch(s.program.HasMainWindow() && s.program.Main().ActiveTextBox().Modified()));
+     }},
+    {"document-kind", Value::kNumber, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Read(std::to_string(static_cast<int>(s.program.documents.State().Kind))); }},
+    {"file", Value::kText, Subject::kFile, FileText},
+    {"exists", Value::kSwitch, Subject::kFile,
+     [](const ScriptView& s, const ScriptStep& step) {
+       return Read(Switch(s.program.platform.files.Info(ScriptPath(s.program, step.control.control)).kind != FileKind::kMissing));
+     }},
+    {"dialog", Value::kText, Subject::kNone, [](const ScriptView& s, const ScriptStep&) { return LastDialog(s, false); }},
+    {"dialog-name", Value::kText, Subject::kNone, [](const ScriptView& s, const ScriptStep&) { return LastDialog(s, true); }},
     {"spoken", Value::kText, Subject::kNone,
      [](const ScriptView& s, const ScriptStep&) {
        return Read(s.program.Said().empty() ? std::string() : ToUtf8(s.program.Said().back()));
@@ -164,7 +198,9 @@ std::optional<std::string> CheckExpectation(const ScriptView& view, const Script
   std::string what = step.target;
   // Appended piece by piece: a literal in front of a temporary string trips GCC 12's -Wrestrict at -O3.
   if (expectation->subject == Subject::kControl) what.append(" ").append(ControlName(step.control));
-  if (expectation->subject == Subject::kMenu) what.append(" ").append(step.control.control);
+  if (expectation->subject == Subject::kMenu || expectation->subject == Subject::kFile) {
+    what.append(" ").append(step.control.control);
+  }
   const std::string expected = "expected " + what + " \"" + ShowValue(step.value) + "\"";
   if (!actual) return expected + ", but it is not there";
   if (*actual != step.value) return expected + ", got \"" + ShowValue(*actual) + "\"";

@@ -9,6 +9,7 @@
 #include "app/program.h"
 #include "platform/emulated/desktop.h"
 #include "platform/headless/key_script.h"
+#include "platform/headless/scripted_dialogs.h"
 
 namespace orvo::headless {
 
@@ -19,11 +20,12 @@ struct ScriptView {
   const AppHost& host;
   std::size_t standard_messages = 0;               // the host's own boxes so far
   const ustring* last_standard_message = nullptr;  // null: none
+  const std::vector<ShownDialog>* dialogs = nullptr;  // the dialogs shown so far
 };
 
 struct Expectation {
   enum class Value { kText, kSwitch, kNumber };         // any text, on|off, a whole number
-  enum class Subject { kNone, kControl, kKey, kMenu };  // what the line names before the value
+  enum class Subject { kNone, kControl, kKey, kMenu, kFile };  // what the line names before the value
   std::string_view name;
   Value value;
   Subject subject;

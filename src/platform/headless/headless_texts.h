@@ -4,13 +4,15 @@
 namespace orvo::headless::texts {
 
 inline constexpr const char* kUsage =
-    "usage: orvo-headless [--folder DIR] [--codepage NAME] [--dictionary FILE] [--json] [SCRIPT]\n"
-    "  The script comes from standard input when no file is named.\n"
+    "usage: orvo-headless [--folder DIR] [--codepage NAME] [--dictionary FILE] [--open FILE] [--json] [SCRIPT]\n"
+    "  The script comes from standard input when no file is named. --open FILE opens the file\n"
+    "  at start, as a path on the window's command line does.\n"
     "  Lines: press KEY | release KEY | tap KEY | chord KEYS | wait MS | click "
     "[FORM.]CONTROL[INDEX]\n"
     "         menu NAME | resize W H | move X Y | maximize | minimize | restore | activate | "
     "deactivate\n"
-    "         expect WHAT VALUE | # comment\n"
+    "         dialog PATH | dialog cancel | colour R G B | colour cancel | file NAME TEXT\n"
+    "         drop NAME... | expect WHAT VALUE | # comment\n"
     "  Exit status: 0 done, 1 an expectation failed, 2 the script or the arguments are wrong.\n";
 inline constexpr const char* kUnknownArgument = "orvo-headless: unknown argument '";
 inline constexpr const char* kUnknownCodePage = "orvo-headless: unknown code page '";

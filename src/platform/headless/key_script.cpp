@@ -143,6 +143,14 @@ class LineParser {
       Colour(arg);
     } else if (verb == "file") {
       File(arg);
+    } else if (verb == "drop") {
+      if (arg.empty()) {
+        Error("drop needs the names of the files dropped");
+        return;
+      }
+      ScriptStep step = Step(ScriptStep::Kind::kDrop);
+      step.value = std::string(arg);
+      out_.steps.push_back(step);
     } else if (verb == "expect") {
       Expect(arg);
     } else {
@@ -322,6 +330,12 @@ class LineParser {
       if (kind->subject == Expectation::Subject::kMenu) {
         if (!IsMenuName(subject)) {
           Error("expect " + std::string(what) + " needs a menu item such as mnuHELP");
+          return;
+        }
+        step.control.control = std::string(subject);
+      } else if (kind->subject == Expectation::Subject::kFile) {
+        if (subject.empty()) {
+          Error("expect " + std::string(what) + " needs a file name");
           return;
         }
         step.control.control = std::string(subject);

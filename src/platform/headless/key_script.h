@@ -9,6 +9,7 @@
 //   dialog PATH | dialog cancel       answers the file dialog that opens next
 //   colour R G B | colour cancel      answers the colour dialog that opens next
 //   file NAME TEXT                    writes a file in the program folder
+//   drop NAME...                      drops files (in the program folder) on the text
 //   expect WHAT VALUE
 //
 // Key names (A, 7, Space, Enter, F1, CapsLock, ...) are taken in any letter case;
@@ -85,14 +86,14 @@ struct ControlRef {
 };
 
 struct ScriptStep {
-  enum class Kind { kKey, kWait, kClick, kMenu, kResize, kMove, kState, kActivate, kExpect, kDialog, kColour, kFile };
+  enum class Kind { kKey, kWait, kClick, kMenu, kResize, kMove, kState, kActivate, kExpect, kDialog, kColour, kFile, kDrop };
   Kind kind = Kind::kKey;
   KeyEvent key;     // kKey; kExpect: the key of down and toggled
   long long ms = 0; // kWait
   std::string target;  // kMenu: an item; kState: the state; kExpect: WHAT
   ControlRef control;  // kClick; kExpect of caption, visible, enabled; of a menu: its name
   std::string value;   // kExpect: the value, escapes resolved (UTF-8); kDialog: the path;
-                       // kFile: the text
+                       // kFile: the text; kDrop: the names, one space apart
   int x = 0;           // kResize: outer width, kMove: left (pixels); kActivate: 1 or 0;
                        // kColour: the colour (red + 256 green + 65536 blue)
   int y = 0;           // kResize: outer height, kMove: top (pixels); kDialog, kColour: 1

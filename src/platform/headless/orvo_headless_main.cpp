@@ -25,6 +25,7 @@ struct Options {
   std::string dictionary;
   bool json = false;
   std::string script_path;
+  std::string open;  // the file to open at start
 };
 
 bool ParseArgs(int argc, char** argv, Options& o) {
@@ -32,6 +33,9 @@ bool ParseArgs(int argc, char** argv, Options& o) {
     const std::string arg = argv[i];
     if (arg == "--json") {
       o.json = true;
+    } else if (arg == "--open" && i + 1 < argc) {
+      // Relative to where the editor was started, as a command line's path is.
+      o.open = std::filesystem::absolute(argv[++i]).string();
     } else if ((arg == "--folder" || arg == "--codepage" || arg == "--dictionary") && i + 1 < argc) {
       (arg == "--folder" ? o.folder : arg == "--codepage" ? o.codepage : o.dictionary) = argv[++i];
     } else if (arg == "--help" || arg == "-h") {
@@ -115,7 +119,7 @@ int main(int argc, char** argv) {
   session_options.learning = true;  // into the program folder, never the user's home
   session_options.dictionary = options.dictionary;
   session_options.locale_code_page = options.codepage == "locale";
-  orvo::headless::Session session(folder, {}, session_options);
+  orvo::headless::Session session(folder, orvo::FromUtf8(options.open), session_options);
   session.host.EchoMessages(true);
   if (session.Start()) session.Run(parsed.steps);
 

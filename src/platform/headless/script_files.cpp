@@ -10,6 +10,17 @@ ustring ScriptPath(const Program& program, const std::string& name) {
   return folder + path;
 }
 
+files::DroppedFiles ScriptDrop(const Program& program, const ScriptStep& step) {
+  files::DroppedFiles drop;
+  std::size_t pos = 0;
+  while (pos < step.value.size()) {
+    const std::size_t end = std::min(step.value.find(' ', pos), step.value.size());
+    if (end > pos) drop.paths.push_back(ScriptPath(program, step.value.substr(pos, end - pos)));
+    pos = end + 1;
+  }
+  return drop;
+}
+
 std::optional<std::string> WriteScriptFile(Program& program, const ScriptStep& step) {
   int unconvertible = 0;
   const std::string bytes = program.platform.code_page.Encode(FromUtf8(step.value), &unconvertible);

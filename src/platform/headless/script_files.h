@@ -11,6 +11,9 @@ namespace orvo::headless {
 // A script's file name in the program folder (an absolute one as it is).
 ustring ScriptPath(const Program& program, const std::string& name);
 
+// The files of a drop step, as the desktop hands them over.
+files::DroppedFiles ScriptDrop(const Program& program, const ScriptStep& step);
+
 // Writes a file step's text in the system code page; why it could not, if it could not.
 std::optional<std::string> WriteScriptFile(Program& program, const ScriptStep& step);
 

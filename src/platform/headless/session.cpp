@@ -151,11 +151,22 @@ void Session::Perform(const ScriptStep& step) {
     case ScriptStep::Kind::kFile:
       WriteFile(step);
       break;
+    case ScriptStep::Kind::kDrop:
+      if (program.Running()) {
+        program.drops.Dropped(ScriptDrop(program, step));
+        desktop.DoEvents();
+      }
+      break;
   }
 }
 
 const ScriptStep* Session::DialogAnswer(const std::string& what) {
   program.Listen();
+  // The key that closed a box before the dialog still comes up, in order.
+  while (!failure_ && steps_ != nullptr && next_ < steps_->size() &&
+         (*steps_)[next_].kind == ScriptStep::Kind::kKey && (*steps_)[next_].key.up) {
+    Perform((*steps_)[next_++]);
+  }
   const bool has_next = !failure_ && steps_ != nullptr && next_ < steps_->size();
   const ScriptStep* step = has_next ? &(*steps_)[next_] : nullptr;
   const bool answers = step != nullptr && (step->kind == ScriptStep::Kind::kDialog ||
@@ -178,7 +189,7 @@ void Session::WriteFile(const ScriptStep& step) {
 }
 
 void Session::Check(const ScriptStep& step) {
-  ScriptView view{program, desktop, host, host.Messages().size(), nullptr};
+  ScriptView view{program, desktop, host, host.Messages().size(), nullptr, &dialogs.Shown()};
   if (!host.Messages().empty()) view.last_standard_message = &host.Messages().back().text;
   if (auto failed = CheckExpectation(view, step)) failure_ = Failure{step.line, std::move(*failed)};
 }

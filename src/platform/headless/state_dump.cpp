@@ -50,10 +50,51 @@ nlohmann::json DumpMessageBox(const MessageBoxModel& box) {
           {"position_twips", {{"left", box.box_twips.left}, {"top", box.box_twips.top}}}};
 }
 
+const char* KindName(files::DocumentKind kind) {
+  switch (kind) {
+    case files::DocumentKind::kNone:
+      return "none";
+    case files::DocumentKind::kNew:
+      return "new";
+    case files::DocumentKind::kFile:
+      return "file";
+  }
+  return "none";
+}
+
+nlohmann::json DumpDocument(Program& program, const EditControl& box) {
+  const files::DocumentState& d = program.documents.State();
+  return {{"kind", static_cast<int>(d.Kind)},
+          {"kind_name", KindName(d.Kind)},
+          {"path", U8(d.CurrentPath)},
+          {"name", U8(d.CurrentName)},
+          {"modified", box.Modified()},
+          {"line_ends", d.Ends == files::LineEnds::kLf ? "lf" : "as-is"}};
+}
+
+// The history submenu as shown: the visible items' captions, newest first.
+nlohmann::json DumpRecent(MainWindow& w) {
+  nlohmann::json items = nlohmann::json::array();
+  for (int i = 1; i <= 4; ++i) {
+    const forms::MenuEntry& item = w.RecentItem(i);
+    if (item.Visible()) items.push_back(U8(item.Caption()));
+  }
+  return items;
+}
+
+nlohmann::json DumpDialogs(const std::vector<ShownDialog>* shown) {
+  nlohmann::json dialogs = nlohmann::json::array();
+  if (shown == nullptr) return dialogs;
+  for (const ShownDialog& d : *shown) {
+    dialogs.push_back({{"kind", d.kind}, {"title", U8(d.title)}, {"file_name", U8(d.file_name)}, {"answer", U8(d.answer)}});
+  }
+  return dialogs;
+}
+
 }  // namespace
 
 nlohmann::json DumpState(Session& s) {
-  StateSources sources{s.program, s.desktop, s.host, {}, s.EndedInModal()};
+  StateSources sources{s.program, s.desktop, s.host, {}, s.EndedInModal(), &s.dialogs.Shown()};
   for (const auto& m : s.host.Messages()) sources.standard_messages.push_back({m.text, m.icon});
   return DumpState(sources);
 }
@@ -91,6 +132,7 @@ nlohmann::json DumpState(const StateSources& s) {
   }
   out["keys"] = keys;
   out["forms"] = DumpForms(s.program.forms);
+  out["dialogs"] = DumpDialogs(s.dialogs);
 
   if (!s.program.HasMainWindow()) {
     out["text"] = "";
@@ -112,6 +154,8 @@ nlohmann::json DumpState(const StateSources& s) {
                    {"bytes", U8(w.lblFileSIZE.Caption())}};
   if (auto* box = dynamic_cast<emu::TextBox*>(&w.ActiveTextBox())) out["ime"] = DumpIme(box->Ime());
   out["window"] = DumpMainWindow(w);
+  out["document"] = DumpDocument(s.program, w.ActiveTextBox());
+  out["recent_files"] = DumpRecent(w);
   return out;
 }
 

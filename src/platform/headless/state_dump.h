@@ -22,6 +22,7 @@ struct StateSources {
   const AppHost& host;
   std::vector<StandardMessageEntry> standard_messages;
   bool modal_waiting = false;
+  const std::vector<ShownDialog>* dialogs = nullptr;  // the dialogs shown, where they are kept
 };
 
 nlohmann::json DumpState(const StateSources& sources);

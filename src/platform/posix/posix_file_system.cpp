@@ -90,7 +90,8 @@ FileInfo PosixFileSystem::Info(const ustring& path) const {
   if (S_ISREG(st.st_mode)) {
     info.kind = FileKind::kRegular;
     info.length = st.st_size;
-    info.read_only = ::access(p.c_str(), W_OK) != 0;
+    // No write permission for anyone counts as read-only even for an all-powerful user.
+    info.read_only = ::access(p.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0;
   } else {
     info.kind = S_ISDIR(st.st_mode) ? FileKind::kFolder : FileKind::kOther;
   }
@@ -135,6 +136,7 @@ FileError PosixFileSystem::Replace(const ustring& path, std::string_view bytes) 
     if (S_ISDIR(st.st_mode)) return ErrnoError(EISDIR);
     if (!S_ISREG(st.st_mode)) return Described(EINVAL, "not a regular file");
     if (::access(target.c_str(), W_OK) != 0) return ErrnoError(errno);
+    if ((st.st_mode & 0222) == 0) return ErrnoError(EACCES);
     mode = st.st_mode & 07777;
     existed = true;
   } else if (errno != ENOENT) {

@@ -1,5 +1,10 @@
 #include "platform/qt/document_edit.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -136,6 +141,37 @@ void DocumentEdit::changeEvent(QEvent* event) {
 void DocumentEdit::resizeEvent(QResizeEvent* event) {
   QPlainTextEdit::resizeEvent(event);
   if (on_resize_) on_resize_();
+}
+
+void DocumentEdit::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void DocumentEdit::dragMoveEvent(QDragMoveEvent* event) {
+  if (event->mimeData()->hasUrls()) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void DocumentEdit::dropEvent(QDropEvent* event) {
+  const QMimeData* dropped = event->mimeData();
+  if (!dropped->hasUrls() || !on_files_dropped_) {
+    event->ignore();
+    return;
+  }
+  QStringList paths;
+  for (const QUrl& url : dropped->urls()) {
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  }
+  event->acceptProposedAction();
+  const bool copy_allowed = (event->possibleActions() & Qt::CopyAction) != 0;
+  on_files_dropped_(paths, !paths.isEmpty(), copy_allowed);
 }
 
 bool DocumentEdit::canInsertFromMimeData(const QMimeData*) const { return false; }

@@ -2,7 +2,8 @@
 // The document's text widget. It shows what its edit control holds and takes
 // no text from anywhere else: keys belong to the program (which turns them
 // into edits of the control), the desktop's input method is kept out, and
-// pasting, dropping and the middle-button paste do nothing. The program's own
+// pasting, dropped text and the middle-button paste do nothing; dropped
+// files go to the program. The program's own
 // IME composition is shown in place as the widget's preedit. To a screen
 // reader it is an ordinary editable text.
 #include <QPlainTextEdit>
@@ -33,6 +34,10 @@ class DocumentEdit : public QPlainTextEdit {
   // A mouse button let go over the text: 1 left, 2 right, 4 middle.
   void SetOnMouseUp(std::function<void(int)> on_up) { on_mouse_up_ = std::move(on_up); }
   void SetOnResize(std::function<void()> on_resize) { on_resize_ = std::move(on_resize); }
+  // Files dropped on the text: their local paths, whether the drop was a list
+  // of files at all, and whether it lets them be copied.
+  using FilesDropped = std::function<void(const QStringList& paths, bool file_list, bool copy_allowed)>;
+  void SetOnFilesDropped(FilesDropped on_drop) { on_files_dropped_ = std::move(on_drop); }
 
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
@@ -45,6 +50,9 @@ class DocumentEdit : public QPlainTextEdit {
   void contextMenuEvent(QContextMenuEvent* event) override;
   void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
 
@@ -54,6 +62,7 @@ class DocumentEdit : public QPlainTextEdit {
   bool own_preedit_ = false;  // the input-method event being handled is ours
   std::function<void(int)> on_mouse_up_;
   std::function<void()> on_resize_;
+  FilesDropped on_files_dropped_;
 };
 
 }  // namespace orvo::qt

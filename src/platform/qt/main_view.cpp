@@ -34,6 +34,14 @@ MainView::MainView(Program& program, std::function<void()> settle)
   setCentralWidget(inner_);
   pane_ = std::make_unique<DocumentPane>(inner_);
   pane_->Widget().SetOnMouseUp([this](int button) { Forward([button](MainWindow& w) { w.TextMouseUp(button); }); });
+  pane_->Widget().setAcceptDrops(true);
+  pane_->Widget().SetOnFilesDropped([this](const QStringList& paths, bool file_list, bool copy_allowed) {
+    files::DroppedFiles drop;
+    for (const QString& path : paths) drop.paths.push_back(FromQ(path));
+    drop.file_list = file_list;
+    drop.copy_allowed = copy_allowed;
+    Forward([this, drop](MainWindow&) { program_.drops.Dropped(drop); });
+  });
   subscription_ = program_.forms.Subscribe([this](const forms::FormsEvent& e) {
     if (e.form != &W()) return;
     using Part = forms::FormsEvent::Part;

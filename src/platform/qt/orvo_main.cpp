@@ -27,7 +27,11 @@ struct Options {
   QString dump;  // --dump-state: the state as JSON at the end and on SIGUSR1
 };
 
+// The words of the command line that are not options are one path, joined by
+// spaces (so a path with spaces needs no quotes), taken from the folder the
+// program was started in.
 bool ParseArgs(const QStringList& args, Options& o) {
+  QStringList words;
   for (qsizetype i = 1; i < args.size(); ++i) {
     const QString& arg = args[i];
     QString* value = arg == QLatin1String("--folder")       ? &o.folder
@@ -36,13 +40,14 @@ bool ParseArgs(const QStringList& args, Options& o) {
                                                             : nullptr;
     if (value != nullptr && i + 1 < args.size()) {
       *value = args[++i];
-    } else if (!arg.startsWith(QLatin1String("--")) && o.file.isEmpty()) {
-      o.file = arg;
+    } else if (!arg.startsWith(QLatin1String("--"))) {
+      words << arg;
     } else {
       std::fprintf(stderr, orvo::qt::texts::kUnknownArgument, arg.toLocal8Bit().constData());
       return false;
     }
   }
+  if (!words.isEmpty()) o.file = QDir::current().absoluteFilePath(words.join(QLatin1Char(' ')));
   return true;
 }
 

@@ -25,6 +25,10 @@ ScriptFeeder::~ScriptFeeder() {
 
 const headless::ScriptStep* ScriptFeeder::DialogAnswer(const std::string& what) {
   using Kind = headless::ScriptStep::Kind;
+  // The key that closed a box before the dialog still comes up, in order.
+  while (next_ < steps_.size() && steps_[next_].kind == Kind::kKey && steps_[next_].key.up) {
+    session_.DeliverKey(steps_[next_++].key);
+  }
   if (next_ < steps_.size() && (steps_[next_].kind == Kind::kDialog || steps_[next_].kind == Kind::kColour)) {
     return &steps_[next_++];
   }
@@ -55,7 +59,7 @@ void ScriptFeeder::Next() {
   const headless::ScriptStep& step = steps_[next_++];
   if (step.kind == headless::ScriptStep::Kind::kExpect) {
     headless::ScriptView view{session_.program, session_.desktop, session_.host, session_.host.Messages().size(),
-                              nullptr};
+                              nullptr, &session_.dialogs.Shown()};
     if (!session_.host.Messages().empty()) view.last_standard_message = &session_.host.Messages().back().text;
     if (const auto failed = headless::CheckExpectation(view, step)) Fail(step.line, *failed);
     QTimer::singleShot(0, this, [this] { Next(); });
@@ -121,6 +125,9 @@ void ScriptFeeder::Perform(const headless::ScriptStep& step) {
       break;
     case Kind::kActivate:
       w.AppActivation(step.x != 0);
+      break;
+    case Kind::kDrop:
+      session_.program.drops.Dropped(headless::ScriptDrop(session_.program, step));
       break;
     case Kind::kKey:
     case Kind::kWait:

@@ -17,7 +17,7 @@ bool StateDumper::ListenForSignal() { return bridge_.Listen(); }
 
 nlohmann::json StateDumper::Dump() {
   headless::StateSources sources{session_.program, session_.desktop, session_.host, {},
-                                 session_.desktop.ModalDepth() > 0};
+                                 session_.desktop.ModalDepth() > 0, &session_.dialogs.Shown()};
   for (const auto& m : session_.host.Messages()) sources.standard_messages.push_back({m.text, m.icon});
   return headless::DumpState(sources);
 }

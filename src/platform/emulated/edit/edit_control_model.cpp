@@ -65,14 +65,48 @@ void EditControlModel::Select(int anchor, int caret) {
 
 ustring EditControlModel::SelText() const { return text_.substr(SelStart(), SelLength()); }
 
+bool EditControlModel::Fit(ustring_view text, long long kept, ustring_view& fitting) {
+  const long long room = static_cast<long long>(limit_) - kept;
+  if (!measure_) {
+    const bool cut = TextWidth(text) > room;
+    fitting = cut ? text.substr(0, FittingPrefix(text, room)) : text;
+    return !cut;
+  }
+  if (measure_(text) <= room) {
+    fitting = text;
+    return true;
+  }
+  // Whole characters only: a surrogate pair or a CR LF is never split.
+  std::size_t end = 0;
+  long long used = 0;
+  while (end < text.size()) {
+    std::size_t next = end + 1;
+    const bool pair = text[end] >= 0xD800 && text[end] <= 0xDBFF && next < text.size();
+    if (pair || (text[end] == u'\r' && next < text.size() && text[next] == u'\n')) ++next;
+    const long long step = measure_(text.substr(end, next - end));
+    if (used + step > room) break;
+    used += step;
+    end = next;
+  }
+  fitting = text.substr(0, end);
+  return false;
+}
+
 void EditControlModel::ReplaceSel(ustring_view text) {
   const int start = SelStart();
   const int end = start + SelLength();
-  const long long kept =
-      lines_.TotalDbcs() - (lines_.DbcsOf(text_, end) - lines_.DbcsOf(text_, start));
-  const long long room = static_cast<long long>(limit_) - kept;
-  const bool cut = TextWidth(text) > room;
-  const ustring_view fitting = cut ? text.substr(0, FittingPrefix(text, room)) : text;
+  long long kept = 0;
+  if (measure_) {
+    if (measured_revision_ != revision_) {
+      measured_ = measure_(text_);
+      measured_revision_ = revision_;
+    }
+    kept = measured_ - measure_(ustring_view(text_).substr(start, end - start));
+  } else {
+    kept = lines_.TotalDbcs() - (lines_.DbcsOf(text_, end) - lines_.DbcsOf(text_, start));
+  }
+  ustring_view fitting;
+  const bool cut = !Fit(text, kept, fitting);
   if (!Splice(start, end, fitting, UndoRule::kTyping)) return;
   anchor_ = caret_ = SnapForward(start + static_cast<int>(fitting.size()));
   ScrollCaret();

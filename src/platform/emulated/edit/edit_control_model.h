@@ -76,6 +76,7 @@ class EditControlModel : public EditControl {
 
   int Limit() const override { return limit_; }
   void SetLimit(int dbcs_units) override;  // 0 or negative: kMaximumLimit
+  void SetLimitMeasure(LimitMeasure measure) override { measure_ = std::move(measure); }
 
   int ImeMode() const override { return ime_mode_; }
   void SetImeMode(int mode) override { ime_mode_ = mode; }
@@ -158,6 +159,12 @@ class EditControlModel : public EditControl {
   UndoBuffer undo_;
   bool modified_ = false;
   int limit_ = kDefaultLimit;
+  LimitMeasure measure_;
+  // The measure of the whole text, and of which revision: typing asks on every key.
+  std::uint64_t measured_revision_ = ~std::uint64_t{0};
+  long long measured_ = 0;
+  // How much of the text fits in `room` by the limit's count; true when all of it.
+  bool Fit(ustring_view text, long long kept, ustring_view& fitting);
   int first_line_ = 0;
   int first_column_ = 0;
   int view_columns_ = kDefaultViewColumns;

@@ -1,0 +1,99 @@
+// What opens and what is refused, and how the text looks once it has opened.
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
+#include "files/files_fixture.h"
+
+namespace orvo::testing {
+namespace {
+
+using Open = FilesTest;
+
+TEST_F(Open, SixtyThousandBytesOpenAndOneMoreIsRefused) {
+  Write("full.txt", std::string(60000, 'a'));
+  Run("menu mnuFILE_OPEN\ndialog full.txt\n");
+  EXPECT_EQ(Text().size(), 60000u);
+  EXPECT_EQ(S().Main().Caption(), u"Ｏｒｖｏ ４ － full.txt  ( 60,000 byte )");
+
+  Write("over.txt", std::string(60001, 'a'));
+  Run("menu mnuFILE_OPEN\ndialog over.txt\ntap Enter\n");
+  EXPECT_EQ(LastMessage(),
+            u"警告＝ over.txt は 60001 バイトです！\u3000\u3000\u3000\r\n\r\n"
+            u"\u3000\u3000\u3000６０Ｋバイトを超えるファイルは\r\n\r\n"
+            u"\u3000\u3000\u3000読み込み、編集ができません！\u3000\u3000\u3000");
+  EXPECT_EQ(Text().size(), 60000u);  // the text before stays
+}
+
+TEST_F(Open, ADroppedFileTooLongShowsItsLengthGrouped) {
+  Write("big.txt", std::string(70000, 'a'));
+  Run("drop big.txt\n");
+  EXPECT_NE(LastMessage().find(u"big.txt は 70,000 バイトです！"), std::u16string::npos);
+  EXPECT_NE(LastMessage().find(u"６０ Ｋバイト"), std::u16string::npos);
+}
+
+TEST_F(Open, AnEmptyFileShowsNoSize) {
+  Write("empty.txt", "");
+  Run("menu mnuFILE_OPEN\ndialog empty.txt\n");
+  EXPECT_EQ(S().Main().Caption(), u"Ｏｒｖｏ ４ － empty.txt  (  byte )");
+  EXPECT_EQ(S().program.documents.State().Kind, files::DocumentKind::kFile);
+}
+
+TEST_F(Open, WhatIsNotAPlainFileIsRefusedWithoutWaiting) {
+  std::filesystem::create_directory(Path("folder.txt"));
+  ASSERT_EQ(::mkfifo(Path("pipe.txt").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", Path("zero.txt"));
+  for (const char* name : {"folder.txt", "pipe.txt", "zero.txt", "missing.txt"}) {
+    SCOPED_TRACE(name);
+    Run(std::string("menu mnuFILE_OPEN\ndialog ") + name + "\n" + std::string("tap Enter\n"));
+    EXPECT_TRUE(LastMessage().starts_with(u"Open_Err-")) << ToUtf8(LastMessage());
+    EXPECT_EQ(Text(), u"");
+    EXPECT_EQ(S().program.documents.State().CurrentPath, u"");
+  }
+}
+
+TEST_F(Open, BytesThatAreNotTextInTheCodePageAreRefused) {
+  Write("binary.txt", std::string("\x82\xff\x00\x81", 4));
+  Run("menu mnuFILE_OPEN\ndialog binary.txt\ntap Enter\n");
+  EXPECT_TRUE(LastMessage().starts_with(u"このファイルは 文字コード CP932")) << ToUtf8(LastMessage());
+  EXPECT_EQ(Text(), u"");
+}
+
+TEST_F(Open, LineEndsComeBackAsTheyWere) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::u16string shown;
+  };
+  const Case cases[] = {
+      {"lf.txt", "a\nb\n", u"a\r\nb\r\n"},
+      {"crlf.txt", "a\r\nb\r\n", u"a\r\nb\r\n"},
+      {"mixed.txt", "a\r\nb\nc", u"a\r\nb\nc"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Restart();
+    Write(c.name, c.bytes);
+    Run(std::string("menu mnuFILE_OPEN\ndialog ") + c.name + "\n");
+    EXPECT_EQ(Text(), c.shown);
+    // Saved unchanged in substance: a character typed and taken back.
+    Run("tap A\ntap Backspace\nmenu mnuFILE_SAVE\ntap Enter\n");
+    EXPECT_EQ(Bytes(c.name), c.bytes);
+  }
+}
+
+TEST_F(Open, EveryKindOfCharacterTheEditorMakesRoundTrips) {
+  // Kana, kanji, half-width katakana, full-width letters, symbols, ASCII.
+  const std::string cp932 =
+      "\x82\xa0\x82\xa2\x83\x41\x83\x94\x93\xfa\x96\x7b\xb1\xb2\xdd\xde\x82\x60\x82\x81\x82\x4f"
+      "\x81\x9b\x81\x9c\x81\x40\x81\x42\x81\x75\x81\x76\x81\x60\x81\x7c\x88\x9f\x98\x9f\xea\xa4"
+      "abc 123\n\x87\x40\x87\x54\n";
+  Write("all.txt", cp932);
+  Run("menu mnuFILE_OPEN\ndialog all.txt\ntap A\ntap Backspace\nmenu mnuFILE_SAVE\ntap Enter\n");
+  EXPECT_EQ(Bytes("all.txt"), cp932);
+  EXPECT_FALSE(Modified());
+}
+
+}  // namespace
+}  // namespace orvo::testing
