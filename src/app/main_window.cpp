@@ -421,6 +421,8 @@ void MainWindow::OnMenuClick(forms::MenuEntry& entry) {
 }
 
 void MainWindow::OpenMenu(const std::string& top) {
+  // A braille mark still waiting for the cell after it goes in before the menu acts.
+  p_.conversion.TypePendingSign();
   if (p_.flags.FindOpen) {
     p_.windows->UnloadFind();
     p_.DoEvents();
@@ -591,6 +593,7 @@ void MainWindow::ChooseMenu(const std::string& item) {
 bool MainWindow::ClickMenu(const std::string& item) {
   const forms::MenuEntry* entry = item.empty() ? nullptr : MenuBar().Find(item);
   if (entry == nullptr || entry->IsSeparator()) return false;
+  p_.conversion.TypePendingSign();  // as opening its menu would
   const forms::MenuEntry& top = TopOf(*entry);
   if (&top != entry) {
     OpenMenu(top.Name());

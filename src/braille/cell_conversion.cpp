@@ -35,7 +35,17 @@ void CellConversion::Reset() {
   result_.clear();
   pending_.clear();
   prefix_pending_ = false;
+  sign_waits_ = false;
   no_output_ = false;
+}
+
+bool CellConversion::TypePendingSign() {
+  if (!SignPending()) return false;
+  const ustring sign = LookupSingleCell(pending_[0]);
+  // Reset first: the keys typed below let events run, and the sign must not be typed twice.
+  Reset();
+  TypeResult(sign);
+  return true;
 }
 
 void CellConversion::Convert() {
@@ -43,9 +53,12 @@ void CellConversion::Convert() {
   if (!prefix_pending_) {
     pending_ = ustring(1, cell);
     result_.clear();
-    switch (CheckPrefix(cell)) {
+    const PrefixResult result = CheckPrefix(cell);
+    switch (result) {
       case PrefixResult::kWait:
+      case PrefixResult::kSignWaits:
         prefix_pending_ = true;
+        sign_waits_ = result == PrefixResult::kSignWaits;
         no_output_ = true;
         return;
       case PrefixResult::kSwitched:
@@ -60,7 +73,15 @@ void CellConversion::Convert() {
   } else {
     pending_ += cell;
     result_ = ustring(LookupPair(s_.InputMode, pending_[0], cell));
-    if (!result_.empty()) s_.JoinDisplay = true;
+    if (!result_.empty()) {
+      s_.JoinDisplay = true;
+    } else if (sign_waits_) {
+      // No special sound: the mark is typed, and this cell starts afresh.
+      TypePendingSign();
+      if (s_.CellCode == 0) return;  // the mark could not be typed; that failure is told
+      Convert();
+      return;
+    }
   }
   if (!result_.empty()) {
     TypeResult(result_);
@@ -93,6 +114,8 @@ CellConversion::PrefixResult CellConversion::CheckPrefix(char16_t cell) {
       return PrefixResult::kLookUp;
     case PrefixAction::kWait:
       return PrefixResult::kWait;
+    case PrefixAction::kSignOrPrefix:
+      return PrefixResult::kSignWaits;
     case PrefixAction::kToDigits:
       if (s_.InputMode == input_mode::kKana) {
         s_.InputMode = input_mode::kDigits;

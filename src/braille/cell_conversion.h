@@ -43,10 +43,14 @@ class CellConversion {
   // Empties result and pending cells, clears prefix pending and the no-output flag.
   void Reset();
   void ClearResult() { result_.clear(); }
+  // A mark whose cell also begins a special sound (？ 。 KAKKO) waits for the
+  // next cell; whatever else comes first has it typed now. True when typed.
+  bool TypePendingSign();
   void RestoreComposition(Restore which);
 
   bool NoOutput() const { return no_output_; }
   bool PrefixPending() const { return prefix_pending_; }
+  bool SignPending() const { return prefix_pending_ && sign_waits_; }
   const ustring& PendingCells() const { return pending_; }
   int CapitalCount() const { return capital_count_; }
   void SetCapitalCount(int count) { capital_count_ = count; }
@@ -56,6 +60,7 @@ class CellConversion {
   enum class PrefixResult {
     kLookUp,    // look the cell up on its own
     kWait,      // a prefix: wait for the next cell
+    kSignWaits,  // a mark that may begin a special sound: wait for the next cell
     kSwitched,  // a mode cell: the mode switched, nothing typed
   };
   PrefixResult CheckPrefix(char16_t cell);
@@ -68,6 +73,7 @@ class CellConversion {
   Ports p_;
   Modules m_;
   bool prefix_pending_ = false;
+  bool sign_waits_ = false;  // the pending prefix types a mark of its own if nothing combines
   ustring pending_;
   ustring result_;
   int capital_count_ = 0;

@@ -139,6 +139,9 @@ void ChordCapture::FormKeyDown(int& key, int shift) {
       return;
     }
   }
+  // A mark waiting for a special sound goes in before the key acts; H and
+  // Backspace cancel it instead.
+  if (s_.BrailleMode && key != vk::kBack && key != 'H') m_.conversion.TypePendingSign();
   if (FunctionKeyDown(key, shift)) return;
   if (!s_.BrailleMode) return;
   BrailleKeyDown(key);

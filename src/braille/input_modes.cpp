@@ -13,6 +13,8 @@ void InputModes::CMD_TYPE(TypeSwitch by) {
     p_.host.MsgBox(text::kKanaLocked, message::kWarning);
     return;
   }
+  // A mark still waiting for a special sound is typed while braille mode lasts.
+  if (s_.BrailleMode) m_.conversion.TypePendingSign();
   s_.BrailleMode = !s_.BrailleMode;
   s_.CellCode = 0;
   m_.chords.RESET_TEN_KEYS();
@@ -77,6 +79,7 @@ void InputModes::SET_IME_MODE() {
 
 void InputModes::ModeLabelClick() {
   if (!s_.BrailleMode) return;
+  m_.conversion.TypePendingSign();
   if (s_.InputMode == input_mode::kLower) keys_.CAPS_RESTORE();
   m_.conversion.SetCapitalCount(0);
   s_.InputMode = input_mode::kKana;

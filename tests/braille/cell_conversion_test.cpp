@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "braille/braille_texts.h"
+#include "braille/cell_codes.h"
 #include "braille/fakes/braille_rig.h"
 #include "braille/fakes/typed_letters.h"
+#include "braille/tables/conversion_cases.h"
 #include "braille/tables/named_cells.h"
+#include "braille/tables/prefix_check.h"
 #include "platform/keys.h"
 
 namespace orvo::braille {
@@ -92,9 +95,132 @@ TEST_F(CellConversionTest, APairWithoutAnEntryIsReportedAndForgotten) {
 
 TEST_F(CellConversionTest, ACellWithoutAnEntryIsReported) {
   Convert(u"#");
-  Convert(u"-");  // no digit
+  Convert(u"K");  // no digit
   EXPECT_EQ(rig.host.messages, (std::vector<ShownMessage>{{text::kNoEntry, 48}}));
   EXPECT_EQ(rig.display.cells, u"");
+}
+
+// --- Marks that may begin a special sound ---
+
+// The keys the log holds, Shift marked, modifiers and key-ups left out.
+std::string KeysIn(const std::vector<KeyEvent>& log) {
+  std::string out;
+  bool shift = false;
+  for (const KeyEvent& e : log) {
+    if (e.vk == vk::kShift) shift = !e.up;
+    if (e.up || e.vk == vk::kShift || e.vk == vk::kControl || e.vk == vk::kMenu ||
+        e.vk == vk::kCapital) {
+      continue;
+    }
+    if (shift) out += '^';
+    out.append(std::to_string(e.vk)).append(" ");
+  }
+  return out;
+}
+
+// The keys that type the words of a run, one after another.
+std::string KeysFor(std::u16string_view words) {
+  std::string out;
+  for (const ustring& word : cases::Words(words)) {
+    for (char16_t c : word) {
+      const KeyCode key = LookupKeyCode(ustring(1, c));
+      if (key.kind == 2) out += '^';
+      out.append(std::to_string(key.vk)).append(" ");
+    }
+  }
+  return out;
+}
+
+// Every sequence that begins with neither a mark cell of kana mode nor the
+// connecting sign of digits types what it always has, cell by cell.
+TEST(CellConversionRuns, SequencesWithoutTheNewCellsTypeAsBefore) {
+  auto type_run = [](const cases::CellRun& run, bool skip_marks) {
+    std::string trace = "mode ";
+    trace.append(std::to_string(run.mode)).append(" ").append(cases::U8(run.cells));
+    SCOPED_TRACE(trace);
+    BrailleRig rig;
+    rig.EnterBraille();
+    auto convert = [&](char16_t cell) {
+      rig.state.CellCode = static_cast<std::uint8_t>(cell);
+      rig.conversion.Convert();
+    };
+    if (run.mode == input_mode::kDigits) convert(cells::kNumberSign);
+    if (run.mode == input_mode::kLower) convert(cells::kForeignLetters);
+    ASSERT_EQ(rig.state.InputMode, run.mode);
+    rig.desktop.ClearSyntheticLog();
+    std::u16string words;
+    const auto typed = cases::Words(run.typed);
+    for (std::size_t i = 0; i < run.cells.size(); ++i) {
+      const char16_t cell = run.cells[i];
+      if (skip_marks && CheckPrefix(run.mode, cell) == PrefixAction::kSignOrPrefix) continue;
+      if (run.prefix != 0) convert(run.prefix);
+      convert(cell);
+      EXPECT_FALSE(rig.conversion.PrefixPending()) << cases::U8(ustring(1, cell));
+      words.append(typed[i]).append(u" ");
+    }
+    EXPECT_EQ(KeysIn(rig.desktop.SyntheticLog()), KeysFor(words));
+    EXPECT_TRUE(rig.host.messages.empty());
+  };
+  for (const auto& run : cases::kSingleRuns) type_run(run, true);
+  for (const auto& run : cases::kPairRuns) type_run(run, false);
+}
+
+TEST_F(CellConversionTest, AMarkCellWaitsAndTypesItsMarkOnceWhenAsked) {
+  struct Case {
+    char16_t cell;
+    ustring composition;
+  };
+  const Case cases[] = {{u'5', u"？"}, {u'4', u"。"}, {u'_', u"かっこ"}};
+  ustring composed;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(cases::U8(ustring(1, c.cell)));
+    Convert(ustring(1, c.cell));
+    EXPECT_TRUE(rig.conversion.SignPending());
+    EXPECT_TRUE(rig.conversion.NoOutput());
+    EXPECT_EQ(Composition(), composed);
+    EXPECT_TRUE(rig.conversion.TypePendingSign());
+    composed += c.composition;
+    EXPECT_EQ(Composition(), composed);
+    EXPECT_FALSE(rig.conversion.PrefixPending());
+    EXPECT_FALSE(rig.conversion.NoOutput());
+    EXPECT_FALSE(rig.conversion.TypePendingSign()) << "typed once only";
+    EXPECT_EQ(Composition(), composed);
+  }
+  Convert(u"\"");  // an ordinary prefix has no mark of its own
+  EXPECT_FALSE(rig.conversion.SignPending());
+  EXPECT_FALSE(rig.conversion.TypePendingSign());
+  EXPECT_TRUE(rig.conversion.PrefixPending());
+}
+
+TEST_F(CellConversionTest, ASoundJoinsTheDisplayAndAMarkBeforeAnotherCellDoesNot) {
+  rig.Chord({'D', 'L'});  // dots 2-6
+  EXPECT_EQ(rig.display.cells, u"5");
+  rig.Chord({'F', 'S', 'L'});  // は: ファ
+  EXPECT_EQ(rig.display.cells, u"5U");
+  EXPECT_EQ(Composition(), u"ふぁ");
+  rig.Chord({'D', 'K', 'L'});  // dots 2-5-6
+  rig.Chord({'F'});             // あ: 。 then あ
+  EXPECT_EQ(rig.display.cells, u"A");
+  EXPECT_EQ(Composition(), u"ふぁ。あ");
+  EXPECT_TRUE(rig.host.messages.empty());
+}
+
+TEST_F(CellConversionTest, BackspaceCancelsAWaitingMarkAndOtherKeysTypeItFirst) {
+  rig.Chord({'J', 'K', 'L'});  // dots 4-5-6
+  rig.Tap('H');
+  EXPECT_FALSE(rig.conversion.PrefixPending());
+  EXPECT_FALSE(rig.Composing());
+  rig.Chord({'J', 'K', 'L'});
+  rig.Tap(vk::kBack);
+  EXPECT_FALSE(rig.Composing());
+  for (int key : {int{'U'}, int{'E'}, int{'C'}, int{vk::kTab}}) {
+    SCOPED_TRACE(key);
+    const ustring before = Composition();
+    rig.Chord({'D', 'L'});  // dots 2-6
+    rig.Tap(key);
+    EXPECT_FALSE(rig.conversion.PrefixPending());
+    EXPECT_EQ(Composition().size(), before.size() + 1);
+  }
 }
 
 // --- Capital signs ---

@@ -38,7 +38,7 @@ constexpr Spelling kSpellings[] = {
     {u"DA", u"だ"}, {u"DI", u"ぢ"}, {u"DU", u"づ"}, {u"DE", u"で"}, {u"DO", u"ど"},
     {u"BA", u"ば"}, {u"BI", u"び"}, {u"BU", u"ぶ"}, {u"BE", u"べ"}, {u"BO", u"ぼ"},
     {u"PA", u"ぱ"}, {u"PI", u"ぴ"}, {u"PU", u"ぷ"}, {u"PE", u"ぺ"}, {u"PO", u"ぽ"},
-    {u"VU", u"ゔ"},
+    {u"VU", u"ヴ"},  // CP932 has no ゔ
     {u"KYA", u"きゃ"}, {u"KYI", u"きぃ"}, {u"KYU", u"きゅ"}, {u"KYE", u"きぇ"}, {u"KYO", u"きょ"},
     {u"SYA", u"しゃ"}, {u"SWI", u"すぃ"}, {u"SYU", u"しゅ"}, {u"SYE", u"しぇ"}, {u"SYO", u"しょ"},
     {u"TYA", u"ちゃ"}, {u"THI", u"てぃ"}, {u"TYU", u"ちゅ"}, {u"TYE", u"ちぇ"}, {u"TYO", u"ちょ"},
@@ -54,6 +54,12 @@ constexpr Spelling kSpellings[] = {
     {u"BYA", u"びゃ"}, {u"BYI", u"びぃ"}, {u"BYU", u"びゅ"}, {u"BYE", u"びぇ"}, {u"BYO", u"びょ"},
     {u"PYA", u"ぴゃ"}, {u"PYI", u"ぴぃ"}, {u"PYU", u"ぴゅ"}, {u"PYE", u"ぴぇ"}, {u"PYO", u"ぴょ"},
     {u"KAKKO", u"かっこ"},
+    {u"WHI", u"うぃ"}, {u"WHE", u"うぇ"}, {u"WHO", u"うぉ"},
+    {u"TSA", u"つぁ"}, {u"TSI", u"つぃ"}, {u"TSE", u"つぇ"}, {u"TSO", u"つぉ"}, {u"TWU", u"とぅ"},
+    {u"FWA", u"ふぁ"}, {u"FWI", u"ふぃ"}, {u"FWE", u"ふぇ"}, {u"FWO", u"ふぉ"},
+    {u"VA", u"ヴぁ"}, {u"VI", u"ヴぃ"}, {u"VE", u"ヴぇ"}, {u"VO", u"ヴぉ"}, {u"DWU", u"どぅ"},
+    {u"THU", u"てゅ"}, {u"DHU", u"でゅ"},
+    {u"WYI", u"ゐ"}, {u"WYE", u"ゑ"}, {u"XKA", u"ヵ"}, {u"XKE", u"ヶ"},
     {u"-", u"ー"}, {u",", u"、"}, {u".", u"。"}, {u"!", u"！"}, {u"?", u"？"}, {u"/", u"・"},
     {u"[", u"「"}, {u"]", u"」"}, {u"(", u"（"}, {u")", u"）"}, {u"<", u"＜"}, {u">", u"＞"},
 };

@@ -89,6 +89,11 @@ constexpr KanaKeys kKana[] = {
     {u"ﾜ", u"WA"},
     {u"ｦ", u"WO"},
     {u"ﾝ", u"NN"},
+    // Kana with no half-width form: the reading holds them full-width, as katakana
+    {u"ヰ", u"WYI"},
+    {u"ヱ", u"WYE"},
+    {u"ヵ", u"XKA"},
+    {u"ヶ", u"XKE"},
 };
 
 // clang-format off

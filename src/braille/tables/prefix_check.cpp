@@ -20,6 +20,9 @@ constexpr PrefixCell kPrefixCells[] = {
     {kKana, kKana, cells::kContractedSemiVoiced, kWait},
     {kKana, kKana, cells::kSemiVoicing, kWait},
     {kKana, kKana, cells::kContractedVoiced, kWait},
+    {kKana, kKana, cells::kQuestionOrSpecial, kSignOrPrefix},
+    {kKana, kKana, cells::kFullStopOrSpecial, kSignOrPrefix},
+    {kKana, kKana, cells::kBracketOrSpecial, kSignOrPrefix},
     {kKana, kKana, cells::kNumberSign, kToDigits},
     {kKana, kKana, cells::kForeignLetters, kToLetters},
     // Digits
@@ -27,6 +30,7 @@ constexpr PrefixCell kPrefixCells[] = {
     {kDigits, kDigits, cells::kNumberSign, kWait},
     {kDigits, kDigits, cells::kForeignLetters, kToLetters},
     {kDigits, kDigits, cells::kBackToKana, kToKana},
+    {kDigits, kDigits, cells::kConnecting, kToKana},
     // Letters
     {kLower, kAnyLetters, cells::kLetterSymbol, kWait},
     {kLower, kAnyLetters, cells::kCapitalSign, kCapitalSign},

@@ -9,6 +9,7 @@ namespace orvo::braille {
 enum class PrefixAction {
   kNone,           // an ordinary cell: look it up on its own
   kWait,           // a prefix: look it up together with the next cell
+  kSignOrPrefix,   // waits as a prefix; if the next cell completes nothing, types its own mark
   kToDigits,       // number sign
   kToLetters,      // foreign-letter sign (from kana or digits)
   kToKana,         // back to kana from digits or letters

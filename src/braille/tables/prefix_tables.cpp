@@ -8,9 +8,12 @@
 namespace orvo::braille {
 namespace {
 
+using cells::kBracketOrSpecial;
 using cells::kContracted;
 using cells::kContractedSemiVoiced;
 using cells::kContractedVoiced;
+using cells::kFullStopOrSpecial;
+using cells::kQuestionOrSpecial;
 using cells::kSemiVoicing;
 using cells::kVoicing;
 
@@ -132,6 +135,35 @@ constexpr PairText kKanaPairs[] = {
     {kContractedSemiVoiced, u'X', u"PYU"},
     {kContractedSemiVoiced, u'&', u"PYE"},
     {kContractedSemiVoiced, u'!', u"PYO"},
+    // Dots 4-6 with つ: テュ; with い, え: ゐ, ゑ; with か, け: small ヵ, ヶ
+    {kContractedSemiVoiced, u'N', u"THU"},
+    {kContractedSemiVoiced, u'B', u"WYI"},
+    {kContractedSemiVoiced, u'F', u"WYE"},
+    {kContractedSemiVoiced, u'*', u"XKA"},
+    {kContractedSemiVoiced, u'$', u"XKE"},
+    // Special sounds after dots 2-6: ウィ ウェ ウォ
+    {kQuestionOrSpecial, u'B', u"WHI"},
+    {kQuestionOrSpecial, u'F', u"WHE"},
+    {kQuestionOrSpecial, u'I', u"WHO"},
+    // ツァ ツィ ツェ ツォ, and トゥ with つ
+    {kQuestionOrSpecial, u'O', u"TSA"},
+    {kQuestionOrSpecial, u'R', u"TSI"},
+    {kQuestionOrSpecial, u'Q', u"TSE"},
+    {kQuestionOrSpecial, u'T', u"TSO"},
+    {kQuestionOrSpecial, u'N', u"TWU"},
+    // ファ フィ フェ フォ
+    {kQuestionOrSpecial, u'U', u"FWA"},
+    {kQuestionOrSpecial, u'V', u"FWI"},
+    {kQuestionOrSpecial, u'&', u"FWE"},
+    {kQuestionOrSpecial, u'!', u"FWO"},
+    // After dots 2-5-6: ヴァ ヴィ ヴェ ヴォ, and ドゥ with つ
+    {kFullStopOrSpecial, u'U', u"VA"},
+    {kFullStopOrSpecial, u'V', u"VI"},
+    {kFullStopOrSpecial, u'&', u"VE"},
+    {kFullStopOrSpecial, u'!', u"VO"},
+    {kFullStopOrSpecial, u'N', u"DWU"},
+    // After dots 4-5-6: デュ
+    {kBracketOrSpecial, u'N', u"DHU"},
 };
 
 constexpr PairText kDigitPairs[] = {

@@ -121,12 +121,18 @@ bool Desktop::RunModal(KeyHandler& window, const std::function<bool()>& done) {
 
 std::unique_ptr<EditControl> Desktop::CreateEditControl() {
   auto box = std::make_unique<TextBox>(clipboard_, engine_);
+  box->Ime().SetKatakanaVu(katakana_vu_);
   boxes_.push_back(box.get());
   box->SetOnDestroy([this](TextBox* gone) {
     std::erase(boxes_, gone);
     if (focus_edit_ == static_cast<EditControl*>(gone)) focus_edit_ = nullptr;
   });
   return box;
+}
+
+void Desktop::SetKatakanaVu(bool on) {
+  katakana_vu_ = on;
+  for (TextBox* box : boxes_) box->Ime().SetKatakanaVu(on);
 }
 
 TextBox* Desktop::FindTextBox(WindowHandle handle) const {

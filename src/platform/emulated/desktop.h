@@ -57,6 +57,8 @@ class Desktop : public Keyboard, public Windowing {
   TextBox* FindTextBox(WindowHandle handle) const;
   // The conversion engine of the text boxes made from now on (null: built in).
   void SetConversionEngine(ConversionEngine* engine) { engine_ = engine; }
+  // Whether the IMEs compose ヴ for VU, the code page having no ゔ; for every text box.
+  void SetKatakanaVu(bool on);
   ustring& Clipboard() { return clipboard_; }
 
   // Delivers one key event: key state, then the active window's preview,
@@ -87,6 +89,7 @@ class Desktop : public Keyboard, public Windowing {
   std::function<bool(const KeyEvent&)> filter_;
   std::vector<TextBox*> boxes_;
   ConversionEngine* engine_ = nullptr;
+  bool katakana_vu_ = false;
   ustring clipboard_;
 };
 

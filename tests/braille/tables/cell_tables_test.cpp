@@ -97,7 +97,8 @@ TEST(CellTables, ModesBelowKanaHaveNoCells) {
 TEST(CellTables, NoEntryIsHiddenBehindAPrefix) {
   auto typeable = [](int mode, char16_t cell) {
     const PrefixAction action = CheckPrefix(mode, cell);
-    return action == PrefixAction::kNone || action == PrefixAction::kNotPrefix;
+    return action == PrefixAction::kNone || action == PrefixAction::kNotPrefix ||
+           action == PrefixAction::kSignOrPrefix;
   };
   for (int mode : {1, 2}) {
     for (const auto& row : SingleCells(mode)) {

@@ -63,6 +63,17 @@ inline constexpr CellRun kPairRuns[] = {
     {3, u';', u"P&%*\\$@", u"% & # * \\ $ @", u"% & # * \\ $ @"},
 };
 
+// The special sounds of loanwords, beyond the pairs above. ゐ ゑ ヵ ヶ have no
+// half-width form: their readings hold them as full-width katakana.
+inline constexpr CellRun kSpecialRuns[] = {
+    {1, u'5', u"BFI", u"WHI WHE WHO", u"ｳｨ ｳｪ ｳｫ"},
+    {1, u'5', u"ORQTN", u"TSA TSI TSE TSO TWU", u"ﾂｧ ﾂｨ ﾂｪ ﾂｫ ﾄｩ"},
+    {1, u'5', u"UV&!", u"FWA FWI FWE FWO", u"ﾌｧ ﾌｨ ﾌｪ ﾌｫ"},
+    {1, u'4', u"UV&!N", u"VA VI VE VO DWU", u"ｳﾞｧ ｳﾞｨ ｳﾞｪ ｳﾞｫ ﾄﾞｩ"},
+    {1, u'.', u"NBF*$", u"THU WYI WYE XKA XKE", u"ﾃｭ ヰ ヱ ヵ ヶ"},
+    {1, u'_', u"N", u"DHU", u"ﾃﾞｭ"},
+};
+
 inline std::vector<std::u16string> Words(std::u16string_view text) {
   std::vector<std::u16string> words;
   for (std::size_t at = 0; at <= text.size();) {

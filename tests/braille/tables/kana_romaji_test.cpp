@@ -31,6 +31,7 @@ TEST(KanaRomaji, OneCharacterGroupsGiveKeysModeAndShift) {
       {u"ﾔﾕﾖ", u"YA YU YO", kHira, false},
       {u"ﾗﾘﾙﾚﾛ", u"RA RI RU RE RO", kHira, false},
       {u"ﾜｦﾝ", u"WA WO NN", kHira, false},
+      {u"ヰヱヵヶ", u"WYI WYE XKA XKE", kHira, false},  // no half-width form
       {u"-.,:;@[\\]^/", u"- . , : ; @ [ \\ ] ^ /", kAlnum, false},
       {u"0123456789", u"0 1 2 3 4 5 6 7 8 9", kAlnum, false},
       {u"azq", u"A Z Q", kAlnum, false},

@@ -21,6 +21,10 @@ TEST(PrefixCheck, EachModeKnowsItsPrefixAndModeCells) {
       {1, u'^', kWait},
       {1, u'#', kToDigits},
       {1, u'8', kToLetters},
+      {1, u'5', kSignOrPrefix},  // ？, or ウィ ツァ ファ …
+      {1, u'4', kSignOrPrefix},  // 。, or ヴァ ドゥ
+      {1, u'_', kSignOrPrefix},  // KAKKO, or デュ
+      {1, u'-', kNone},          // a corner bracket; the connecting sign only ends numbers
       {1, u'0', kNone},  // ん, not a way back
       {1, u';', kNone},
       {1, u'*', kNone},
@@ -29,6 +33,9 @@ TEST(PrefixCheck, EachModeKnowsItsPrefixAndModeCells) {
       {2, u'#', kWait},
       {2, u'8', kToLetters},
       {2, u'0', kToKana},
+      {2, u'-', kToKana},  // the connecting sign: １え
+      {2, u'5', kNone},
+      {2, u'4', kNone},
       {2, u'"', kNone},
       {2, u',', kNone},
       {2, u'A', kNone},
@@ -39,6 +46,8 @@ TEST(PrefixCheck, EachModeKnowsItsPrefixAndModeCells) {
       {3, u'#', kToDigits},
       {3, u'8', kNotPrefix},
       {3, u'@', kNone},
+      {3, u'5', kNone},
+      {3, u'-', kNone},
       {4, u',', kCapitalSign},
       {4, u'8', kNotPrefix},
       {5, u',', kCapitalSign},

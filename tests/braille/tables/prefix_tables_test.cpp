@@ -4,6 +4,7 @@
 
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "braille/tables/conversion_cases.h"
 
@@ -13,8 +14,14 @@ namespace {
 using cases::U8;
 using cases::Words;
 
+std::vector<cases::CellRun> AllPairRuns() {
+  std::vector<cases::CellRun> runs(std::begin(cases::kPairRuns), std::end(cases::kPairRuns));
+  runs.insert(runs.end(), std::begin(cases::kSpecialRuns), std::end(cases::kSpecialRuns));
+  return runs;
+}
+
 TEST(PrefixTables, EveryPairTypesItsText) {
-  for (const auto& run : cases::kPairRuns) {
+  for (const auto& run : AllPairRuns()) {
     const auto typed = Words(run.typed);
     ASSERT_EQ(typed.size(), run.cells.size()) << U8(run.cells);
     for (std::size_t i = 0; i < typed.size(); ++i) {
@@ -27,7 +34,7 @@ TEST(PrefixTables, EveryPairTypesItsText) {
 TEST(PrefixTables, TablesHoldNothingBeyondTheCharts) {
   for (int mode : {1, 2, 3}) {
     std::size_t listed = 0;
-    for (const auto& run : cases::kPairRuns) {
+    for (const auto& run : AllPairRuns()) {
       if (run.mode == mode) listed += run.cells.size();
     }
     EXPECT_EQ(PairCells(mode).size(), listed) << "mode " << mode;
@@ -56,6 +63,21 @@ TEST(PrefixTables, SpecialSoundsTypeTheirOwnSyllables) {
   }
 }
 
+// The marks that may begin a special sound combine only with the kana listed;
+// any other cell after them is the mark followed by that cell.
+TEST(PrefixTables, MarkCellsCombineWithTheirSoundsOnly) {
+  for (char16_t mark : {u'5', u'4', u'_'}) {
+    std::set<char16_t> listed;
+    for (const auto& run : cases::kSpecialRuns) {
+      if (run.prefix == mark) listed.insert(run.cells.begin(), run.cells.end());
+    }
+    for (char16_t cell = 0x21; cell <= 0x5F; ++cell) {
+      EXPECT_EQ(LookupPair(1, mark, cell).empty(), !listed.contains(cell))
+          << U8(ustring{mark, cell});
+    }
+  }
+}
+
 TEST(PrefixTables, PairsOutsideTheirModeHaveNoEntry) {
   struct Case {
     int mode;
@@ -65,7 +87,12 @@ TEST(PrefixTables, PairsOutsideTheirModeHaveNoEntry) {
   constexpr Case kCases[] = {
       {1, u'"', u'A'},   // あ has no voiced form
       {1, u',', u'*'},   // nor か a semi-voiced one
-      {1, u'.', u'*'},
+      {1, u'.', u'A'},
+      {1, u'5', u'A'},   // ？ あ, not a special sound
+      {1, u'4', u'*'},
+      {1, u'_', u'B'},
+      {2, u'5', u'B'},   // special sounds in digits
+      {3, u'4', u'U'},
       {1, u'@', u'A'},
       {2, u'"', u'*'},   // kana pairs in digits
       {2, u'3', u'A'},

@@ -36,6 +36,11 @@ TEST(RetypePlan, CutsReadingsIntoSyllables) {
       {u"ﾃﾞｨｽﾞｨﾃｨｽｨ", u"DHI ZUXI THI SWI"},
       {u"ｯﾃﾞｨ", u"DDHI"},
       {u"ｳﾞｧｲｵﾘﾝ", u"VA I O RI NN"},
+      {u"ﾃﾞｭｴｯﾄ", u"DHU E TTO"},
+      {u"ﾌｧｲﾙｳｨﾝﾄﾞｳ", u"FWA I RU WHI NN DO U"},
+      {u"ﾂｧｰﾄｩ", u"TSA - TWU"},
+      {u"ヰﾃｭヱ", u"WYI THU WYE"},  // no half-width forms: kept full-width
+      {u"ｯヵｯヶ", u"XXKA XXKE"},
       // Doubling would type another kana: a small ｯ of its own instead.
       {u"ｱｯ", u"A XTU"},
       {u"ｯｱ", u"XTU A"},
@@ -109,6 +114,7 @@ TEST(RetypePlan, EveryCellsOutputRoundTripsThroughItsReading) {
   };
   for (const auto& run : cases::kSingleRuns) check(run);
   for (const auto& run : cases::kPairRuns) check(run);
+  for (const auto& run : cases::kSpecialRuns) check(run);
 }
 
 TEST(RetypePlan, BracketMarksRoundTrip) {

@@ -238,8 +238,13 @@ void ImeEmulator::TypeRomaji(char16_t key) {
 }
 
 ustring ImeEmulator::Shape(ustring_view kana) const {
-  ustring out = (conversion_ & kKatakana) ? ToKatakana(kana) : ustring(kana);
+  ustring out = FitCodePage((conversion_ & kKatakana) ? ToKatakana(kana) : ustring(kana));
   return (conversion_ & kFullShape) ? out : ToHalfWidth(out);
+}
+
+ustring ImeEmulator::FitCodePage(ustring text) const {
+  if (katakana_vu_) std::replace(text.begin(), text.end(), u'ゔ', u'ヴ');
+  return text;
 }
 
 char16_t ImeEmulator::ShapeAscii(char16_t ch) const {
@@ -340,7 +345,7 @@ bool ImeEmulator::LoadClauses(int first) {
     ClauseState clause{position, stat.length, {}, 0, {}};
     for (int i = 0; i < stat.candidates; ++i) {
       if (ustring candidate = engine_->GetSegment(segment, i); !candidate.empty()) {
-        clause.candidates.push_back(std::move(candidate));
+        clause.candidates.push_back(FitCodePage(std::move(candidate)));
       }
     }
     if (clause.candidates.empty()) {
@@ -408,7 +413,7 @@ void ImeEmulator::ShowForm(ImeCommand form) {
 ustring ImeEmulator::Form(ImeCommand form, int begin, int end) const {
   switch (form) {
     case ImeCommand::kToHiragana:
-      return ToHiragana(composition_.Text(begin, end));
+      return FitCodePage(ToHiragana(composition_.Text(begin, end)));
     case ImeCommand::kToKatakana:
       return ToKatakana(composition_.Text(begin, end));
     case ImeCommand::kToHalfWidth:

@@ -60,6 +60,10 @@ class ImeEmulator {
   // characters and Space are taken; while composing every key but modifiers,
   // F1-F5, F11, F12 and Ctrl/Alt combinations outside the key map.
   bool KeyDown(const ImeKey& key);
+  // On a system whose code page has no ゔ (CP932) the IME composes ヴ in its
+  // place, in readings, candidates and the hiragana form alike.
+  void SetKatakanaVu(bool on) { katakana_vu_ = on; }
+  bool KatakanaVu() const { return katakana_vu_; }
   void SetCommitSink(std::function<void(const ustring&)> sink) { sink_ = std::move(sink); }
 
   ImeState State() const { return state_; }
@@ -88,6 +92,7 @@ class ImeEmulator {
   bool TypeChar(char16_t ch);
   void TypeRomaji(char16_t key);
   ustring Shape(ustring_view kana) const;
+  ustring FitCodePage(ustring text) const;
   char16_t ShapeAscii(char16_t ch) const;
   void ResolvePending();
   void SettleState();
@@ -115,6 +120,7 @@ class ImeEmulator {
   std::unique_ptr<ConversionEngine> own_engine_;
   ConversionEngine* engine_;
   bool open_ = false;
+  bool katakana_vu_ = false;
   std::uint32_t conversion_;
   ImeState state_ = ImeState::kIdle;
   Composition composition_;

@@ -17,6 +17,10 @@ EmulatedSystem::EmulatedSystem(const SystemOptions& options, const FrontEndParts
       program(platform) {
   if (!options.kanji_conversion) engine_error.clear();
   desktop.SetConversionEngine(engine.get());
+  // The IMEs of a code page without ゔ (CP932 among them) compose ヴ instead.
+  int lost = 0;
+  code_page.Encode(u"ゔ", &lost);
+  desktop.SetKatakanaVu(lost > 0);
 }
 
 bool EmulatedSystem::StartProgram() {

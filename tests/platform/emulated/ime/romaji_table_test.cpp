@@ -90,6 +90,9 @@ constexpr Spelling kSpellings[] = {
     {u"twa twi twu twe two", u"とぁ とぃ とぅ とぇ とぉ"},
     {u"swa swi swu swe swo", u"すぁ すぃ すぅ すぇ すぉ"},
     {u"gwa gwi gwu gwe gwo kwa", u"ぐぁ ぐぃ ぐぅ ぐぇ ぐぉ くぁ"},
+    {u"kwi kwu kwe kwo", u"くぃ くぅ くぇ くぉ"},
+    {u"zwa zwi zwu zwe zwo", u"ずぁ ずぃ ずぅ ずぇ ずぉ"},
+    {u"hwa hwi hwe hwo hwyu", u"ふぁ ふぃ ふぇ ふぉ ふゅ"},
     {u"qa qi qu qe qo ye", u"くぁ くぃ く くぇ くぉ いぇ"},
     // Doubled consonants, and the n that is not doubled.
     {u"kka ssa tta ppa tcha jji vvu wwa", u"っか っさ った っぱ っちゃ っじ っゔ っわ"},
@@ -115,6 +118,38 @@ TEST_F(ImeFixture, SpellingsCompose) {
       EXPECT_EQ(U8(typed), U8(outputs[i]));
     }
   }
+}
+
+// Where the code page has no ゔ, the IME composes ヴ: in the composition, the
+// reading, the candidates and the hiragana form (F6); other kana stay hiragana.
+TEST_F(ImeFixture, KatakanaVuWhereTheCodePageLacksIt) {
+  struct Case {
+    std::u16string_view keys;
+    std::string confirmed;
+  };
+  const Case cases[] = {
+      {u"vu{Enter}", "ヴ"},
+      {u"vaiorin{Enter}", "ヴぁいおりん"},
+      {u"vaiorin {Enter}", "ヴぁいおりん"},      // the first candidate
+      {u"vaiorin{F7}{Enter}", "ヴァイオリン"},
+      {u"vaiorin{F6}{Enter}", "ヴぁいおりん"},
+      {u"vvu{Enter}", "っヴ"},
+  };
+  ime.SetKatakanaVu(true);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(U8(c.keys));
+    typed.clear();
+    Play(ime, c.keys);
+    EXPECT_EQ(U8(typed), c.confirmed);
+  }
+  Play(ime, u"vo");
+  EXPECT_EQ(U8(ime.CompositionString()), "ヴぉ");
+  EXPECT_EQ(U8(ime.CompositionReading()), "ｳﾞｫ");
+  Play(ime, u"{Esc}{Esc}");
+  ime.SetKatakanaVu(false);
+  typed.clear();
+  Play(ime, u"vu{Enter}");
+  EXPECT_EQ(U8(typed), "ゔ");
 }
 
 TEST(RomajiComposer, KeepsWhatCanStillGrow) {
