@@ -19,7 +19,8 @@ Program::Program(Platform& p)
       text({*this, ports, ports, p.code_page, p.shell, *this}, {CurrentSettings, SavedSettings},
            {ime, [this](EditNotice notice) { hook.Notice(notice); }}),
       hook(state, {*this, p.keyboard, ports, ports, ports}, modes),
-      windows(std::make_unique<NoSecondaryWindows>()) {}
+      windows(std::make_unique<NoSecondaryWindows>()),
+      settings_file(p, messages, values) {}
 
 Program::~Program() = default;
 
@@ -41,6 +42,8 @@ void Program::FocusTextBox() {
 }
 
 void Program::ResetCapitalCount() { conversion.SetCapitalCount(0); }
+
+bool Program::LoadSettings() { return settings_file.LoadSettings(SavedSettings, recent_history); }
 
 void Program::QueryWorkArea() {
   const WorkArea area =

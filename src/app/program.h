@@ -22,6 +22,7 @@
 #include "braille/window_hook.h"
 #include "editing/text_box_services.h"
 #include "platform/platform.h"
+#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
 namespace orvo {
@@ -59,7 +60,7 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   void ResetCapitalCount() override;
 
   // StartupSteps: the ones that wait for their windows are no-ops for now.
-  bool LoadSettings() override { return true; }
+  bool LoadSettings() override;
   void QueryWorkArea() override;
   void SetUpRecentFilesMenu() override {}
   void ShowMainWindow() override;
@@ -87,6 +88,8 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   std::unique_ptr<SecondaryWindows> windows;
   settings::SettingsRecord SavedSettings;
   settings::SettingsRecord CurrentSettings;
+  settings::SettingsFile settings_file;
+  settings::RecentSlots recent_history;
   WorkAreaTwips work_area;
   ustring LastSearch;  // the previous search string of find and replace
 

@@ -50,6 +50,16 @@ nlohmann::json DumpMessageBox(const MessageBoxModel& box) {
           {"position_twips", {{"left", box.box_twips.left}, {"top", box.box_twips.top}}}};
 }
 
+nlohmann::json DumpSettingsRecord(const settings::SettingsRecord& r) {
+  return {{"BackColor", r.BackColor}, {"ForeColor", r.ForeColor}, {"FontName", U8(r.FontName)},
+          {"FontSize", r.FontSize}};
+}
+
+nlohmann::json DumpSettings(const Program& program) {
+  return {{"saved", DumpSettingsRecord(program.SavedSettings)},
+          {"current", DumpSettingsRecord(program.CurrentSettings)}};
+}
+
 }  // namespace
 
 nlohmann::json DumpState(Session& s) {
@@ -91,6 +101,7 @@ nlohmann::json DumpState(const StateSources& s) {
   }
   out["keys"] = keys;
   out["forms"] = DumpForms(s.program.forms);
+  out["settings"] = DumpSettings(s.program);
 
   if (!s.program.HasMainWindow()) {
     out["text"] = "";
