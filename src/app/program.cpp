@@ -24,7 +24,8 @@ Program::Program(Platform& p)
       recent(*this, ports, messages, p.files, p.app),
       documents({*this, ports, messages, dialogs, p.files, p.code_page, p.app, recent}),
       drops(*this, ports, messages, p.files, p.app, documents),
-      windows(std::make_unique<NoSecondaryWindows>()) {}
+      windows(std::make_unique<NoSecondaryWindows>()),
+      settings_file(p, messages, values) {}
 
 Program::~Program() = default;
 
@@ -47,6 +48,8 @@ void Program::FocusTextBox() {
 
 void Program::ResetCapitalCount() { conversion.SetCapitalCount(0); }
 
+bool Program::LoadSettings() { return settings_file.LoadSettings(SavedSettings, recent.History()); }
+
 void Program::QueryWorkArea() {
   const WorkArea area =
       orvo::QueryWorkArea(platform.shell.TaskBarRect(), values.ScreenWidthPx, values.ScreenHeightPx,
@@ -57,7 +60,7 @@ void Program::QueryWorkArea() {
 // The menu is made with the window: the history is shown as it is made.
 void Program::SetUpRecentFilesMenu() {}
 
-bool Program::SaveRecentFiles() { return true; }
+bool Program::SaveRecentFiles() { return settings_file.SaveRecentFiles(recent.Shown(), SavedSettings); }
 
 void Program::SetWindowEnabled(WindowHandle window, bool enabled) {
   if (window == MainWindow::kTag && main_) main_->SetEnabled(enabled);
