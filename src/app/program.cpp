@@ -18,7 +18,7 @@ Program::Program(Platform& p)
              {conversion, modes, ime}),
       text({*this, ports, ports, p.code_page, p.shell, *this}, {CurrentSettings, SavedSettings},
            {ime, [this](EditNotice notice) { hook.Notice(notice); },
-            [this](ustring_view text) { return documents.DiskSize(text); }}),
+            [this](ustring_view shown) { return documents.DiskSize(shown); }}),
       hook(state, {*this, p.keyboard, ports, ports, ports}, modes),
       dialogs(p.dialogs, messages, p.app),
       recent(*this, ports, messages, p.files, p.app),

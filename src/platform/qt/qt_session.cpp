@@ -27,6 +27,11 @@ QtSession::QtSession(const QtSessionOptions& options)
   });
   host.SetInteractive(interactive_);
   host.SetMessageGuard([this](bool showing) { filter_.SetEnabled(!showing); });
+  // A file or colour dialog is worked with the keyboard as any dialog is.
+  dialogs.SetGuard([this](bool showing) {
+    if (showing) filter_.ReleaseHeld();
+    filter_.SetEnabled(!showing);
+  });
   qApp->installEventFilter(&filter_);
   QObject::connect(qApp, &QCoreApplication::aboutToQuit, &filter_, [this] { quitting_ = true; });
   QObject::connect(qApp, &QGuiApplication::applicationStateChanged, &filter_, [this](Qt::ApplicationState state) {
