@@ -30,6 +30,15 @@ ustring SpokenDots(char16_t cell) {
   return ustring(1, cell);
 }
 
+ustring SpokenCells(const ustring& cells) {
+  ustring spoken;
+  for (char16_t cell : cells) {
+    if (!spoken.empty()) spoken += u'、';
+    spoken += SpokenDots(cell);
+  }
+  return spoken;
+}
+
 std::vector<ustring> Announcer::Hear(const HeardState& now) {
   std::vector<ustring> said;
   if (!last_) {

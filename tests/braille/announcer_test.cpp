@@ -20,6 +20,13 @@ TEST(SpokenDots, NamesTheRaisedDotsInOrder) {
   EXPECT_EQ(SpokenDots(u' '), u"マスあけ");
 }
 
+TEST(SpokenDots, TheCellDisplayIsNamedByEachCellsDots) {
+  EXPECT_EQ(SpokenCells(u""), u"");
+  EXPECT_EQ(SpokenCells(u"B"), u"点 1 2");
+  EXPECT_EQ(SpokenCells(u"\"*"), u"点 5、点 1 6");  // a prefix and its partner
+  EXPECT_EQ(SpokenCells(u"&"), u"点 1 2 3 4 6");
+}
+
 TEST(Announcer, SaysWhatChangedAndNothingElse) {
   HeardState s;
   s.mode = u"ひらがな";
