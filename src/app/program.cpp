@@ -79,9 +79,11 @@ std::vector<ustring> Program::Listen() {
   now.braille_mode = state.BrailleMode;
   now.mode = w.lblMODE.Caption();
   now.cells = w.lblTENJI.Caption();
-  now.composition = w.txtHEN.Text();
+  // In braille mode the mirrors hold what the braille keys last saw; typed
+  // romaji goes to the IME alone.
+  now.composition = state.BrailleMode ? w.txtHEN.Text() : ime.Composed();
   now.converting = braille::Converted(state.ConvStage);
-  now.result = w.txtKAN.Text();
+  now.result = state.BrailleMode ? w.txtKAN.Text() : ime.Confirmed();
   now.text_revision = w.ActiveTextBox().Revision();
   std::vector<ustring> said = announcer_.Hear(now);
   said_.insert(said_.end(), said.begin(), said.end());

@@ -85,7 +85,7 @@ void QtSession::Settle() {
   if (desktop.ModalDepth() == 0 && !host.Ended()) desktop.DoEvents();
   Sync();
   if (view_ && program.Running()) {
-    for (const ustring& line : program.Listen()) view_->Announce(line);
+    view_->Announce(program.Listen());
   }
 }
 
