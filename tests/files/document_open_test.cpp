@@ -1,7 +1,10 @@
 // What opens and what is refused, and how the text looks once it has opened.
 #include <sys/stat.h>
 
+#include <clocale>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "files/files_fixture.h"
@@ -93,6 +96,28 @@ TEST_F(Open, EveryKindOfCharacterTheEditorMakesRoundTrips) {
   Run("menu mnuFILE_OPEN\ndialog all.txt\ntap A\ntap Backspace\nmenu mnuFILE_SAVE\ntap Enter\n");
   EXPECT_EQ(Bytes("all.txt"), cp932);
   EXPECT_FALSE(Modified());
+}
+
+TEST(OpenInTheLocale, AUtf8FileWithLfLineEndsRoundTrips) {
+  const char* before = std::setlocale(LC_ALL, nullptr);
+  const std::string saved = before != nullptr ? before : "C";
+  if (std::setlocale(LC_ALL, "C.UTF-8") == nullptr) GTEST_SKIP() << "no C.UTF-8 locale";
+  {
+    test_support::TempFolder folder;
+    headless::SessionOptions options;
+    options.locale_code_page = true;
+    headless::Session s(folder.Path(), {}, options);
+    ASSERT_TRUE(s.Start());
+    const std::string utf8 = "かなカナ漢字ｶﾅＡａ①〜—\nabc\n";
+    std::ofstream(folder.Path() + "/u.txt", std::ios::binary) << utf8;
+    const auto parsed = headless::ParseScript("menu mnuFILE_OPEN\ndialog u.txt\ntap A\ntap Backspace\nmenu mnuFILE_SAVE\ntap Enter\n");
+    s.Run(parsed.steps);
+    EXPECT_FALSE(s.Failed().has_value());
+    EXPECT_EQ(s.Text(), u"かなカナ漢字ｶﾅＡａ①〜—\r\nabc\r\n");
+    std::ifstream in(folder.Path() + "/u.txt", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), utf8);
+  }
+  std::setlocale(LC_ALL, saved.c_str());
 }
 
 }  // namespace

@@ -71,6 +71,17 @@ TEST_F(Recent, AnEntryWhoseFileIsGoneIsDropped) {
   EXPECT_EQ(Text(), u"b.txt");
 }
 
+TEST_F(Recent, TheHistorySurvivesTheNextStart) {
+  OpenFile("a.txt");
+  OpenFile("b.txt");
+  Run("tap Esc\ntap Enter\n");  // closes the editor
+  ASSERT_TRUE(S().host.Ended());
+  Restart();
+  EXPECT_EQ(Shown(), (std::vector<std::u16string>{u"b.txt", u"a.txt"}));
+  Run("menu mnuMRU2\n");
+  EXPECT_EQ(Text(), u"a.txt");
+}
+
 TEST(RecentEntry, SplitsAtTheBackslashBeforeTheAbsolutePath) {
   const auto plain = files::SplitEntry(u"memo.txt\\/home/u/memo.txt", u'/');
   EXPECT_EQ(plain.name, u"memo.txt");
