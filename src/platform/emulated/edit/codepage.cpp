@@ -65,7 +65,11 @@ bool IsLowSurrogate(char16_t ch) { return ch >= 0xDC00 && ch <= 0xDFFF; }
 
 std::string CharsetName(CodePage code_page) {
   if (code_page == CodePage::kCp932) return "CP932";
-  return nl_langinfo(CODESET);
+  const std::string charset = nl_langinfo(CODESET);
+  // The plain C locale holds no Japanese at all: a text could be typed but never
+  // saved. Files are then UTF-8, as in the C.UTF-8 locale.
+  if (charset == "ANSI_X3.4-1968" || charset == "ASCII" || charset == "US-ASCII") return "UTF-8";
+  return charset;
 }
 
 Encoded Encode(ustring_view text, CodePage code_page) {

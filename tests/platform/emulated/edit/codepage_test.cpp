@@ -85,14 +85,14 @@ TEST(CodepageTest, LongTextCrossesTheConversionChunks) {
   EXPECT_EQ(decoded.text.back(), u'?');
 }
 
-// A test process never calls setlocale, so its locale is "C": plain ASCII.
-TEST(CodepageTest, LocaleCharsetOfTheCLocale) {
-  const Encoded ascii = Encode(u"abc", CodePage::kLocale);
-  EXPECT_EQ(ascii.status, ConvStatus::kOk);
-  EXPECT_EQ(ascii.bytes, "abc");
+// A test process never calls setlocale, so its locale is "C": plain ASCII,
+// which holds no Japanese. Its files are UTF-8 instead, so a text typed there
+// can be saved.
+TEST(CodepageTest, TheCLocaleMeansUtf8) {
+  EXPECT_EQ(CharsetName(CodePage::kLocale), "UTF-8");
   const Encoded kana = Encode(u"aあ", CodePage::kLocale);
-  EXPECT_EQ(kana.status, ConvStatus::kUnconvertible);
-  EXPECT_EQ(kana.bytes, "a?");
+  EXPECT_EQ(kana.status, ConvStatus::kOk);
+  EXPECT_EQ(kana.bytes, "a\xE3\x81\x82");
   EXPECT_EQ(Decode("xy", CodePage::kLocale).text, u"xy");
   EXPECT_EQ(Decode("x\xE3", CodePage::kLocale).status, ConvStatus::kUnconvertible);
 }
