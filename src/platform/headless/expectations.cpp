@@ -105,6 +105,8 @@ constexpr Expectation kExpectations[] = {
      [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtOUT.Text(); }); }},
     {"kan", Value::kText, Subject::kNone,
      [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtKAN.Text(); }); }},
+    {"clipboard", Value::kText, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Read(ToUtf8(s.program.platform.clipboard.Text())); }},
     {"selection", Value::kText, Subject::kNone,
      [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.ActiveTextBox().SelText(); }); }},
     {"cell", Value::kText, Subject::kNone,
