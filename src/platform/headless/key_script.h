@@ -45,6 +45,8 @@
 //                       standard boxes, then the program's; the one waiting, if any)
 //   messages N          how many message boxes were shown, standard ones included
 //   caption FORM.CONTROL[INDEX] VALUE   any control's caption
+//   box FORM.CONTROL VALUE              a text box's text (frmFIND.txtFIND)
+//   box-selection FORM.CONTROL VALUE    the text selected in a text box
 //   visible|enabled FORM.CONTROL[INDEX] on|off
 //   menu-visible|menu-enabled|menu-checked MENU on|off   a main-window menu item
 //   menu-opened NAME    the top-level menu last opened from the keyboard (empty: none)
