@@ -734,9 +734,9 @@ bool MainWindow::ClickMenu(const std::string& item) {
   if (entry == nullptr || entry->IsSeparator()) return false;
   p_.conversion.TypePendingSign();  // as opening its menu would
   const forms::MenuEntry& top = TopOf(*entry);
-  if (&top != entry) {
-    OpenMenu(top.Name());
-  } else if (entry->Children().empty()) {
+  if (&top != entry || !entry->Children().empty()) {
+    OpenMenu(top.Name());  // a top-level menu too opens, as a click on the bar does
+  } else {
     p_.flags.MenuBrailleMode = p_.state.BrailleMode;  // top-level items open no menu
   }
   ChooseMenu(item);
