@@ -125,7 +125,16 @@ void MainView::OpenAskedMenu() {
   menu_to_open_ = nullptr;
   if (entry == nullptr) return;
   auto it = actions_.find(entry);
-  if (it == actions_.end() || !it->second->isVisible()) return;
+  if (it == actions_.end()) return;
+  if (!it->second->isVisible()) {
+    // A menu the bar does not show is a pop-up menu: it opens at the caret.
+    if (QMenu* menu = it->second->menu(); menu != nullptr && program_.Running()) {
+      DocumentEdit& text = Text();
+      menu->setAccessibleName(ToQ(entry->AccessibleName()));
+      menu->popup(text.mapToGlobal(text.cursorRect().bottomLeft()));
+    }
+    return;
+  }
   if (it->second->menu() == nullptr) {
     it->second->trigger();  // a top-level command: chosen at once, as a click would
     return;
