@@ -8,12 +8,6 @@
 namespace orvo::editing {
 namespace {
 
-// The clipboard's text up to its first NUL: what follows is not text.
-ustring PlainText(ustring text) {
-  if (const auto nul = text.find(u'\0'); nul != ustring::npos) text.resize(nul);
-  return text;
-}
-
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0); }
 
 }  // namespace

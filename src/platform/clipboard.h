@@ -4,6 +4,13 @@
 
 namespace orvo {
 
+// The clipboard's text as a text box takes it: up to its first NUL, past
+// which nothing is text (what another program put there may be binary).
+inline ustring PlainText(ustring text) {
+  if (const auto nul = text.find(u'\0'); nul != ustring::npos) text.resize(nul);
+  return text;
+}
+
 class Clipboard {
  public:
   virtual ~Clipboard() = default;

@@ -34,13 +34,6 @@ constexpr char16_t kUndo = 0x1A;
 
 }  // namespace
 
-ustring PlainClipboardText(ustring text) {
-  // The text ends at its first NUL, as a NUL-terminated string does: what
-  // follows is not text.
-  if (const auto nul = text.find(u'\0'); nul != ustring::npos) text.resize(nul);
-  return text;
-}
-
 TextBox::TextBox(orvo::Clipboard* const& clipboard, ConversionEngine* engine)
     : clipboard_(clipboard), ime_(engine) {
   ime_.SetCommitSink([this](const ustring& text) { ReplaceSel(text); });
@@ -101,7 +94,7 @@ void TextBox::CopyToClipboard() {
   if (SelLength() > 0) clipboard_->SetText(SelText());
 }
 
-void TextBox::PasteFromClipboard() { Paste(PlainClipboardText(clipboard_->Text())); }
+void TextBox::PasteFromClipboard() { Paste(PlainText(clipboard_->Text())); }
 
 void TextBox::KeyDownAction(std::uint8_t key, const KeyStateTable& keys) {
   if (!Enabled()) return;

@@ -10,9 +10,6 @@
 
 namespace orvo::emu {
 
-// The clipboard's text as a text box takes it: up to its first NUL.
-ustring PlainClipboardText(ustring text);
-
 class TextBox : public EditControlModel, public KeySink {
  public:
   // clipboard: where the desktop keeps its clipboard, which may change.
