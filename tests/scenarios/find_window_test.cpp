@@ -68,6 +68,18 @@ TEST_F(Scenario, ClosingTheDialogKeepsItsTextsAndTheCaseBox) {
   EXPECT_EQ(W().ActiveTextBox().SelStart(), 4);
 }
 
+TEST_F(Scenario, AMegabyteOnTheClipboardPastesWhatFitsAndTheLimitIsTold) {
+  W().ActiveTextBox().ReplaceSel(u"keep");
+  S().program.platform.clipboard.SetText(ustring(1 << 20, u'x'));
+  W().ClickMenu("mnuPAST");
+  EXPECT_EQ(Text().size(), 60000u);
+  EXPECT_EQ(Text().substr(0, 4), u"keep");
+  S().Wait(500);  // the limit's message comes from the window's timer
+  ASSERT_FALSE(S().program.messages.History().empty());
+  EXPECT_EQ(S().program.messages.History().back().text,
+            u"テキスト処理の 制限を越えました！\u3000\u3000\u3000\u3000");
+}
+
 TEST_F(Scenario, UpAndDownMoveTheDialogWithinTheWorkArea) {
   W().ActiveTextBox().ReplaceSel(u"a");
   W().ChooseMenu("mnuSERCH_FIND");
