@@ -35,6 +35,8 @@ inline const ustring kExitQuestion = u"．．．終了 します。\u3000\u3000\
 inline constexpr const char16_t* kMemoButton = u"メモ";
 inline constexpr const char16_t* kMethodButton = u"入力方式切替";
 inline constexpr const char16_t* kImeButton = u"日本語入力のＯＮ／ＯＦＦ";
+// What screen readers call the toolbar's blank parts (a click on them goes back to the text).
+inline constexpr const char16_t* kToolbarBlank = u"ツールバーの余白";
 inline constexpr const char16_t* kWrapNotice = u"有効 ： 右端で折り返す";
 inline constexpr const char16_t* kBytes = u"ﾊﾞｲﾄ";
 // The status line's headings, in the order of lblSTYLE.

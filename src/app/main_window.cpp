@@ -210,6 +210,8 @@ MainWindow::MainWindow(Program& program)
   cmdMEMO.SetCaption(main_text::kMemoButton);
   cmdTYPE.SetCaption(main_text::kMethodButton);
   cmdIME.SetCaption(main_text::kImeButton);
+  cmdCOVER.SetAccessibleName(main_text::kToolbarBlank);
+  cmdTOOL.SetAccessibleName(main_text::kToolbarBlank);
   lblMODE.SetCaption(ustring(braille::text::kModeKana));
   lblTURN.SetCaption(main_text::kWrapNotice);
   lblTURN.SetVisible(false);

@@ -2,13 +2,18 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
+#include "braille/announcer.h"
 
 namespace orvo {
 
 MainWindow& MainWindowPorts::W() const { return p_.Main(); }
 
 const ustring& MainWindowPorts::Cells() const { return W().lblTENJI.Caption(); }
-void MainWindowPorts::ShowCells(const ustring& cells) { W().lblTENJI.SetCaption(cells); }
+void MainWindowPorts::ShowCells(const ustring& cells) {
+  // Shown as Braille ASCII; readers get the dots ("B" is 点 1 2, and "&" no access key).
+  W().lblTENJI.SetCaption(cells);
+  W().lblTENJI.SetAccessibleName(braille::SpokenCells(cells));
+}
 void MainWindowPorts::ShowMode(const ustring& caption) { W().lblMODE.SetCaption(caption); }
 
 void MainWindowPorts::SetDisplayTips(const ustring& mode_tip, const ustring& cells_tip) {

@@ -18,13 +18,15 @@ Program::Program(Platform& p)
       chords(state, keys, {*this, ports, ports, ports, ports, ports, text},
              {conversion, modes, ime}),
       text({*this, ports, ports, p.code_page, p.shell, *this}, {CurrentSettings, SavedSettings},
-           {ime, [this](EditNotice notice) { hook.Notice(notice); }}),
+           {ime, [this](EditNotice notice) { hook.Notice(notice); },
+            [this](ustring_view shown) { return documents.DiskSize(shown); }}),
       hook(state, {*this, p.keyboard, ports, ports, ports}, modes),
       dialogs(p.dialogs, messages, p.app),
       recent(*this, ports, messages, p.files, p.app),
       documents({*this, ports, messages, dialogs, p.files, p.code_page, p.app, recent}),
       drops(*this, ports, messages, p.files, p.app, documents),
       windows(std::make_unique<ProgramWindows>(*this)),
+      settings_file(p, messages, values),
       finder(search, {[this]() -> EditControl& { return main_->ActiveTextBox(); },
                       [this](int owner, const ustring& said, MessageFlags asked) { messages.Ask(owner, said, asked); }}),
       edits({[this]() -> EditControl& { return main_->ActiveTextBox(); }, p.clipboard, p.calendar, p.shell}) {}
@@ -50,6 +52,8 @@ void Program::FocusTextBox() {
 
 void Program::ResetCapitalCount() { conversion.SetCapitalCount(0); }
 
+bool Program::LoadSettings() { return settings_file.LoadSettings(SavedSettings, recent.History()); }
+
 void Program::QueryWorkArea() {
   const WorkArea area =
       orvo::QueryWorkArea(platform.shell.TaskBarRect(), values.ScreenWidthPx, values.ScreenHeightPx,
@@ -60,7 +64,7 @@ void Program::QueryWorkArea() {
 // The menu is made with the window: the history is shown as it is made.
 void Program::SetUpRecentFilesMenu() {}
 
-bool Program::SaveRecentFiles() { return true; }
+bool Program::SaveRecentFiles() { return settings_file.SaveRecentFiles(recent.Shown(), SavedSettings); }
 
 void Program::SetWindowEnabled(WindowHandle window, bool enabled) {
   if (window == MainWindow::kTag && main_) main_->SetEnabled(enabled);
@@ -79,9 +83,11 @@ std::vector<ustring> Program::Listen() {
   now.braille_mode = state.BrailleMode;
   now.mode = w.lblMODE.Caption();
   now.cells = w.lblTENJI.Caption();
-  now.composition = w.txtHEN.Text();
+  // In braille mode the mirrors hold what the braille keys last saw; typed
+  // romaji goes to the IME alone.
+  now.composition = state.BrailleMode ? w.txtHEN.Text() : ime.Composed();
   now.converting = braille::Converted(state.ConvStage);
-  now.result = w.txtKAN.Text();
+  now.result = state.BrailleMode ? w.txtKAN.Text() : ime.Confirmed();
   now.text_revision = w.ActiveTextBox().Revision();
   std::vector<ustring> said = announcer_.Hear(now);
   said_.insert(said_.end(), said.begin(), said.end());

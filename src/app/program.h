@@ -28,6 +28,7 @@
 #include "files/recent_files.h"
 #include "files/text_dialogs.h"
 #include "platform/platform.h"
+#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
 namespace orvo {
@@ -65,7 +66,7 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   void ResetCapitalCount() override;
 
   // StartupSteps: the ones that wait for their windows are no-ops for now.
-  bool LoadSettings() override { return true; }
+  bool LoadSettings() override;
   void QueryWorkArea() override;
   void SetUpRecentFilesMenu() override;
   // The history shown in the menu, into the settings file; false when it could not be written.
@@ -99,6 +100,7 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   std::unique_ptr<SecondaryWindows> windows;
   settings::SettingsRecord SavedSettings;
   settings::SettingsRecord CurrentSettings;
+  settings::SettingsFile settings_file;
   WorkAreaTwips work_area;
   editing::SearchState search;  // find and replace's, for the whole run
   editing::FindReplace finder;

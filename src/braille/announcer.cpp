@@ -6,8 +6,10 @@
 namespace orvo::braille {
 namespace {
 
-bool StartsWith(const ustring& text, const ustring& start) {
-  return text.size() >= start.size() && text.compare(0, start.size(), start) == 0;
+std::size_t CommonPrefix(const ustring& a, const ustring& b) {
+  std::size_t n = 0;
+  while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
+  return n;
 }
 
 }  // namespace
@@ -28,6 +30,15 @@ ustring SpokenDots(char16_t cell) {
   return ustring(1, cell);
 }
 
+ustring SpokenCells(const ustring& cells) {
+  ustring spoken;
+  for (char16_t cell : cells) {
+    if (!spoken.empty()) spoken += u'、';
+    spoken += SpokenDots(cell);
+  }
+  return spoken;
+}
+
 std::vector<ustring> Announcer::Hear(const HeardState& now) {
   std::vector<ustring> said;
   if (!last_) {
@@ -46,13 +57,15 @@ std::vector<ustring> Announcer::Hear(const HeardState& now) {
     said.push_back(now.mode);
   }
   if (now.composition != was.composition) {
-    // Typing adds to the reading: the sound it completed; Backspace takes from
-    // it: what went; anything else (a conversion, a candidate): the whole of it.
+    // Typing adds to the reading: the sound it completed (typed romaji turns
+    // the letters after the part kept into kana: those kana); Backspace takes
+    // from it: what went; anything else (a conversion, a candidate): the whole.
     const bool plain = !now.converting && !was.converting;
-    if (plain && StartsWith(now.composition, was.composition)) {
-      said.push_back(now.composition.substr(was.composition.size()));
-    } else if (plain && StartsWith(was.composition, now.composition) && now.text_revision == was.text_revision) {
-      said.push_back(was.composition.substr(now.composition.size()));
+    const std::size_t kept = CommonPrefix(now.composition, was.composition);
+    if (plain && kept < now.composition.size() && (kept > 0 || was.composition.empty())) {
+      said.push_back(now.composition.substr(kept));
+    } else if (plain && kept == now.composition.size() && now.text_revision == was.text_revision) {
+      said.push_back(was.composition.substr(kept));
     } else if (!now.composition.empty()) {
       said.push_back(now.composition);
     }

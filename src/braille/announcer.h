@@ -25,6 +25,9 @@ struct HeardState {
 
 // The dots of one Braille ASCII cell, as said: "点 1 2" (no dots: "マスあけ").
 ustring SpokenDots(char16_t cell);
+// The cells of the cell display, as a reader names it: each cell's dots, one
+// after another ("点 5、点 1 6"); nothing for none.
+ustring SpokenCells(const ustring& cells);
 
 class Announcer {
  public:

@@ -35,6 +35,10 @@ void ImeControl::Release() { ime_.reset(); }
 
 bool ImeControl::OpenStatus() const { return ime_ && ime_->IME_OPEN(); }
 
+ustring ImeControl::Composed() const { return ime_ ? ime_->CompositionWord() : ustring(); }
+
+ustring ImeControl::Confirmed() const { return ime_ ? ime_->ResultWord() : ustring(); }
+
 void ImeControl::Mirror() {
   if (ime_) {
     p_.mirrors.SetMirrorText(MirrorBox::kReading, ime_->CompositionRead());

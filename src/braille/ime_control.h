@@ -49,6 +49,10 @@ class ImeControl final : public editing::DocumentIme {
 
   bool OpenStatus() const;  // a failed read counts as closed
   void Mirror();            // the mirror boxes from the IME; ConvStage kNothing or kReading
+  // The IME's composition as converted so far, and the last text it confirmed,
+  // read now (typing out of braille mode does not update the mirrors).
+  ustring Composed() const;
+  ustring Confirmed() const;
   void RETURN_IME_STR(const ustring& reading);
   void CMD_IME(ImeSwitch how);
 

@@ -40,6 +40,8 @@ class TextBoxServices final : public TextBoxMoves {
   struct Modules {
     DocumentIme& ime;
     std::function<void(EditNotice)> notices;  // where the boxes' limit notices go
+    // The bytes the text takes in its file; none: its length in the code page.
+    std::function<long long(ustring_view)> file_size = nullptr;
   };
   TextBoxServices(const Ports& ports, const Settings& settings, Modules modules)
       : p_(ports), settings_(settings), m_(std::move(modules)) {}

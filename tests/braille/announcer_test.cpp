@@ -20,6 +20,13 @@ TEST(SpokenDots, NamesTheRaisedDotsInOrder) {
   EXPECT_EQ(SpokenDots(u' '), u"マスあけ");
 }
 
+TEST(SpokenDots, TheCellDisplayIsNamedByEachCellsDots) {
+  EXPECT_EQ(SpokenCells(u""), u"");
+  EXPECT_EQ(SpokenCells(u"B"), u"点 1 2");
+  EXPECT_EQ(SpokenCells(u"\"*"), u"点 5、点 1 6");  // a prefix and its partner
+  EXPECT_EQ(SpokenCells(u"&"), u"点 1 2 3 4 6");
+}
+
 TEST(Announcer, SaysWhatChangedAndNothingElse) {
   HeardState s;
   s.mode = u"ひらがな";
@@ -47,6 +54,14 @@ TEST(Announcer, SaysWhatChangedAndNothingElse) {
       {"the mode goes back to kana", [](HeardState& h) { h.mode = u"ひらがな"; }, {u"ひらがな"}},
       {"braille off", [](HeardState& h) { h.braille_mode = false; h.mode.clear(); }, {u"＜ローマ字入力モード＞"}},
       {"romaji mode hears no mode", [](HeardState& h) { h.mode = u"数字"; }, {}},
+      // Typed romaji: a letter waits as itself, and the kana it makes replace it.
+      {"a romaji letter", [](HeardState& h) { h.composition = u"ｎ"; }, {u"ｎ"}},
+      {"its kana", [](HeardState& h) { h.composition = u"に"; }, {u"に"}},
+      {"the next letter", [](HeardState& h) { h.composition = u"にｈ"; }, {u"ｈ"}},
+      {"only the new kana", [](HeardState& h) { h.composition = u"にほ"; }, {u"ほ"}},
+      {"Backspace in romaji", [](HeardState& h) { h.composition = u"に"; }, {u"ほ"}},
+      {"Enter confirms", [](HeardState& h) {
+         h.composition.clear(); h.result = u"に"; h.text_revision = 2; }, {u"確定 に"}},
   };
   // clang-format on
   Announcer announcer;

@@ -178,7 +178,7 @@ const ScriptStep* Session::DialogAnswer(const std::string& what) {
     ++next_;
     return step;
   }
-  if (!failure_) {
+  if (!failure_ && !cancel_unanswered_) {
     const int line = step != nullptr ? step->line : (steps_ != nullptr && !steps_->empty() ? steps_->back().line : 0);
     std::string message = what;
     message.append(" is open, and the script does not answer it (dialog PATH, dialog cancel, colour R G B)");

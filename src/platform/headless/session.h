@@ -64,6 +64,10 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
   void SetState(WindowState state);
   void Activation(bool active);
 
+  // Key storms type into dialogs they cannot answer: those are then cancelled
+  // instead of stopping the run.
+  void CancelUnansweredDialogs(bool cancel) { cancel_unanswered_ = cancel; }
+
   // Runs a parsed script. Modal windows take the following steps as their input.
   void Run(const std::vector<ScriptStep>& steps);
   // True when the input ended while a modal window still waited.
@@ -91,6 +95,7 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
   const std::vector<ScriptStep>* steps_ = nullptr;
   std::size_t next_ = 0;
   bool ended_in_modal_ = false;
+  bool cancel_unanswered_ = false;
   std::optional<Failure> failure_;
 };
 

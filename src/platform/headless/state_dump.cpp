@@ -91,6 +91,16 @@ nlohmann::json DumpDialogs(const std::vector<ShownDialog>* shown) {
   return dialogs;
 }
 
+nlohmann::json DumpSettingsRecord(const settings::SettingsRecord& r) {
+  return {{"BackColor", r.BackColor}, {"ForeColor", r.ForeColor}, {"FontName", U8(r.FontName)},
+          {"FontSize", r.FontSize}};
+}
+
+nlohmann::json DumpSettings(const Program& program) {
+  return {{"saved", DumpSettingsRecord(program.SavedSettings)},
+          {"current", DumpSettingsRecord(program.CurrentSettings)}};
+}
+
 }  // namespace
 
 nlohmann::json DumpState(Session& s) {
@@ -134,6 +144,7 @@ nlohmann::json DumpState(const StateSources& s) {
   out["forms"] = DumpForms(s.program.forms);
   out["dialogs"] = DumpDialogs(s.dialogs);
   out["clipboard"] = U8(s.program.platform.clipboard.Text());
+  out["settings"] = DumpSettings(s.program);
 
   if (!s.program.HasMainWindow()) {
     out["text"] = "";

@@ -1,6 +1,5 @@
 #include "platform/qt/main_view.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
@@ -18,6 +17,7 @@
 #include "platform/qt/picture_set.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/reader_events.h"
+#include "platform/qt/reader_notices.h"
 
 namespace orvo::qt {
 
@@ -33,6 +33,8 @@ MainView::MainView(Program& program, std::function<void()> settle)
   inner_ = new FormView(W(), settle_, std::move(options), this);
   setCentralWidget(inner_);
   pane_ = std::make_unique<DocumentPane>(inner_);
+  InstallReaderNoticeRoles();
+  notices_ = new ReaderNotices(this);
   pane_->Widget().SetOnMouseUp([this](int button) { Forward([button](MainWindow& w) { w.TextMouseUp(button); }); });
   pane_->Widget().setAcceptDrops(true);
   pane_->Widget().SetOnFilesDropped([this](const QStringList& paths, bool file_list, bool copy_allowed) {
@@ -136,7 +138,11 @@ void MainView::OpenAskedMenu() {
     return;
   }
   if (it->second->menu() == nullptr) {
-    it->second->trigger();  // a top-level command: chosen at once, as a click would
+    // A top-level command: chosen at once, as a click would. No drop-down
+    // shows and the keyboard stays on the document, so a focus on the item
+    // would be taken back before a reader spoke it: readers are told its name.
+    notices_->Say(ToQ(entry->AccessibleName()));
+    it->second->trigger();
     return;
   }
   // Opens the drop-down as a click does: its opening runs the window's menu protocol.
@@ -152,11 +158,14 @@ void MainView::MenuClosed() {
   });
 }
 
-void MainView::Announce(const ustring& line) {
-  DocumentEdit& text = Text();
-  text.setAccessibleDescription(ToQ(line));
-  QAccessibleEvent changed(&text, QAccessible::DescriptionChanged);
-  TellReaders(changed);
+void MainView::Announce(const std::vector<ustring>& lines) {
+  ustring said;
+  for (const ustring& line : lines) {
+    if (line.empty()) continue;
+    if (!said.empty()) said += u' ';
+    said += line;
+  }
+  notices_->Say(ToQ(said));
 }
 
 DocumentEdit& MainView::Text() { return pane_->Widget(); }

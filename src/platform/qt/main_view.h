@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/main_window.h"
 
@@ -25,6 +26,7 @@ namespace orvo::qt {
 class DocumentEdit;
 class DocumentPane;
 class FormView;
+class ReaderNotices;
 
 class MainView : public QMainWindow {
   Q_OBJECT
@@ -35,9 +37,10 @@ class MainView : public QMainWindow {
   ~MainView() override;
 
   void Sync();
-  // Tells screen readers a line the program decided is to be said: as a new
-  // description of the document, which readers read out for the focused object.
-  void Announce(const ustring& line);
+  // Tells screen readers what the program decided is to be said after one
+  // input: its lines as one notice, so that none cuts the one before it short.
+  void Announce(const std::vector<ustring>& lines);
+  const ReaderNotices& Notices() const { return *notices_; }
 
   DocumentEdit& Text();
   DocumentPane& Pane() { return *pane_; }
@@ -71,6 +74,7 @@ class MainView : public QMainWindow {
   std::map<std::string, QAction*> actions_by_name_;
   FormView* inner_ = nullptr;  // the central widget
   std::unique_ptr<DocumentPane> pane_;
+  ReaderNotices* notices_ = nullptr;  // a child without size
   forms::FrameInsets insets_{-1, -1, -1, -1};  // as last told to the window
   int subscription_ = 0;
   bool window_dirty_ = true;  // caption or icon

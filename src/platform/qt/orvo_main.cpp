@@ -77,6 +77,12 @@ int main(int argc, char** argv) {
     orvo::qt::ReportNoDisplay(display.reason);
     return orvo::qt::kNoDisplayStatus;
   }
+  // Qt 6.4 joins the accessibility bus only if a screen reader was running
+  // when the window opened, and never hears of one started later; a reader
+  // started after the window must find it all the same.
+  if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
+    qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+  }
   auto start_guard = std::make_unique<orvo::qt::StartFailureGuard>();
   QApplication app(argc, argv);
   start_guard.reset();

@@ -17,6 +17,13 @@ QStringList QtNameFilters(const ustring& filter) {
   return filters;
 }
 
+int QtDialogs::Run(QDialog& dialog) {
+  if (guard_) guard_(true);
+  const int result = dialog.exec();
+  if (guard_) guard_(false);
+  return result;
+}
+
 void QtDialogs::SetAnswerSource(headless::ScriptedDialogs::AnswerSource source) {
   scripted_answers_ = static_cast<bool>(source);
   scripted_.SetAnswerSource(std::move(source));
@@ -36,7 +43,7 @@ FileDialogAnswer QtDialogs::ShowFile(const FileDialogRequest& request) {
   if (!request.default_extension.empty()) dialog.setDefaultSuffix(ToQ(request.default_extension));
   if (!request.file_name.empty()) dialog.selectFile(ToQ(request.file_name));
   FileDialogAnswer answer;
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return answer;
+  if (Run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return answer;
   const QString path = dialog.selectedFiles().front();
   answer.chosen = true;
   answer.path = FromQ(path);
@@ -53,7 +60,7 @@ ColourDialogAnswer QtDialogs::ShowColour(const ColourDialogRequest& request) {
   dialog.setOption(QColorDialog::DontUseNativeDialog);
   ColourDialogAnswer answer;
   answer.colour = request.colour;
-  if (dialog.exec() != QDialog::Accepted) return answer;
+  if (Run(dialog) != QDialog::Accepted) return answer;
   const QColor chosen = dialog.selectedColor();
   if (!chosen.isValid()) return answer;
   answer.chosen = true;

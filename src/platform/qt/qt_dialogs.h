@@ -17,6 +17,9 @@ class QtDialogs : public CommonDialogs {
 
   // The window the dialogs are shown over.
   void SetOwner(std::function<QWidget*()> owner) { owner_ = std::move(owner); }
+  // Told true before a dialog takes the keyboard and false after: the
+  // program's own key handling must stand aside meanwhile.
+  void SetGuard(std::function<void(bool showing)> guard) { guard_ = std::move(guard); }
   // While set, the script answers every dialog.
   void SetAnswerSource(headless::ScriptedDialogs::AnswerSource source);
 
@@ -27,10 +30,12 @@ class QtDialogs : public CommonDialogs {
 
  private:
   QWidget* Owner() const { return owner_ ? owner_() : nullptr; }
+  int Run(QDialog& dialog);
 
   headless::ScriptedDialogs scripted_;
   bool scripted_answers_ = false;
   std::function<QWidget*()> owner_;
+  std::function<void(bool)> guard_;
 };
 
 // "description|pattern|..." as Qt's name filters: "description (pattern)".

@@ -28,6 +28,11 @@ QtSession::QtSession(const QtSessionOptions& options)
   });
   host.SetInteractive(interactive_);
   host.SetMessageGuard([this](bool showing) { filter_.SetEnabled(!showing); });
+  // A file or colour dialog is worked with the keyboard as any dialog is.
+  dialogs.SetGuard([this](bool showing) {
+    if (showing) filter_.ReleaseHeld();
+    filter_.SetEnabled(!showing);
+  });
   qApp->installEventFilter(&filter_);
   QObject::connect(qApp, &QCoreApplication::aboutToQuit, &filter_, [this] { quitting_ = true; });
   QObject::connect(qApp, &QGuiApplication::applicationStateChanged, &filter_, [this](Qt::ApplicationState state) {
@@ -87,7 +92,7 @@ void QtSession::Settle() {
   if (desktop.ModalDepth() == 0 && !host.Ended()) desktop.DoEvents();
   Sync();
   if (view_ && program.Running()) {
-    for (const ustring& line : program.Listen()) view_->Announce(line);
+    view_->Announce(program.Listen());
   }
 }
 

@@ -12,6 +12,8 @@ inline constexpr std::u16string_view kDocumentName = u"本文";
 inline constexpr std::u16string_view kDocumentDescription = u"文書のテキスト";
 inline constexpr std::u16string_view kVerticalScrollName = u"縦のスクロールバー";
 inline constexpr std::u16string_view kHorizontalScrollName = u"横のスクロールバー";
+// The status area whose notices carry what the program says while you write.
+inline constexpr std::u16string_view kNoticesName = u"読み上げ";
 
 inline constexpr std::u16string_view kBoxTitle = u"Orvo";
 inline constexpr std::u16string_view kNoProgramFolder = u"設定フォルダーを作れません。";

@@ -164,6 +164,7 @@ TEST_F(FormViewTest, ScreenReadersGetNamesDescriptionsAndRolesFromTheModels) {
   EXPECT_EQ(role(Widget<QLabel>("lblName")), QAccessible::StaticText);
   EXPECT_EQ(role(*view->WidgetOf("txtName")), QAccessible::EditableText);
   EXPECT_EQ(view->accessibleName(), QStringLiteral("ダイアログ"));
+  EXPECT_EQ(role(*view), QAccessible::Dialog);  // a window of its own, not an unnamed filler
 }
 
 TEST_F(FormViewTest, AControlOfAnUnknownKindIsReportedNotSkippedSilently) {

@@ -83,6 +83,8 @@ class QtFrontEnd : public ::testing::Test {
   static void Drain() {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
   }
+  // A file of the program folder.
+  std::string Path(const std::string& name) const { return folder_.Path() + "/" + name; }
 
   test_support::TempFolder folder_;
   std::unique_ptr<qt::QtSession> session_;

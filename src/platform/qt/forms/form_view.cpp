@@ -1,6 +1,7 @@
 #include "platform/qt/forms/form_view.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QMouseEvent>
 
@@ -44,10 +45,23 @@ void SetColours(QWidget& widget, std::uint32_t fore, std::uint32_t back, bool fi
   widget.setAutoFillBackground(fills);
 }
 
+// A form in a window of its own stands over the main window and is answered
+// before going on: readers name it a dialog, not an unnamed filler.
+QAccessibleInterface* WindowRole(const QString& class_name, QObject* object) {
+  if (class_name != QLatin1String(FormView::staticMetaObject.className())) return nullptr;
+  auto* view = static_cast<FormView*>(object);
+  return view->TopLevel() ? new QAccessibleWidget(view, QAccessible::Dialog) : nullptr;
+}
+
 }  // namespace
 
 FormView::FormView(forms::Form& form, std::function<void()> settle, Options options, QWidget* parent)
     : QWidget(parent), form_(&form), settle_(std::move(settle)), options_(std::move(options)) {
+  static const bool role_installed = [] {
+    QAccessible::installFactory(WindowRole);
+    return true;
+  }();
+  (void)role_installed;
   if (options_.top_level) setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setAttribute(Qt::WA_InputMethodEnabled, false);
   setObjectName(QString::fromStdString(form.Name()));
@@ -236,8 +250,6 @@ void FormView::SyncSlot(Slot& slot) {
     if (c.Live() && !first) {
       QAccessibleEvent renamed(&w, QAccessible::NameChanged);
       TellReaders(renamed);
-      QAccessibleValueChangeEvent changed(&w, ToQ(d.caption));
-      TellReaders(changed);
     }
   }
   if (static_cast<int>(c.Visible()) != d.visible) {

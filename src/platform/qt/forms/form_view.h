@@ -41,6 +41,7 @@ class FormView : public QWidget {
 
   // Null once the form was unloaded.
   forms::Form* Model() const { return form_; }
+  bool TopLevel() const { return options_.top_level; }
   // Brings the widgets up to date with what the runtime reported since the last time.
   void Sync();
 

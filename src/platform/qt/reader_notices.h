@@ -1,0 +1,45 @@
+#pragma once
+// Where the window says what the program decided is to be heard. Readers on
+// this desktop speak an object with the notification role as it is shown, and
+// a notification inside a status bar without its role's name; Qt 6.4 sends a
+// description change with the object instead of the new text, which readers
+// cannot speak. So each line is the name of a notice that is shown anew. The
+// notices take turns: a reader that takes an event late still finds the line
+// it was shown with, not the one after it; only the newest stays shown. They
+// have no size: nothing is drawn, and nothing can take the keyboard or the
+// reader's focus.
+#include <QWidget>
+#include <array>
+
+namespace orvo::qt {
+
+class ReaderNotice : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+};
+
+class ReaderNotices : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kTurns = 16;
+
+  explicit ReaderNotices(QWidget* parent);
+
+  // Shows LINE as the next notice (an empty line: nothing).
+  void Say(const QString& line);
+  // The notice shown last (null before the first).
+  const ReaderNotice* Last() const { return last_; }
+
+ private:
+  std::array<ReaderNotice*, kTurns> notices_{};
+  int next_ = 0;
+  ReaderNotice* last_ = nullptr;
+};
+
+// Gives the two classes their roles with screen readers; once per program.
+void InstallReaderNoticeRoles();
+
+}  // namespace orvo::qt

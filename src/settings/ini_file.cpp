@@ -1,0 +1,97 @@
+#include "settings/ini_file.h"
+
+#include <system_error>
+
+#include "settings/settings_texts.h"
+
+namespace orvo::settings {
+namespace {
+
+FileError NotInCodePage() {
+  return {static_cast<int>(std::errc::illegal_byte_sequence), text::kNotInCodePage};
+}
+
+}  // namespace
+
+bool IniFile::SetINIpath(const ustring& path) {
+  path_ = path;
+  loaded_ = false;
+  return files_.Info(path_).kind != FileKind::kMissing;
+}
+
+bool IniFile::Load() {
+  if (loaded_) return !read_failure_;
+  loaded_ = true;
+  oversized_ = false;
+  read_failure_ = {};
+  profile_ = ProfileText();
+  // A missing file is an empty one: the first write makes it.
+  if (files_.Info(path_).kind == FileKind::kMissing) return true;
+  FileRead read = files_.Read(path_, kMaxIniBytes);
+  if (read.too_long) {
+    oversized_ = true;
+    read_failure_ = read.error;
+    return false;
+  }
+  if (read.error) {
+    read_failure_ = read.error;
+    return false;
+  }
+  profile_ = ProfileText(std::move(read.bytes));
+  return true;
+}
+
+bool IniFile::Readable() {
+  // An oversized file is read as an empty one.
+  if (Load() || oversized_) return true;
+  failure_ = read_failure_;
+  return false;
+}
+
+std::optional<std::string> IniFile::Raw(const ustring& section, const ustring& key) const {
+  return profile_.Value(code_page_.Encode(section, nullptr), code_page_.Encode(key, nullptr));
+}
+
+std::int32_t IniFile::iReadINI(const ustring& section, const ustring& key, std::int32_t fallback) {
+  if (!Readable()) return 0;
+  const auto raw = Raw(section, key);
+  return raw ? LeadingNumber(*raw).value_or(fallback) : fallback;
+}
+
+ustring IniFile::sReadINI(const ustring& section, const ustring& key, const ustring& fallback) {
+  if (!Readable()) return {};
+  const auto raw = Raw(section, key);
+  return raw ? code_page_.Decode(*raw, nullptr) : fallback;
+}
+
+bool IniFile::SaveINI(const ustring& section, const ustring& key, const ustring& value) {
+  return SaveINI(std::vector<IniEntry>{{section, key, value}});
+}
+
+bool IniFile::SaveINI(const std::vector<IniEntry>& entries) {
+  failure_ = {};
+  // What could not be read cannot be kept: the file is left as it is.
+  if (!Load()) {
+    failure_ = read_failure_;
+    return false;
+  }
+  ProfileText changed = profile_;
+  for (const IniEntry& entry : entries) {
+    int lost = 0;
+    const std::string value = code_page_.Encode(entry.value, &lost);
+    if (lost > 0) {
+      failure_ = NotInCodePage();
+      return false;
+    }
+    changed.Set(code_page_.Encode(entry.section, nullptr), code_page_.Encode(entry.key, nullptr), value);
+  }
+  const std::string bytes = changed.Bytes();
+  if (FileError error = files_.Replace(path_, bytes)) {
+    failure_ = std::move(error);
+    return false;
+  }
+  profile_ = std::move(changed);
+  return true;
+}
+
+}  // namespace orvo::settings

@@ -1,0 +1,115 @@
+#include "settings/settings_file.h"
+
+#include <string>
+#include <vector>
+
+#include "settings/ini_file.h"
+#include "settings/settings_texts.h"
+#include "settings/settings_values.h"
+
+namespace orvo::settings {
+namespace {
+
+const ustring kSetting = u"SETTING";
+const ustring kMru = u"MRU";
+const ustring kBackColor = u"BC";
+const ustring kForeColor = u"FC";
+const ustring kFontSize = u"FS";
+const ustring kFontName = u"FN";
+// The MRU keys, the most recent first.
+const std::array<ustring, 4> kMruKeys = {u"1", u"2", u"3", u"4"};
+
+// Owners of the save failures' boxes: the settings window saves the display
+// settings; the recent files are saved as the main window closes.
+constexpr int kSettingsWindow = 2;
+constexpr int kMainWindow = 1;
+
+ustring Decimal(std::int32_t number) { return FromUtf8(std::to_string(number)); }
+
+std::vector<IniEntry> DisplayEntries(const SettingsRecord& s) {
+  return {{kSetting, kBackColor, Decimal(s.BackColor)},
+          {kSetting, kForeColor, Decimal(s.ForeColor)},
+          {kSetting, kFontSize, Decimal(s.FontSize)},
+          {kSetting, kFontName, s.FontName}};
+}
+
+// The file a first start makes: the default display settings, four empty recent files.
+std::vector<IniEntry> DefaultLayout() {
+  std::vector<IniEntry> entries = DisplayEntries(SettingsRecord{});
+  for (const ustring& key : kMruKeys) entries.push_back({kMru, key, {}});
+  return entries;
+}
+
+}  // namespace
+
+bool SettingsFile::LoadSettings(SettingsRecord& saved, RecentSlots& history) {
+  IniFile ini(platform_.files, platform_.code_page);
+  if (!ini.SetINIpath(values_.SettingsPath)) return WriteDefaultSettings(saved);
+
+  const SettingsRecord defaults;
+  SettingsRecord read;
+  read.BackColor = ini.iReadINI(kSetting, kBackColor, defaults.BackColor);
+  if (const FileError& failure = ini.Failure()) {
+    ustring message = text::kReadFailed;
+    message += failure.description;
+    platform_.app.StandardMessage(message, mb_icon::kStop, text::kReadFailedTitle);
+    return false;
+  }
+  read.ForeColor = ini.iReadINI(kSetting, kForeColor, defaults.ForeColor);
+  read.FontSize = ini.iReadINI(kSetting, kFontSize, defaults.FontSize);
+  read.FontName = ini.sReadINI(kSetting, kFontName, defaults.FontName);
+  saved = WithDefaultsForBadValues(std::move(read));
+  // Key 1 into slot 4, ..., key 4 into slot 1: the most recent sits highest.
+  for (std::size_t i = 0; i < kMruKeys.size(); ++i) {
+    ustring entry = ini.sReadINI(kMru, kMruKeys[i], {});
+    history[kMruKeys.size() - 1 - i] = IsRecentEntry(entry) ? std::move(entry) : ustring();
+  }
+  return true;
+}
+
+bool SettingsFile::WriteDefaultSettings(SettingsRecord& saved) {
+  saved = SettingsRecord{};
+  IniFile ini(platform_.files, platform_.code_page);
+  ini.SetINIpath(values_.SettingsPath);
+  if (!ini.SaveINI(DefaultLayout())) {
+    platform_.app.StandardMessage(ini.Failure().description, mb_icon::kExclamation,
+                                  platform_.app.Title());
+  }
+  return true;
+}
+
+bool SettingsFile::SaveSettings(const SettingsRecord& saved) {
+  IniFile ini(platform_.files, platform_.code_page);
+  ini.SetINIpath(values_.SettingsPath);
+  if (ini.SaveINI(DisplayEntries(saved))) return true;
+  TellSaveFailure(text::kSaveFailed, kSettingsWindow, ini.Failure());
+  return false;
+}
+
+bool SettingsFile::SaveRecentFiles(const RecentList& shown, SettingsRecord& saved) {
+  IniFile ini(platform_.files, platform_.code_page);
+  std::vector<IniEntry> entries;
+  // A file deleted while the program ran comes back with the defaults.
+  if (!ini.SetINIpath(values_.SettingsPath)) {
+    saved = SettingsRecord{};
+    entries = DefaultLayout();
+  }
+  for (std::size_t i = 0; i < kMruKeys.size(); ++i) {
+    // An entry the code page cannot hold could only come back as another path.
+    int lost = 0;
+    platform_.code_page.Encode(shown[i], &lost);
+    const bool storable = lost == 0 && IsRecentEntry(shown[i]);
+    entries.push_back({kMru, kMruKeys[i], storable ? shown[i] : ustring()});
+  }
+  if (ini.SaveINI(entries)) return true;
+  TellSaveFailure(text::kSaveMruFailed, kMainWindow, ini.Failure());
+  return false;
+}
+
+void SettingsFile::TellSaveFailure(const ustring& tag, int owner, const FileError& error) {
+  ustring message = tag;
+  message += error.description;
+  messages_.Ask(owner, message, message::kStop, {});
+}
+
+}  // namespace orvo::settings
