@@ -8,6 +8,8 @@
 #include "app/picture_ids.h"
 #include "app/program.h"
 #include "app/window_utils/menu_check_bitmaps.h"
+#include "editing/editing_texts.h"
+#include "editing/find_replace.h"
 #include "files/files_texts.h"
 #include "platform/keys.h"
 
@@ -32,6 +34,22 @@ enum class MenuCommand {
   kSaveOver,
   kSaveAs,
   kRecent,  // a history item: its number ends its name
+  kUndo,
+  kCut,
+  kCopy,
+  kPaste,
+  kDelete,
+  kSelectAll,
+  kSearch,    // the find dialog, for finding
+  kReplace,   // the find dialog, for replacing
+  kNextFind,  // the next match, without the dialog
+  kDate,
+  kPopUndo,   // the text box's pop-up menu, as the text box's own commands
+  kPopCut,
+  kPopCopy,
+  kPopPaste,
+  kPopDelete,
+  kPopSelectAll,
 };
 
 struct MenuRow {
@@ -44,6 +62,7 @@ struct MenuRow {
 
 namespace m = menu_text;
 namespace f = files::text;
+namespace e = editing::text;
 using enum MenuCommand;
 
 // The menus of the window, each entry after its parent, in the order shown.
@@ -61,12 +80,22 @@ constexpr MenuRow kMenuRows[] = {
     {"mnuMRU3",       "mnuFILE_MRU", u"",              false, kRecent},
     {"mnuMRU4",       "mnuFILE_MRU", u"",              false, kRecent},
     {"mnuEDIT",       "",            m::kEdit,         true,  kNone},
+    {"mnuUNDO",       "mnuEDIT",     e::kUndo,         true,  kUndo},
+    {"",              "mnuEDIT",     m::kSeparator,    true,  kNone},
+    {"mnuCUT",        "mnuEDIT",     e::kCut,          true,  kCut},
+    {"mnuCOPY",       "mnuEDIT",     e::kCopy,         true,  kCopy},
+    {"mnuPAST",       "mnuEDIT",     e::kPaste,        true,  kPaste},
+    {"mnuDELETE",     "mnuEDIT",     e::kDelete,       true,  kDelete},
+    {"",              "mnuEDIT",     m::kSeparator,    true,  kNone},
+    {"mnuALL",        "mnuEDIT",     e::kSelectAll,    true,  kSelectAll},
     {"mnuOPTION",     "",            m::kOption,       true,  kNone},
     {"mnuSETTING",    "mnuOPTION",   m::kSetting,      true,  kNone},
     {"mnuFONT_RESET", "mnuOPTION",   m::kFontReset,    true,  kFontReset},
     {"",              "mnuOPTION",   m::kSeparator,    true,  kNone},
     {"mnuFIND",       "mnuOPTION",   m::kFind,         true,  kNone},
-    {"mnuNEXT_FIND",  "mnuOPTION",   m::kNextFind,     true,  kNone},
+    {"mnuSERCH_FIND", "mnuFIND",     e::kSearchMenu,   true,  kSearch},
+    {"mnuREPLACE",    "mnuFIND",     e::kReplaceMenu,  true,  kReplace},
+    {"mnuNEXT_FIND",  "mnuOPTION",   m::kNextFind,     true,  kNextFind},
     {"mnuWORD_TURN",  "mnuOPTION",   m::kWordTurn,     true,  kWordTurn},
     {"",              "mnuOPTION",   m::kSeparator,    true,  kNone},
     {"mnuTXT_AREA",   "mnuOPTION",   m::kTextArea,     true,  kNone},
@@ -74,7 +103,7 @@ constexpr MenuRow kMenuRows[] = {
     {"mnuV_AREA",     "mnuTXT_AREA", m::kTallArea,     true,  kTallArea},
     {"mnuH_AREA",     "mnuTXT_AREA", m::kWideArea,     true,  kWideArea},
     {"",              "mnuOPTION",   m::kSeparator,    true,  kNone},
-    {"mnuDATE",       "mnuOPTION",   m::kDate,         true,  kNone},
+    {"mnuDATE",       "mnuOPTION",   m::kDate,         true,  kDate},
     {"mnuHELP",       "",            m::kHelp,         true,  kNone},
     {"mnuHELPER",     "mnuHELP",     m::kHelper,       true,  kHelper},
     {"mnuHELP_BMP",   "mnuHELP",     m::kDiagrams,     true,  kDiagrams},
@@ -83,6 +112,16 @@ constexpr MenuRow kMenuRows[] = {
     {"mnuT_HELPER",   "",            m::kBarHelper,    false, kBarHelper},
     {"mnuT_HELP_BMP", "",            m::kBarDiagrams,  false, kDiagrams},
     {"mnuEXIT",       "",            m::kExit,         true,  kExit},
+    // The text box's pop-up menu: a menu the bar never shows (Shift+F10, the Applications key).
+    {"mnuPOPUP",      "",            e::kPopupTitle,   false, kNone},
+    {"mnuPOP_UNDO",   "mnuPOPUP",    e::kPopupUndo,    true,  kPopUndo},
+    {"",              "mnuPOPUP",    m::kSeparator,    true,  kNone},
+    {"mnuPOP_CUT",    "mnuPOPUP",    e::kPopupCut,     true,  kPopCut},
+    {"mnuPOP_COPY",   "mnuPOPUP",    e::kPopupCopy,    true,  kPopCopy},
+    {"mnuPOP_PASTE",  "mnuPOPUP",    e::kPopupPaste,   true,  kPopPaste},
+    {"mnuPOP_DELETE", "mnuPOPUP",    e::kPopupDelete,  true,  kPopDelete},
+    {"",              "mnuPOPUP",    m::kSeparator,    true,  kNone},
+    {"mnuPOP_ALL",    "mnuPOPUP",    e::kPopupSelectAll, true, kPopSelectAll},
 };
 // clang-format on
 
@@ -95,7 +134,7 @@ MenuCommand CommandOf(std::string_view item) {
 
 // What each top-level menu does as it opens: leaves braille mode (which it
 // remembers either way), and brings its entries' states up to date.
-enum class MenuStates { kNone, kFile, kOption };
+enum class MenuStates { kNone, kFile, kEdit, kOption };
 struct MenuOpening {
   const char* top;
   std::optional<braille::TypeSwitch> leaves_braille;
@@ -104,7 +143,7 @@ struct MenuOpening {
 // clang-format off
 const MenuOpening kMenuOpenings[] = {
     {"mnuFILE",   braille::TypeSwitch::kFileMenu,   MenuStates::kFile},
-    {"mnuEDIT",   std::nullopt,                     MenuStates::kNone},
+    {"mnuEDIT",   braille::TypeSwitch::kEditMenu,   MenuStates::kEdit},
     {"mnuOPTION", braille::TypeSwitch::kOptionMenu, MenuStates::kOption},
     {"mnuHELP",   braille::TypeSwitch::kHelpMenu,   MenuStates::kNone},
 };
@@ -373,7 +412,14 @@ void MainWindow::OnKeyDown(int& key, int shift) {
 void MainWindow::OnKeyUp(int& key, int shift) { p_.chords.FormKeyUp(key, shift); }
 
 void MainWindow::OnControlKeyDown(forms::Control& control, int& key, int shift) {
-  if (IsDocumentBox(control)) p_.chords.TextKeyDown(key, shift);
+  if (!IsDocumentBox(control)) return;
+  p_.chords.TextKeyDown(key, shift);
+  // The text box's own pop-up menu: Shift+F10 (braille mode's Z sends it) or the Applications key.
+  const bool shift_only = (shift & (shift_mask::kShift | shift_mask::kCtrl | shift_mask::kAlt)) == shift_mask::kShift;
+  if ((key == vk::kF10 && shift_only) || (key == vk::kApps && (shift & shift_mask::kAlt) == 0)) {
+    key = 0;
+    OpenPopup();
+  }
 }
 
 void MainWindow::OnControlKeyUp(forms::Control& control, int& key, int shift) {
@@ -423,6 +469,10 @@ void MainWindow::OnMenuClick(forms::MenuEntry& entry) {
 }
 
 void MainWindow::OpenMenu(const std::string& top) {
+  if (top == "mnuPOPUP") {
+    PopupStates();  // the text box's own menu: nothing of the menu bar's protocol
+    return;
+  }
   // A braille mark still waiting for the cell after it goes in before the menu acts.
   p_.conversion.TypePendingSign();
   if (p_.flags.FindOpen) {
@@ -435,6 +485,39 @@ void MainWindow::OpenMenu(const std::string& top) {
     if (m.leaves_braille && p_.state.BrailleMode) p_.modes.CMD_TYPE(*m.leaves_braille);
     if (m.states == MenuStates::kOption) OptionMenuStates();
     if (m.states == MenuStates::kFile) FileMenuStates();
+    if (m.states == MenuStates::kEdit) EditMenuStates();
+  }
+}
+
+void MainWindow::EditMenuStates() {
+  const editing::EditStates s = p_.edits.States();
+  Menu("mnuUNDO").SetEnabled(s.undo);
+  for (const char* item : {"mnuCUT", "mnuCOPY", "mnuDELETE"}) Menu(item).SetEnabled(s.cut);
+  Menu("mnuPAST").SetEnabled(s.paste);
+  Menu("mnuALL").SetEnabled(s.select_all);
+}
+
+void MainWindow::OpenPopup() {
+  // As the text box's own menu: braille mode stays as it is.
+  PopupStates();
+  PopUp(Menu("mnuPOPUP"));
+}
+
+void MainWindow::PopupStates() {
+  const editing::EditStates s = p_.edits.States();
+  Menu("mnuPOP_UNDO").SetEnabled(s.undo);
+  for (const char* item : {"mnuPOP_CUT", "mnuPOP_COPY", "mnuPOP_DELETE"}) Menu(item).SetEnabled(s.cut);
+  Menu("mnuPOP_PASTE").SetEnabled(s.paste);
+  Menu("mnuPOP_ALL").SetEnabled(s.select_all && ActiveTextBox().SelLength() < static_cast<int>(ActiveTextBox().Text().size()));
+}
+
+void MainWindow::NextFind() {
+  EditControl& box = ActiveTextBox();
+  if (box.SelLength() > 0) p_.search.text = box.SelText();
+  if (p_.search.text.empty()) {
+    p_.windows->ShowFind(editing::find_mode::kFind);
+  } else {
+    p_.finder.FindNext();
   }
 }
 
@@ -463,7 +546,7 @@ forms::MenuEntry& MainWindow::RecentItem(int index) {
 void MainWindow::OptionMenuStates() {
   const bool has_text = !ActiveTextBox().Text().empty();
   Menu("mnuFIND").SetEnabled(has_text);
-  Menu("mnuNEXT_FIND").SetEnabled(!ActiveTextBox().SelText().empty() || !p_.LastSearch.empty());
+  Menu("mnuNEXT_FIND").SetEnabled(ActiveTextBox().SelLength() > 0 || !p_.search.text.empty());
   const int tx = p_.values.TwipsPerPixelX;
   const int ty = p_.values.TwipsPerPixelY;
   const WorkAreaTwips& wa = p_.work_area;
@@ -586,6 +669,62 @@ void MainWindow::ChooseMenu(const std::string& item) {
       if (Enabled()) FocusTextBox();
       AfterMenuCommand();
       break;
+    case MenuCommand::kUndo:
+      p_.edits.Undo();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kCut:
+      p_.edits.Cut();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kCopy:
+      p_.edits.Copy();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kPaste:
+      p_.edits.Paste();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kDelete:
+      p_.edits.Delete();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kSelectAll:
+      p_.edits.SelectAll();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kDate:
+      p_.edits.InsertDate();
+      FocusTextBox();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kSearch:
+      p_.windows->ShowFind(editing::find_mode::kFind);
+      break;
+    case MenuCommand::kReplace:
+      p_.windows->ShowFind(editing::find_mode::kReplace);
+      break;
+    case MenuCommand::kNextFind:
+      NextFind();
+      break;
+    case MenuCommand::kPopUndo:
+      p_.edits.Undo();
+      break;
+    case MenuCommand::kPopCut:
+      p_.edits.Cut();
+      break;
+    case MenuCommand::kPopCopy:
+      p_.edits.Copy();
+      break;
+    case MenuCommand::kPopPaste:
+      p_.edits.PasteOver();
+      break;
+    case MenuCommand::kPopDelete:
+      p_.edits.Delete();
+      break;
+    case MenuCommand::kPopSelectAll:
+      p_.edits.SelectAll();
+      break;
     case MenuCommand::kNone:
       AfterMenuCommand();  // commands whose windows come later still return to braille mode
       break;
@@ -597,9 +736,9 @@ bool MainWindow::ClickMenu(const std::string& item) {
   if (entry == nullptr || entry->IsSeparator()) return false;
   p_.conversion.TypePendingSign();  // as opening its menu would
   const forms::MenuEntry& top = TopOf(*entry);
-  if (&top != entry) {
-    OpenMenu(top.Name());
-  } else if (entry->Children().empty()) {
+  if (&top != entry || !entry->Children().empty()) {
+    OpenMenu(top.Name());  // a top-level menu too opens, as a click on the bar does
+  } else {
     p_.flags.MenuBrailleMode = p_.state.BrailleMode;  // top-level items open no menu
   }
   ChooseMenu(item);

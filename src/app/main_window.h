@@ -56,6 +56,8 @@ class MainWindow : public forms::Form {
   void ChooseMenu(const std::string& item);
   // Chooses an item as a person would: opens its menu first.
   bool ClickMenu(const std::string& item);
+  // The document text box's pop-up menu (mnuPOPUP), its items' states brought up to date.
+  void OpenPopup();
 
   // Clicks and the application's activation.
   void ClickType();  // cmdTYPE
@@ -101,6 +103,9 @@ class MainWindow : public forms::Form {
   void AfterMenuCommand();
   void OptionMenuStates();
   void FileMenuStates();
+  void EditMenuStates();
+  void PopupStates();
+  void NextFind();
   void RestoreArea();
   void StretchArea(bool tall);  // to the work area's height, or its width
   bool IsDocumentBox(const forms::Control& control) const;

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/main_window.h"
+#include "app/program_windows.h"
 #include "app/window_utils/work_area.h"
 
 namespace orvo {
@@ -24,8 +25,11 @@ Program::Program(Platform& p)
       recent(*this, ports, messages, p.files, p.app),
       documents({*this, ports, messages, dialogs, p.files, p.code_page, p.app, recent}),
       drops(*this, ports, messages, p.files, p.app, documents),
-      windows(std::make_unique<NoSecondaryWindows>()),
-      settings_file(p, messages, values) {}
+      windows(std::make_unique<ProgramWindows>(*this)),
+      settings_file(p, messages, values),
+      finder(search, {[this]() -> EditControl& { return main_->ActiveTextBox(); },
+                      [this](int owner, const ustring& said, MessageFlags asked) { messages.Ask(owner, said, asked); }}),
+      edits({[this]() -> EditControl& { return main_->ActiveTextBox(); }, p.clipboard, p.calendar, p.shell}) {}
 
 Program::~Program() = default;
 

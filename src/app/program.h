@@ -20,6 +20,8 @@
 #include "braille/input_state.h"
 #include "braille/key_synth.h"
 #include "braille/window_hook.h"
+#include "editing/edit_commands.h"
+#include "editing/find_replace.h"
 #include "editing/text_box_services.h"
 #include "files/document_lifecycle.h"
 #include "files/drop_open.h"
@@ -100,7 +102,9 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   settings::SettingsRecord CurrentSettings;
   settings::SettingsFile settings_file;
   WorkAreaTwips work_area;
-  ustring LastSearch;  // the previous search string of find and replace
+  editing::SearchState search;  // find and replace's, for the whole run
+  editing::FindReplace finder;
+  editing::EditCommands edits;
 
   // What a screen reader is to say about the input just handled; a front end
   // asks after each input event and presents it as its readers expect.

@@ -10,6 +10,7 @@ class SecondaryWindows {
   virtual void UnloadHelper() = 0;
   virtual void ShowDiagrams() = 0;    // modal
   virtual void UnloadDiagrams() = 0;
+  virtual void ShowFind(int mode) = 0;  // loads the find dialog afresh, for find (1) or replace (2)
   virtual void ActivateFind() = 0;    // activates the find dialog and focuses its search box
   virtual void UnloadFind() = 0;
 };
@@ -21,6 +22,7 @@ class NoSecondaryWindows : public SecondaryWindows {
   void UnloadHelper() override {}
   void ShowDiagrams() override {}
   void UnloadDiagrams() override {}
+  void ShowFind(int) override {}
   void ActivateFind() override {}
   void UnloadFind() override {}
 };

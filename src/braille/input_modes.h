@@ -25,6 +25,7 @@ enum class TypeSwitch {
   kKanaKey = 6,      // the Kana key locked
   kImeOff = 9,       // the IME found closed
   kFileMenu = 10,    // opening the file menu
+  kEditMenu = 10,    // opening the edit menu
   kHelpMenu = 11,    // opening the help menu
   kMenuReturn = 12,  // back from a menu command
   kMinimised = 13,   // the main window minimised

@@ -1,6 +1,8 @@
 #pragma once
 // Everything the program may ask of a desktop, handed to it in one piece.
 #include "platform/app_host.h"
+#include "platform/calendar.h"
+#include "platform/clipboard.h"
 #include "platform/code_page.h"
 #include "platform/common_dialogs.h"
 #include "platform/file_system.h"
@@ -26,6 +28,8 @@ struct Platform {
   SystemCodePage& code_page;
   FileSystem& files;
   CommonDialogs& dialogs;
+  Clipboard& clipboard;
+  Calendar& calendar;
 };
 
 }  // namespace orvo

@@ -86,7 +86,7 @@ TEST(KeyScript, BadLinesSayWhatIsWrong) {
     const char* error;
   };
   const Case cases[] = {
-      {"expect clipboard あ", "1: expect clipboard: no clipboard yet"},
+      {"clipboard \\q", "1: unknown escape '\\q' (\\n \\r \\t \\s \\\\ \\# \\uXXXX)"},
       {"tap F1\nexpect colour red", "2: cannot expect 'colour'"},
       {"expect", "1: expect needs what to check, e.g. 'expect text あ'"},
       {"expect braille yes", "1: expect braille takes on or off"},

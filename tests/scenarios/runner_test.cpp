@@ -149,7 +149,11 @@ TEST(Runner, AFailedExpectationSaysWhereAndEndsWithOne) {
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("<stdin>:5: expected mode \"数字\", got \"ひらがな\""), std::string::npos) << r.err;
   EXPECT_EQ(RunHeadless("", "tap f1   # on\nexpect braille on\n").status, 0);
-  EXPECT_EQ(RunHeadless("", "expect clipboard x\n").status, 2);
+  // The clipboard a script filled is the one the program pastes from.
+  EXPECT_EQ(RunHeadless("", "expect clipboard x\n").status, 1);
+  const RunResult pasted = RunHeadless("--json", "clipboard a\\u3000b\npress Ctrl\ntap V\nrelease Ctrl\nexpect clipboard a\\u3000b\n");
+  EXPECT_EQ(pasted.status, 0) << pasted.err;
+  EXPECT_NE(pasted.out.find("\"clipboard\": \"a\u3000b\""), std::string::npos) << pasted.out;
 }
 
 TEST(Runner, WithoutADictionaryKanaStillWorkAndTheUserIsToldOnce) {

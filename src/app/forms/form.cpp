@@ -213,6 +213,12 @@ bool Form::MenuKey(char16_t letter) {
   return false;
 }
 
+void Form::PopUp(const MenuEntry& menu) {
+  if (!enabled_ || !loaded_ || menu.Parent() != &menu_bar_) return;
+  menu_opened_ = &menu;
+  NotifyChanged(FormsEvent::Part::kMenuOpen, nullptr, &menu);
+}
+
 bool Form::Navigate(int key_code, int shift) {
   const bool keeps = focused_ != nullptr && focused_->TakesKey(key_code);
   if ((shift & kCtrlAlt) == 0) {

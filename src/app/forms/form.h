@@ -113,6 +113,10 @@ class Form : public KeyHandler {
   // alone the first one. The front end opens it on the screen (it hears a
   // kMenuOpen change) and the window's menu events follow as for a click.
   bool MenuKey(char16_t letter) final;
+  // Shows a top-level menu the bar does not show (a hidden one) as a pop-up
+  // menu at the focus: the front end hears a kMenuOpen change for it, and
+  // the window's menu events follow as for the bar's menus.
+  void PopUp(const MenuEntry& menu);
   // The menu last opened from the keyboard, until the next; null for none.
   const MenuEntry* MenuOpened() const { return menu_opened_; }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/emulated/clipboard_model.h"
 #include "platform/emulated/input_queue.h"
 #include "platform/emulated/key_state_table.h"
 #include "platform/emulated/virtual_clock.h"
@@ -59,7 +60,10 @@ class Desktop : public Keyboard, public Windowing {
   void SetConversionEngine(ConversionEngine* engine) { engine_ = engine; }
   // Whether the IMEs compose ヴ for VU, the code page having no ゔ; for every text box.
   void SetKatakanaVu(bool on);
-  ustring& Clipboard() { return clipboard_; }
+  // The clipboard the text boxes cut, copy and paste with: the desktop's own
+  // model unless a front end brings the system's (it must outlive the desktop).
+  orvo::Clipboard& Clip() { return *clipboard_; }
+  void SetClipboard(orvo::Clipboard& clipboard) { clipboard_ = &clipboard; }
 
   // Delivers one key event: key state, then the active window's preview,
   // then the focused control, then the control's own action.
@@ -90,7 +94,8 @@ class Desktop : public Keyboard, public Windowing {
   std::vector<TextBox*> boxes_;
   ConversionEngine* engine_ = nullptr;
   bool katakana_vu_ = false;
-  ustring clipboard_;
+  ClipboardModel own_clipboard_;
+  orvo::Clipboard* clipboard_ = &own_clipboard_;
 };
 
 }  // namespace orvo::emu

@@ -100,7 +100,9 @@ constexpr PhysicalKey kKeys[] = {
     {"End",            vk::kEnd,        0x4F, kEnd,               115},
     {"Down",           vk::kDown,       0x50, kDown,              116},
     {"PageDown",       vk::kNext,       0x51, kPageDown,          117},
+    {"Insert",         vk::kInsert,     0x52, kInsert,            118},
     {"Delete",         vk::kDelete,     0x53, kDelete,            119},
+    {"Apps",           vk::kApps,       0x5D, kMenu,              135},
     {"Yen",            vk::kOem5,       0x7D, kYen,               132},
     // Other names desktops give the same keys.
     {"",               vk::kKanji,      0x29, kKanji,             0},

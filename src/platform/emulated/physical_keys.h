@@ -20,13 +20,14 @@ inline constexpr int kBracketLeft = 0x5B, kBackslash = 0x5C, kBracketRight = 0x5
 inline constexpr int kYen = 0xA5;
 inline constexpr int kEscape = 0x01000000, kTab = 0x01000001, kBacktab = 0x01000002;
 inline constexpr int kBackspace = 0x01000003, kReturn = 0x01000004, kEnter = 0x01000005;
-inline constexpr int kDelete = 0x01000007;
+inline constexpr int kInsert = 0x01000006, kDelete = 0x01000007;
 inline constexpr int kHome = 0x01000010, kEnd = 0x01000011, kLeft = 0x01000012, kUp = 0x01000013;
 inline constexpr int kRight = 0x01000014, kDown = 0x01000015, kPageUp = 0x01000016,
                      kPageDown = 0x01000017;
 inline constexpr int kShift = 0x01000020, kControl = 0x01000021, kMeta = 0x01000022,
                      kAlt = 0x01000023;
 inline constexpr int kCapsLock = 0x01000024;
+inline constexpr int kMenu = 0x01000055;  // the Applications key
 inline constexpr int kF1 = 0x01000030;  // F2 to F12 follow in order
 inline constexpr int kAltGr = 0x01001103;
 inline constexpr int kKanji = 0x01001121, kMuhenkan = 0x01001122, kHenkan = 0x01001123;

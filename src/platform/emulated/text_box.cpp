@@ -34,7 +34,7 @@ constexpr char16_t kUndo = 0x1A;
 
 }  // namespace
 
-TextBox::TextBox(ustring& clipboard, ConversionEngine* engine)
+TextBox::TextBox(orvo::Clipboard* const& clipboard, ConversionEngine* engine)
     : clipboard_(clipboard), ime_(engine) {
   ime_.SetCommitSink([this](const ustring& text) { ReplaceSel(text); });
   EditControlModel::SetImeMode(ime_.ImeMode());
@@ -84,10 +84,33 @@ char16_t TextBox::TranslateChar(std::uint8_t key, const KeyStateTable& keys) con
   }
 }
 
+void TextBox::CutToClipboard() {
+  if (SelLength() == 0) return;
+  clipboard_->SetText(SelText());
+  Clear();
+}
+
+void TextBox::CopyToClipboard() {
+  if (SelLength() > 0) clipboard_->SetText(SelText());
+}
+
+void TextBox::PasteFromClipboard() { Paste(PlainText(clipboard_->Text())); }
+
 void TextBox::KeyDownAction(std::uint8_t key, const KeyStateTable& keys) {
   if (!Enabled()) return;
+  const bool shift = keys.Down(vk::kShift);
+  const bool ctrl = keys.Down(vk::kControl);
   if (key == vk::kDelete) {
-    Delete();
+    if (shift && !ctrl) {
+      CutToClipboard();
+    } else {
+      Delete();
+    }
+    return;
+  }
+  if (key == vk::kInsert) {
+    if (shift && !ctrl) PasteFromClipboard();
+    if (ctrl && !shift) CopyToClipboard();
     return;
   }
   for (const CaretKey& row : kCaretKeys) {
@@ -111,13 +134,13 @@ void TextBox::CharAction(char16_t ch) {
       ReplaceSel(u"\t");
       return;
     case kCopy:
-      Copy(clipboard_);
+      CopyToClipboard();
       return;
     case kPaste:
-      Paste(clipboard_);
+      PasteFromClipboard();
       return;
     case kCut:
-      Cut(clipboard_);
+      CutToClipboard();
       return;
     case kUndo:
       Undo();

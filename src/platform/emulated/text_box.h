@@ -3,6 +3,7 @@
 // emulator attached, acting on keys as a Windows EDIT control does.
 #include <functional>
 
+#include "platform/clipboard.h"
 #include "platform/emulated/edit/edit_control_model.h"
 #include "platform/emulated/ime/ime_emulator.h"
 #include "platform/emulated/key_sink.h"
@@ -11,7 +12,8 @@ namespace orvo::emu {
 
 class TextBox : public EditControlModel, public KeySink {
  public:
-  TextBox(ustring& clipboard, ConversionEngine* engine);
+  // clipboard: where the desktop keeps its clipboard, which may change.
+  TextBox(orvo::Clipboard* const& clipboard, ConversionEngine* engine);
   ~TextBox() override;
 
   void SetImeMode(int mode) override;
@@ -22,12 +24,18 @@ class TextBox : public EditControlModel, public KeySink {
   void CharAction(char16_t ch) override;
   void FocusLost() override { ime_.CancelComposition(); }
 
+  // The edit control's own clipboard commands (Ctrl+X, Ctrl+C, Ctrl+V and
+  // their Shift+Delete, Ctrl+Insert, Shift+Insert twins, and its pop-up menu).
+  void CutToClipboard();
+  void CopyToClipboard();
+  void PasteFromClipboard();
+
   ImeEmulator& Ime() { return ime_; }
   const ImeEmulator& Ime() const { return ime_; }
   void SetOnDestroy(std::function<void(TextBox*)> on_destroy) { on_destroy_ = std::move(on_destroy); }
 
  private:
-  ustring& clipboard_;
+  orvo::Clipboard* const& clipboard_;
   ImeEmulator ime_;
   std::function<void(TextBox*)> on_destroy_;
 };

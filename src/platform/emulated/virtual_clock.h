@@ -1,18 +1,28 @@
 #pragma once
 // Virtual time for timers. Nothing moves until Advance is called, so a test or
-// a script decides exactly when every timer fires.
+// a script decides exactly when every timer fires. The calendar reads the same
+// time from a fixed start (Monday 2001-05-14 09:00), or from the start a front
+// end that follows real time gives it.
 #include <cstdint>
 #include <vector>
 
+#include "platform/calendar.h"
 #include "platform/timer.h"
 
 namespace orvo::emu {
 
-class VirtualClock : public TimerService {
+class VirtualClock : public TimerService, public Calendar {
  public:
+  static constexpr std::int64_t kDefaultStartMs = 989830800000;  // 2001-05-14 09:00
+
+
   std::int64_t NowMs() const { return now_ms_; }
   // Moves time forward, firing every timer that falls due, in time order.
   void Advance(std::int64_t ms);
+
+  // The local time at NowMs() 0.
+  void SetCalendarStart(std::int64_t local_ms) { start_ms_ = local_ms; }
+  std::int64_t LocalMs() const override { return start_ms_ + now_ms_; }
 
   void Arm(Timer& timer) override;
   void Disarm(Timer& timer) override;
@@ -23,6 +33,7 @@ class VirtualClock : public TimerService {
     std::int64_t due_ms;
   };
   std::int64_t now_ms_ = 0;
+  std::int64_t start_ms_ = kDefaultStartMs;
   std::vector<Armed> armed_;
 };
 

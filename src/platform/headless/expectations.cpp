@@ -60,6 +60,21 @@ Read Caption(const ScriptView& s, const ScriptStep& step) {
   return c ? Read(ToUtf8(c->Caption())) : std::nullopt;
 }
 
+// A text box's text; for a control of another kind its caption.
+Read BoxText(const ScriptView& s, const ScriptStep& step) {
+  forms::Control* c = FindScriptControl(s.program, step.control);
+  if (c == nullptr) return std::nullopt;
+  if (EditControl* edit = c->Edit()) return ToUtf8(edit->Text());
+  return ToUtf8(c->Caption());
+}
+
+// A control's selected text, or the one of the document.
+Read BoxSelection(const ScriptView& s, const ScriptStep& step) {
+  forms::Control* c = FindScriptControl(s.program, step.control);
+  EditControl* edit = c != nullptr ? c->Edit() : nullptr;
+  return edit ? Read(ToUtf8(edit->SelText())) : std::nullopt;
+}
+
 Read Visible(const ScriptView& s, const ScriptStep& step) {
   const forms::Control* c = FindScriptControl(s.program, step.control);
   return c ? Read(Switch(c->Visible())) : std::nullopt;
@@ -105,6 +120,8 @@ constexpr Expectation kExpectations[] = {
      [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtOUT.Text(); }); }},
     {"kan", Value::kText, Subject::kNone,
      [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.txtKAN.Text(); }); }},
+    {"clipboard", Value::kText, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) { return Read(ToUtf8(s.program.platform.clipboard.Text())); }},
     {"selection", Value::kText, Subject::kNone,
      [](const ScriptView& s, const ScriptStep&) { return Main(s, [](MainWindow& w) { return w.ActiveTextBox().SelText(); }); }},
     {"cell", Value::kText, Subject::kNone,
@@ -119,6 +136,8 @@ constexpr Expectation kExpectations[] = {
     {"message", Value::kText, Subject::kNone, LastMessage},
     {"messages", Value::kNumber, Subject::kNone, MessageCount},
     {"caption", Value::kText, Subject::kControl, Caption},
+    {"box", Value::kText, Subject::kControl, BoxText},
+    {"box-selection", Value::kText, Subject::kControl, BoxSelection},
     {"visible", Value::kSwitch, Subject::kControl, Visible},
     {"enabled", Value::kSwitch, Subject::kControl, Enabled},
     {"menu-visible", Value::kSwitch, Subject::kMenu,

@@ -39,7 +39,9 @@ void HeadlessMenu::OpenTop(const forms::MenuEntry& top) {
   }
   open_ = &top;
   has_highlight_ = false;
-  w.OpenMenu(top.Name());
+  // A menu the bar does not show is a pop-up menu, made ready as it was asked for.
+  popup_ = !top.Visible();
+  if (!popup_) w.OpenMenu(top.Name());
 }
 
 void HeadlessMenu::Close() {
@@ -69,6 +71,7 @@ void HeadlessMenu::Step(int by) {
 }
 
 void HeadlessMenu::NextTop(int by) {
+  if (popup_) return;  // a pop-up menu stands alone
   std::vector<const forms::MenuEntry*> tops;
   for (const auto& top : program_.Main().MenuBar().Children()) {
     if (!top->Children().empty() && top->Usable()) tops.push_back(top.get());
@@ -84,6 +87,7 @@ void HeadlessMenu::NextTop(int by) {
 bool HeadlessMenu::TakeKey(const KeyEvent& event) {
   if (open_ == nullptr || !program_.HasMainWindow()) return false;
   if (event.up) return false;  // the keys held when it opened still come up for the program
+  if (event.synthetic) return false;  // the program's own keys (the latch coming back) are not the person's
   switch (event.vk) {
     case vk::kEscape:
     case vk::kMenu:

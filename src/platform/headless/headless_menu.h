@@ -3,7 +3,8 @@
 // the keyboard stays open and takes the key-downs, as a drop-down on a screen
 // does: Up and Down move among its items, Enter or an item's access letter
 // chooses one, Left and Right go to the next menu, Esc, Alt and F10 close it.
-// Opening and choosing run the window's own menu steps, as a click does.
+// Opening and choosing run the window's own menu steps, as a click does. A
+// pop-up menu (a top-level menu the bar does not show) is worked the same way.
 #include <cstddef>
 
 #include "platform/keys.h"
@@ -43,6 +44,7 @@ class HeadlessMenu {
   const forms::MenuEntry* open_ = nullptr;
   std::size_t highlight_ = 0;
   bool has_highlight_ = false;
+  bool popup_ = false;
 };
 
 }  // namespace orvo::headless

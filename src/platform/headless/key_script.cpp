@@ -143,6 +143,16 @@ class LineParser {
       Colour(arg);
     } else if (verb == "file") {
       File(arg);
+    } else if (verb == "clipboard") {
+      std::string error;
+      const auto value = Unescape(arg, error);
+      if (!value) {
+        Error(error);
+        return;
+      }
+      ScriptStep step = Step(ScriptStep::Kind::kClipboard);
+      step.value = *value;
+      out_.steps.push_back(step);
     } else if (verb == "drop") {
       if (arg.empty()) {
         Error("drop needs the names of the files dropped");
@@ -312,10 +322,6 @@ class LineParser {
 
   void Expect(std::string_view arg) {
     auto [what, rest] = SplitWord(arg);
-    if (what == "clipboard") {
-      Error("expect clipboard: no clipboard yet");
-      return;
-    }
     const Expectation* kind = FindExpectation(what);
     if (kind == nullptr) {
       Error(what.empty() ? "expect needs what to check, e.g. 'expect text あ'"

@@ -9,6 +9,8 @@
 //   dialog PATH | dialog cancel       answers the file dialog that opens next
 //   colour R G B | colour cancel      answers the colour dialog that opens next
 //   file NAME TEXT                    writes a file in the program folder
+//   clipboard TEXT                    puts TEXT on the clipboard (escapes as for expect),
+//                                     as another program copying it would
 //   drop NAME...                      drops files (in the program folder) on the text
 //   expect WHAT VALUE
 //
@@ -43,6 +45,8 @@
 //                       standard boxes, then the program's; the one waiting, if any)
 //   messages N          how many message boxes were shown, standard ones included
 //   caption FORM.CONTROL[INDEX] VALUE   any control's caption
+//   box FORM.CONTROL VALUE              a text box's text (frmFIND.txtFIND)
+//   box-selection FORM.CONTROL VALUE    the text selected in a text box
 //   visible|enabled FORM.CONTROL[INDEX] on|off
 //   menu-visible|menu-enabled|menu-checked MENU on|off   a main-window menu item
 //   menu-opened NAME    the top-level menu last opened from the keyboard (empty: none)
@@ -53,7 +57,7 @@
 //                       prefix cell waiting for its partner, the main window closed
 //   down|toggled KEY on|off   the key state the program reads (GetKeyState)
 //   input-mode N | conv-stage N | ime-mode N
-// (clipboard is reserved: there is no clipboard yet.)
+//   clipboard VALUE     the clipboard's text
 //
 // dialog: the line after the one that opens an open or save dialog must answer
 // it; a relative PATH is taken in the program folder, and a name without an
@@ -86,14 +90,14 @@ struct ControlRef {
 };
 
 struct ScriptStep {
-  enum class Kind { kKey, kWait, kClick, kMenu, kResize, kMove, kState, kActivate, kExpect, kDialog, kColour, kFile, kDrop };
+  enum class Kind { kKey, kWait, kClick, kMenu, kResize, kMove, kState, kActivate, kExpect, kDialog, kColour, kFile, kDrop, kClipboard };
   Kind kind = Kind::kKey;
   KeyEvent key;     // kKey; kExpect: the key of down and toggled
   long long ms = 0; // kWait
   std::string target;  // kMenu: an item; kState: the state; kExpect: WHAT
   ControlRef control;  // kClick; kExpect of caption, visible, enabled; of a menu: its name
   std::string value;   // kExpect: the value, escapes resolved (UTF-8); kDialog: the path;
-                       // kFile: the text; kDrop: the names, one space apart
+                       // kFile, kClipboard: the text; kDrop: the names, one space apart
   int x = 0;           // kResize: outer width, kMove: left (pixels); kActivate: 1 or 0;
                        // kColour: the colour (red + 256 green + 65536 blue)
   int y = 0;           // kResize: outer height, kMove: top (pixels); kDialog, kColour: 1

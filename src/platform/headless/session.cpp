@@ -151,6 +151,9 @@ void Session::Perform(const ScriptStep& step) {
     case ScriptStep::Kind::kFile:
       WriteFile(step);
       break;
+    case ScriptStep::Kind::kClipboard:
+      program.platform.clipboard.SetText(FromUtf8(step.value));
+      break;
     case ScriptStep::Kind::kDrop:
       if (program.Running()) {
         program.drops.Dropped(ScriptDrop(program, step));

@@ -143,6 +143,7 @@ nlohmann::json DumpState(const StateSources& s) {
   out["keys"] = keys;
   out["forms"] = DumpForms(s.program.forms);
   out["dialogs"] = DumpDialogs(s.dialogs);
+  out["clipboard"] = U8(s.program.platform.clipboard.Text());
   out["settings"] = DumpSettings(s.program);
 
   if (!s.program.HasMainWindow()) {

@@ -17,6 +17,7 @@ static_assert(qk::kBracketLeft == Qt::Key_BracketLeft && qk::kBackslash == Qt::K
 static_assert(qk::kBracketRight == Qt::Key_BracketRight && qk::kAsciiCircum == Qt::Key_AsciiCircum);
 static_assert(qk::kEscape == Qt::Key_Escape && qk::kTab == Qt::Key_Tab && qk::kBacktab == Qt::Key_Backtab);
 static_assert(qk::kBackspace == Qt::Key_Backspace && qk::kReturn == Qt::Key_Return && qk::kEnter == Qt::Key_Enter);
+static_assert(qk::kInsert == Qt::Key_Insert && qk::kMenu == Qt::Key_Menu);
 static_assert(qk::kDelete == Qt::Key_Delete && qk::kHome == Qt::Key_Home && qk::kEnd == Qt::Key_End);
 static_assert(qk::kLeft == Qt::Key_Left && qk::kUp == Qt::Key_Up && qk::kRight == Qt::Key_Right);
 static_assert(qk::kDown == Qt::Key_Down && qk::kPageUp == Qt::Key_PageUp && qk::kPageDown == Qt::Key_PageDown);

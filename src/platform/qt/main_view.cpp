@@ -127,7 +127,16 @@ void MainView::OpenAskedMenu() {
   menu_to_open_ = nullptr;
   if (entry == nullptr) return;
   auto it = actions_.find(entry);
-  if (it == actions_.end() || !it->second->isVisible()) return;
+  if (it == actions_.end()) return;
+  if (!it->second->isVisible()) {
+    // A menu the bar does not show is a pop-up menu: it opens at the caret.
+    if (QMenu* menu = it->second->menu(); menu != nullptr && program_.Running()) {
+      DocumentEdit& text = Text();
+      menu->setAccessibleName(ToQ(entry->AccessibleName()));
+      menu->popup(text.mapToGlobal(text.cursorRect().bottomLeft()));
+    }
+    return;
+  }
   if (it->second->menu() == nullptr) {
     // A top-level command: chosen at once, as a click would. No drop-down
     // shows and the keyboard stays on the document, so a focus on the item

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_session.h"
 
 #include <QApplication>
+#include <QDateTime>
 
 #include "app/main_window.h"
 #include "platform/qt/main_view.h"
@@ -14,7 +15,7 @@ QtParts::QtParts(const std::string& folder, const ustring& command_line)
 QtSession::QtSession(const QtSessionOptions& options)
     : QtParts(options.folder, options.command_line),
       EmulatedSystem({options.folder, options.kanji_conversion, options.learning, {}, options.locale_code_page},
-                     {host, screen, shell, fonts, dialogs}),
+                     {host, screen, shell, fonts, dialogs, &clipboard}),
       interactive_(options.interactive),
       filter_([this](const KeyEvent& e) { DeliverKey(e); }),
       ticker_(desktop.Clock(), [this] { Settle(); }),
@@ -70,7 +71,13 @@ bool QtSession::Start() {
   view_->show();
   view_->Text().setFocus();
   Settle();
-  if (interactive_) ticker_.Start();
+  if (interactive_) {
+    // A person reads the real date; tests keep the clock's fixed one.
+    const QDateTime now = QDateTime::currentDateTime();
+    desktop.Clock().SetCalendarStart(now.toMSecsSinceEpoch() + std::int64_t{now.offsetFromUtc()} * 1000 -
+                                     desktop.Clock().NowMs());
+    ticker_.Start();
+  }
   return true;
 }
 

@@ -9,6 +9,7 @@
 #include "platform/emulated/system/emulated_system.h"
 #include "platform/qt/clock_ticker.h"
 #include "platform/qt/key_filter.h"
+#include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_font_metrics.h"
 #include "platform/qt/qt_host.h"
@@ -41,6 +42,7 @@ struct QtParts {
   QtShell shell;
   QtFontMetrics fonts;
   QtDialogs dialogs;
+  QtClipboard clipboard;
 };
 
 class QtSession : public QtParts, public emu::EmulatedSystem {

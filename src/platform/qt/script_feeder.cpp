@@ -99,6 +99,10 @@ void ScriptFeeder::Perform(const headless::ScriptStep& step) {
     if (const auto failed = headless::WriteScriptFile(session_.program, step)) Fail(step.line, *failed);
     return;
   }
+  if (step.kind == Kind::kClipboard) {
+    session_.program.platform.clipboard.SetText(FromUtf8(step.value));  // the system's clipboard
+    return;
+  }
   if (step.kind == Kind::kDialog || step.kind == Kind::kColour) {
     Fail(step.line, "no dialog is open for this answer");
     return;
@@ -135,6 +139,7 @@ void ScriptFeeder::Perform(const headless::ScriptStep& step) {
     case Kind::kDialog:
     case Kind::kColour:
     case Kind::kFile:
+    case Kind::kClipboard:
       break;
   }
   session_.Settle();

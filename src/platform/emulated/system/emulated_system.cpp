@@ -13,8 +13,10 @@ EmulatedSystem::EmulatedSystem(const SystemOptions& options, const FrontEndParts
       code_page(options.locale_code_page ? CodePage::kLocale : CodePage::kCp932),
       ime(desktop),
       platform{parts.host, parts.screen, desktop,   desktop, desktop.Clock(), ime,
-               parts.shell, parts.fonts, code_page, files,   parts.dialogs},
+               parts.shell, parts.fonts, code_page, files,   parts.dialogs,
+               parts.clipboard != nullptr ? *parts.clipboard : desktop.Clip(), desktop.Clock()},
       program(platform) {
+  if (parts.clipboard != nullptr) desktop.SetClipboard(*parts.clipboard);
   if (!options.kanji_conversion) engine_error.clear();
   desktop.SetConversionEngine(engine.get());
   // The IMEs of a code page without ゔ (CP932 among them) compose ヴ instead.

@@ -1,0 +1,63 @@
+#pragma once
+// frmFIND: the modeless find and replace dialog over the main window, worked
+// entirely from the keyboard: F3 finds, F4 replaces, F5 closes, Enter and
+// Backspace move between the two boxes, Up and Down move the window within
+// the work area. It reads and writes the program's search state.
+#include <array>
+
+#include "app/forms/check_box_control.h"
+#include "app/forms/command_button_control.h"
+#include "app/forms/form.h"
+#include "app/forms/frame_control.h"
+#include "app/forms/label_control.h"
+#include "app/forms/option_button_control.h"
+#include "app/forms/text_box_control.h"
+
+namespace orvo {
+class Program;
+}
+
+namespace orvo::editing {
+
+class FindWindow : public forms::Form {
+ public:
+  static constexpr int kTag = 3;
+  static constexpr int kMoveStep = 300;  // twips per Up or Down
+
+  FindWindow(Program& program);
+  ~FindWindow() override;
+
+  // Opens for find or replace (find_mode), over the main window.
+  void Open(int mode);
+  // Brings the open dialog to the front with the keyboard in its search box.
+  void ActivateSearchBox();
+
+  forms::LabelControl Label1;
+  forms::TextBoxControl txtFIND;
+  forms::LabelControl Label2;
+  forms::TextBoxControl txtREPLACE;
+  forms::FrameControl fraDIRECTION;
+  std::array<forms::OptionButtonControl, 2> optDirection;  // 0 upwards, 1 downwards
+  forms::CheckBoxControl chkCASE;
+  forms::CommandButtonControl cmdFIND, cmdREPLACE, cmdCLOSE;
+
+ protected:
+  void OnLoad() override;
+  void OnActivate() override;
+  void OnUnload() override;
+  void OnClick(forms::Control& control) override;
+  void OnChange(forms::Control& control) override;
+  void OnKeyDown(int& key, int shift) override;
+  void OnControlKeyDown(forms::Control& control, int& key, int shift) override;
+
+ private:
+  void FindClicked();
+  void ReplaceClicked();
+  void MoveBy(int twips);
+  void SelectReplaceStart();  // the first len(txtFIND) characters of txtREPLACE
+
+  Program& p_;
+  bool first_activated_ = false;
+};
+
+}  // namespace orvo::editing
