@@ -161,6 +161,7 @@ TEST_F(SettingsFileTest, BadContentGivesTheDefaultsForTheBadValues) {
   huge.resize(kMaxIniBytes + 1, 'x');
   std::string binary;
   for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 131 + 7) % 256);
+  static constexpr char kNulName[] = "[SETTING]\nFN=Mono\0Sans\nFS=9\n";
   const Case cases[] = {
       {"negative size and colour", "[SETTING]\nBC=-1\nFC=-5\nFS=-14\n", defaults},
       {"colour above 0xFFFFFF", "[SETTING]\nBC=16777216\nFC=16777215\n", Record(16777215, 16777215, u"FixedSys", 14)},
@@ -169,7 +170,7 @@ TEST_F(SettingsFileTest, BadContentGivesTheDefaultsForTheBadValues) {
       {"a size no one can read", "[SETTING]\nFS=0\n", defaults},
       {"a size past the largest", "[SETTING]\nFS=145\n", defaults},
       {"control characters in the font name", std::string("[SETTING]\nFN=Fixed\x01Sys\x1b[2J\n"), defaults},
-      {"a NUL in the font name", std::string("[SETTING]\nFN=Mono\0Sans\nFS=9\n", 30), Record(16777215, 0, u"FixedSys", 9)},
+      {"a NUL in the font name", std::string(kNulName, sizeof kNulName - 1), Record(16777215, 0, u"FixedSys", 9)},
       {"bytes the code page cannot decode", "[SETTING]\nFN=\x82\xff\xfe\n", defaults},
       {"an empty font name", "[SETTING]\nFN=\nFS=10\n", Record(16777215, 0, u"FixedSys", 10)},
       {"a font name of 65 characters", "[SETTING]\nFN=" + std::string(65, 'A') + "\n", defaults},
