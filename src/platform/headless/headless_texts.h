@@ -5,6 +5,7 @@ namespace orvo::headless::texts {
 
 inline constexpr const char* kUsage =
     "usage: orvo-headless [--folder DIR] [--codepage NAME] [--dictionary FILE] [--open FILE] [--json] [SCRIPT]\n"
+    "       orvo-headless --version\n"
     "  The script comes from standard input when no file is named. --open FILE opens the file\n"
     "  at start, as a path on the window's command line does.\n"
     "  Lines: press KEY | release KEY | tap KEY | chord KEYS | wait MS | click "
@@ -20,5 +21,7 @@ inline constexpr const char* kCodePages = "' (CP932 or locale)\n";
 inline constexpr const char* kCannotRead = "orvo-headless: cannot read ";
 inline constexpr const char* kNoFolder = "orvo-headless: no program folder at '";
 inline constexpr const char* kStdinName = "<stdin>";
+inline constexpr const char* kProgramName = "orvo-headless";
+inline constexpr const char* kDataLine = "data: ";
 
 }  // namespace orvo::headless::texts

@@ -14,6 +14,7 @@
 #include "platform/headless/key_script.h"
 #include "platform/headless/session.h"
 #include "platform/headless/state_dump.h"
+#include "platform/posix/data_folder.h"
 
 namespace {
 
@@ -40,6 +41,11 @@ bool ParseArgs(int argc, char** argv, Options& o) {
       (arg == "--folder" ? o.folder : arg == "--codepage" ? o.codepage : o.dictionary) = argv[++i];
     } else if (arg == "--help" || arg == "-h") {
       std::cout << kUsage;
+      std::exit(0);
+    } else if (arg == "--version") {
+      const auto data = orvo::posix::FindOwnDataFolder();
+      std::cout << kProgramName << " " << orvo::posix::ProgramVersion() << "\n"
+                << kDataLine << (data.path.empty() ? data.problem : data.path.string()) << "\n";
       std::exit(0);
     } else if (!arg.starts_with("--") && o.script_path.empty()) {
       o.script_path = arg;
@@ -78,6 +84,10 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");  // the locale's charset, for --codepage locale
   Options options;
   if (!ParseArgs(argc, argv, options)) return 2;
+
+  if (const auto data = orvo::posix::FindOwnDataFolder(); data.path.empty()) {
+    std::cerr << kProgramName << ": " << data.problem << "\n";
+  }
 
   std::string script;
   if (options.script_path.empty()) {

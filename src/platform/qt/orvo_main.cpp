@@ -6,10 +6,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "app/main_window.h"
 #include "platform/headless/key_script.h"
+#include "platform/posix/data_folder.h"
 #include "platform/qt/display_check.h"
 #include "platform/qt/qt_session.h"
 #include "platform/qt/qt_text.h"
@@ -51,14 +53,14 @@ bool ParseArgs(const QStringList& args, Options& o) {
   return true;
 }
 
-// Read before Qt starts, so that help needs no screen.
-bool AsksForHelp(int argc, char** argv) {
+// Read before Qt starts, so that help and the version need no screen.
+bool Asks(int argc, char** argv, std::string_view what, std::string_view short_form = {}) {
   constexpr std::string_view kTakesValue[] = {"--folder", "--script", "--dump-state"};
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (std::ranges::find(kTakesValue, arg) != std::end(kTakesValue)) {
       ++i;
-    } else if (arg == "--help" || arg == "-h") {
+    } else if (arg == what || (!short_form.empty() && arg == short_form)) {
       return true;
     }
   }
@@ -68,10 +70,17 @@ bool AsksForHelp(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (AsksForHelp(argc, argv)) {
+  if (Asks(argc, argv, "--help", "-h")) {
     std::fputs(orvo::qt::texts::kUsage, stdout);
     return 0;
   }
+  const auto data = orvo::posix::FindOwnDataFolder();
+  if (Asks(argc, argv, "--version")) {
+    std::printf(orvo::qt::texts::kVersionLine, std::string(orvo::posix::ProgramVersion()).c_str(),
+                data.path.empty() ? data.problem.c_str() : data.path.c_str());
+    return 0;
+  }
+  if (data.path.empty()) std::fprintf(stderr, orvo::qt::texts::kDataProblem, data.problem.c_str());
   const auto display = orvo::qt::CheckDisplay(orvo::qt::ReadDisplayEnv(argc, argv), orvo::qt::ProbeSocket);
   if (!display.reachable) {
     orvo::qt::ReportNoDisplay(display.reason);

@@ -31,7 +31,9 @@ inline constexpr const char* kRescuedEnglish = "orvo: the unsaved text was writt
 inline constexpr const char* kRescueFailed = "orvo: 保存していない文章を書き出せません（%s）。\n";
 inline constexpr const char* kRescueFailedEnglish =
     "orvo: the unsaved text could not be written to %s: %s\n";
-inline constexpr const char* kUsage = "usage: orvo [--folder DIR] [--dump-state JSON] [FILE]\n";
+inline constexpr const char* kUsage = "usage: orvo [--folder DIR] [--dump-state JSON] [FILE]\n       orvo --version\n";
+inline constexpr const char* kVersionLine = "orvo %s\ndata: %s\n";
+inline constexpr const char* kDataProblem = "orvo: %s\n";
 inline constexpr const char* kUnknownArgument = "orvo: unknown argument '%s'\n";
 inline constexpr const char* kCannotReadScript = "orvo: cannot read %s\n";
 inline constexpr const char* kNoStateSignal = "orvo: SIGUSR1 cannot ask for the state\n";
