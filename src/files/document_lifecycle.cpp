@@ -360,18 +360,7 @@ void DocumentLifecycle::SaveOverCommand() {
     return;
   }
   SaveBeforeDiscard(SaveMode::kOverwrite);
-  if (state_.SaveCancelled) {
-    state_.SaveCancelled = false;
-    state_.OpenFailed = false;
-    state_.strSAVEtxt.clear();
-    state_.ClearPending();
-    FocusBack();
-    return;
-  }
-  p_.host.DoEvents();
-  p_.window.ActiveTextBox().SetModified(false);
-  p_.host.DoEvents();
-  FocusBack();
+  EndSaveCommand();
 }
 
 void DocumentLifecycle::SaveAsCommand() {
@@ -381,6 +370,11 @@ void DocumentLifecycle::SaveAsCommand() {
     return;
   }
   SaveBeforeDiscard(SaveMode::kSaveAs);
+  EndSaveCommand();
+}
+
+// A cancelled save leaves the text as it was, modified; a save clears the flag.
+void DocumentLifecycle::EndSaveCommand() {
   if (state_.SaveCancelled) {
     state_.SaveCancelled = false;
     state_.OpenFailed = false;

@@ -68,6 +68,7 @@ class DocumentLifecycle {
   void SaveAs();
   void SaveOver();
   void SaveAsCancelExit();
+  void EndSaveCommand();
   // Writes strSAVEtxt to PendingPath; false (told with the prefix) when it could not.
   bool Write(const ustring& error_prefix);
   ustring Caption(const ustring& prefix, const ustring& name, long long size) const;
