@@ -11,6 +11,7 @@ struct WindowFlags {
   bool SplashOpen = false;
   bool Started = false;
   bool MenuBrailleMode = false;
+  bool SettingsApplied = false;  // the settings dialog changed the current settings
 };
 
 }  // namespace orvo

@@ -1,6 +1,7 @@
 #include "app/forms/label_control.h"
 
 #include "app/forms/form.h"
+#include "platform/keys.h"
 
 namespace orvo::forms {
 
@@ -12,6 +13,25 @@ LabelControl::LabelControl(Form& form, std::string name, int index)
 void LabelControl::SetAlignment(Alignment alignment) {
   alignment_ = alignment;
   Changed();
+}
+
+void LabelControl::SetFocusable(bool focusable) {
+  focusable_ = focusable;
+  SetTabStop(focusable);
+}
+
+bool LabelControl::TakesKey(int key_code) const { return focusable_ && key_code == vk::kReturn; }
+
+void LabelControl::OwnKeyDown(int& key_code, int shift) {
+  const bool plain = (shift & (shift_mask::kCtrl | shift_mask::kAlt)) == 0;
+  if (!focusable_ || !plain) return;
+  if (key_code == vk::kSpace) {
+    key_code = 0;
+    Click();
+  } else if (key_code == vk::kReturn) {
+    key_code = 0;
+    DoubleClick();
+  }
 }
 
 void LabelControl::MnemonicAction() { FocusFollowing(*this); }

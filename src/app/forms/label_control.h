@@ -1,6 +1,8 @@
 #pragma once
-// A caption on a form. It never takes the focus; its access key moves the
-// focus to the next control in tab order that can take it.
+// A caption on a form. It takes no focus unless made focusable; its access
+// key moves the focus to the next control in tab order that can take it. A
+// focusable label (a colour swatch) is in tab order, and from the keyboard
+// Space clicks it and Enter double-clicks it.
 #include "app/forms/control.h"
 
 namespace orvo::forms {
@@ -8,7 +10,10 @@ namespace orvo::forms {
 class LabelControl : public Control {
  public:
   LabelControl(Form& form, std::string name, int index = -1);
-  bool CanFocus() const override { return false; }
+  bool CanFocus() const override { return focusable_ && Control::CanFocus(); }
+  bool Focusable() const { return focusable_; }
+  void SetFocusable(bool focusable);
+  bool TakesKey(int key_code) const override;
   void MnemonicAction() override;
 
   // Where the caption stands in the label's width.
@@ -16,8 +21,12 @@ class LabelControl : public Control {
   Alignment TextAlignment() const { return alignment_; }
   void SetAlignment(Alignment alignment);
 
+ protected:
+  void OwnKeyDown(int& key_code, int shift) override;
+
  private:
   Alignment alignment_ = Alignment::kLeft;
+  bool focusable_ = false;
 };
 
 // Gives the focus to the first control after `from` in tab order that takes it.

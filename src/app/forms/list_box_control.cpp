@@ -1,5 +1,7 @@
 #include "app/forms/list_box_control.h"
 
+#include <algorithm>
+
 #include "platform/keys.h"
 
 namespace orvo::forms {
@@ -52,6 +54,27 @@ void ListBoxControl::ClickItem(int index) {
   SetSelected(index);
 }
 
+namespace {
+
+bool IsTypeAheadKey(int key_code) {
+  return (key_code >= 'A' && key_code <= 'Z') || (key_code >= '0' && key_code <= '9');
+}
+
+char16_t Folded(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
+
+}  // namespace
+
+int ListBoxControl::NextStartingWith(char16_t letter) const {
+  // From the entry after the selected one round to it, so the same letter steps through them all.
+  for (int step = 1; step <= Count(); ++step) {
+    const int at = (selected_ + step + Count()) % Count();
+    const ustring& item = items_[static_cast<std::size_t>(at)];
+    const std::size_t first = item.find_first_not_of(u' ');
+    if (first != ustring::npos && Folded(item[first]) == letter) return at;
+  }
+  return kNone;
+}
+
 void ListBoxControl::OwnKeyDown(int& key_code, int shift) {
   if ((shift & (shift_mask::kCtrl | shift_mask::kAlt)) != 0 || items_.empty()) return;
   int to = selected_;
@@ -68,8 +91,17 @@ void ListBoxControl::OwnKeyDown(int& key_code, int shift) {
     case vk::kEnd:
       to = Count() - 1;
       break;
+    case vk::kPrior:
+      to = std::max(0, selected_ - kPageStep);
+      break;
+    case vk::kNext:
+      to = std::min(Count() - 1, selected_ + kPageStep);
+      break;
     default:
-      return;
+      if (!IsTypeAheadKey(key_code)) return;
+      to = NextStartingWith(static_cast<char16_t>(key_code));
+      if (to == kNone) return;
+      break;
   }
   key_code = 0;
   SetSelected(to);

@@ -1,6 +1,8 @@
 #pragma once
 // A list of text entries with at most one selected. Changing the selection
-// raises Click, whether a person or the program changed it.
+// raises Click, whether a person or the program changed it. From the
+// keyboard: the arrows, Home, End, Page Up and Down (ten entries), and a
+// letter or digit selects the next entry that starts with it.
 #include <vector>
 
 #include "app/forms/control.h"
@@ -10,6 +12,7 @@ namespace orvo::forms {
 class ListBoxControl : public Control {
  public:
   static constexpr int kNone = -1;
+  static constexpr int kPageStep = 10;
 
   ListBoxControl(Form& form, std::string name, int index = -1);
 
@@ -31,6 +34,8 @@ class ListBoxControl : public Control {
   void OwnKeyDown(int& key_code, int shift) override;
 
  private:
+  int NextStartingWith(char16_t letter) const;
+
   std::vector<ustring> items_;
   int selected_ = kNone;
 };

@@ -1,6 +1,7 @@
 #include "platform/headless/expectations.h"
 
 #include "app/main_window.h"
+#include "app/forms/list_box_control.h"
 #include "platform/emulated/text_box.h"
 #include "platform/headless/script_click.h"
 #include "platform/headless/script_files.h"
@@ -85,6 +86,37 @@ Read Enabled(const ScriptView& s, const ScriptStep& step) {
   return c ? Read(Switch(c->Enabled())) : std::nullopt;
 }
 
+std::string RgbOf(std::uint32_t colour) {
+  return std::to_string(colour & 0xFF) + "," + std::to_string((colour >> 8) & 0xFF) + "," +
+         std::to_string((colour >> 16) & 0xFF);
+}
+
+// How a control looks: "back 255,255,255 fore 0,0,0 font FixedSys 14"; "font - 9"
+// for the desktop's own face.
+Read Look(const ScriptView& s, const ScriptStep& step) {
+  const forms::Control* c = FindScriptControl(s.program, step.control);
+  if (c == nullptr) return std::nullopt;
+  return "back " + RgbOf(c->BackColor()) + " fore " + RgbOf(c->ForeColor()) + " font " + (c->Font().name.empty() ? std::string("-") : ToUtf8(c->Font().name)) +
+         " " + std::to_string(c->Font().points);
+}
+
+// A list's selected entry and its length: "14 of 1"; "- of 16" with none selected.
+Read List(const ScriptView& s, const ScriptStep& step) {
+  const auto* list = dynamic_cast<const forms::ListBoxControl*>(FindScriptControl(s.program, step.control));
+  if (list == nullptr) return std::nullopt;
+  const int at = list->Selected();
+  return (at == forms::ListBoxControl::kNone ? std::string("-") : ToUtf8(list->Item(at))) + " of " +
+         std::to_string(list->Count());
+}
+
+// The control with the keyboard, as scripts name it: frmSETING.cmdOK, lblCOLOR[3].
+Read Focused(const ScriptView& s, const ScriptStep&) {
+  const forms::Form* form = s.program.forms.ActiveForm();
+  const forms::Control* c = form != nullptr ? form->Focused() : nullptr;
+  if (c == nullptr) return std::string();
+  return ControlName({form->Name(), c->Name(), c->Index()});
+}
+
 template <typename F>
 Read MenuItem(const ScriptView& s, const ScriptStep& step, F read) {
   if (!s.program.HasMainWindow()) return std::nullopt;
@@ -138,6 +170,9 @@ constexpr Expectation kExpectations[] = {
     {"caption", Value::kText, Subject::kControl, Caption},
     {"box", Value::kText, Subject::kControl, BoxText},
     {"box-selection", Value::kText, Subject::kControl, BoxSelection},
+    {"look", Value::kText, Subject::kControl, Look},
+    {"list", Value::kText, Subject::kControl, List},
+    {"focus", Value::kText, Subject::kNone, Focused},
     {"visible", Value::kSwitch, Subject::kControl, Visible},
     {"enabled", Value::kSwitch, Subject::kControl, Enabled},
     {"menu-visible", Value::kSwitch, Subject::kMenu,

@@ -3,9 +3,27 @@
 #include <algorithm>
 
 namespace orvo::headless {
+namespace {
+
+bool Proportional(const ustring& family) {
+  for (const char16_t* name : HeadlessFontMetrics::kProportionalFamilies) {
+    if (family == name) return true;
+  }
+  return false;
+}
+
+// A half-width character's width in a proportional family, in quarters of the size.
+int Quarters(char16_t c) {
+  if (ustring_view(u"Iijl.,:;!|'").find(c) != ustring_view::npos) return 1;
+  if (ustring_view(u"MWmw@").find(c) != ustring_view::npos) return 3;
+  return 2;
+}
+
+}  // namespace
 
 Size HeadlessFontMetrics::MeasureText(const FontSpec& font, ustring_view text) const {
   const int pixels = font.points * 4 / 3;  // points at 96 dpi
+  const bool proportional = Proportional(font.name);
   int widest = 0;
   int line = 0;
   int lines = 1;
@@ -18,7 +36,11 @@ Size HeadlessFontMetrics::MeasureText(const FontSpec& font, ustring_view text) c
       ++lines;
       continue;
     }
-    line += DbcsWidth(c) == 1 ? pixels / 2 : pixels;
+    if (DbcsWidth(c) != 1) {
+      line += pixels;
+    } else {
+      line += proportional ? pixels * Quarters(c) / 4 : pixels / 2;
+    }
   }
   widest = std::max(widest, line);
   return {widest, lines * (pixels * 4 / 3)};

@@ -1,0 +1,12 @@
+#include "settings/settings_choices.h"
+
+#include <algorithm>
+
+namespace orvo::settings {
+
+bool IsFixedSizeFont(ustring_view name) {
+  return std::any_of(kFixedSizeFonts.begin(), kFixedSizeFonts.end(),
+                     [name](const char16_t* fixed) { return name == fixed; });
+}
+
+}  // namespace orvo::settings
