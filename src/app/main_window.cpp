@@ -12,6 +12,7 @@
 #include "editing/find_replace.h"
 #include "files/files_texts.h"
 #include "platform/keys.h"
+#include "settings/settings_command.h"
 
 namespace orvo {
 namespace {
@@ -26,6 +27,7 @@ enum class MenuCommand {
   kBarHelper,   // the braille helper on the menu bar
   kDiagrams,
   kAbout,
+  kSettings,
   kExit,
   kWordTurn,
   kFontReset,
@@ -89,7 +91,7 @@ constexpr MenuRow kMenuRows[] = {
     {"",              "mnuEDIT",     m::kSeparator,    true,  kNone},
     {"mnuALL",        "mnuEDIT",     e::kSelectAll,    true,  kSelectAll},
     {"mnuOPTION",     "",            m::kOption,       true,  kNone},
-    {"mnuSETTING",    "mnuOPTION",   m::kSetting,      true,  kNone},
+    {"mnuSETTING",    "mnuOPTION",   m::kSetting,      true,  kSettings},
     {"mnuFONT_RESET", "mnuOPTION",   m::kFontReset,    true,  kFontReset},
     {"",              "mnuOPTION",   m::kSeparator,    true,  kNone},
     {"mnuFIND",       "mnuOPTION",   m::kFind,         true,  kNone},
@@ -282,7 +284,11 @@ void MainWindow::OnLoad() {
   outer.height = p_.values.TwipsPerPixelY * 420;
   Move(outer);
   p_.DoEvents();
-  p_.flags.Started = true;  // the start-up splash is not shown yet; the window is enabled at once
+  // The splash shows itself over the window, which waits for it to close.
+  p_.windows->ShowSplash();
+  p_.DoEvents();
+  SetEnabled(false);
+  SET_SYS_COL();
   active_ = 0;
   p_.ime.Create();
   // The document holds what a file may: its size on disk, counted as it would be saved.
@@ -623,6 +629,12 @@ void MainWindow::ChooseMenu(const std::string& item) {
       break;
     case MenuCommand::kAbout:
       p_.DoEvents();
+      p_.windows->ShowSplash();
+      p_.DoEvents();
+      AfterMenuCommand();
+      break;
+    case MenuCommand::kSettings:
+      settings::RunSettingsDialog(p_);
       AfterMenuCommand();
       break;
     case MenuCommand::kExit:

@@ -12,6 +12,7 @@
 #include "app/forms/picture_box_control.h"
 #include "app/forms/text_box_control.h"
 #include "app/main_window_layout.h"
+#include "app/window_utils/colour.h"
 #include "platform/edit_control.h"
 #include "platform/geometry.h"
 #include "platform/timer.h"
@@ -77,6 +78,7 @@ class MainWindow : public forms::Form {
   forms::CommandButtonControl cmdMEMO, cmdTYPE, cmdIME, cmdCOVER, cmdTOOL;
   forms::PictureBoxControl picSTATUS, picCONER, picBAR;
   Timer Timer1;
+  Colour ButtonFace = 0;  // the desktop's button colour, read at load
   Rect Restore;  // RestoreLeft, RestoreTop, RestoreWidth, RestoreHeight (twips)
 
  protected:
@@ -95,6 +97,8 @@ class MainWindow : public forms::Form {
 
  private:
   void CreateMenus();
+  void SET_SYS_COL();
+  void BTN_BAK_GRADE();
   void InitFonts();
   void ApplySettings();
   void FirstActivation();

@@ -6,6 +6,7 @@ namespace orvo::picture_id {
 inline constexpr int kMenuChecked = 20;    // the wrap item's check mark, on
 inline constexpr int kMenuUnchecked = 21;  // and off
 inline constexpr int kAppIcon = 22;        // the program's icon
+inline constexpr int kSplash = 23;         // the splash window's picture, 299 × 178, drawn over its gradient
 
 // The message box's icons, drawn as the desktop draws its own message boxes'.
 inline constexpr int kMessageStop = 30;

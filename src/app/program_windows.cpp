@@ -1,6 +1,7 @@
 #include "app/program_windows.h"
 
 #include "app/program.h"
+#include "app/splash_window.h"
 #include "editing/find_window.h"
 
 namespace orvo {
@@ -22,6 +23,14 @@ void ProgramWindows::ActivateFind() {
 void ProgramWindows::UnloadFind() {
   if (editing::FindWindow* w = Find()) p_.forms.Unload(*w);
 }
+
+void ProgramWindows::ShowSplash() {
+  if (splash_ && !splash_->Loaded()) splash_.reset();
+  if (!splash_) splash_ = std::make_unique<SplashWindow>(p_);
+  splash_->Open();
+}
+
+SplashWindow* ProgramWindows::Splash() const { return splash_ && splash_->Loaded() ? splash_.get() : nullptr; }
 
 editing::FindWindow* ProgramWindows::Find() const { return find_ && find_->Loaded() ? find_.get() : nullptr; }
 

@@ -8,6 +8,7 @@
 namespace orvo {
 
 class Program;
+class SplashWindow;
 namespace editing {
 class FindWindow;
 }
@@ -22,10 +23,14 @@ class ProgramWindows : public NoSecondaryWindows {
   void UnloadFind() override;
   // The find dialog while it is loaded; null otherwise.
   editing::FindWindow* Find() const;
+  void ShowSplash() override;
+  // The splash or version window while it is loaded; null otherwise.
+  SplashWindow* Splash() const;
 
  private:
   Program& p_;
   std::unique_ptr<editing::FindWindow> find_;
+  std::unique_ptr<SplashWindow> splash_;
 };
 
 }  // namespace orvo

@@ -13,6 +13,8 @@ class SecondaryWindows {
   virtual void ShowFind(int mode) = 0;  // loads the find dialog afresh, for find (1) or replace (2)
   virtual void ActivateFind() = 0;    // activates the find dialog and focuses its search box
   virtual void UnloadFind() = 0;
+  // The splash at start-up, the version window afterwards (modeless, the main window disabled).
+  virtual void ShowSplash() = 0;
 };
 
 // Until those windows exist: opening one does nothing, so no flag is set.
@@ -25,6 +27,7 @@ class NoSecondaryWindows : public SecondaryWindows {
   void ShowFind(int) override {}
   void ActivateFind() override {}
   void UnloadFind() override {}
+  void ShowSplash() override {}
 };
 
 }  // namespace orvo

@@ -1,6 +1,7 @@
 #pragma once
 // The desktop around the program: the task bar, the system folder, the mouse
 // pointer shown over the program's windows.
+#include <cstdint>
 #include <optional>
 
 #include "platform/geometry.h"
@@ -20,6 +21,8 @@ class Shell {
   virtual std::optional<Rect> TaskBarRect() const = 0;
   // The system folder (the Windows folder on Windows); empty when it cannot be had.
   virtual ustring SystemFolder() const = 0;
+  // The desktop's colour for button faces (red + 256 × green + 65536 × blue).
+  virtual std::uint32_t ButtonFace() const = 0;
   virtual int MousePointer() const = 0;
   virtual void SetMousePointer(int pointer) = 0;
 };

@@ -104,6 +104,12 @@ void Control::SetPicture(int picture) {
   Changed();
 }
 
+void Control::SetFace(std::shared_ptr<const Bitmap> face) {
+  if (face == face_) return;
+  face_ = std::move(face);
+  Changed();
+}
+
 bool Control::SetContainer(Control* holder) {
   if (holder != nullptr && (!holder->HoldsControls() || &holder->form_ != &form_)) return false;
   // A holder inside itself would hide and disable nothing but loop for ever.

@@ -4,8 +4,11 @@
 // kinds share. Controls register with their form when made, so the order of
 // construction is the first tab order.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+
+#include "app/window_utils/bitmap.h"
 
 #include "platform/edit_control.h"
 #include "platform/font_metrics.h"
@@ -90,6 +93,11 @@ class Control : public KeyHandler {
   void SetBackColor(std::uint32_t rgb);
   int Picture() const { return picture_; }
   void SetPicture(int picture);
+  // A picture drawn under the caption and the picture, from the top left (a
+  // button's gradient face, the splash's background); null for none. Shared:
+  // the same face serves every button drawn with it.
+  const std::shared_ptr<const Bitmap>& Face() const { return face_; }
+  void SetFace(std::shared_ptr<const Bitmap> face);
 
   // The frame or picture box that holds this control (its bounds are then
   // inside the holder's); null: the form itself.
@@ -152,6 +160,7 @@ class Control : public KeyHandler {
   std::uint32_t fore_ = colour::kBlack;
   std::uint32_t back_ = colour::kButtonFace;
   int picture_ = kNoPicture;
+  std::shared_ptr<const Bitmap> face_;
   Control* container_ = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/headless/expectations.h"
 #include "platform/headless/script_click.h"
 #include "platform/headless/script_files.h"
+#include "platform/headless/start_prelude.h"
 
 namespace orvo::headless {
 
@@ -26,7 +27,13 @@ Session::~Session() {
   desktop.SetInputSource(nullptr);
 }
 
-bool Session::Start() { return StartProgram(); }
+bool Session::Start() {
+  if (!StartAtSplash()) return false;
+  Run(ParseScript(kStartPrelude).steps);
+  return true;
+}
+
+bool Session::StartAtSplash() { return StartProgram(); }
 
 void Session::Deliver(const KeyEvent& event) {
   desktop.PostKey(event);

@@ -45,7 +45,11 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
                    const SessionOptions& options = {});
   ~Session();
 
-  bool Start();  // runs start-up; false when it refused
+  // Runs start-up, then closes the start-up splash as a person does (the
+  // shared prelude); false when start-up refused.
+  bool Start();
+  // Runs start-up only: the splash stands over the disabled main window.
+  bool StartAtSplash();
 
   // Real keys, one event at a time, each run to the end as a person's would be.
   void Press(std::uint8_t vk);

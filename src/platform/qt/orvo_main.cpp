@@ -11,6 +11,7 @@
 
 #include "app/main_window.h"
 #include "platform/headless/key_script.h"
+#include "platform/headless/start_prelude.h"
 #include "platform/posix/data_folder.h"
 #include "platform/qt/display_check.h"
 #include "platform/qt/qt_session.h"
@@ -112,7 +113,9 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "%s:%d: error: %s\n", options.script.toLocal8Bit().constData(), e.line, e.message.c_str());
     }
     if (!parsed.errors.empty()) return 2;
-    steps = parsed.steps;
+    // Played as the headless runner plays a script: the splash closed first, as a person closes it.
+    steps = orvo::headless::ParseScript(orvo::headless::kStartPrelude).steps;
+    steps.insert(steps.end(), parsed.steps.begin(), parsed.steps.end());
   }
 
   orvo::qt::QtSessionOptions session_options;

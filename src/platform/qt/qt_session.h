@@ -68,6 +68,8 @@ class QtSession : public QtParts, public emu::EmulatedSystem {
   // Draws every model again.
   void Sync();
 
+  // Whether a person is there (real time, waiting modal loops).
+  bool Interactive() const { return interactive_; }
   MainView* View() { return view_.get(); }
   // The views of the windows other than the main one (the message box, dialogs).
   FormViews& Views() { return *views_; }

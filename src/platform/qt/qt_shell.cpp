@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QPalette>
 #include <QScreen>
 
 namespace orvo::qt {
@@ -38,6 +39,12 @@ std::optional<Rect> QtShell::TaskBarRect() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return std::nullopt;
   return BandOutside(screen->geometry(), screen->availableGeometry());
+}
+
+std::uint32_t QtShell::ButtonFace() const {
+  const QColor c = QGuiApplication::palette().color(QPalette::Button);
+  return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8 |
+         static_cast<std::uint32_t>(c.blue()) << 16;
 }
 
 void QtShell::SetMousePointer(int pointer) {

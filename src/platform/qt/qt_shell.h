@@ -15,6 +15,8 @@ class QtShell : public Shell {
  public:
   std::optional<Rect> TaskBarRect() const override;
   ustring SystemFolder() const override { return u"/usr/share"; }
+  // The application palette's button colour.
+  std::uint32_t ButtonFace() const override;
   int MousePointer() const override { return pointer_; }
   void SetMousePointer(int pointer) override;
 

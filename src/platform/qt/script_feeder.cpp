@@ -67,7 +67,9 @@ void ScriptFeeder::Next() {
   }
   // The next step is due before this one runs: a message box this step opens
   // takes the steps after it as its input, as the headless runner gives them.
-  const int delay = step.kind == headless::ScriptStep::Kind::kWait ? static_cast<int>(step.ms) : 0;
+  // A person's session waits in real time; one without a person moves the program's clock at once.
+  const bool waits = step.kind == headless::ScriptStep::Kind::kWait && session_.Interactive();
+  const int delay = waits ? static_cast<int>(step.ms) : 0;
   QTimer::singleShot(delay, this, [this] { Next(); });
   Perform(step);
 }
@@ -107,7 +109,14 @@ void ScriptFeeder::Perform(const headless::ScriptStep& step) {
     Fail(step.line, "no dialog is open for this answer");
     return;
   }
-  if (step.kind == Kind::kWait || !session_.program.Running() || view == nullptr) return;
+  if (step.kind == Kind::kWait) {
+    if (!session_.Interactive()) {
+      session_.desktop.Clock().Advance(step.ms);
+      session_.Settle();
+    }
+    return;
+  }
+  if (!session_.program.Running() || view == nullptr) return;
   MainWindow& w = session_.program.Main();
   switch (step.kind) {
     case Kind::kClick:

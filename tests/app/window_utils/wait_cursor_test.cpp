@@ -19,6 +19,7 @@ constexpr int kArrow = 1;
 struct Desktop : Shell, WindowEnabler {
   std::optional<Rect> TaskBarRect() const override { return std::nullopt; }
   ustring SystemFolder() const override { return {}; }
+  std::uint32_t ButtonFace() const override { return 0xC0C0C0; }
   int MousePointer() const override { return pointer; }
   void SetMousePointer(int p) override {
     pointer = p;

@@ -12,10 +12,12 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "platform/headless/start_prelude.h"
 #include "platform/qt/document_edit.h"
 #include "platform/qt/main_view.h"
 #include "platform/qt/qt_session.h"
 #include "platform/qt/qt_app.h"
+#include "platform/qt/script_feeder.h"
 #include "support/temp_folder.h"
 
 namespace orvo::testing {
@@ -33,6 +35,17 @@ class QtFrontEnd : public ::testing::Test {
     session_ = std::make_unique<qt::QtSession>(options);
     ASSERT_TRUE(session_->Start());
     Drain();  // the window is shown and the application activated before anyone types
+    Play(headless::kStartPrelude);  // the splash closed, as every run begins
+  }
+  // Plays key-script lines through the window's own script player.
+  void Play(std::string_view script) {
+    const headless::ParsedScript parsed = headless::ParseScript(script);
+    ASSERT_TRUE(parsed.errors.empty());
+    bool done = false;
+    qt::ScriptFeeder feeder(*session_, parsed.steps, [&done] { done = true; });
+    feeder.Start();
+    for (int i = 0; i < 5000 && !done; ++i) QCoreApplication::processEvents();
+    ASSERT_TRUE(done);
   }
   void TearDown() override { session_.reset(); }
 

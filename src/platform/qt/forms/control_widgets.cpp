@@ -4,8 +4,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include "app/forms/check_box_control.h"
 #include "app/forms/command_button_control.h"
@@ -13,6 +16,7 @@
 #include "app/forms/label_control.h"
 #include "app/forms/list_box_control.h"
 #include "app/forms/option_button_control.h"
+#include "platform/qt/forms/face_image.h"
 #include "platform/qt/picture_set.h"
 #include "platform/qt/qt_text.h"
 
@@ -32,8 +36,55 @@ QWidget* MakeLabel(QWidget* parent) {
   return label;
 }
 
+// A push button that may have a face of its own: the face, a raised edge
+// (sunk while pressed), then the picture and caption as the style draws them.
+class FacedButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+  void SetFace(const QPixmap& face) {
+    face_ = face;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (face_.isNull()) return QPushButton::paintEvent(event);
+    QStylePainter p(this);
+    p.drawPixmap(0, 0, face_);
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    const bool down = isDown() || isChecked();
+    p.setPen(down ? palette().color(QPalette::Dark) : palette().color(QPalette::Light));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(down ? palette().color(QPalette::Light) : palette().color(QPalette::Shadow));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    p.drawControl(QStyle::CE_PushButtonLabel, option);
+    if (hasFocus()) {
+      QStyleOptionFocusRect focus;
+      focus.initFrom(this);
+      focus.rect = rect().adjusted(3, 3, -3, -3);
+      p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+  }
+
+ private:
+  QPixmap face_;
+};
+
+// Whether the face drawn last is the control's face now.
+bool FaceChanged(QWidget& w, const forms::Control& c) {
+  const auto key = static_cast<qulonglong>(reinterpret_cast<quintptr>(c.Face().get()));
+  const QVariant drawn = w.property("orvoFace");
+  if (drawn.isValid() && drawn.toULongLong() == key) return false;
+  w.setProperty("orvoFace", key);
+  return true;
+}
+
 QWidget* MakeButton(QWidget* parent) {
-  auto* button = new QPushButton(parent);
+  auto* button = new FacedButton(parent);
   button->setAutoDefault(false);  // the model says which button is the default
   return button;
 }
@@ -58,6 +109,12 @@ void SyncLabel(QWidget& w, forms::Control& c) {
   const Qt::Alignment align = (a == A::kRight ? Qt::AlignRight : a == A::kCentre ? Qt::AlignHCenter : Qt::AlignLeft) |
                               Qt::AlignVCenter;
   if (label.alignment() != align) label.setAlignment(align);
+  // A focusable label (a colour swatch) shows where the keyboard is with a thick frame.
+  const QFrame::Shape frame = c.HasFocus() ? QFrame::Box : QFrame::NoFrame;
+  if (label.frameShape() != frame) {
+    label.setFrameShape(frame);
+    label.setLineWidth(3);
+  }
 }
 
 void SyncButton(QWidget& w, forms::Control& c) {
@@ -70,23 +127,39 @@ void SyncButton(QWidget& w, forms::Control& c) {
     button.setProperty("orvoPicture", c.Picture());
     button.setIcon(PictureIcon(c.Picture()));
   }
+  if (FaceChanged(w, c)) static_cast<FacedButton&>(button).SetFace(c.Face() ? FacePixmap(*c.Face()) : QPixmap());
   // A form without a default button shows the focused one as the one Enter presses.
   const bool is_default = model.IsDefault() || (model.Owner().DefaultButton() == nullptr && c.HasFocus());
   if (button.isDefault() != is_default) button.setDefault(is_default);
 }
 
+// A picture box: its face, if it has one, with its picture over it; a
+// vector picture fills the box, the others are square icons.
 void SyncPicture(QWidget& w, forms::Control& c) {
   auto& label = static_cast<QLabel&>(w);
   const Rect& b = c.Bounds();
   const int size = std::min(b.width, b.height);
   const QVariant drawn = label.property("orvoPicture");
-  const int key = c.Picture() * 4096 + size;
-  if (drawn.isValid() && drawn.toInt() == key) return;
+  const qlonglong key = static_cast<qlonglong>(c.Picture()) << 40 | static_cast<qlonglong>(b.width) << 20 | b.height;
+  const bool face_changed = FaceChanged(w, c);
+  if (!face_changed && drawn.isValid() && drawn.toLongLong() == key) return;
   label.setProperty("orvoPicture", key);
-  if (c.Picture() == forms::kNoPicture || size < 1) {
+  const bool vector = IsVectorPicture(c.Picture());
+  QPixmap picture = c.Picture() == forms::kNoPicture || size < 1 ? QPixmap()
+                    : vector ? VectorPixmap(c.Picture(), QSize(b.width, b.height))
+                             : PicturePixmap(c.Picture(), size);
+  if (c.Face()) {
+    QPixmap composed = FacePixmap(*c.Face());
+    if (!picture.isNull()) {
+      QPainter painter(&composed);
+      painter.drawPixmap(0, 0, picture);
+    }
+    picture = composed;
+  }
+  if (picture.isNull()) {
     label.clear();
   } else {
-    label.setPixmap(PicturePixmap(c.Picture(), size));
+    label.setPixmap(picture);
   }
 }
 

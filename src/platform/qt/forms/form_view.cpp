@@ -304,9 +304,15 @@ void FormView::FollowFocus() {
   if (!options_.top_level) return;  // a window that holds this view decides where its keyboard is
   const forms::Control* focused = form_->Focused();
   if (focused == focus_drawn_) return;
+  const forms::Control* before = focus_drawn_;
   focus_drawn_ = focused;
   for (auto& [control, slot] : slots_) {
     if (slot->row->kind == forms::ControlKind::kCommandButton) slot->row->sync(*slot->widget, *slot->control);
+  }
+  // A focusable label draws its own focus frame.
+  for (const forms::Control* label : {before, focused}) {
+    Slot* slot = SlotOf(label);
+    if (slot != nullptr && slot->row->kind == forms::ControlKind::kLabel) slot->row->sync(*slot->widget, *slot->control);
   }
   if (Slot* slot = SlotOf(focused); slot != nullptr && slot->widget->isVisible()) slot->widget->setFocus();
 }

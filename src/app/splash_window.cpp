@@ -1,0 +1,108 @@
+#include "app/splash_window.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "app/app_texts.h"
+#include "app/main_window.h"
+#include "app/picture_ids.h"
+#include "app/program.h"
+#include "app/window_utils/gradients.h"
+#include "braille/braille_menus.h"
+
+namespace orvo {
+namespace {
+
+constexpr Rect kPicture{0, 0, kSplashWidth, kSplashHeight};
+// Under the middle band, at the right, clear of the picture's words.
+constexpr Rect kButton{219, 146, 72, 24};
+
+}  // namespace
+
+SplashWindow::SplashWindow(Program& program)
+    : Form(program.forms, "frmSPRUSH"),
+      picP(*this, "picP"),
+      cmdCLOSE(*this, "cmdCLOSE"),
+      TimerS(program.platform.timers, kButtonDelayMs, [this] { ShowButton(); }),
+      p_(program) {
+  SetTag(kTag);
+  SetCaption(main_text::kSplashCaption);
+  SetDescription(main_text::kSplashPicture);
+  // A window without a frame: all of it is the picture.
+  SetInsets({0, 0, 0, 0});
+  SetCloseEnabled(false);
+  SetStart(forms::StartPosition::kManual);  // it places itself
+  picP.SetBounds(kPicture);
+  picP.SetPicture(picture_id::kSplash);
+  picP.SetToolTip(main_text::kSplashPicture);
+  cmdCLOSE.SetCaption(main_text::kSplashButton);
+  cmdCLOSE.SetContainer(&picP);
+  cmdCLOSE.SetBounds(kButton);
+  cmdCLOSE.SetFont({u"ＭＳ Ｐゴシック", 10, false});
+  cmdCLOSE.SetVisible(false);
+  cmdCLOSE.SetDefault(true);
+}
+
+SplashWindow::~SplashWindow() = default;
+
+void SplashWindow::Open() { p_.forms.Load(*this); }
+
+void SplashWindow::OnLoad() {
+  p_.flags.SplashOpen = true;
+  p_.flags.MainHasFocus = false;
+  const int tx = std::max(1, p_.values.TwipsPerPixelX);
+  const int ty = std::max(1, p_.values.TwipsPerPixelY);
+  Move({0, 0, kSplashWidth * tx, kSplashHeight * ty});
+  button_face_ = p_.platform.shell.ButtonFace();
+  ME_BAK_GRADE();
+  cmdCLOSE.SetFont({cmdCLOSE.Font().name, p_.values.FontSize(10), false});
+  MainWindow& main = p_.Main();
+  if (p_.flags.Started) {
+    // The version window: over the main window, which waits for it.
+    main.SetEnabled(false);
+    Centre(&main);
+    p_.forms.Show(*this, &main);
+    ShowButton();
+  } else {
+    Centre(nullptr);
+    TimerS.SetEnabled(true);
+    p_.forms.Show(*this, &main);
+  }
+}
+
+void SplashWindow::Centre(const forms::Form* over) { p_.forms.Centre(*this, over); }
+
+void SplashWindow::ME_BAK_GRADE() {
+  if (button_face_ == 0) return;
+  const auto shades = SplashGradient(button_face_);
+  cmdCLOSE.SetBackColor(shades[8]);
+  picP.SetFace(std::make_shared<const Bitmap>(SplashBackground(button_face_)));
+}
+
+void SplashWindow::ShowButton() {
+  TimerS.SetEnabled(false);
+  cmdCLOSE.SetVisible(true);
+  cmdCLOSE.SetFocus();
+}
+
+void SplashWindow::OnClick(forms::Control& control) {
+  if (&control == &cmdCLOSE) p_.forms.Unload(*this);
+}
+
+void SplashWindow::OnQueryUnload(bool& cancel, forms::UnloadMode mode) {
+  (void)cancel;
+  (void)mode;
+  TimerS.SetEnabled(false);
+  MainWindow& main = p_.Main();
+  if (!p_.flags.Started) {
+    p_.flags.Started = true;
+    main.cmdIME.SetPicture(braille::picture::kImeOn);
+  }
+  p_.flags.SplashOpen = false;
+  p_.flags.MainHasFocus = true;
+  p_.flags.ReturnFromWindow = true;
+  main.SetEnabled(true);
+  main.FocusTextBox();
+}
+
+}  // namespace orvo
