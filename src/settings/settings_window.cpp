@@ -17,26 +17,26 @@ namespace {
 
 // Pixels of the inner area: the two lists on the left, the colours on the
 // right, the sample under the lists, the buttons along the bottom.
-constexpr Rect kFontBox{8, 8, 196, 22};
-constexpr Rect kFontList{8, 32, 196, 168};
-constexpr Rect kSizeBox{212, 8, 56, 22};
-constexpr Rect kSizeList{212, 32, 56, 168};
-constexpr Rect kSwatchFrame{278, 4, 200, 104};
-constexpr Rect kTextOption{10, 18, 84, 20};  // inside the frame
-constexpr Rect kBackOption{100, 18, 84, 20};
-constexpr int kSwatchLeft = 10, kSwatchTop = 44, kSwatchWidth = 40, kSwatchHeight = 24, kSwatchStep = 46;
-constexpr Rect kHint{278, 110, 200, 16};
-constexpr Rect kSample{8, 206, 260, 52};
-constexpr Rect kPropo{8, 262, 300, 18};
-constexpr Rect kSavedFrame{278, 130, 200, 128};
-constexpr Rect kSavedName{10, 20, 180, 18};  // inside the frame
-constexpr Rect kSavedSize{10, 40, 180, 18};
+constexpr Rect kFontBox{8, 8, 220, 22};
+constexpr Rect kFontList{8, 32, 220, 168};
+constexpr Rect kSizeBox{236, 8, 56, 22};
+constexpr Rect kSizeList{236, 32, 56, 168};
+constexpr Rect kSwatchFrame{302, 4, 290, 104};
+constexpr Rect kTextOption{10, 18, 120, 20};  // inside the frame
+constexpr Rect kBackOption{140, 18, 120, 20};
+constexpr int kSwatchLeft = 10, kSwatchTop = 44, kSwatchWidth = 60, kSwatchHeight = 24, kSwatchStep = 68;
+constexpr Rect kHint{302, 110, 290, 16};
+constexpr Rect kSample{8, 206, 284, 52};
+constexpr Rect kPropo{8, 262, 290, 18};
+constexpr Rect kSavedFrame{302, 130, 290, 128};
+constexpr Rect kSavedName{10, 20, 270, 18};  // inside the frame
+constexpr Rect kSavedSize{10, 40, 270, 18};
 constexpr Rect kSavedText{10, 64, 28, 22};
 constexpr Rect kSavedBack{10, 94, 28, 22};
-constexpr Rect kSavedTextRgb{44, 66, 150, 18};
-constexpr Rect kSavedBackRgb{44, 96, 150, 18};
-constexpr int kButtonTop = 290, kButtonWidth = 114, kButtonHeight = 30, kButtonStep = 120;
-constexpr int kWidthPx = 486;
+constexpr Rect kSavedTextRgb{44, 66, 230, 18};
+constexpr Rect kSavedBackRgb{44, 96, 230, 18};
+constexpr int kButtonTop = 290, kButtonWidth = 142, kButtonHeight = 30, kButtonStep = 148;
+constexpr int kWidthPx = 600;
 constexpr int kHeightPx = 330;
 
 // The olive that tells a person the close button now applies a change.
@@ -131,6 +131,7 @@ SettingsWindow::SettingsWindow(Program& program)
     swatch.SetBounds({kSwatchLeft + column * kSwatchStep, kSwatchTop + row * (kSwatchHeight + 4), kSwatchWidth,
                       kSwatchHeight});
     swatch.SetFocusable(true);
+    swatch.SetOpaque(true);
   }
   for (std::size_t i = 0; i < lblCOLOR.size(); ++i) {
     const std::size_t at = i < 4 ? i * 2 : (i - 4) * 2 + 1;
@@ -141,6 +142,7 @@ SettingsWindow::SettingsWindow(Program& program)
   lblSAMPLE.SetCaption(text::kSample);
   lblSAMPLE.SetBounds(kSample);
   lblSAMPLE.SetAlignment(forms::LabelControl::Alignment::kCentre);
+  lblSAMPLE.SetOpaque(true);
   lblPROPO.SetBounds(kPropo);
   fraSAVED.SetCaption(text::kSavedFrame);
   fraSAVED.SetBounds(kSavedFrame);
@@ -149,6 +151,8 @@ SettingsWindow::SettingsWindow(Program& program)
     lblDATA[i].SetContainer(&fraSAVED);
     lblDATA[i].SetBounds(kSavedRects[i]);
   }
+  lblDATA[2].SetOpaque(true);
+  lblDATA[3].SetOpaque(true);
   lblDATA[2].SetAccessibleName(text::kSavedTextColourName);
   lblDATA[3].SetAccessibleName(text::kSavedBackColourName);
   lblCOLfb[0].SetContainer(&fraSAVED);

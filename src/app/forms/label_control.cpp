@@ -15,6 +15,11 @@ void LabelControl::SetAlignment(Alignment alignment) {
   Changed();
 }
 
+void LabelControl::SetOpaque(bool opaque) {
+  opaque_ = opaque;
+  Changed();
+}
+
 void LabelControl::SetFocusable(bool focusable) {
   focusable_ = focusable;
   SetTabStop(focusable);

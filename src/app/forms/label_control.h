@@ -20,6 +20,10 @@ class LabelControl : public Control {
   enum class Alignment { kLeft, kRight, kCentre };
   Alignment TextAlignment() const { return alignment_; }
   void SetAlignment(Alignment alignment);
+  // An opaque label fills its area with its back colour (a colour swatch, a
+  // sample); a transparent one shows what lies under it.
+  bool Opaque() const { return opaque_; }
+  void SetOpaque(bool opaque);
 
  protected:
   void OwnKeyDown(int& key_code, int shift) override;
@@ -27,6 +31,7 @@ class LabelControl : public Control {
  private:
   Alignment alignment_ = Alignment::kLeft;
   bool focusable_ = false;
+  bool opaque_ = false;
 };
 
 // Gives the focus to the first control after `from` in tab order that takes it.

@@ -26,6 +26,7 @@ class DocumentPane {
   emu::TextBox* Box() const { return box_; }
 
   DocumentEdit& Widget() { return *widget_; }
+  void SetSingleLine(bool single) { mirror_->SetSingleLine(single); }
   CandidateList& Candidates() { return *candidates_; }
 
  private:

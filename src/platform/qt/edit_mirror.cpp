@@ -273,7 +273,7 @@ void EditMirror::ShowLooks() {
   if (!looks_shown_ || m.WordWrap() != wrap_) {
     wrap_ = m.WordWrap();
     e.setLineWrapMode(wrap_ ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    e.setHorizontalScrollBarPolicy(wrap_ ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+    e.setHorizontalScrollBarPolicy(wrap_ || single_line_ ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
   }
   if (!looks_shown_ || m.Enabled() != enabled_) {
     enabled_ = m.Enabled();
@@ -342,6 +342,14 @@ void EditMirror::OnWidgetChanged() {
           Shown(0, static_cast<int>(model_->Text().size()))) {
     ShowAll();
   }
+}
+
+void EditMirror::SetSingleLine(bool single) {
+  single_line_ = single;
+  if (!widget_) return;
+  const Qt::ScrollBarPolicy policy = single ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn;
+  widget_->setVerticalScrollBarPolicy(policy);
+  if (!wrap_) widget_->setHorizontalScrollBarPolicy(policy);
 }
 
 }  // namespace orvo::qt

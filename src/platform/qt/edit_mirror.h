@@ -46,6 +46,8 @@ class EditMirror : public emu::EditObserver {
   int ViewColumns() const;
   int ViewLines() const;
   void SetViewSize(int columns, int lines);
+  // A one-line box (a dialog's) has no scroll bars.
+  void SetSingleLine(bool single);
 
   // Positions between the model's text and the widget's document.
   int WidgetPos(int pos) const;
@@ -82,6 +84,7 @@ class EditMirror : public emu::EditObserver {
   bool enabled_ = true;
   bool visible_ = true;
   bool check_pending_ = false;  // the widget's text changed by itself; compared soon
+  bool single_line_ = false;
 };
 
 }  // namespace orvo::qt

@@ -109,11 +109,13 @@ void SyncLabel(QWidget& w, forms::Control& c) {
   const Qt::Alignment align = (a == A::kRight ? Qt::AlignRight : a == A::kCentre ? Qt::AlignHCenter : Qt::AlignLeft) |
                               Qt::AlignVCenter;
   if (label.alignment() != align) label.setAlignment(align);
-  // A focusable label (a colour swatch) shows where the keyboard is with a thick frame.
-  const QFrame::Shape frame = c.HasFocus() ? QFrame::Box : QFrame::NoFrame;
-  if (label.frameShape() != frame) {
-    label.setFrameShape(frame);
-    label.setLineWidth(3);
+  // A focusable label (a colour swatch) shows where the keyboard is with a
+  // thick two-tone frame, light and dark, seen on any colour.
+  const int frame = c.HasFocus() ? (QFrame::Box | QFrame::Sunken) : QFrame::NoFrame;
+  if (label.frameStyle() != frame) {
+    label.setFrameStyle(frame);
+    label.setLineWidth(2);
+    label.setMidLineWidth(2);
   }
 }
 

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 
 #include "platform/emulated/text_box.h"
+#include "app/forms/label_control.h"
+#include "app/forms/text_box_control.h"
 #include "platform/qt/document_pane.h"
 #include "platform/qt/font_map.h"
 #include "platform/qt/forms/control_widgets.h"
@@ -179,6 +181,7 @@ FormView::Slot* FormView::Make(forms::Control& control) {
   } else {
     slot->pane = std::make_unique<DocumentPane>(parent);
     slot->widget = &slot->pane->Widget();
+    slot->pane->SetSingleLine(!static_cast<forms::TextBoxControl&>(control).Multiline());
   }
   slot->widget->setObjectName(QString::fromStdString(control.Name()));
   slot->widget->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -217,8 +220,10 @@ void FormView::SyncSlot(Slot& slot) {
     d.font = c.Font();
     w.setFont(ToQFont(d.font));
   }
-  const bool fills = c.Kind() != forms::ControlKind::kLabel && c.Kind() != forms::ControlKind::kCommandButton &&
-                     c.Kind() != forms::ControlKind::kOptionButton && c.Kind() != forms::ControlKind::kCheckBox;
+  const bool label = c.Kind() == forms::ControlKind::kLabel;
+  const bool fills = label ? static_cast<const forms::LabelControl&>(c).Opaque()
+                           : c.Kind() != forms::ControlKind::kCommandButton &&
+                                 c.Kind() != forms::ControlKind::kOptionButton && c.Kind() != forms::ControlKind::kCheckBox;
   if (c.ForeColor() != d.fore || c.BackColor() != d.back) {
     d.fore = c.ForeColor();
     d.back = c.BackColor();
