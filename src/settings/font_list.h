@@ -3,6 +3,7 @@
 // less vertical-writing and symbol-prefixed names and the braille font.
 #include "app/forms/list_box_control.h"
 #include "platform/font_registry.h"
+#include "platform/platform.h"
 
 namespace orvo::settings {
 
@@ -12,5 +13,7 @@ bool ListsFontFamily(ustring_view family);
 
 // FillFontList: the list box emptied, then given every family that belongs in it.
 void FillFontList(const FontRegistry& fonts, forms::ListBoxControl& list);
+// The same with the desktop's fonts, as the settings dialog fills its list.
+inline void FillFontList(Platform& platform, forms::ListBoxControl& list) { FillFontList(platform.font_files, list); }
 
 }  // namespace orvo::settings
