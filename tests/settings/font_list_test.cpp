@@ -44,9 +44,8 @@ TEST(FillFontList, ListsTheSystemFamiliesInTheirOrderWithoutTheSkippedOnes) {
   form.lstFONT.AddItem(u"left over");
   settings::FillFontList(s.font_files, form.lstFONT);
 
-  const std::vector<ustring> expected = {u"ＭＳ ゴシック", u"ＭＳ Ｐゴシック", u"ＭＳ 明朝", u"Arial",
-                                         u"Courier New",   u"Times New Roman", u"FixedSys",  u"System",
-                                         u"Terminal",      u"Smoll Fonts"};
+  const std::vector<ustring> expected = {u"FixedSys",     u"IPAGothic", u"IPAPGothic",  u"Terminal",
+                                         u"ＭＳ ゴシック", u"System",    u"Smoll Fonts", u"Courier New"};
   EXPECT_EQ(form.lstFONT.Items(), expected);
 }
 

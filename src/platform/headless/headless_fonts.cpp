@@ -16,9 +16,8 @@ constexpr std::streamsize kMaxFontBytes = 16 * 1024 * 1024;
 
 const std::vector<ustring>& HeadlessFonts::FixedFamilies() {
   static const std::vector<ustring> families = {
-      u"ＭＳ ゴシック", u"@ＭＳ ゴシック", u"ＭＳ Ｐゴシック", u"@ＭＳ Ｐゴシック", u"ＭＳ 明朝",
-      u"Arial",        u"Courier New",   u"Times New Roman",  u"FixedSys",         u"System",
-      u"Terminal",     u"Smoll Fonts",   u"#Symbols",         u"&Marks",           u"$Currency",
+      u"FixedSys", u"IPAGothic",   u"IPAPGothic",  u"Terminal", u"ＭＳ ゴシック", u"@ＭＳ ゴシック",
+      u"System",   u"Smoll Fonts", u"Courier New", u"#Symbols", u"&Marks",       u"$Currency",
   };
   return families;
 }
