@@ -35,6 +35,9 @@ inline const ustring kSplashButton = u"OK";
 inline const ustring kSplashPicture = u"Ｏｒｖｏ ４　日本語の点字入力ノートパッド。六つの点のキー、F D S と J K L で点字を入力します。";
 inline const ustring kNewDocumentCaption = u" Ｏ ｒｖｏ ４ － 新規.txt";
 inline const ustring kExitQuestion = u"．．．終了 します。\u3000\u3000\u3000\u3000";
+// The braille font could not be registered, or registered without its face.
+inline const ustring kBrailleFontUnregistered = u"aエラー！　点字フォントが使用できません。";
+inline const ustring kBrailleFontUnusable = u"pエラー！　点字フォントが使用できません。";
 
 inline constexpr const char16_t* kMemoButton = u"メモ";
 inline constexpr const char16_t* kMethodButton = u"入力方式切替";

@@ -13,6 +13,7 @@
 #include "files/files_texts.h"
 #include "platform/keys.h"
 #include "settings/settings_command.h"
+#include "settings/settings_texts.h"
 
 namespace orvo {
 namespace {
@@ -331,8 +332,27 @@ void MainWindow::FirstActivation() {
   p_.values.OpenFromCommandLine = false;
   p_.values.CommandLine.clear();
   SetToolWidth(InnerPx().width - cmdTOOL.Bounds().left);
+  UseBrailleFont();
   p_.hook.Install();
   FocusTextBox();
+}
+
+void MainWindow::UseBrailleFont() {
+  settings::BrailleFont& font = p_.braille_font;
+  const ustring* failure = &main_text::kBrailleFontUnregistered;
+  if (font.RegisterBrailleFont()) {
+    p_.DoEvents();
+    lblTENJI.SetFont({settings::text::kBrailleFontFace, 18, true});
+    // A file that registers but brings no such face cannot draw the cells.
+    if (p_.platform.font_files.HasFamily(settings::text::kBrailleFontFace)) return;
+    failure = &main_text::kBrailleFontUnusable;
+  }
+  p_.messages.Ask(kTag, *failure, message::kWarning);
+  lblTENJI.SetFont({u"FixedSys", 14, false});
+  lblTENJI.SetVisible(false);
+  // A font added for nothing is taken away at once rather than left to the end of the session.
+  if (font.BrailleFontRegistered) font.UnregisterBrailleFont();
+  font.BrailleFontRegistered = false;
 }
 
 void MainWindow::SetToolWidth(int width) {
@@ -803,6 +823,7 @@ void MainWindow::Shutdown() {
   p_.SaveRecentFiles();
   p_.DoEvents();
   p_.ime.Release();
+  if (p_.braille_font.BrailleFontRegistered) p_.braille_font.UnregisterBrailleFont();
   closed_ = true;
   p_.platform.app.End();
 }

@@ -102,6 +102,8 @@ class MainWindow : public forms::Form {
   void InitFonts();
   void ApplySettings();
   void FirstActivation();
+  // The braille font for the cell display, or the plain font and the display hidden.
+  void UseBrailleFont();
   void SetToolWidth(int width);
   void ActivationSteps();
   void AfterMenuCommand();

@@ -27,6 +27,7 @@ Program::Program(Platform& p)
       drops(*this, ports, messages, p.files, p.app, documents),
       windows(std::make_unique<ProgramWindows>(*this)),
       settings_file(p, messages, values),
+      braille_font(p.font_files, p.files, messages, p.app.PathSeparator(), [this] { DoEvents(); }),
       finder(search, {[this]() -> EditControl& { return main_->ActiveTextBox(); },
                       [this](int owner, const ustring& said, MessageFlags asked) { messages.Ask(owner, said, asked); }}),
       edits({[this]() -> EditControl& { return main_->ActiveTextBox(); }, p.clipboard, p.calendar, p.shell}) {}

@@ -28,6 +28,7 @@
 #include "files/recent_files.h"
 #include "files/text_dialogs.h"
 #include "platform/platform.h"
+#include "settings/braille_font.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
@@ -101,6 +102,7 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   settings::SettingsRecord SavedSettings;
   settings::SettingsRecord CurrentSettings;
   settings::SettingsFile settings_file;
+  settings::BrailleFont braille_font;
   WorkAreaTwips work_area;
   editing::SearchState search;  // find and replace's, for the whole run
   editing::FindReplace finder;

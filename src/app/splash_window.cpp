@@ -35,6 +35,7 @@ SplashWindow::SplashWindow(Program& program)
   picP.SetBounds(kPicture);
   picP.SetPicture(picture_id::kSplash);
   picP.SetToolTip(main_text::kSplashPicture);
+  picP.SetAccessibleName(main_text::kSplashCaption);
   cmdCLOSE.SetCaption(main_text::kSplashButton);
   cmdCLOSE.SetContainer(&picP);
   cmdCLOSE.SetBounds(kButton);

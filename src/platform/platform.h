@@ -7,6 +7,7 @@
 #include "platform/common_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/font_metrics.h"
+#include "platform/font_registry.h"
 #include "platform/ime_service.h"
 #include "platform/keyboard.h"
 #include "platform/screen.h"
@@ -30,6 +31,7 @@ struct Platform {
   CommonDialogs& dialogs;
   Clipboard& clipboard;
   Calendar& calendar;
+  FontRegistry& font_files;
 };
 
 }  // namespace orvo

@@ -1,16 +1,26 @@
 #include "settings/font_list.h"
 
+#include "settings/settings_texts.h"
+
 namespace orvo::settings {
 namespace {
 
-const char16_t* const kFamilies[] = {u"FixedSys", u"IPAGothic", u"IPAPGothic", u"Terminal", u"ＭＳ ゴシック"};
+constexpr std::u16string_view kSkippedFirst = u"@#&$";
 
 }  // namespace
 
-void FillFontList(Platform& platform, forms::ListBoxControl& list) {
-  (void)platform;
+bool ListsFontFamily(ustring_view family) {
+  if (!family.empty() && kSkippedFirst.find(family.front()) != ustring_view::npos) return false;
+  return family != text::kBrailleFontFace;
+}
+
+void FillFontList(const FontRegistry& fonts, forms::ListBoxControl& list) {
   list.Clear();
-  for (const char16_t* family : kFamilies) list.AddItem(family);
+  for (ustring& family : fonts.Families()) {
+    // A name ends at its first NUL, as the system hands names over.
+    if (const auto nul = family.find(u'\0'); nul != ustring::npos) family.resize(nul);
+    if (ListsFontFamily(family)) list.AddItem(std::move(family));
+  }
 }
 
 }  // namespace orvo::settings

@@ -46,4 +46,11 @@ inline const ustring kSwatchName = u"色見本";  // followed by its number and 
 inline const ustring kSavedTextColourName = u"保存された文字色";
 inline const ustring kSavedBackColourName = u"保存された背景色";
 
+// The braille font: its file, its face, and what is told when it cannot be used.
+inline const ustring kBrailleFontFile = u"Orvoten.TTF";
+inline const ustring kBrailleFontFace = u"Orvoten Font";
+inline const ustring kBrailleFontMissing = u"点字フォント「 Orvoten.TTF 」が見つかりません！";
+inline const ustring kBrailleFontNotAdded = u"点字フォント登録失敗！";
+inline const ustring kBrailleFontNoPath = u"エラー！　フォントパス不明";
+
 }  // namespace orvo::settings::text

@@ -49,7 +49,7 @@ class SettingsWindowTest : public ::testing::Test {
 TEST_F(SettingsWindowTest, WhatWasSavedIsInTheFileAndComesBackAtTheNextStart) {
   Script(
       "menu mnuSETTING\n"
-      "tap Tab\ntap End\n"          // ＭＳ ゴシック
+      "tap Tab\ntap M\n"            // ＭＳ ゴシック
       "tap Tab\ntap Down\n"         // 16
       "tap Tab\ntap Tab\ntap Tab\n"  // the second swatch of the top row: blue
       "tap Space\n"

@@ -60,7 +60,11 @@ bool IsTypeAheadKey(int key_code) {
   return (key_code >= 'A' && key_code <= 'Z') || (key_code >= '0' && key_code <= '9');
 }
 
-char16_t Folded(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
+// Letters compared without case or width: Ｍ, ｍ and m all find an entry starting with M.
+char16_t Folded(char16_t c) {
+  if (c >= u'！' && c <= u'～') c = static_cast<char16_t>(c - u'！' + u'!');
+  return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+}
 
 }  // namespace
 

@@ -4,10 +4,13 @@
 namespace orvo::headless::texts {
 
 inline constexpr const char* kUsage =
-    "usage: orvo-headless [--folder DIR] [--codepage NAME] [--dictionary FILE] [--open FILE] [--json] [SCRIPT]\n"
+    "usage: orvo-headless [--folder DIR] [--codepage NAME] [--dictionary FILE] [--open FILE] [--json]\n"
+    "                     [--font-folder DIR] [--font-installed] [SCRIPT]\n"
     "       orvo-headless --version\n"
     "  The script comes from standard input when no file is named. --open FILE opens the file\n"
-    "  at start, as a path on the window's command line does.\n"
+    "  at start, as a path on the window's command line does. The braille font Orvoten.TTF is\n"
+    "  taken from the data folder, or from --font-folder DIR (\"\" for nowhere);\n"
+    "  --font-installed runs as if the system had it installed.\n"
     "  Lines: press KEY | release KEY | tap KEY | chord KEYS | wait MS | click "
     "[FORM.]CONTROL[INDEX]\n"
     "         menu NAME | resize W H | move X Y | maximize | minimize | restore | activate | "

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -27,6 +28,8 @@ struct Options {
   bool json = false;
   std::string script_path;
   std::string open;  // the file to open at start
+  std::optional<std::string> font_folder;  // none: the data folder
+  bool font_installed = false;
 };
 
 bool ParseArgs(int argc, char** argv, Options& o) {
@@ -39,6 +42,10 @@ bool ParseArgs(int argc, char** argv, Options& o) {
       o.open = std::filesystem::absolute(argv[++i]).string();
     } else if ((arg == "--folder" || arg == "--codepage" || arg == "--dictionary") && i + 1 < argc) {
       (arg == "--folder" ? o.folder : arg == "--codepage" ? o.codepage : o.dictionary) = argv[++i];
+    } else if (arg == "--font-folder" && i + 1 < argc) {
+      o.font_folder = argv[++i];
+    } else if (arg == "--font-installed") {
+      o.font_installed = true;
     } else if (arg == "--help" || arg == "-h") {
       std::cout << kUsage;
       std::exit(0);
@@ -129,6 +136,8 @@ int main(int argc, char** argv) {
   session_options.learning = true;  // into the program folder, never the user's home
   session_options.dictionary = options.dictionary;
   session_options.locale_code_page = options.codepage == "locale";
+  session_options.font_folder = options.font_folder;
+  session_options.font_installed = options.font_installed;
   orvo::headless::Session session(folder, orvo::FromUtf8(options.open), session_options);
   session.host.EchoMessages(true);
   if (session.Start()) session.Run(parsed.steps);

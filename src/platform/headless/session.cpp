@@ -14,8 +14,10 @@ HeadlessParts::HeadlessParts(const std::string& folder, const ustring& command_l
 Session::Session(const std::string& folder, const ustring& command_line, const SessionOptions& options)
     : HeadlessParts(folder, command_line),
       EmulatedSystem({folder, options.kanji_conversion, options.learning, options.dictionary, options.locale_code_page},
-                     {host, screen, shell, fonts, dialogs}),
+                     {host, screen, shell, fonts, dialogs, font_files}),
       menu_(program) {
+  if (options.font_folder) font_files.SetFontFolder(*options.font_folder);
+  if (options.font_installed) font_files.Install(u"Orvoten Font", u"/usr/share/fonts/truetype/orvo/Orvoten.TTF");
   dialogs.SetAnswerSource([this](const std::string& what) { return DialogAnswer(what); });
   desktop.SetInputSource([this] { return PullStep(); });
   desktop.SetKeyFilter([this](const KeyEvent& event) { return menu_.TakeKey(event); });

@@ -8,6 +8,7 @@
 
 #include "app/main_window.h"
 #include "platform/emulated/system/emulated_system.h"
+#include "platform/headless/headless_fonts.h"
 #include "platform/headless/headless_host.h"
 #include "platform/headless/headless_screen.h"
 #include "platform/headless/headless_shell.h"
@@ -26,6 +27,10 @@ struct SessionOptions {
   std::string dictionary;
   // The system code page: CP932, or the locale's charset.
   bool locale_code_page = false;
+  // The braille font: the folder the program's fonts ship in (none: the
+  // build's data folder; empty: nowhere), and whether the system has it installed.
+  std::optional<std::string> font_folder;
+  bool font_installed = false;
 };
 
 // The headless front end's own parts, made before the system that uses them.
@@ -36,6 +41,7 @@ struct HeadlessParts {
   HeadlessFontMetrics fonts;
   HeadlessHost host;
   ScriptedDialogs dialogs;
+  HeadlessFonts font_files;
 };
 
 class Session : public HeadlessParts, public emu::EmulatedSystem {

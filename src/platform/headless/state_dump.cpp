@@ -145,6 +145,8 @@ nlohmann::json DumpState(const StateSources& s) {
   out["dialogs"] = DumpDialogs(s.dialogs);
   out["clipboard"] = U8(s.program.platform.clipboard.Text());
   out["settings"] = DumpSettings(s.program);
+  out["braille_font"] = {{"path", U8(s.program.braille_font.BrailleFontPath)},
+                         {"registered", s.program.braille_font.BrailleFontRegistered}};
 
   if (!s.program.HasMainWindow()) {
     out["text"] = "";

@@ -49,12 +49,19 @@ QString LookUpFamily(ustring_view face) {
   return QStringLiteral("Monospace");
 }
 
+// Asking the font database costs a font-configuration match; the fonts change
+// only when the program adds or removes one, and every redraw asks again.
+std::map<ustring, QString, std::less<>>& Known() {
+  static std::map<ustring, QString, std::less<>> known;
+  return known;
+}
+
 }  // namespace
 
+void ForgetFamilies() { Known().clear(); }
+
 QString FamilyFor(ustring_view face) {
-  // Asking the font database costs a font-configuration match; the installed
-  // fonts do not change while the program runs, and every redraw asks again.
-  static std::map<ustring, QString, std::less<>> known;
+  auto& known = Known();
   auto it = known.find(face);
   if (it == known.end()) it = known.emplace(ustring(face), LookUpFamily(face)).first;
   return it->second;

@@ -14,4 +14,7 @@ QString FamilyFor(ustring_view face);
 
 QFont ToQFont(const FontSpec& font);
 
+// Families are looked up again after the program added or removed a font.
+void ForgetFamilies();
+
 }  // namespace orvo::qt

@@ -4,18 +4,21 @@
 #include <QDateTime>
 
 #include "app/main_window.h"
+#include "platform/posix/data_folder.h"
 #include "platform/qt/main_view.h"
 #include "platform/qt/forms/form_views.h"
 #include "platform/qt/document_edit.h"
 
 namespace orvo::qt {
-QtParts::QtParts(const std::string& folder, const ustring& command_line)
-    : host(FromUtf8(folder), command_line), dialogs(FromUtf8(folder)) {}
+QtParts::QtParts(const std::string& folder, const ustring& command_line, const std::optional<std::string>& font_folder)
+    : host(FromUtf8(folder), command_line),
+      dialogs(FromUtf8(folder)),
+      font_files(FromUtf8(font_folder ? *font_folder : posix::FindOwnDataFolder().path.string())) {}
 
 QtSession::QtSession(const QtSessionOptions& options)
-    : QtParts(options.folder, options.command_line),
+    : QtParts(options.folder, options.command_line, options.font_folder),
       EmulatedSystem({options.folder, options.kanji_conversion, options.learning, {}, options.locale_code_page},
-                     {host, screen, shell, fonts, dialogs, &clipboard}),
+                     {host, screen, shell, fonts, dialogs, font_files, &clipboard}),
       interactive_(options.interactive),
       filter_([this](const KeyEvent& e) { DeliverKey(e); }),
       ticker_(desktop.Clock(), [this] { Settle(); }),

@@ -4,6 +4,7 @@
 // running Qt's event loop until a key arrives.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/emulated/system/emulated_system.h"
@@ -12,6 +13,7 @@
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_font_metrics.h"
+#include "platform/qt/qt_font_registry.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/qt_screen.h"
 #include "platform/qt/qt_shell.h"
@@ -23,6 +25,8 @@ class FormViews;
 
 struct QtSessionOptions {
   std::string folder;  // the program folder, which must exist
+  // Where the program's fonts ship: none, the data folder beside the program; empty: nowhere.
+  std::optional<std::string> font_folder;
   ustring command_line;
   bool kanji_conversion = true;
   bool learning = true;
@@ -36,13 +40,14 @@ struct QtSessionOptions {
 
 // The Qt front end's own parts, made before the system that uses them.
 struct QtParts {
-  QtParts(const std::string& folder, const ustring& command_line);
+  QtParts(const std::string& folder, const ustring& command_line, const std::optional<std::string>& font_folder);
   QtHost host;
   QtScreen screen;
   QtShell shell;
   QtFontMetrics fonts;
   QtDialogs dialogs;
   QtClipboard clipboard;
+  QtFontRegistry font_files;
 };
 
 class QtSession : public QtParts, public emu::EmulatedSystem {

@@ -25,7 +25,9 @@ std::vector<std::string> ScenarioFiles() {
   std::vector<std::string> names;
   std::error_code ec;
   for (const auto& entry : std::filesystem::directory_iterator(ScenarioFolder(), ec)) {
-    if (entry.path().extension() == ".keys") names.push_back(entry.path().filename().string());
+    // The settings dialog lists the machine's own fonts in the window: those scripts hold headless only.
+    const bool machine_fonts = entry.path().filename().string().starts_with("settings_");
+    if (entry.path().extension() == ".keys" && !machine_fonts) names.push_back(entry.path().filename().string());
   }
   std::sort(names.begin(), names.end());
   return names;

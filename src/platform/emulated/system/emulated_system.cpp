@@ -14,7 +14,8 @@ EmulatedSystem::EmulatedSystem(const SystemOptions& options, const FrontEndParts
       ime(desktop),
       platform{parts.host, parts.screen, desktop,   desktop, desktop.Clock(), ime,
                parts.shell, parts.fonts, code_page, files,   parts.dialogs,
-               parts.clipboard != nullptr ? *parts.clipboard : desktop.Clip(), desktop.Clock()},
+               parts.clipboard != nullptr ? *parts.clipboard : desktop.Clip(), desktop.Clock(),
+               parts.font_files},
       program(platform) {
   if (parts.clipboard != nullptr) desktop.SetClipboard(*parts.clipboard);
   if (!options.kanji_conversion) engine_error.clear();

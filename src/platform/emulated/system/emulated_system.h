@@ -32,6 +32,7 @@ struct FrontEndParts {
   Shell& shell;
   FontMetrics& fonts;
   CommonDialogs& dialogs;
+  FontRegistry& font_files;
   Clipboard* clipboard = nullptr;  // the system clipboard; none: the desktop's own model
 };
 

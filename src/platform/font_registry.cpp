@@ -1,0 +1,12 @@
+#include "platform/font_registry.h"
+
+#include <algorithm>
+
+namespace orvo {
+
+bool FontRegistry::HasFamily(ustring_view family) const {
+  const std::vector<ustring> all = Families();
+  return std::ranges::find(all, family) != all.end();
+}
+
+}  // namespace orvo

@@ -1,0 +1,70 @@
+// The settings dialog's font list: every family the system has, less
+// vertical-writing and symbol-prefixed names and the braille font itself.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "app/forms/form.h"
+#include "app/forms/forms_runtime.h"
+#include "platform/headless/headless_fonts.h"
+#include "platform/headless/session.h"
+#include "settings/font_list.h"
+#include "support/temp_folder.h"
+
+namespace orvo::testing {
+namespace {
+
+TEST(FontFamilyRules, OnlyTheFourPrefixesAndTheExactBrailleFaceAreLeftOut) {
+  struct Case {
+    const char16_t* family;
+    bool listed;
+  };
+  const Case cases[] = {
+      {u"@ＭＳ ゴシック", false}, {u"#Symbols", false},     {u"&Marks", false},
+      {u"$Currency", false},      {u"Orvoten Font", false}, {u"orvoten font", true},
+      {u"Orvoten Font Bold", true}, {u" Orvoten Font", true}, {u"Terminal", true},
+      {u"ＭＳ@ゴシック", true},   {u"＠全角", true},        {u"", true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(settings::ListsFontFamily(c.family), c.listed) << ToUtf8(c.family);
+}
+
+// A list box on a form of its own, as the settings dialog holds one.
+struct ListForm : forms::Form {
+  explicit ListForm(forms::FormsRuntime& runtime) : Form(runtime, "frmLIST"), lstFONT(*this, "lstFONT") {}
+  forms::ListBoxControl lstFONT;
+};
+
+TEST(FillFontList, ListsTheSystemFamiliesInTheirOrderWithoutTheSkippedOnes) {
+  test_support::TempFolder folder;
+  headless::Session s(folder.Path());
+  ASSERT_TRUE(s.Start());  // the braille font is added: it is among the families now
+  ASSERT_TRUE(s.font_files.HasFamily(u"Orvoten Font"));
+  ListForm form(s.program.forms);
+  form.lstFONT.AddItem(u"left over");
+  settings::FillFontList(s.font_files, form.lstFONT);
+
+  const std::vector<ustring> expected = {u"FixedSys",     u"IPAGothic", u"IPAPGothic",  u"Terminal",
+                                         u"ＭＳ ゴシック", u"System",    u"Smoll Fonts", u"Courier New"};
+  EXPECT_EQ(form.lstFONT.Items(), expected);
+}
+
+// Names as the system hands them over end at their first NUL.
+class NamesWithNul : public headless::HeadlessFonts {
+ public:
+  std::vector<ustring> Families() const override {
+    return {ustring(u"Arial\0junk", 10), ustring(u"@\0Arial", 7), ustring(u"Orvoten Font\0x", 14)};
+  }
+};
+
+TEST(FillFontList, ANameEndsAtItsFirstNul) {
+  test_support::TempFolder folder;
+  headless::Session s(folder.Path());
+  ASSERT_TRUE(s.Start());
+  ListForm form(s.program.forms);
+  settings::FillFontList(NamesWithNul(), form.lstFONT);
+  EXPECT_EQ(form.lstFONT.Items(), std::vector<ustring>{u"Arial"});
+}
+
+}  // namespace
+}  // namespace orvo::testing
