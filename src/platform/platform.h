@@ -9,6 +9,7 @@
 #include "platform/font_metrics.h"
 #include "platform/ime_service.h"
 #include "platform/keyboard.h"
+#include "platform/program_data.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/timer.h"
@@ -30,6 +31,7 @@ struct Platform {
   CommonDialogs& dialogs;
   Clipboard& clipboard;
   Calendar& calendar;
+  ProgramData& data;
 };
 
 }  // namespace orvo

@@ -26,6 +26,8 @@ struct SessionOptions {
   std::string dictionary;
   // The system code page: CP932, or the locale's charset.
   bool locale_code_page = false;
+  // The program's data folder; empty: the one beside the running program.
+  std::string data_folder;
 };
 
 // The headless front end's own parts, made before the system that uses them.
