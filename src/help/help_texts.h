@@ -36,6 +36,7 @@ inline constexpr std::array<const char16_t*, 4> kDiagramNames = {
 // picture shows, line by line (data/diagrams/*.svg draw the same).
 inline constexpr std::array<const char16_t*, 4> kDiagramAlternatives = {
     u"一覧図：点字入力モードのキー\n"
+    u"キーボードの図（色のあるキーが点字入力モードのキー）：F1 F2 F3 F4 F5 F6 F7 F8 F9 F10／Q W E R T Y U I O P／A S D F G H J K L ;／Z X C V B N M , .\n"
     u"F1：切替　F4：ヘルパー　F5：配置図　F7：カナ　F8：半角　F9：英数\n"
     u"Q：文頭　W：復元　R：リセット　T：確定取消　U：←　I：↑　O：→　P：文末\n"
     u"A：行頭　S：3の点　D：2の点　F：1の点　G：Del　H：BS　J：4の点　K：5の点　L：6の点　;：行末\n"

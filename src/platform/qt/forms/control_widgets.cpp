@@ -15,6 +15,7 @@
 #include "app/forms/option_button_control.h"
 #include "platform/qt/picture_set.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/svg_pictures.h"
 
 namespace orvo::qt {
 namespace {
@@ -78,13 +79,17 @@ void SyncButton(QWidget& w, forms::Control& c) {
 void SyncPicture(QWidget& w, forms::Control& c) {
   auto& label = static_cast<QLabel&>(w);
   const Rect& b = c.Bounds();
+  // Pictures drawn from a source fill the control; the others are square.
+  const bool svg = IsSvgPicture(c.Picture());
   const int size = std::min(b.width, b.height);
   const QVariant drawn = label.property("orvoPicture");
-  const int key = c.Picture() * 4096 + size;
-  if (drawn.isValid() && drawn.toInt() == key) return;
+  const QString key = QStringLiteral("%1:%2x%3").arg(c.Picture()).arg(b.width).arg(b.height);
+  if (drawn.isValid() && drawn.toString() == key) return;
   label.setProperty("orvoPicture", key);
   if (c.Picture() == forms::kNoPicture || size < 1) {
     label.clear();
+  } else if (svg) {
+    label.setPixmap(SvgPicture(c.Picture(), QSize(b.width, b.height)));
   } else {
     label.setPixmap(PicturePixmap(c.Picture(), size));
   }

@@ -1,0 +1,48 @@
+#include "platform/qt/svg_pictures.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+#include <algorithm>
+#include <iterator>
+
+#include "app/picture_ids.h"
+#include "platform/posix/data_folder.h"
+
+namespace orvo::qt {
+namespace {
+
+struct SvgRow {
+  int id;
+  const char* file;  // under the data folder
+};
+constexpr SvgRow kSvgRows[] = {
+    {picture_id::kDiagramOverview, "diagrams/overview.svg"},
+    {picture_id::kDiagramIme, "diagrams/ime_keys.svg"},
+    {picture_id::kDiagramExplanations, "diagrams/explanations.svg"},
+    {picture_id::kDiagramExample, "diagrams/example.svg"},
+};
+
+const SvgRow* Find(int id) {
+  const auto* row = std::ranges::find(kSvgRows, id, &SvgRow::id);
+  return row == std::end(kSvgRows) ? nullptr : row;
+}
+
+}  // namespace
+
+bool IsSvgPicture(int id) { return Find(id) != nullptr; }
+
+QPixmap SvgPicture(int id, QSize size) {
+  const SvgRow* row = Find(id);
+  if (row == nullptr || size.width() < 1 || size.height() < 1) return {};
+  static const auto folder = posix::FindOwnDataFolder().path;
+  if (folder.empty()) return {};
+  QSvgRenderer renderer(QString::fromStdString((folder / row->file).string()));
+  if (!renderer.isValid()) return {};
+  QPixmap pixmap(size);
+  pixmap.fill(Qt::white);
+  QPainter painter(&pixmap);
+  renderer.render(&painter);
+  return pixmap;
+}
+
+}  // namespace orvo::qt
