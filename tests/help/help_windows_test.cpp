@@ -9,6 +9,7 @@
 
 #include "app/program_windows.h"
 #include "help/diagrams_window.h"
+#include "help/helper_window.h"
 #include "help/help_texts.h"
 #include "help/memo_window.h"
 #include "scenarios/scenario_fixture.h"
@@ -88,6 +89,28 @@ TEST(HelperChart, AChartThatCannotBeReadClosesTheHelperWithoutAMessage) {
   // Braille typing goes on in the editor.
   session.Chord("F");
   EXPECT_EQ(ToUtf8(session.Main().txtIN.Text()), "ｱ");
+}
+
+TEST_F(Scenario, TheHelperStopsAtTheWorkAreasFarEdgesAndPagesByWhatItShows) {
+  Script("tap F1\ntap F4\n");
+  auto* w = dynamic_cast<help::HelperWindow*>(S().program.forms.FindByTag(help::HelperWindow::kTag));
+  ASSERT_NE(w, nullptr);
+  for (int i = 0; i < 60; ++i) Script("tap V\ntap Period\n");
+  const WorkAreaTwips& wa = S().program.work_area;
+  const Rect& r = w->OuterTwips();
+  EXPECT_EQ(r.top, wa.height - r.height);
+  EXPECT_EQ(r.left, wa.width - r.width);
+  Script("tap Y\n");  // taller, and the bottom edge is kept by the next move down
+  Script("tap V\n");
+  EXPECT_EQ(w->OuterTwips().top, wa.height - w->OuterTwips().height);
+  // A page is the lines the box shows, down and back up.
+  Script("tap U\n");
+  const int page = w->txtROLL.Box().FirstVisibleLine();
+  EXPECT_GT(page, 5);
+  Script("tap U\n");
+  EXPECT_EQ(w->txtROLL.Box().FirstVisibleLine(), 2 * page);
+  Script("tap O\ntap O\ntap O\n");
+  EXPECT_EQ(w->txtROLL.Box().FirstVisibleLine(), 0);
 }
 
 TEST_F(Scenario, TheDiagramsNameEachPictureAndCarryItsWholeContent) {
