@@ -6,6 +6,7 @@
 #include "help/diagrams_window.h"
 #include "help/help_texts.h"
 #include "platform/qt/forms/form_view.h"
+#include "platform/qt/forms/form_views.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/session_fixture.h"
 
