@@ -453,6 +453,7 @@ void MainWindow::OnControlKeyUp(forms::Control& control, int& key, int shift) {
 }
 
 void MainWindow::OnClick(forms::Control& control) {
+  if (&control == &cmdMEMO) ClickMemo();
   if (&control == &cmdTYPE) ClickType();
   if (&control == &cmdIME) ClickIme();
   if (&control == &lblMODE) ClickMode();
@@ -467,6 +468,8 @@ void MainWindow::OnMouseDown(forms::Control& control, int) {
   if (&control == &cmdTOOL && p_.state.BrailleMode) cmdTOOL.SetVisible(false);
   FocusTextBox();
 }
+
+void MainWindow::ClickMemo() { p_.windows->ShowMemo(); }
 
 void MainWindow::ClickType() {
   FocusTextBox();
@@ -781,7 +784,7 @@ bool MainWindow::ClickMenu(const std::string& item) {
 
 void MainWindow::OnQueryUnload(bool& cancel, forms::UnloadMode) {
   if (closed_) return;
-  if (p_.flags.HelperOpen) p_.windows->UnloadHelper();
+  p_.windows->UnloadHelper();  // also when hidden by its own button
   if (p_.flags.DiagramsOpen) p_.windows->UnloadDiagrams();
   if (p_.flags.FindOpen) p_.windows->UnloadFind();
   p_.DoEvents();

@@ -61,6 +61,7 @@ class MainWindow : public forms::Form {
   void OpenPopup();
 
   // Clicks and the application's activation.
+  void ClickMemo();  // cmdMEMO
   void ClickType();  // cmdTYPE
   void ClickIme();   // cmdIME
   void ClickMode();  // lblMODE

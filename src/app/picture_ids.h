@@ -14,4 +14,10 @@ inline constexpr int kMessageQuestion = 31;
 inline constexpr int kMessageExclamation = 32;
 inline constexpr int kMessageInformation = 33;
 
+// The four key diagrams (550 x 300), drawn from their sources in the data folder.
+inline constexpr int kDiagramOverview = 40;
+inline constexpr int kDiagramIme = 41;
+inline constexpr int kDiagramExplanations = 42;
+inline constexpr int kDiagramExample = 43;
+
 }  // namespace orvo::picture_id

@@ -1,6 +1,7 @@
 #pragma once
-// The secondary windows the program has: the find dialog, loaded afresh each
-// time it opens. The braille helper and the key diagrams come later.
+// The secondary windows the program has: the find dialog and the key
+// diagrams, loaded afresh each time they open; the braille helper, loaded
+// once and kept, hidden, between showings until it is unloaded; the memo.
 #include <memory>
 
 #include "app/secondary_windows.h"
@@ -12,12 +13,22 @@ class SplashWindow;
 namespace editing {
 class FindWindow;
 }
+namespace help {
+class HelperWindow;
+class DiagramsWindow;
+class MemoWindow;
+}  // namespace help
 
-class ProgramWindows : public NoSecondaryWindows {
+class ProgramWindows : public SecondaryWindows {
  public:
   explicit ProgramWindows(Program& program);
   ~ProgramWindows() override;
 
+  void ShowHelper() override;
+  void UnloadHelper() override;
+  void ShowDiagrams() override;
+  void UnloadDiagrams() override;
+  void ShowMemo() override;
   void ShowFind(int mode) override;
   void ActivateFind() override;
   void UnloadFind() override;
@@ -26,11 +37,17 @@ class ProgramWindows : public NoSecondaryWindows {
   void ShowSplash() override;
   // The splash or version window while it is loaded; null otherwise.
   SplashWindow* Splash() const;
+  // The helper and the diagrams while they are loaded; null otherwise.
+  help::HelperWindow* Helper() const;
+  help::DiagramsWindow* Diagrams() const;
 
  private:
   Program& p_;
   std::unique_ptr<editing::FindWindow> find_;
   std::unique_ptr<SplashWindow> splash_;
+  std::unique_ptr<help::HelperWindow> helper_;
+  std::unique_ptr<help::DiagramsWindow> diagrams_;
+  std::unique_ptr<help::MemoWindow> memo_;
 };
 
 }  // namespace orvo

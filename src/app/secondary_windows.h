@@ -1,6 +1,6 @@
 #pragma once
 // The secondary windows as the main window reaches them: the braille helper,
-// the key diagrams and the find dialog. Each is loaded and unloaded on demand.
+// the key diagrams, the memo and the find dialog. Each is loaded and unloaded on demand.
 namespace orvo {
 
 class SecondaryWindows {
@@ -10,6 +10,8 @@ class SecondaryWindows {
   virtual void UnloadHelper() = 0;
   virtual void ShowDiagrams() = 0;    // modal
   virtual void UnloadDiagrams() = 0;
+  // The memo, modal, with braille mode left while it is open and taken up again after.
+  virtual void ShowMemo() = 0;
   virtual void ShowFind(int mode) = 0;  // loads the find dialog afresh, for find (1) or replace (2)
   virtual void ActivateFind() = 0;    // activates the find dialog and focuses its search box
   virtual void UnloadFind() = 0;
@@ -24,6 +26,7 @@ class NoSecondaryWindows : public SecondaryWindows {
   void UnloadHelper() override {}
   void ShowDiagrams() override {}
   void UnloadDiagrams() override {}
+  void ShowMemo() override {}
   void ShowFind(int) override {}
   void ActivateFind() override {}
   void UnloadFind() override {}

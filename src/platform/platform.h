@@ -10,6 +10,7 @@
 #include "platform/font_registry.h"
 #include "platform/ime_service.h"
 #include "platform/keyboard.h"
+#include "platform/program_data.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/timer.h"
@@ -32,6 +33,7 @@ struct Platform {
   Clipboard& clipboard;
   Calendar& calendar;
   FontRegistry& font_files;
+  ProgramData& data;
 };
 
 }  // namespace orvo

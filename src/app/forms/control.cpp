@@ -70,6 +70,11 @@ void Control::SetToolTip(ustring text) {
   Changed();
 }
 
+void Control::SetAccessibleDescription(std::optional<ustring> text) {
+  description_ = std::move(text);
+  Changed();
+}
+
 ustring Control::AccessibleName() const {
   return accessible_name_ ? *accessible_name_ : StripMnemonic(caption_);
 }

@@ -74,10 +74,12 @@ class Control : public KeyHandler {
   bool TabStop() const { return tab_stop_; }
   void SetTabStop(bool tab_stop);
 
-  // The tooltip is also what a screen reader gives as the description.
+  // The tooltip is also what a screen reader gives as the description,
+  // unless a description of its own was given (a picture's text alternative).
   const ustring& ToolTip() const { return tooltip_; }
   void SetToolTip(ustring text);
-  const ustring& AccessibleDescription() const { return tooltip_; }
+  const ustring& AccessibleDescription() const { return description_ ? *description_ : tooltip_; }
+  void SetAccessibleDescription(std::optional<ustring> text);
   // The caption as read aloud unless a name was given.
   ustring AccessibleName() const;
   void SetAccessibleName(std::optional<ustring> name);
@@ -154,6 +156,7 @@ class Control : public KeyHandler {
   bool enabled_ = true;
   bool tab_stop_;
   ustring tooltip_;
+  std::optional<ustring> description_;
   std::optional<ustring> accessible_name_;
   bool live_ = false;
   FontSpec font_;

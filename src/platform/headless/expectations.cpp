@@ -132,6 +132,28 @@ Read FileText(const ScriptView& s, const ScriptStep& step) {
   return ToUtf8(s.program.platform.code_page.Decode(read.bytes, &unconvertible));
 }
 
+const forms::Form* LoadedForm(const ScriptView& s, const ScriptStep& step) {
+  for (const forms::Form* f : s.program.forms.Forms()) {
+    if (f->Name() == step.control.control) return f;
+  }
+  return nullptr;
+}
+
+// The outer rectangle of a loaded form, in twips: left top width height.
+Read Place(const ScriptView& s, const ScriptStep& step) {
+  const forms::Form* f = LoadedForm(s, step);
+  if (f == nullptr) return std::nullopt;
+  const Rect& r = f->OuterTwips();
+  return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.width) + " " +
+         std::to_string(r.height);
+}
+
+Read FirstLine(const ScriptView& s, const ScriptStep& step) {
+  forms::Control* c = FindScriptControl(s.program, step.control);
+  EditControl* edit = c != nullptr ? c->Edit() : nullptr;
+  return edit ? Read(std::to_string(edit->FirstVisibleLine())) : std::nullopt;
+}
+
 Read LastDialog(const ScriptView& s, bool name) {
   if (s.dialogs == nullptr || s.dialogs->empty()) return std::string();
   const ShownDialog& d = s.dialogs->back();
@@ -174,6 +196,15 @@ constexpr Expectation kExpectations[] = {
     {"list", Value::kText, Subject::kControl, List},
     {"focus", Value::kText, Subject::kNone, Focused},
     {"visible", Value::kSwitch, Subject::kControl, Visible},
+    {"first-line", Value::kNumber, Subject::kControl, FirstLine},
+    {"shown", Value::kSwitch, Subject::kForm,
+     [](const ScriptView& s, const ScriptStep& step) {
+       const forms::Form* f = LoadedForm(s, step);
+       return Read(Switch(f != nullptr && f->Visible()));
+     }},
+    {"loaded", Value::kSwitch, Subject::kForm,
+     [](const ScriptView& s, const ScriptStep& step) { return Read(Switch(LoadedForm(s, step) != nullptr)); }},
+    {"place", Value::kText, Subject::kForm, Place},
     {"enabled", Value::kSwitch, Subject::kControl, Enabled},
     {"menu-visible", Value::kSwitch, Subject::kMenu,
      [](const ScriptView& s, const ScriptStep& step) { return MenuItem(s, step, [](auto& m) { return m.Visible(); }); }},
@@ -252,7 +283,8 @@ std::optional<std::string> CheckExpectation(const ScriptView& view, const Script
   std::string what = step.target;
   // Appended piece by piece: a literal in front of a temporary string trips GCC 12's -Wrestrict at -O3.
   if (expectation->subject == Subject::kControl) what.append(" ").append(ControlName(step.control));
-  if (expectation->subject == Subject::kMenu || expectation->subject == Subject::kFile) {
+  if (expectation->subject == Subject::kMenu || expectation->subject == Subject::kFile ||
+      expectation->subject == Subject::kForm) {
     what.append(" ").append(step.control.control);
   }
   const std::string expected = "expected " + what + " \"" + ShowValue(step.value) + "\"";

@@ -25,7 +25,7 @@ struct ScriptView {
 
 struct Expectation {
   enum class Value { kText, kSwitch, kNumber };         // any text, on|off, a whole number
-  enum class Subject { kNone, kControl, kKey, kMenu, kFile };  // what the line names before the value
+  enum class Subject { kNone, kControl, kKey, kMenu, kFile, kForm };  // what the line names before the value
   std::string_view name;
   Value value;
   Subject subject;

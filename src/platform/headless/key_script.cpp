@@ -339,6 +339,12 @@ class LineParser {
           return;
         }
         step.control.control = std::string(subject);
+      } else if (kind->subject == Expectation::Subject::kForm) {
+        if (subject.empty()) {
+          Error("expect " + std::string(what) + " needs a window such as frmHELPER");
+          return;
+        }
+        step.control.control = std::string(subject);
       } else if (kind->subject == Expectation::Subject::kFile) {
         if (subject.empty()) {
           Error("expect " + std::string(what) + " needs a file name");

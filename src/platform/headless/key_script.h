@@ -48,6 +48,9 @@
 //   box FORM.CONTROL VALUE              a text box's text (frmFIND.txtFIND)
 //   box-selection FORM.CONTROL VALUE    the text selected in a text box
 //   visible|enabled FORM.CONTROL[INDEX] on|off
+//   first-line FORM.CONTROL N           a text box's first line in view (0 the top)
+//   shown|loaded FORM on|off            a window loaded and showing, or loaded at all
+//   place FORM VALUE    a loaded window's outer rectangle in twips: left top width height
 //   menu-visible|menu-enabled|menu-checked MENU on|off   a main-window menu item
 //   menu-opened NAME    the top-level menu last opened from the keyboard (empty: none)
 //   spoken VALUE        what a screen reader was told last (the mode, a cell's dots,

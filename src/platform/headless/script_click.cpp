@@ -24,6 +24,8 @@ bool ClickScriptControl(Program& program, const ControlRef& ref) {
   MainWindow& w = program.Main();
   if (&control->Owner() != &w) {
     control->Click();
+  } else if (control == &w.cmdMEMO) {
+    w.ClickMemo();
   } else if (control == &w.cmdTYPE) {
     w.ClickType();
   } else if (control == &w.cmdIME) {

@@ -31,6 +31,8 @@ struct SessionOptions {
   // build's data folder; empty: nowhere), and whether the system has it installed.
   std::optional<std::string> font_folder;
   bool font_installed = false;
+  // The program's data folder; empty: the one beside the running program.
+  std::string data_folder;
 };
 
 // The headless front end's own parts, made before the system that uses them.

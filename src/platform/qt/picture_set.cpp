@@ -6,15 +6,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
-#include <QSvgRenderer>
 #include <algorithm>
 #include <array>
-#include <filesystem>
 #include <map>
 
 #include "app/picture_ids.h"
 #include "braille/input_modes.h"
-#include "platform/posix/data_folder.h"
 #include "platform/qt/font_map.h"
 
 namespace orvo::qt {
@@ -58,22 +55,6 @@ constexpr PictureRow kRows[] = {
 };
 
 constexpr std::array kIconSizes = {16, 20, 24, 32, 48, 64};
-
-// Pictures kept as vector sources in the data folder.
-struct VectorRow {
-  int id;
-  const char* file;
-};
-constexpr VectorRow kVectorRows[] = {
-    {picture_id::kSplash, "pictures/splash.svg"},
-};
-
-const VectorRow* FindVector(int id) {
-  for (const VectorRow& row : kVectorRows) {
-    if (row.id == id) return &row;
-  }
-  return nullptr;
-}
 
 const PictureRow* Find(int id) {
   for (const PictureRow& row : kRows) {
@@ -180,22 +161,6 @@ QPixmap PicturePixmap(int id, int size) {
   QPixmap pixmap(size, size);
   QPainter painter(&pixmap);
   Draw(painter, *row, size);
-  return pixmap;
-}
-
-bool IsVectorPicture(int id) { return FindVector(id) != nullptr; }
-
-QPixmap VectorPixmap(int id, QSize size) {
-  const VectorRow* row = FindVector(id);
-  if (row == nullptr || size.isEmpty()) return {};
-  static const std::filesystem::path folder = posix::FindOwnDataFolder().path;
-  if (folder.empty()) return {};
-  QSvgRenderer renderer(QString::fromStdString((folder / row->file).string()));
-  if (!renderer.isValid()) return {};
-  QPixmap pixmap(size);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  renderer.render(&painter);
   return pixmap;
 }
 

@@ -33,12 +33,6 @@ std::span<const PictureRow> PictureRows();
 
 // Null for an id the set does not have, or a size below 1.
 QPixmap PicturePixmap(int id, int size);
-// Pictures drawn from a vector source of the data folder (the splash), at
-// the size of the control that shows them, transparent where they draw
-// nothing; false for the others.
-bool IsVectorPicture(int id);
-// Null when the source is missing or unreadable: the control then shows its face alone.
-QPixmap VectorPixmap(int id, QSize size);
 // Every toolbar and menu size, drawn for each; null for an unknown id.
 QIcon PictureIcon(int id);
 

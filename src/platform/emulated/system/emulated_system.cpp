@@ -2,6 +2,7 @@
 
 #include "app/dictionary_warning.h"
 #include "platform/emulated/anthy/anthy_engine.h"
+#include "platform/posix/data_folder.h"
 
 namespace orvo::emu {
 
@@ -11,11 +12,12 @@ EmulatedSystem::EmulatedSystem(const SystemOptions& options, const FrontEndParts
                                    &engine_error)
                  : nullptr),
       code_page(options.locale_code_page ? CodePage::kLocale : CodePage::kCp932),
+      data(options.data_folder.empty() ? posix::FindOwnDataFolder().path.string() : options.data_folder, files),
       ime(desktop),
       platform{parts.host, parts.screen, desktop,   desktop, desktop.Clock(), ime,
                parts.shell, parts.fonts, code_page, files,   parts.dialogs,
                parts.clipboard != nullptr ? *parts.clipboard : desktop.Clip(), desktop.Clock(),
-               parts.font_files},
+               parts.font_files, data},
       program(platform) {
   if (parts.clipboard != nullptr) desktop.SetClipboard(*parts.clipboard);
   if (!options.kanji_conversion) engine_error.clear();

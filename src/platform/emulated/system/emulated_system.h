@@ -10,6 +10,7 @@
 #include "platform/emulated/desktop.h"
 #include "platform/emulated/emulated_ime.h"
 #include "platform/emulated/ime/conversion_engine.h"
+#include "platform/emulated/system/data_files.h"
 #include "platform/emulated/system_code_page.h"
 #include "platform/posix/posix_file_system.h"
 
@@ -23,6 +24,8 @@ struct SystemOptions {
   std::string dictionary;  // empty: the one installed
   // The system code page: the locale's charset, or CP932.
   bool locale_code_page = false;
+  // The program's data folder; empty: the one beside the running program.
+  std::string data_folder;
 };
 
 // What only the front end has; it must outlive the system.
@@ -50,6 +53,7 @@ class EmulatedSystem {
   std::unique_ptr<ConversionEngine> engine;  // outlives the text boxes that use it
   IconvCodePage code_page;
   posix::PosixFileSystem files;
+  DataFiles data;
   Desktop desktop;
   EmulatedIme ime;
   Platform platform;

@@ -19,6 +19,7 @@
 #include "platform/qt/forms/face_image.h"
 #include "platform/qt/picture_set.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/svg_pictures.h"
 
 namespace orvo::qt {
 namespace {
@@ -140,16 +141,18 @@ void SyncButton(QWidget& w, forms::Control& c) {
 void SyncPicture(QWidget& w, forms::Control& c) {
   auto& label = static_cast<QLabel&>(w);
   const Rect& b = c.Bounds();
+  // Pictures drawn from a source fill the control; the others are square.
+  const bool svg = IsSvgPicture(c.Picture());
   const int size = std::min(b.width, b.height);
   const QVariant drawn = label.property("orvoPicture");
-  const qlonglong key = static_cast<qlonglong>(c.Picture()) << 40 | static_cast<qlonglong>(b.width) << 20 | b.height;
+  const QString key = QStringLiteral("%1:%2x%3").arg(c.Picture()).arg(b.width).arg(b.height);
   const bool face_changed = FaceChanged(w, c);
-  if (!face_changed && drawn.isValid() && drawn.toLongLong() == key) return;
+  if (!face_changed && drawn.isValid() && drawn.toString() == key) return;
   label.setProperty("orvoPicture", key);
-  const bool vector = IsVectorPicture(c.Picture());
   QPixmap picture = c.Picture() == forms::kNoPicture || size < 1 ? QPixmap()
-                    : vector ? VectorPixmap(c.Picture(), QSize(b.width, b.height))
-                             : PicturePixmap(c.Picture(), size);
+                    : svg ? SvgPicture(c.Picture(), QSize(b.width, b.height))
+                          : PicturePixmap(c.Picture(), size);
+  // A face lies under the picture (the splash's gradient).
   if (c.Face()) {
     QPixmap composed = FacePixmap(*c.Face());
     if (!picture.isNull()) {

@@ -1,0 +1,98 @@
+#include "help/memo_window.h"
+
+#include <algorithm>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "help/help_texts.h"
+
+namespace orvo::help {
+namespace {
+
+constexpr Rect kMemoBox{6, 6, 468, 300};
+constexpr Rect kOkButton{384, 314, 90, 26};
+constexpr int kInnerWidth = 480;
+constexpr int kInnerHeight = 346;
+
+}  // namespace
+
+MemoWindow::MemoWindow(Program& program)
+    : Form(program.forms, "frmMEMO"), txtMEMO(*this, "txtMEMO"), cmdOK(*this, "cmdOK"), p_(program) {
+  SetTag(kTag);
+  SetCaption(text::kMemoCaption);
+  SetStart(forms::StartPosition::kCentreOwner);
+  txtMEMO.SetMultiline(true);
+  txtMEMO.SetAccessibleName(ustring(text::kMemoCaption));
+  txtMEMO.SetBackColor(forms::colour::kWhite);
+  txtMEMO.SetBounds(kMemoBox);
+  cmdOK.SetCaption(text::kMemoOk);
+  cmdOK.SetBounds(kOkButton);
+  cmdOK.SetCancel(true);
+  const int tx = std::max(1, program.values.TwipsPerPixelX);
+  const int ty = std::max(1, program.values.TwipsPerPixelY);
+  const forms::FrameInsets& f = Insets();
+  Move({0, 0, (kInnerWidth + f.left + f.right) * tx, (kInnerHeight + f.top + f.bottom) * ty});
+}
+
+MemoWindow::~MemoWindow() = default;
+
+ustring MemoWindow::MemoPath() const { return p_.values.AppFolder + text::kMemoFileName; }
+
+void MemoWindow::Open() { p_.forms.ShowModal(*this, &p_.Main()); }
+
+void MemoWindow::INIT_F7() {
+  const int size = p_.values.FontSize(9);
+  for (forms::Control* c : {static_cast<forms::Control*>(&txtMEMO), static_cast<forms::Control*>(&cmdOK)}) {
+    FontSpec font = c->Font();
+    font.points = size;
+    if (c == &txtMEMO) font.name = text::kMemoFont;
+    c->SetFont(font);
+  }
+}
+
+void MemoWindow::Fail(const char16_t* message) {
+  p_.messages.Ask(MainWindow::kTag, message, message::kPlain);
+  load_failed_ = true;
+}
+
+void MemoWindow::OnLoad() {
+  p_.flags.MainHasFocus = false;
+  SetIcon(p_.Main().Icon());
+  INIT_F7();
+  load_failed_ = false;
+  ustring memo;
+  if (const char16_t* failure = ReadMemo(memo)) {
+    Fail(failure);
+    return;
+  }
+  txtMEMO.SetText(std::move(memo));
+}
+
+// The memo's text, or the message that says why there is none.
+const char16_t* MemoWindow::ReadMemo(ustring& memo) const {
+  const ustring path = MemoPath();
+  const FileInfo info = p_.platform.files.Info(path);
+  if (info.kind == FileKind::kMissing) return text::kMemoNotFound;
+  if (info.kind != FileKind::kRegular) return text::kMemoReadError;
+  if (info.length > kMemoLimit) return text::kMemoTooLarge;
+  const FileRead read = p_.platform.files.Read(path, kMemoLimit);
+  if (read.too_long) return text::kMemoTooLarge;
+  if (read.error) return text::kMemoReadError;
+  // A NUL byte is no part of a text, and would cut it short on the screen.
+  if (read.bytes.find('\0') != std::string::npos) return text::kMemoConvertError;
+  int unconvertible = 0;
+  memo = p_.platform.code_page.Decode(read.bytes, &unconvertible);
+  return unconvertible > 0 ? text::kMemoConvertError : nullptr;
+}
+
+void MemoWindow::OnActivate() {
+  if (load_failed_) p_.forms.Unload(*this);
+}
+
+void MemoWindow::OnQueryUnload(bool&, forms::UnloadMode) { p_.flags.MainHasFocus = true; }
+
+void MemoWindow::OnClick(forms::Control& control) {
+  if (&control == &cmdOK) p_.forms.Unload(*this);
+}
+
+}  // namespace orvo::help

@@ -1,0 +1,24 @@
+#pragma once
+// The program's data folder on disk: its texts read whole and decoded as CP932.
+#include <string>
+
+#include "platform/emulated/system_code_page.h"
+#include "platform/file_system.h"
+#include "platform/program_data.h"
+
+namespace orvo::emu {
+
+class DataFiles : public ProgramData {
+ public:
+  // folder: the data folder; empty: none, so that every text is missing.
+  DataFiles(std::string folder, const FileSystem& files) : folder_(std::move(folder)), files_(files) {}
+
+  std::optional<ustring> Cp932Text(std::string_view name, long long limit) const override;
+
+ private:
+  std::string folder_;
+  const FileSystem& files_;
+  IconvCodePage cp932_{CodePage::kCp932};
+};
+
+}  // namespace orvo::emu

@@ -1,0 +1,14 @@
+#pragma once
+// The pictures drawn from SVG sources in the program's data folder (the key
+// diagrams, the splash), by their numbers, at the size of the control that shows them.
+#include <QPixmap>
+#include <QSize>
+
+namespace orvo::qt {
+
+// Whether the number names one of these pictures.
+bool IsSvgPicture(int id);
+// Null for another number, a size below 1, or a source that is missing or broken.
+QPixmap SvgPicture(int id, QSize size);
+
+}  // namespace orvo::qt
