@@ -26,7 +26,8 @@ class CandidateList : public QListWidget {
  public:
   static constexpr int kPageSize = 9;
 
-  explicit CandidateList(QWidget* parent);
+  // parent: where it is drawn; document: what readers go back to when it goes.
+  CandidateList(QWidget* parent, QWidget* document);
 
   // Shows the page with its top left at `at` (moved in to stay inside the
   // parent); an empty page hides the list.
@@ -36,6 +37,7 @@ class CandidateList : public QListWidget {
  private:
   void Announce();
 
+  QWidget* document_;
   CandidatePage page_;
 };
 

@@ -6,7 +6,9 @@ namespace orvo::qt {
 
 DocumentPane::DocumentPane(QWidget* parent)
     : widget_(new DocumentEdit(parent)),
-      candidates_(new CandidateList(widget_)),
+      // On the viewport: a child of the scroll area itself would lay out and
+      // repaint its scroll bars each time it comes and goes.
+      candidates_(new CandidateList(widget_->viewport(), widget_)),
       mirror_(std::make_unique<EditMirror>(*widget_)) {}
 
 DocumentPane::~DocumentPane() { mirror_.reset(); }
@@ -31,7 +33,7 @@ void DocumentPane::Show(emu::TextBox* box) {
   int offset = 0;
   for (int i = 0; i < focused; ++i) offset += static_cast<int>(clauses[static_cast<std::size_t>(i)].text.size());
   const auto& clause = clauses[static_cast<std::size_t>(focused)];
-  const QRect at = widget_->PreeditRect(offset);
+  const QRect at = widget_->PreeditRect(offset).translated(-widget_->viewport()->geometry().topLeft());
   candidates_->ShowPage(PageOf(clause.candidates, clause.selected), at.bottomLeft() + QPoint(0, 2));
 }
 
