@@ -20,7 +20,7 @@ CandidatePage PageOf(const std::vector<ustring>& candidates, int selected) {
   return page;
 }
 
-CandidateList::CandidateList(QWidget* parent, QWidget* document) : QListWidget(parent), document_(document) {
+CandidateList::CandidateList(QWidget* parent) : QListWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -38,8 +38,8 @@ void CandidateList::ShowPage(const CandidatePage& page, QPoint at) {
     clear();  // no hidden item is left claiming the reader's focus
     hide();
     // The reader's focus was on the choice: it goes back to the document.
-    if (document_ != nullptr) {
-      QAccessibleEvent back(document_, QAccessible::Focus);
+    if (QWidget* document = parentWidget()) {
+      QAccessibleEvent back(document, QAccessible::Focus);
       TellReaders(back);
     }
     return;

@@ -26,8 +26,7 @@ class CandidateList : public QListWidget {
  public:
   static constexpr int kPageSize = 9;
 
-  // parent: where it is drawn; document: what readers go back to when it goes.
-  CandidateList(QWidget* parent, QWidget* document);
+  explicit CandidateList(QWidget* parent);
 
   // Shows the page with its top left at `at` (moved in to stay inside the
   // parent); an empty page hides the list.
@@ -37,7 +36,6 @@ class CandidateList : public QListWidget {
  private:
   void Announce();
 
-  QWidget* document_;
   CandidatePage page_;
 };
 

@@ -6,9 +6,7 @@ namespace orvo::qt {
 
 DocumentPane::DocumentPane(QWidget* parent)
     : widget_(new DocumentEdit(parent)),
-      // On the viewport: a child of the scroll area itself would lay out and
-      // repaint its scroll bars each time it comes and goes.
-      candidates_(new CandidateList(widget_->viewport(), widget_)),
+      candidates_(new CandidateList(widget_)),
       mirror_(std::make_unique<EditMirror>(*widget_)) {}
 
 DocumentPane::~DocumentPane() { mirror_.reset(); }
@@ -33,7 +31,7 @@ void DocumentPane::Show(emu::TextBox* box) {
   int offset = 0;
   for (int i = 0; i < focused; ++i) offset += static_cast<int>(clauses[static_cast<std::size_t>(i)].text.size());
   const auto& clause = clauses[static_cast<std::size_t>(focused)];
-  const QRect at = widget_->PreeditRect(offset).translated(-widget_->viewport()->geometry().topLeft());
+  const QRect at = widget_->PreeditRect(offset);
   candidates_->ShowPage(PageOf(clause.candidates, clause.selected), at.bottomLeft() + QPoint(0, 2));
 }
 

@@ -81,9 +81,8 @@ TEST_F(QtFrontEnd, ConvertingListsTheCandidatesUnderTheClause) {
   EXPECT_EQ(list.item(0)->text(), QStringLiteral("1 ") + qt::ToQ(clause.candidates[0]));
   EXPECT_EQ(list.currentRow(), clause.selected);
   // Under the clause, inside the document.
-  const QRect shown(list.mapTo(&View().Text(), QPoint(0, 0)), list.size());
-  EXPECT_GE(shown.top(), View().Text().PreeditRect(0).bottom());
-  EXPECT_TRUE(View().Text().rect().contains(shown));
+  EXPECT_GE(list.geometry().top(), View().Text().PreeditRect(0).bottom());
+  EXPECT_TRUE(View().Text().rect().contains(list.geometry()));
   // The next candidate: shown, and told to screen readers as the focused item.
   std::vector<int> told;
   const qt::ReaderListener before = qt::SetReaderListener([&](QAccessibleEvent& event) {

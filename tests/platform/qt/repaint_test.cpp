@@ -209,7 +209,7 @@ TEST_F(Repaints, AConversionRepaintsItsLineAndTheCandidatesOnly) {
   const qt::CandidateList& list = View().Pane().Candidates();
   ASSERT_TRUE(list.isVisible());
   // The clause's line and the list over the text below it.
-  const QRect list_area = list.geometry();
+  const QRect list_area(Viewport()->mapFrom(list.parentWidget(), list.pos()), list.size());
   EXPECT_TRUE((log_->Paints().at(Viewport()).area - list_area).boundingRect().height() < 2 * LineHeight())
       << log_->Said();
   ExpectOnlyChangedControlsPainted(*log_, View().Inner(), before);
