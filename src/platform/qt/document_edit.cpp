@@ -5,7 +5,9 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QSignalBlocker>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -69,7 +71,23 @@ void DocumentEdit::ShowPreedit(const Preedit& preedit) {
     cursor.clearSelection();
     setTextCursor(cursor);
   }
-  QCoreApplication::sendEvent(this, &event);
+  // Qt's plain-text layout answers any change of a composition with a repaint
+  // of the whole view: the line that holds it is all that changed, unless
+  // its height did and the lines below it moved.
+  QAbstractTextDocumentLayout* layout = document()->documentLayout();
+  const QTextBlock block = textCursor().block();
+  const QRectF before = blockBoundingGeometry(block);
+  {
+    const QSignalBlocker quiet(layout);
+    QCoreApplication::sendEvent(this, &event);
+  }
+  const QRectF after = blockBoundingGeometry(textCursor().block());
+  emit layout->documentSizeChanged(layout->documentSize());  // the scroll ranges follow a longer line
+  if (textCursor().block() != block || after.height() != before.height()) {
+    viewport()->update();
+  } else {
+    viewport()->update(after.translated(contentOffset()).toAlignedRect().adjusted(-1, -1, 1, 1));
+  }
   applying_ = applying;
   own_preedit_ = false;
 }

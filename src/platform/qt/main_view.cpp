@@ -118,7 +118,13 @@ void MainView::SyncMenu(const forms::MenuEntry& item) {
     action->setChecked(item.Checked());
     // The window's own check pictures, where it gave them, stand beside the item.
     const std::optional<int> picture = item.Checked() ? item.CheckedPicture() : item.UncheckedPicture();
-    action->setIcon(picture ? PictureIcon(*picture) : QIcon());
+    // A new icon, even the same picture, repaints the menu bar.
+    const int shown = picture ? *picture : forms::kNoPicture;
+    const QVariant drawn = action->property("orvoPicture");
+    if (!drawn.isValid() || drawn.toInt() != shown) {
+      action->setProperty("orvoPicture", shown);
+      action->setIcon(picture ? PictureIcon(*picture) : QIcon());
+    }
   }
 }
 
