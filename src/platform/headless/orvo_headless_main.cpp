@@ -12,6 +12,7 @@
 
 #include "platform/headless/headless_texts.h"
 #include "platform/headless/key_script.h"
+#include "platform/headless/script_run.h"
 #include "platform/headless/session.h"
 #include "platform/headless/state_dump.h"
 #include "platform/posix/data_folder.h"
@@ -129,9 +130,10 @@ int main(int argc, char** argv) {
   session_options.learning = true;  // into the program folder, never the user's home
   session_options.dictionary = options.dictionary;
   session_options.locale_code_page = options.codepage == "locale";
-  orvo::headless::Session session(folder, orvo::FromUtf8(options.open), session_options);
-  session.host.EchoMessages(true);
-  if (session.Start()) session.Run(parsed.steps);
+  const orvo::headless::ScriptRun run = orvo::headless::RunScript(
+      folder, orvo::FromUtf8(options.open), parsed.steps, session_options,
+      [](orvo::headless::Session& started) { started.host.EchoMessages(true); });
+  orvo::headless::Session& session = *run.session;
 
   if (options.json) {
     std::cout << orvo::headless::DumpState(session).dump(2) << "\n";

@@ -28,6 +28,20 @@ Session::~Session() {
 
 bool Session::Start() { return StartProgram(); }
 
+bool Session::Start(const std::vector<ScriptStep>& steps, std::size_t from) {
+  steps_ = &steps;
+  next_ = from;
+  failure_.reset();
+  restart_.reset();
+  const bool started = StartProgram();
+  if (started) {
+    Continue();
+  } else {
+    steps_ = nullptr;
+  }
+  return started;
+}
+
 void Session::Deliver(const KeyEvent& event) {
   desktop.PostKey(event);
   desktop.DoEvents();
@@ -154,6 +168,8 @@ void Session::Perform(const ScriptStep& step) {
     case ScriptStep::Kind::kClipboard:
       program.platform.clipboard.SetText(FromUtf8(step.value));
       break;
+    case ScriptStep::Kind::kRestart:
+      break;  // taken by PullStep before it is performed
     case ScriptStep::Kind::kDrop:
       if (program.Running()) {
         program.drops.Dropped(ScriptDrop(program, step));
@@ -200,11 +216,17 @@ void Session::Check(const ScriptStep& step) {
 bool Session::PullStep() {
   // The input before this point has been handled: what it changed is said now.
   program.Listen();
-  if (failure_ || steps_ == nullptr || next_ >= steps_->size() || host.Ended()) {
-    if (desktop.ModalDepth() > 0) ended_in_modal_ = true;
+  if (failure_ || restart_ || steps_ == nullptr || next_ >= steps_->size() || host.Ended()) {
+    if (desktop.ModalDepth() > 0 && !restart_) ended_in_modal_ = true;
     return false;
   }
-  Perform((*steps_)[next_++]);
+  const ScriptStep& step = (*steps_)[next_++];
+  if (step.kind == ScriptStep::Kind::kRestart) {
+    // Nothing more reaches this program: it is killed where it stands.
+    restart_ = Restart{next_, step.value};
+    return false;
+  }
+  Perform(step);
   return true;
 }
 
@@ -212,11 +234,17 @@ void Session::Run(const std::vector<ScriptStep>& steps) {
   steps_ = &steps;
   next_ = 0;
   failure_.reset();
-  while (!host.Ended() && PullStep()) desktop.DoEvents();
+  restart_.reset();
+  Continue();
+}
+
+void Session::Continue() {
+  while (!host.Ended() && !restart_ && PullStep()) desktop.DoEvents();
   // Once the program has ended no input reaches it, but what should hold still does.
-  while (!failure_ && next_ < steps.size()) {
-    const ScriptStep& step = steps[next_++];
+  while (!failure_ && !restart_ && next_ < steps_->size()) {
+    const ScriptStep& step = (*steps_)[next_++];
     if (step.kind == ScriptStep::Kind::kExpect) Check(step);
+    if (step.kind == ScriptStep::Kind::kRestart) restart_ = Restart{next_, step.value};
   }
   steps_ = nullptr;
 }

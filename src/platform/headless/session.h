@@ -46,6 +46,9 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
   ~Session();
 
   bool Start();  // runs start-up; false when it refused
+  // Runs start-up with the script's steps from `from` on as its input (a
+  // message box at the first activation takes them), then the rest of them.
+  bool Start(const std::vector<ScriptStep>& steps, std::size_t from = 0);
 
   // Real keys, one event at a time, each run to the end as a person's would be.
   void Press(std::uint8_t vk);
@@ -70,6 +73,14 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
 
   // Runs a parsed script. Modal windows take the following steps as their input.
   void Run(const std::vector<ScriptStep>& steps);
+  // A restart step stopped the run: the program is to be killed where it
+  // stands and a new one started in its folder, going on with the steps from
+  // `next`, with `file` (in the program folder; empty: none) on its command line.
+  struct Restart {
+    std::size_t next;
+    std::string file;
+  };
+  const std::optional<Restart>& Restarting() const { return restart_; }
   // True when the input ended while a modal window still waited.
   bool EndedInModal() const { return ended_in_modal_; }
   // The step that stopped the run: an expectation that did not hold, or a
@@ -90,6 +101,7 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
   void WriteFile(const ScriptStep& step);
   void Perform(const ScriptStep& step);
   void Check(const ScriptStep& step);
+  void Continue();
 
   HeadlessMenu menu_;
   const std::vector<ScriptStep>* steps_ = nullptr;
@@ -97,6 +109,7 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
   bool ended_in_modal_ = false;
   bool cancel_unanswered_ = false;
   std::optional<Failure> failure_;
+  std::optional<Restart> restart_;
 };
 
 }  // namespace orvo::headless
