@@ -217,6 +217,12 @@ bool Session::PullStep() {
   // The input before this point has been handled: what it changed is said now.
   program.Listen();
   if (failure_ || restart_ || steps_ == nullptr || next_ >= steps_->size() || host.Ended()) {
+    if (desktop.ModalDepth() > 0 && !failure_ && !restart_ && !host.Ended() && modal_answer_) {
+      if (const auto key = modal_answer_()) {
+        desktop.PostKey(*key);
+        return true;
+      }
+    }
     if (desktop.ModalDepth() > 0 && !restart_) ended_in_modal_ = true;
     return false;
   }
@@ -235,6 +241,7 @@ void Session::Run(const std::vector<ScriptStep>& steps) {
   next_ = 0;
   failure_.reset();
   restart_.reset();
+  ended_in_modal_ = false;
   Continue();
 }
 

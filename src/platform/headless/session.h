@@ -2,6 +2,7 @@
 // A whole program on the emulated desktop, without a screen: what the tests,
 // the benchmarks and the script runner drive.
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -70,6 +71,9 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
   // Key storms type into dialogs they cannot answer: those are then cancelled
   // instead of stopping the run.
   void CancelUnansweredDialogs(bool cancel) { cancel_unanswered_ = cancel; }
+  // Asked for a key when the input has run out while a modal window waits
+  // (a soak answers the boxes its keys raised); nothing: the window closes unanswered.
+  void SetModalAnswer(std::function<std::optional<KeyEvent>()> answer) { modal_answer_ = std::move(answer); }
 
   // Runs a parsed script. Modal windows take the following steps as their input.
   void Run(const std::vector<ScriptStep>& steps);
@@ -81,7 +85,7 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
     std::string file;
   };
   const std::optional<Restart>& Restarting() const { return restart_; }
-  // True when the input ended while a modal window still waited.
+  // True when the input of the last run ended while a modal window still waited.
   bool EndedInModal() const { return ended_in_modal_; }
   // The step that stopped the run: an expectation that did not hold, or a
   // click on a control that is not there.
@@ -108,6 +112,7 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
   std::size_t next_ = 0;
   bool ended_in_modal_ = false;
   bool cancel_unanswered_ = false;
+  std::function<std::optional<KeyEvent>()> modal_answer_;
   std::optional<Failure> failure_;
   std::optional<Restart> restart_;
 };
