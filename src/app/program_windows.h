@@ -2,6 +2,7 @@
 // The secondary windows the program has: the find dialog, loaded afresh each
 // time it opens. The braille helper and the key diagrams come later.
 #include <memory>
+#include <vector>
 
 #include "app/secondary_windows.h"
 
@@ -26,6 +27,7 @@ class ProgramWindows : public NoSecondaryWindows {
  private:
   Program& p_;
   std::unique_ptr<editing::FindWindow> find_;
+  std::vector<std::unique_ptr<editing::FindWindow>> retired_find_;  // closed, perhaps still in a handler
 };
 
 }  // namespace orvo
