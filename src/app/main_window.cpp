@@ -324,9 +324,11 @@ void MainWindow::OnLoad() {
 
 void MainWindow::FirstActivation() {
   first_activated_ = true;
+  // A text an earlier run left unsaved comes back before any file opens.
+  p_.recovery.OfferAtStart();
   if (p_.values.OpenFromCommandLine) {
     p_.drops.OpenCommandLine(p_.values.CommandLine);
-  } else {
+  } else if (p_.documents.State().Kind == files::DocumentKind::kNone) {
     p_.documents.StartNew();
   }
   p_.values.OpenFromCommandLine = false;
@@ -814,6 +816,8 @@ void MainWindow::OnQueryUnload(bool& cancel, forms::UnloadMode) {
 void MainWindow::OnUnload() { Shutdown(); }
 
 void MainWindow::Shutdown() {
+  // The text was saved, or the user agreed to let it go.
+  p_.recovery.EndNormally();
   p_.DoEvents();
   p_.keys.RELEASE_HELD_KEYS();
   if (p_.hook.Installed()) {

@@ -24,13 +24,16 @@ Program::Program(Platform& p)
       dialogs(p.dialogs, messages, p.app),
       recent(*this, ports, messages, p.files, p.app),
       documents({*this, ports, messages, dialogs, p.files, p.code_page, p.app, recent}),
+      recovery({ports, documents, messages, p.files, p.app, p.timers, p.calendar, [this] { return ime.Composed(); }}),
       drops(*this, ports, messages, p.files, p.app, documents),
       windows(std::make_unique<ProgramWindows>(*this)),
       settings_file(p, messages, values),
       braille_font(p.font_files, p.files, messages, p.app.PathSeparator(), [this] { DoEvents(); }),
       finder(search, {[this]() -> EditControl& { return main_->ActiveTextBox(); },
                       [this](int owner, const ustring& said, MessageFlags asked) { messages.Ask(owner, said, asked); }}),
-      edits({[this]() -> EditControl& { return main_->ActiveTextBox(); }, p.clipboard, p.calendar, p.shell}) {}
+      edits({[this]() -> EditControl& { return main_->ActiveTextBox(); }, p.clipboard, p.calendar, p.shell}) {
+  documents.SetOnSettled([this] { recovery.Settled(); });
+}
 
 Program::~Program() = default;
 

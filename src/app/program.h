@@ -26,6 +26,7 @@
 #include "files/document_lifecycle.h"
 #include "files/drop_open.h"
 #include "files/recent_files.h"
+#include "files/recovery_copy.h"
 #include "files/text_dialogs.h"
 #include "platform/platform.h"
 #include "settings/braille_font.h"
@@ -97,6 +98,7 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   files::TextDialogs dialogs;
   files::RecentFiles recent;
   files::DocumentLifecycle documents;
+  files::RecoveryCopy recovery;  // the unsaved text, for the start after a crash
   files::DropOpen drops;
   std::unique_ptr<SecondaryWindows> windows;
   settings::SettingsRecord SavedSettings;

@@ -58,7 +58,9 @@ void ProgramWindows::ShowMemo() {
 
 void ProgramWindows::ShowFind(int mode) {
   // An unloaded dialog is discarded: the next opening starts from a new one.
-  if (find_ && !find_->Loaded()) find_.reset();
+  // A closed window may still be inside its own handler (a box it raised, keys
+  // there that closed and reopened it): it is kept until the program ends.
+  if (find_ && !find_->Loaded()) retired_find_.push_back(std::move(find_));
   if (!find_) find_ = std::make_unique<editing::FindWindow>(p_);
   find_->Open(mode);
 }

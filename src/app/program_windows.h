@@ -3,6 +3,7 @@
 // diagrams, loaded afresh each time they open; the braille helper, loaded
 // once and kept, hidden, between showings until it is unloaded; the memo.
 #include <memory>
+#include <vector>
 
 #include "app/secondary_windows.h"
 
@@ -48,6 +49,7 @@ class ProgramWindows : public SecondaryWindows {
   std::unique_ptr<help::HelperWindow> helper_;
   std::unique_ptr<help::DiagramsWindow> diagrams_;
   std::unique_ptr<help::MemoWindow> memo_;
+  std::vector<std::unique_ptr<editing::FindWindow>> retired_find_;  // closed, perhaps still in a handler
 };
 
 }  // namespace orvo

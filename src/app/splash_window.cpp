@@ -87,7 +87,13 @@ void SplashWindow::ShowButton() {
 }
 
 void SplashWindow::OnClick(forms::Control& control) {
-  if (&control == &cmdCLOSE) p_.forms.Unload(*this);
+  if (&control != &cmdCLOSE || !p_.forms.Unload(*this)) return;
+  // Once it has gone, the main window takes the keyboard: its first
+  // activation (a recovered text, a command-line file and their messages)
+  // comes with no splash left on the screen.
+  MainWindow& main = p_.Main();
+  p_.forms.Activate(main);
+  main.FocusTextBox();
 }
 
 void SplashWindow::OnQueryUnload(bool& cancel, forms::UnloadMode mode) {
@@ -103,7 +109,6 @@ void SplashWindow::OnQueryUnload(bool& cancel, forms::UnloadMode mode) {
   p_.flags.MainHasFocus = true;
   p_.flags.ReturnFromWindow = true;
   main.SetEnabled(true);
-  main.FocusTextBox();
 }
 
 }  // namespace orvo

@@ -103,8 +103,30 @@ void DocumentLifecycle::NewDocument() {
   state_.CurrentName.clear();
   StartNew();
   p_.window.ActiveTextBox().SetModified(false);
+  Settled();
   p_.host.DoEvents();
   FocusBack();
+}
+
+void DocumentLifecycle::Restore(ustring text, const ustring& path, LineEnds ends) {
+  EditControl& box = p_.window.ActiveTextBox();
+  const FileInfo info = path.empty() ? FileInfo{} : p_.files.Info(path);
+  const int end = static_cast<int>(text.size());
+  box.SetText(std::move(text));
+  box.SetSel(end, 0);
+  state_.ClearPending();
+  if (info.kind == FileKind::kRegular) {
+    state_.CurrentPath = path;
+    state_.CurrentName = NameOf(path);
+    state_.Kind = DocumentKind::kFile;
+    state_.Ends = ends;
+    p_.window.SetCaption(Caption(text::kGivenCaptionPrefix, state_.CurrentName, info.length));
+  } else {
+    state_.CurrentPath.clear();
+    state_.CurrentName.clear();
+    StartNew();
+  }
+  box.SetModified(true);
 }
 
 void DocumentLifecycle::OpenDocument() {
@@ -135,6 +157,7 @@ void DocumentLifecycle::OpenDocument() {
   state_.OpenFailed = false;
   // A text the user chose not to save stays marked modified until it is really replaced.
   if (replaced || !declined) p_.window.ActiveTextBox().SetModified(false);
+  Settled();
   p_.host.DoEvents();
   FocusBack();
 }
@@ -385,6 +408,7 @@ void DocumentLifecycle::EndSaveCommand() {
   }
   p_.host.DoEvents();
   p_.window.ActiveTextBox().SetModified(false);
+  Settled();
   p_.host.DoEvents();
   FocusBack();
 }

@@ -2,6 +2,8 @@
 // The one document: new, open, overwrite save and save as, the question
 // before a text is thrown away, the size limit and the title bar. The recent
 // files, drops and the command line open through the same routines.
+#include <functional>
+
 #include "app/message_box.h"
 #include "braille/program_host.h"
 #include "files/document_state.h"
@@ -56,6 +58,12 @@ class DocumentLifecycle {
 
   // The first activation without a file, and after a command line that opened none.
   void StartNew();
+  // A text an earlier run left unsaved, back in the box and marked modified:
+  // with its file's name when `path` still names a file, else as a new text.
+  void Restore(ustring text, const ustring& path, LineEnds ends);
+  // Told whenever a command has left the text without unsaved changes (saved,
+  // replaced, a new text).
+  void SetOnSettled(std::function<void()> settled) { settled_ = std::move(settled); }
 
   // The text's size on disk as it would be saved now.
   long long DiskSize(ustring_view text) const;
@@ -76,8 +84,13 @@ class DocumentLifecycle {
   MessageResult Ask(const ustring& text, MessageFlags flags, bool with_title = true);
   void FocusBack();
 
+  void Settled() const {
+    if (settled_) settled_();
+  }
+
   Ports p_;
   DocumentState state_;
+  std::function<void()> settled_;
 };
 
 }  // namespace orvo::files

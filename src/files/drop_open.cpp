@@ -86,16 +86,22 @@ bool DropOpen::OpenCommandLine(ustring& command_line) {
         failure_exit();
       } else {
         state.PendingPath = path;
-        documents_.OpenFromPath();
-        if (state.OpenFailed) {
-          failure_exit();
+        const EditControl& box = window_.ActiveTextBox();
+        if (!box.Text().empty() && box.Modified()) {
+          // A text put back from the recovery copy: the save question first, as before any open.
+          state.OpenPathGiven = true;
+          documents_.OpenDocument();
+          opened = state.CurrentPath == path && !box.Modified();
         } else {
-          opened = true;
+          documents_.OpenFromPath();
+          opened = !state.OpenFailed;
         }
+        if (!opened) failure_exit();
       }
     }
   }
-  if (!opened) documents_.StartNew();
+  // A text put back before the command line keeps its name when nothing opened.
+  if (!opened && state.Kind == DocumentKind::kNone) documents_.StartNew();
   state.OpenFailed = false;
   command_line.clear();
   return opened;

@@ -84,4 +84,22 @@ inline constexpr const char16_t* kCannotStoreTail = u" 行目）\r\n\r\n　　�
 inline constexpr const char16_t* kNotInCodePageHead = u"このファイルは 文字コード ";
 inline constexpr const char16_t* kNotInCodePageTail = u" のテキストではありません！　　　\r\n\r\n　　　読み込みできません。　　　";
 
+// The recovery copy: the question at the start after a run that did not end
+// by itself, and what became of a copy that cannot be used.
+inline constexpr const char16_t* kRecoveryQuestion =
+    u"前回、保存していない文章を残したまま Ｏｒｖｏ が終了しました。　　　\r\n\r\n　　　その文章を復元しますか？　　　";
+inline constexpr const char16_t* kRecoveryOfFile = u"\r\n\r\n　　　ファイル：　";
+inline constexpr const char16_t* kRecoveryFileGone =
+    u"\r\n\r\n　　　元のファイルは見つかりません。　新規テキストとして復元します。　　　";
+inline constexpr const char16_t* kRecoveryKeptHead = u"復元用の写しは 「 ";
+inline constexpr const char16_t* kRecoveryKeptTail = u" 」 として残しました。　　　";
+inline constexpr const char16_t* kRecoveryRefusedHead = u"復元用の写しを使えません：　";
+inline constexpr const char16_t* kRecoveryNotACopy = u"復元用の写しではありません。";
+inline constexpr const char16_t* kRecoveryOtherVersion = u"別の版の Ｏｒｖｏ が書いた写しです。";
+inline constexpr const char16_t* kRecoveryDamaged = u"写しが壊れています（途中で切れているか、中身が違います）。";
+inline constexpr const char16_t* kRecoveryOtherUser = u"別のユーザーの写しです。";
+inline constexpr const char16_t* kRecoveryTooLarge = u"写しが大きすぎます。";
+inline constexpr const char16_t* kRecoveryUnreadable = u"写しを読めません：　";
+inline constexpr const char16_t* kRecoveryNotKept = u"\r\n\r\n　　　写しの名前を変えられませんでした：　";
+
 }  // namespace orvo::files::text

@@ -26,6 +26,9 @@ class AppHost {
   // this run the one instance until it ends.
   virtual bool PreviousInstance() = 0;
   virtual ustring CommandLine() const = 0;
+  // Who runs the program, as the system numbers users; a recovery copy
+  // written by anyone else is refused. Empty where users are not told apart.
+  virtual std::string UserId() const { return {}; }
 
   virtual const ustring& Title() const = 0;
   virtual void SetTitle(ustring title) = 0;

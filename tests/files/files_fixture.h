@@ -25,6 +25,18 @@ class FilesTest : public ::testing::Test {
     ASSERT_TRUE(session_->Start());
   }
 
+  // The program killed where it stands and started again in the same folder,
+  // the script's lines the input of its start (a message box at the first
+  // activation takes them) and of what follows.
+  void RestartWith(const std::string& script, const std::string& command_line = {}) {
+    const headless::ParsedScript parsed = headless::ParseScript(script);
+    for (const auto& e : parsed.errors) ADD_FAILURE() << "line " << e.line << ": " << e.message;
+    session_.reset();
+    session_ = std::make_unique<headless::Session>(folder_.Path(), FromUtf8(command_line));
+    ASSERT_TRUE(session_->Start(parsed.steps));
+    if (const auto& failed = S().Failed()) ADD_FAILURE() << "line " << failed->line << ": " << failed->message;
+  }
+
   headless::Session& S() { return *session_; }
   std::string Path(const std::string& name) const { return folder_.Path() + "/" + name; }
 

@@ -80,6 +80,12 @@ TEST(KeyScript, ClickNamesAnyFormsControl) {
   EXPECT_EQ(indexed.control.index, 12);
 }
 
+TEST(KeyScript, RestartNamesAtMostTheCommandLinesFile) {
+  EXPECT_EQ(OnlyStep("restart").kind, Kind::kRestart);
+  EXPECT_EQ(OnlyStep("restart").value, "");
+  EXPECT_EQ(OnlyStep("restart memo.txt  # with a file").value, "memo.txt");
+}
+
 TEST(KeyScript, BadLinesSayWhatIsWrong) {
   struct Case {
     const char* script;
@@ -105,6 +111,7 @@ TEST(KeyScript, BadLinesSayWhatIsWrong) {
       {"click cmdBTN[-1]",
        "1: click needs a control, e.g. 'click cmdTYPE' or 'click frmMsgEx.cmdBTN[1]'"},
       {"tap F1 F2", "1: unknown key 'F1 F2'"},
+      {"restart a.txt b.txt", "1: restart takes at most one file name"},
   };
   for (const Case& c : cases) EXPECT_EQ(FirstError(c.script), c.error) << c.script;
   // Every line is checked, and a script with any error yields its steps to no one.

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/script_run.h"
 #include "scenarios/scenario_fixture.h"
 
 namespace orvo::testing {
@@ -53,10 +54,9 @@ TEST_P(ScenarioFile, Holds) {
   ASSERT_TRUE(parsed.errors.empty());
 
   TempFolder folder;
-  headless::Session session(folder.Path());
-  ASSERT_TRUE(session.Start());
-  session.Run(parsed.steps);
-  if (const auto& failed = session.Failed())
+  const headless::ScriptRun run = headless::RunScript(folder.Path(), {}, parsed.steps);
+  ASSERT_TRUE(run.started);
+  if (const auto& failed = run.session->Failed())
     FAIL() << file << ":" << failed->line << ": " << failed->message;
 }
 

@@ -22,8 +22,8 @@ namespace {
 // Files a person or an older program might have left, to mutate.
 const char* const kSeeds[] = {
     "[SETTING]\nBC=16777215\nFC=0\nFS=14\nFN=FixedSys\n\n[MRU]\n1=\n2=\n3=\n4=\n",
-    "[setting]\r\n bc = 255 \r\nfs=20pt\r\nFN=\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e\r\n"
-    "[MRU]\r\n1=a.txt\\/home/u/a.txt\r\n2=\x83\x81\x83\x82.txt\\/tmp/\x83\x81\x83\x82.txt\r\n",
+    ("[setting]\r\n bc = 255 \r\nfs=20pt\r\nFN=\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e\r\n"
+     "[MRU]\r\n1=a.txt\\/home/u/a.txt\r\n2=\x83\x81\x83\x82.txt\\/tmp/\x83\x81\x83\x82.txt\r\n"),
     "; comment\n[MRU]\n4=d.txt\\/d.txt\n[SETTING]\nFC=-1\nBC=16777216\n[SETTING]\nFS=9\n",
     "",
 };

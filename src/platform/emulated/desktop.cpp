@@ -98,12 +98,15 @@ bool Desktop::RunModal(KeyHandler& window, const std::function<bool()>& done) {
     KeyHandler* control;
     EditControl* edit;
     ~Restore() {
+      std::erase(d.saved_edits_, &edit);
       --d.modal_depth_;
       d.active_ = active;
       d.focus_control_ = control;
       d.focus_edit_ = edit;
     }
   } restore{*this, active_, focus_control_, focus_edit_};
+  // A box closed while the modal window waits is not given the focus back.
+  saved_edits_.push_back(&restore.edit);
   if (auto* sink = dynamic_cast<KeySink*>(focus_edit_)) sink->FocusLost();
   active_ = &window;
   focus_control_ = nullptr;
@@ -126,6 +129,9 @@ std::unique_ptr<EditControl> Desktop::CreateEditControl() {
   box->SetOnDestroy([this](TextBox* gone) {
     std::erase(boxes_, gone);
     if (focus_edit_ == static_cast<EditControl*>(gone)) focus_edit_ = nullptr;
+    for (EditControl** saved : saved_edits_) {
+      if (*saved == static_cast<EditControl*>(gone)) *saved = nullptr;
+    }
   });
   return box;
 }

@@ -89,6 +89,7 @@ class Desktop : public Keyboard, public Windowing {
   std::vector<KeyEvent> synthetic_log_;
   int fail_sends_ = 0;
   int modal_depth_ = 0;
+  std::vector<EditControl**> saved_edits_;  // the focus each open modal loop gives back
   AltAlone alt_alone_ = AltAlone::kNo;
   std::function<bool(const KeyEvent&)> filter_;
   std::vector<TextBox*> boxes_;

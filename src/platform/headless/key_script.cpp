@@ -161,6 +161,14 @@ class LineParser {
       ScriptStep step = Step(ScriptStep::Kind::kDrop);
       step.value = std::string(arg);
       out_.steps.push_back(step);
+    } else if (verb == "restart") {
+      if (arg.find_first_of(" \t") != std::string_view::npos) {
+        Error("restart takes at most one file name");
+        return;
+      }
+      ScriptStep step = Step(ScriptStep::Kind::kRestart);
+      step.value = std::string(arg);
+      out_.steps.push_back(step);
     } else if (verb == "expect") {
       Expect(arg);
     } else {

@@ -12,6 +12,10 @@
 //   clipboard TEXT                    puts TEXT on the clipboard (escapes as for expect),
 //                                     as another program copying it would
 //   drop NAME...                      drops files (in the program folder) on the text
+//   restart [NAME]                    the program is killed where it stands (no shutdown,
+//                                     nothing saved) and started again in the same folder,
+//                                     with NAME (in the program folder) on its command line;
+//                                     a message box at the start takes the lines after it
 //   expect WHAT VALUE
 //
 // Key names (A, 7, Space, Enter, F1, CapsLock, ...) are taken in any letter case;
@@ -93,14 +97,15 @@ struct ControlRef {
 };
 
 struct ScriptStep {
-  enum class Kind { kKey, kWait, kClick, kMenu, kResize, kMove, kState, kActivate, kExpect, kDialog, kColour, kFile, kDrop, kClipboard };
+  enum class Kind { kKey, kWait, kClick, kMenu, kResize, kMove, kState, kActivate, kExpect, kDialog, kColour, kFile, kDrop, kClipboard, kRestart };
   Kind kind = Kind::kKey;
   KeyEvent key;     // kKey; kExpect: the key of down and toggled
   long long ms = 0; // kWait
   std::string target;  // kMenu: an item; kState: the state; kExpect: WHAT
   ControlRef control;  // kClick; kExpect of caption, visible, enabled; of a menu: its name
   std::string value;   // kExpect: the value, escapes resolved (UTF-8); kDialog: the path;
-                       // kFile, kClipboard: the text; kDrop: the names, one space apart
+                       // kFile, kClipboard: the text; kDrop: the names, one space apart;
+                       // kRestart: the command line's file name, or empty
   int x = 0;           // kResize: outer width, kMove: left (pixels); kActivate: 1 or 0;
                        // kColour: the colour (red + 256 green + 65536 blue)
   int y = 0;           // kResize: outer height, kMove: top (pixels); kDialog, kColour: 1

@@ -13,6 +13,7 @@
 
 #include "platform/headless/headless_texts.h"
 #include "platform/headless/key_script.h"
+#include "platform/headless/script_run.h"
 #include "platform/headless/session.h"
 #include "platform/headless/state_dump.h"
 #include "platform/posix/data_folder.h"
@@ -138,9 +139,10 @@ int main(int argc, char** argv) {
   session_options.locale_code_page = options.codepage == "locale";
   session_options.font_folder = options.font_folder;
   session_options.font_installed = options.font_installed;
-  orvo::headless::Session session(folder, orvo::FromUtf8(options.open), session_options);
-  session.host.EchoMessages(true);
-  if (session.Start()) session.Run(parsed.steps);
+  const orvo::headless::ScriptRun run = orvo::headless::RunScript(
+      folder, orvo::FromUtf8(options.open), parsed.steps, session_options,
+      [](orvo::headless::Session& started) { started.host.EchoMessages(true); });
+  orvo::headless::Session& session = *run.session;
 
   if (options.json) {
     std::cout << orvo::headless::DumpState(session).dump(2) << "\n";

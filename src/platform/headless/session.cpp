@@ -31,11 +31,31 @@ Session::~Session() {
 
 bool Session::Start() {
   if (!StartAtSplash()) return false;
-  Run(ParseScript(kStartPrelude).steps);
+  // Kept for the run: later input may still ask where the steps stand.
+  static const std::vector<ScriptStep> prelude = ParseScript(kStartPrelude).steps;
+  Run(prelude);
   return true;
 }
 
 bool Session::StartAtSplash() { return StartProgram(); }
+
+bool Session::Start(const std::vector<ScriptStep>& steps, std::size_t from) {
+  started_steps_ = ParseScript(kStartPrelude).steps;
+  prelude_length_ = started_steps_.size();
+  started_offset_ = from;
+  if (from < steps.size()) started_steps_.insert(started_steps_.end(), steps.begin() + static_cast<std::ptrdiff_t>(from), steps.end());
+  steps_ = &started_steps_;
+  next_ = 0;
+  failure_.reset();
+  restart_.reset();
+  const bool started = StartProgram();
+  if (started) {
+    Continue();
+  } else {
+    steps_ = nullptr;
+  }
+  return started;
+}
 
 void Session::Deliver(const KeyEvent& event) {
   desktop.PostKey(event);
@@ -163,6 +183,8 @@ void Session::Perform(const ScriptStep& step) {
     case ScriptStep::Kind::kClipboard:
       program.platform.clipboard.SetText(FromUtf8(step.value));
       break;
+    case ScriptStep::Kind::kRestart:
+      break;  // taken by PullStep before it is performed
     case ScriptStep::Kind::kDrop:
       if (program.Running()) {
         program.drops.Dropped(ScriptDrop(program, step));
@@ -209,23 +231,44 @@ void Session::Check(const ScriptStep& step) {
 bool Session::PullStep() {
   // The input before this point has been handled: what it changed is said now.
   program.Listen();
-  if (failure_ || steps_ == nullptr || next_ >= steps_->size() || host.Ended()) {
-    if (desktop.ModalDepth() > 0) ended_in_modal_ = true;
+  if (failure_ || restart_ || steps_ == nullptr || next_ >= steps_->size() || host.Ended()) {
+    if (desktop.ModalDepth() > 0 && !failure_ && !restart_ && !host.Ended() && modal_answer_) {
+      if (const auto key = modal_answer_()) {
+        desktop.PostKey(*key);
+        return true;
+      }
+    }
+    if (desktop.ModalDepth() > 0 && !restart_) ended_in_modal_ = true;
     return false;
   }
-  Perform((*steps_)[next_++]);
+  const ScriptStep& step = (*steps_)[next_++];
+  if (step.kind == ScriptStep::Kind::kRestart) {
+    // Nothing more reaches this program: it is killed where it stands.
+    const bool started_script = steps_ == &started_steps_;
+    restart_ = Restart{started_script ? next_ - prelude_length_ + started_offset_ : next_, step.value};
+    return false;
+  }
+  Perform(step);
   return true;
 }
 
 void Session::Run(const std::vector<ScriptStep>& steps) {
+  if (&steps != &started_steps_) started_steps_.clear();
   steps_ = &steps;
   next_ = 0;
   failure_.reset();
-  while (!host.Ended() && PullStep()) desktop.DoEvents();
+  restart_.reset();
+  ended_in_modal_ = false;
+  Continue();
+}
+
+void Session::Continue() {
+  while (!host.Ended() && !restart_ && PullStep()) desktop.DoEvents();
   // Once the program has ended no input reaches it, but what should hold still does.
-  while (!failure_ && next_ < steps.size()) {
-    const ScriptStep& step = steps[next_++];
+  while (!failure_ && !restart_ && next_ < steps_->size()) {
+    const ScriptStep& step = (*steps_)[next_++];
     if (step.kind == ScriptStep::Kind::kExpect) Check(step);
+    if (step.kind == ScriptStep::Kind::kRestart) restart_ = Restart{next_, step.value};
   }
   steps_ = nullptr;
 }

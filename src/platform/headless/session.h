@@ -2,6 +2,7 @@
 // A whole program on the emulated desktop, without a screen: what the tests,
 // the benchmarks and the script runner drive.
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,6 +59,9 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
   bool Start();
   // Runs start-up only: the splash stands over the disabled main window.
   bool StartAtSplash();
+  // Runs start-up, the prelude and then the script's steps from `from` on as
+  // its input (a message box at the first activation takes them).
+  bool Start(const std::vector<ScriptStep>& steps, std::size_t from = 0);
 
   // Real keys, one event at a time, each run to the end as a person's would be.
   void Press(std::uint8_t vk);
@@ -79,10 +83,21 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
   // Key storms type into dialogs they cannot answer: those are then cancelled
   // instead of stopping the run.
   void CancelUnansweredDialogs(bool cancel) { cancel_unanswered_ = cancel; }
+  // Asked for a key when the input has run out while a modal window waits
+  // (a soak answers the boxes its keys raised); nothing: the window closes unanswered.
+  void SetModalAnswer(std::function<std::optional<KeyEvent>()> answer) { modal_answer_ = std::move(answer); }
 
   // Runs a parsed script. Modal windows take the following steps as their input.
   void Run(const std::vector<ScriptStep>& steps);
-  // True when the input ended while a modal window still waited.
+  // A restart step stopped the run: the program is to be killed where it
+  // stands and a new one started in its folder, going on with the steps from
+  // `next`, with `file` (in the program folder; empty: none) on its command line.
+  struct Restart {
+    std::size_t next;
+    std::string file;
+  };
+  const std::optional<Restart>& Restarting() const { return restart_; }
+  // True when the input of the last run ended while a modal window still waited.
   bool EndedInModal() const { return ended_in_modal_; }
   // The step that stopped the run: an expectation that did not hold, or a
   // click on a control that is not there.
@@ -102,13 +117,21 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
   void WriteFile(const ScriptStep& step);
   void Perform(const ScriptStep& step);
   void Check(const ScriptStep& step);
+  void Continue();
 
   HeadlessMenu menu_;
   const std::vector<ScriptStep>* steps_ = nullptr;
   std::size_t next_ = 0;
+  // A script started with Start(steps, from): the prelude, then its steps from
+  // `from` on; a restart's place is told in the script's own numbering.
+  std::vector<ScriptStep> started_steps_;
+  std::size_t started_offset_ = 0;  // the script's index of started_steps_[prelude length]
+  std::size_t prelude_length_ = 0;
   bool ended_in_modal_ = false;
   bool cancel_unanswered_ = false;
+  std::function<std::optional<KeyEvent>()> modal_answer_;
   std::optional<Failure> failure_;
+  std::optional<Restart> restart_;
 };
 
 }  // namespace orvo::headless

@@ -143,6 +143,12 @@ int main(int argc, char** argv) {
     return {box.Text(), box.Modified()};
   };
   orvo::qt::TextRescue rescue(document, session_options.folder);
+  // Into the recovery copy, so that the next start offers the text back.
+  rescue.SetWriter([&session](const orvo::qt::RescueSnapshot&) -> orvo::qt::RescueResult {
+    orvo::files::RecoveryCopy& copy = session.program.recovery;
+    if (copy.WriteNow()) return {true, orvo::ToUtf8(copy.Path()), ""};
+    return {false, "", orvo::ToUtf8(copy.LastError().description)};
+  });
   if (!rescue.Arm() || !rescue.ListenForSignals()) std::fputs(orvo::qt::texts::kNoRescue, stderr);
   // The last state is written however the run ends, a refused start included.
   const auto finish = [&dumper, &rescue](int status) {

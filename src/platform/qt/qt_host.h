@@ -8,6 +8,7 @@
 
 #include "platform/app_host.h"
 #include "platform/posix/single_instance.h"
+#include "platform/posix/user_id.h"
 
 namespace orvo::qt {
 
@@ -29,6 +30,7 @@ class QtHost : public AppHost {
   char16_t PathSeparator() const override { return u'/'; }
   bool PreviousInstance() override;
   ustring CommandLine() const override { return command_line_; }
+  std::string UserId() const override { return posix::UserId(); }
   const ustring& Title() const override { return title_; }
   void SetTitle(ustring title) override { title_ = std::move(title); }
   void StandardMessage(const ustring& text, int icon, const ustring& title) override;

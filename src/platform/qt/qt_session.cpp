@@ -67,6 +67,13 @@ QtSession::~QtSession() {
 }
 
 bool QtSession::Start() {
+  if (interactive_) {
+    // A person reads the real date, from the start on (a recovery copy kept
+    // aside at the first activation is named by it); tests keep the clock's fixed one.
+    const QDateTime now = QDateTime::currentDateTime();
+    desktop.Clock().SetCalendarStart(now.toMSecsSinceEpoch() + std::int64_t{now.offsetFromUtc()} * 1000 -
+                                     desktop.Clock().NowMs());
+  }
   if (!StartProgram()) return false;
   view_ = std::make_unique<MainView>(program, [this] { Settle(); });
   views_->SetOwnerWindow(view_.get());
@@ -74,13 +81,7 @@ bool QtSession::Start() {
   view_->show();
   view_->Text().setFocus();
   Settle();
-  if (interactive_) {
-    // A person reads the real date; tests keep the clock's fixed one.
-    const QDateTime now = QDateTime::currentDateTime();
-    desktop.Clock().SetCalendarStart(now.toMSecsSinceEpoch() + std::int64_t{now.offsetFromUtc()} * 1000 -
-                                     desktop.Clock().NowMs());
-    ticker_.Start();
-  }
+  if (interactive_) ticker_.Start();
   return true;
 }
 

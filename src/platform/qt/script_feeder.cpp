@@ -105,6 +105,10 @@ void ScriptFeeder::Perform(const headless::ScriptStep& step) {
     session_.program.platform.clipboard.SetText(FromUtf8(step.value));  // the system's clipboard
     return;
   }
+  if (step.kind == Kind::kRestart) {
+    Fail(step.line, "restart runs only in orvo-headless");
+    return;
+  }
   if (step.kind == Kind::kDialog || step.kind == Kind::kColour) {
     Fail(step.line, "no dialog is open for this answer");
     return;
@@ -149,6 +153,7 @@ void ScriptFeeder::Perform(const headless::ScriptStep& step) {
     case Kind::kColour:
     case Kind::kFile:
     case Kind::kClipboard:
+    case Kind::kRestart:
       break;
   }
   session_.Settle();

@@ -129,7 +129,7 @@ RescueResult TextRescue::Rescue() {
   if (done_) return {};
   const RescueSnapshot snapshot = source_();
   if (!NeedsRescue(ended_normally_, snapshot)) return {};
-  RescueResult result = WriteRescueFile(folder_, ToUtf8(snapshot.text), clock_());
+  RescueResult result = writer_ ? writer_(snapshot) : WriteRescueFile(folder_, ToUtf8(snapshot.text), clock_());
   done_ = result.written;
   if (result.written) {
     std::fprintf(stderr, texts::kRescued, result.path.c_str());

@@ -1,7 +1,8 @@
 #pragma once
 // Keeps the document when the program ends without its own shutdown: the X
 // connection breaking (Qt's X plugin then calls exit()), or the session ending
-// with SIGTERM or SIGHUP. A modified, non-empty text is then written to
+// with SIGTERM or SIGHUP. A modified, non-empty text is then written by the
+// writer given (the editor gives its recovery copy), or else to
 // "<folder>/rescued-YYYYMMDD-HHMMSS.txt" in UTF-8, appearing only once whole,
 // and the path told on stderr. The signal handler only marks the request and
 // wakes the event loop; the file is written from the loop, then the signal
@@ -66,6 +67,11 @@ class TextRescue : public QObject {
   // The rescue itself, once: what exit and the signals run.
   RescueResult Rescue();
 
+  // Where the text goes instead of a rescued-*.txt file: the program's
+  // recovery copy, which the next start offers back.
+  using Writer = std::function<RescueResult(const RescueSnapshot&)>;
+  void SetWriter(Writer writer) { writer_ = std::move(writer); }
+
   // For tests: the time of the file name, and what follows a signal's rescue
   // (by default the signal's own action).
   void SetClock(std::function<std::time_t()> clock) { clock_ = std::move(clock); }
@@ -78,6 +84,7 @@ class TextRescue : public QObject {
   bool done_ = false;
   std::function<std::time_t()> clock_;
   std::function<void(int)> after_signal_;
+  Writer writer_;
   SignalBridge bridge_;
 };
 

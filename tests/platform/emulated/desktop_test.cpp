@@ -189,6 +189,22 @@ TEST(Routing, FocusLeavingABoxCancelsItsComposition) {
   EXPECT_EQ(rig.desktop.FocusedEdit(), nullptr);
 }
 
+// A box closed while a modal window waits is not given the focus back when
+// the modal loop ends (found by fuzzing key streams).
+TEST(Routing, AModalLoopGivesNoFocusBackToABoxClosedMeanwhile) {
+  Rig rig;
+  std::unique_ptr<EditControl> other = rig.desktop.CreateEditControl();
+  rig.desktop.SetFocus(&rig.control, other.get());
+  Listener box{"box", rig.log};
+  rig.desktop.RunModal(box, [&other] {
+    other.reset();
+    return true;
+  });
+  EXPECT_EQ(rig.desktop.FocusedEdit(), nullptr);
+  rig.desktop.SetFocus(&rig.control, rig.edit.get());  // would touch the closed box
+  EXPECT_EQ(rig.desktop.FocusedEdit(), rig.edit.get());
+}
+
 // The program's own keys, sent while it marks itself busy, come back through
 // its handlers before the sending handler returns, and reach the text box.
 struct SendingWindow : KeyHandler {

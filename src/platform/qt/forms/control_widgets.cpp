@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QItemSelectionModel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -199,7 +200,17 @@ void SyncList(QWidget& w, forms::Control& c) {
     list.clear();
     for (const ustring& item : model.Items()) list.addItem(ToQ(item));
   }
-  if (list.currentRow() != model.Selected()) list.setCurrentRow(model.Selected());
+  // Qt tells screen readers the current item is focused whether or not the
+  // list has the keyboard: a list without it shows its choice as a selection only.
+  const int row = model.Selected();
+  if (list.hasFocus() || row < 0) {
+    if (list.currentRow() != row) list.setCurrentRow(row);
+  } else {
+    QItemSelectionModel* selection = list.selectionModel();
+    const QModelIndex index = list.model()->index(row, 0);
+    if (!selection->isSelected(index)) selection->select(index, QItemSelectionModel::ClearAndSelect);
+    if (selection->currentIndex().isValid()) selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+  }
 }
 
 void SyncFrame(QWidget& w, forms::Control& c) {

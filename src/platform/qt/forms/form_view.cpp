@@ -314,12 +314,14 @@ void FormView::FollowFocus() {
   for (auto& [control, slot] : slots_) {
     if (slot->row->kind == forms::ControlKind::kCommandButton) slot->row->sync(*slot->widget, *slot->control);
   }
-  // A focusable label draws its own focus frame.
+  if (Slot* slot = SlotOf(focused); slot != nullptr && slot->widget->isVisible()) slot->widget->setFocus();
+  // A focusable label draws its own focus frame; a list shows its current entry only with the keyboard.
   for (const forms::Control* label : {before, focused}) {
     Slot* slot = SlotOf(label);
-    if (slot != nullptr && slot->row->kind == forms::ControlKind::kLabel) slot->row->sync(*slot->widget, *slot->control);
+    const bool redrawn = slot != nullptr && (slot->row->kind == forms::ControlKind::kLabel ||
+                                              slot->row->kind == forms::ControlKind::kListBox);
+    if (redrawn) slot->row->sync(*slot->widget, *slot->control);
   }
-  if (Slot* slot = SlotOf(focused); slot != nullptr && slot->widget->isVisible()) slot->widget->setFocus();
 }
 
 void FormView::Act(const std::function<void()>& action) {

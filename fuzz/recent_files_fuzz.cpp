@@ -1,0 +1,39 @@
+// Recent-files entries as a settings file may hold them ("name\path", or
+// anything at all): split, shown in the menu, reshuffled by an open, and
+// chosen from the menu, through the whole program.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "app/main_window.h"
+#include "fuzz_session.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  for (std::size_t from = 0, slot = 0; from <= bytes.size() && slot < 8; ++slot) {
+    std::size_t end = bytes.find('\n', from);
+    if (end == std::string_view::npos) end = bytes.size();
+    const orvo::ustring entry = orvo::FromUtf8(bytes.substr(from, end - from));
+    const orvo::files::RecentEntry split = orvo::files::SplitEntry(entry, u'/');
+    if (split.name.size() + split.path.size() > entry.size()) std::abort();
+    from = end + 1;
+  }
+  auto session = orvo::fuzz::FreshSession();
+  if (!session) return 0;
+  orvo::files::RecentSlots& history = session->program.recent.History();
+  std::size_t from = 0;
+  for (std::size_t slot = 0; slot < history.size() && from <= bytes.size(); ++slot) {
+    std::size_t end = bytes.find('\n', from);
+    if (end == std::string_view::npos) end = bytes.size();
+    history[slot] = orvo::FromUtf8(bytes.substr(from, end - from));
+    from = end + 1;
+  }
+  session->program.recent.RefreshRecentFiles();
+  session->program.recent.AddRecentFile(u"a.txt\\/nowhere/a.txt");
+  const int item = size > 0 ? 1 + data[0] % 4 : 1;
+  const orvo::headless::ParsedScript parsed = orvo::headless::ParseScript("menu mnuMRU" + std::to_string(item) + "\ntap Enter\ntap Enter\n");
+  session->Run(parsed.steps);
+  return 0;
+}

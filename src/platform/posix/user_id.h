@@ -1,0 +1,9 @@
+#pragma once
+// The user running this process, as the system numbers users.
+#include <string>
+
+namespace orvo::posix {
+
+std::string UserId();
+
+}  // namespace orvo::posix
