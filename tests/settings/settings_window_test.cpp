@@ -120,6 +120,29 @@ TEST_F(SettingsWindowTest, ACancelledColourDialogKeepsTheSwatch) {
   EXPECT_FALSE(S().Main().Menu("mnuFONT_RESET").Enabled());
 }
 
+// A saved font the system lacks and a size no list holds: the dialog opens,
+// shows what it can (no entry chosen) and changes nothing until told.
+TEST_F(SettingsWindowTest, AFontAndSizeNoListHoldsOpenWithNothingChosen) {
+  {
+    std::ofstream out(folder_.Path() + "/Orvo_4.ini", std::ios::binary | std::ios::trunc);
+    out << "[SETTING]\nBC=99999999\nFC=255\nFS=13\nFN=No Such Face\n";
+  }
+  Restart();
+  EXPECT_EQ(P().SavedSettings.BackColor, 16777215);  // out of range: the default
+  Script(
+      "menu mnuSETTING\n"
+      "expect box frmSETING.txtFONT\n"
+      "expect list frmSETING.lstFONT - of 8\n"
+      "expect box frmSETING.txtSIZE\n"
+      "expect list frmSETING.lstSIZE - of 16\n"
+      "expect look frmSETING.lblSAMPLE back 255,255,255 fore 255,0,0 font No Such Face 13\n"
+      "expect caption frmSETING.cmdOK 閉じる ( F5 )\n"
+      "tap F5\n"
+      "expect modal off\n");
+  EXPECT_EQ(P().CurrentSettings.FontName, u"No Such Face");
+  EXPECT_EQ(S().Main().TextBoxAt(0).Font().points, 13);
+}
+
 TEST_F(SettingsWindowTest, TheCheckAcceptsOnlyItsTwoCodes) {
   SettingsWindow dialog(P());
   ASSERT_TRUE(P().forms.Load(dialog));
