@@ -133,16 +133,21 @@ class Soak {
     session_.reset();
     session_ = std::make_unique<Session>(folder_);
     session_->CancelUnansweredDialogs(true);
-    // A box still waiting when a batch's keys are done is answered as a
-    // person would: Esc, then Enter, then Esc... A box that outlasts
-    // kMaxAnswers of them is left waiting, and the check says so.
+    // A window still waiting when a batch's keys are done is answered as a
+    // person would: Esc, then Enter, then F5 and Space (the key diagrams and
+    // the settings dialog close with those), then Esc again... A window that
+    // outlasts kMaxAnswers of them is left waiting, and the check says so.
     session_->SetModalAnswer([this]() -> std::optional<orvo::KeyEvent> {
+      struct AnswerKey {
+        std::uint8_t vk, scan;
+      };
+      static constexpr AnswerKey kAnswers[] = {
+          {orvo::vk::kEscape, 0x01}, {orvo::vk::kReturn, 0x1C}, {orvo::vk::kF5, 0x3F}, {orvo::vk::kSpace, 0x39}};
       if (answers_ >= kMaxAnswers * 2) return std::nullopt;
       const int n = answers_++;
-      const bool enter = (n / 2) % 2 == 1;
+      const AnswerKey& key = kAnswers[static_cast<std::size_t>(n / 2) % std::size(kAnswers)];
       ++answered_;
-      return orvo::KeyEvent{enter ? orvo::vk::kReturn : orvo::vk::kEscape,
-                            static_cast<std::uint8_t>(enter ? 0x1C : 0x01), n % 2 == 1, false};
+      return orvo::KeyEvent{key.vk, key.scan, n % 2 == 1, false};
     });
     ++starts_;
     return session_->Start();
