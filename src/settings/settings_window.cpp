@@ -470,8 +470,6 @@ void SettingsWindow::OnQueryUnload(bool& cancel, forms::UnloadMode mode) {
   if (mode == forms::UnloadMode::kCloseBox && changed_) Message(text::kCancelled, 48, {});
 }
 
-void SettingsWindow::OnUnload() {}
-
 void SettingsWindow::OnGotFocus(forms::Control& control) {
   // The boxes hand the keyboard to their lists; a list shows its box's text selected.
   if (&control == &txtFONT) {

@@ -64,7 +64,6 @@ class SettingsWindow : public forms::Form {
   void OnLoad() override;
   void OnActivate() override;
   void OnQueryUnload(bool& cancel, forms::UnloadMode mode) override;
-  void OnUnload() override;
   void OnClick(forms::Control& control) override;
   void OnDoubleClick(forms::Control& control) override;
   void OnGotFocus(forms::Control& control) override;
