@@ -5,6 +5,14 @@
 // the peak memory; exits 1 at the first invariant that does not hold.
 //
 //   soak [--events N] [--seed S] [--memory-slack MB]
+//   soak --replay TRACE
+//   soak [--seed S] --events N --watch N
+//
+// With ORVO_SOAK_TRACE=FILE the last program's keys (and the answers given to
+// boxes) are written to FILE and its folder as it was at that program's start
+// to FILE.folder; --replay plays them back in one run and checks once, so a
+// broken invariant can be taken apart away from the random run. --watch N
+// prints the state after each step of the batch that ends at event N.
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -31,6 +39,7 @@ using orvo::headless::Session;
 
 constexpr int kCheckEvery = 1000;
 constexpr int kMaxAnswers = 24;
+constexpr const char* kBatchMark = "# batch";
 
 // Keys of every kind, the dot keys and the braille mode's remapped ones most often.
 constexpr const char* kKeys[] = {
@@ -57,6 +66,8 @@ struct Options {
   long long events = 1000000;
   unsigned seed = 20;
   long long memory_slack_mb = 64;
+  std::string replay;
+  long long watch = 0;
 };
 
 long long ResidentKb() {
@@ -85,7 +96,36 @@ class Soak {
     if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
   }
 
+  int Replay() {
+    const std::string trace = options_.replay;
+    std::error_code failed;
+    std::filesystem::copy(trace + ".folder", folder_, std::filesystem::copy_options::recursive, failed);
+    std::ifstream in(trace);
+    if (folder_.empty() || failed || !in) {
+      std::fprintf(stderr, "soak: cannot read %s and %s.folder\n", trace.c_str(), trace.c_str());
+      return 2;
+    }
+    session_ = std::make_unique<Session>(folder_);
+    session_->CancelUnansweredDialogs(true);
+    if (!session_->Start()) return 1;
+    // Each batch of the run is played as it was, in a run of its own.
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+      if (line == kBatchMark && !lines.empty()) {
+        RunLines(lines);
+        Check();
+        lines.clear();
+      }
+      lines.push_back(line);
+    }
+    RunLines(lines);
+    Check();
+    for (const auto& [kind, count] : broken_) std::printf("broken: %s\n", kind.c_str());
+    return broken_.empty() ? 0 : 1;
+  }
+
   int Run() {
+    if (!options_.replay.empty()) return Replay();
     if (folder_.empty() || !StartProgram()) {
       std::fputs("soak: the program did not start\n", stderr);
       return 1;
@@ -101,6 +141,7 @@ class Soak {
       // A key that goes up in the text box brings the mirrors up to date.
       batch.push_back("tap Shift");
       answers_ = 0;
+      Watch(events_ == options_.watch ? &batch : nullptr);
       RunLines(batch);
       Check();
       if (events_ >= options_.events / 10 && baseline_kb == 0) baseline_kb = ResidentKb();
@@ -129,8 +170,14 @@ class Soak {
 
  private:
   bool StartProgram() {
-    if (std::getenv("ORVO_SOAK_TRACE") != nullptr) std::ofstream(std::getenv("ORVO_SOAK_TRACE")) << "";
     session_.reset();
+    if (const char* trace = std::getenv("ORVO_SOAK_TRACE")) {
+      std::ofstream(trace) << "";
+      std::error_code ignored;
+      const std::string snapshot = std::string(trace) + ".folder";
+      std::filesystem::remove_all(snapshot, ignored);
+      std::filesystem::copy(folder_, snapshot, std::filesystem::copy_options::recursive, ignored);
+    }
     session_ = std::make_unique<Session>(folder_);
     session_->CancelUnansweredDialogs(true);
     // A window still waiting when a batch's keys are done is answered as a
@@ -140,17 +187,43 @@ class Soak {
     session_->SetModalAnswer([this]() -> std::optional<orvo::KeyEvent> {
       struct AnswerKey {
         std::uint8_t vk, scan;
+        const char* name;
       };
-      static constexpr AnswerKey kAnswers[] = {
-          {orvo::vk::kEscape, 0x01}, {orvo::vk::kReturn, 0x1C}, {orvo::vk::kF5, 0x3F}, {orvo::vk::kSpace, 0x39}};
+      static constexpr AnswerKey kAnswers[] = {{orvo::vk::kEscape, 0x01, "Esc"},
+                                               {orvo::vk::kReturn, 0x1C, "Enter"},
+                                               {orvo::vk::kF5, 0x3F, "F5"},
+                                               {orvo::vk::kSpace, 0x39, "Space"}};
       if (answers_ >= kMaxAnswers * 2) return std::nullopt;
       const int n = answers_++;
       const AnswerKey& key = kAnswers[static_cast<std::size_t>(n / 2) % std::size(kAnswers)];
       ++answered_;
+      // The trace holds the answers too, so that it replays as the run went.
+      if (std::getenv("ORVO_SOAK_TRACE") != nullptr) {
+        std::ofstream(std::getenv("ORVO_SOAK_TRACE"), std::ios::app) << (n % 2 == 1 ? "release " : "press ") << key.name << "\n";
+      }
       return orvo::KeyEvent{key.vk, key.scan, n % 2 == 1, false};
     });
     ++starts_;
     return session_->Start();
+  }
+
+  // Each step of the batch, and the state once its input has been handled.
+  void Watch(const std::vector<std::string>* batch) {
+    if (batch == nullptr) {
+      session_->SetStepWatch(nullptr);
+      return;
+    }
+    session_->SetStepWatch([this, lines = *batch](const orvo::headless::ScriptStep& step) {
+      const Session& s = *session_;
+      const auto& state = s.program.state;
+      const auto& keys = session_->desktop.Keys();
+      const std::size_t index = static_cast<std::size_t>(step.line) - 2;  // after the batch mark
+      const orvo::forms::Form* active = s.program.forms.ActiveForm();
+      std::printf("%4d %-22s latch %d braille %d ctrl %d alt %d shift %d dots %d busy %d modal %d %s\n", step.line,
+                  index < lines.size() ? lines[index].c_str() : "", state.LatchHeld, state.BrailleMode,
+                  keys.Down(orvo::vk::kControl), keys.Down(orvo::vk::kMenu), keys.Down(orvo::vk::kShift), state.DotKeyCount,
+                  state.SynthBusy, session_->desktop.ModalDepth(), active ? active->Name().c_str() : "-");
+    });
   }
 
   template <typename T, std::size_t N>
@@ -205,7 +278,10 @@ class Soak {
   void RunLines(const std::vector<std::string>& lines) {
     std::string script;
     for (const std::string& line : lines) script += line + "\n";
-    if (std::getenv("ORVO_SOAK_TRACE") != nullptr) std::ofstream(std::getenv("ORVO_SOAK_TRACE"), std::ios::app) << script;
+    if (options_.replay.empty()) script = kBatchMark + ("\n" + script);
+    if (std::getenv("ORVO_SOAK_TRACE") != nullptr && options_.replay.empty()) {
+      std::ofstream(std::getenv("ORVO_SOAK_TRACE"), std::ios::app) << script;
+    }
     const auto parsed = orvo::headless::ParseScript(script);
     if (!parsed.errors.empty()) {
       std::fprintf(stderr, "soak: bad line %d: %s\n", parsed.errors.front().line, parsed.errors.front().message.c_str());
@@ -285,6 +361,14 @@ class Soak {
 bool ParseArgs(int argc, char** argv, Options& o) {
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string arg = argv[i];
+    if (arg == "--replay") {
+      o.replay = argv[i + 1];
+      continue;
+    }
+    if (arg == "--watch") {
+      o.watch = std::atoll(argv[i + 1]);
+      continue;
+    }
     const long long value = std::atoll(argv[i + 1]);
     if (arg == "--events" && value > 0) {
       o.events = value;
@@ -304,7 +388,7 @@ bool ParseArgs(int argc, char** argv, Options& o) {
 int main(int argc, char** argv) {
   Options options;
   if (!ParseArgs(argc, argv, options)) {
-    std::fputs("usage: soak [--events N] [--seed S] [--memory-slack MB]\n", stderr);
+    std::fputs("usage: soak [--events N] [--seed S] [--memory-slack MB] [--watch N] | soak --replay TRACE\n", stderr);
     return 2;
   }
   return Soak(options).Run();

@@ -123,6 +123,19 @@ void KeySynth::LATCH_OFF() {
   s_.SynthBusy = false;
 }
 
+bool KeySynth::LatchAgain(int key_code) {
+  if (!s_.LatchHeld || keyboard_.HandlingOwnKey()) return false;
+  const KeyPair* key = key_code == kCtrl.vk ? &kCtrl : key_code == kAlt.vk ? &kAlt : nullptr;
+  if (key == nullptr) return false;
+  if (!keyboard_.IsDown(key->vk)) {
+    s_.SynthBusy = true;
+    Down(key->vk, key->scan);
+    host_.DoEvents();
+    s_.SynthBusy = false;
+  }
+  return true;
+}
+
 void KeySynth::SEND_LATCH_ENTER() {
   if (!s_.LatchHeld) return;
   host_.FocusTextBox();

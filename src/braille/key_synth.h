@@ -30,6 +30,9 @@ class KeySynth {
   void SEND_EDIT_KEY(int key_code);
   void LATCH_ON();
   void LATCH_OFF();
+  // A person's Ctrl or Alt let go while the latch holds it (held before
+  // braille mode began): the latch presses it again. False for any other key.
+  bool LatchAgain(int key_code);
   void SEND_LATCH_ENTER();
   void Send_ARROW_Ctrl(int key_code);
   void Send_ARROW_Shift(int key_code);

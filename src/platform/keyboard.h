@@ -16,6 +16,11 @@ class Keyboard {
   // toggle state of Caps Lock and Kana.
   virtual std::int16_t KeyState(std::uint8_t vk) const = 0;
 
+  // True while the key event being handled is one the program sent itself
+  // (on Windows: keybd_event's extra information, read back with
+  // GetMessageExtraInfo); false for a person's key.
+  virtual bool HandlingOwnKey() const = 0;
+
   bool IsDown(std::uint8_t vk) const { return (KeyState(vk) & 0x8000) != 0; }
   bool IsToggled(std::uint8_t vk) const { return (KeyState(vk) & 1) != 0; }
 };

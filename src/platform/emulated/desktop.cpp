@@ -34,6 +34,14 @@ void Desktop::SetFocus(KeyHandler* control, EditControl* edit) {
 
 void Desktop::Dispatch(const KeyEvent& event) {
   if (filter_ && filter_(event)) return;
+  // Handlers pump events of their own: each one is told about the event it sees.
+  const bool outer_synthetic = handling_synthetic_;
+  struct Restore {
+    bool& flag;
+    bool value;
+    ~Restore() { flag = value; }
+  } restore{handling_synthetic_, outer_synthetic};
+  handling_synthetic_ = event.synthetic;
   keys_.Apply(event);
   const int shift = keys_.ShiftMask();
   KeyHandler* window = active_;

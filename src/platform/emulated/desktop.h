@@ -26,6 +26,7 @@ class Desktop : public Keyboard, public Windowing {
   // Keyboard
   bool SendKey(std::uint8_t vk, std::uint8_t scan, bool up) override;
   std::int16_t KeyState(std::uint8_t vk) const override { return keys_.State(vk); }
+  bool HandlingOwnKey() const override { return handling_synthetic_; }
 
   // Windowing
   void DoEvents() override;
@@ -88,6 +89,7 @@ class Desktop : public Keyboard, public Windowing {
   EditControl* focus_edit_ = nullptr;
   std::vector<KeyEvent> synthetic_log_;
   int fail_sends_ = 0;
+  bool handling_synthetic_ = false;  // the event Dispatch delivers now was sent by the program
   int modal_depth_ = 0;
   std::vector<EditControl**> saved_edits_;  // the focus each open modal loop gives back
   AltAlone alt_alone_ = AltAlone::kNo;

@@ -231,6 +231,7 @@ void Session::Check(const ScriptStep& step) {
 bool Session::PullStep() {
   // The input before this point has been handled: what it changed is said now.
   program.Listen();
+  if (step_watch_ && steps_ != nullptr && next_ > 0) step_watch_((*steps_)[next_ - 1]);
   if (failure_ || restart_ || steps_ == nullptr || next_ >= steps_->size() || host.Ended()) {
     if (desktop.ModalDepth() > 0 && !failure_ && !restart_ && !host.Ended() && modal_answer_) {
       if (const auto key = modal_answer_()) {

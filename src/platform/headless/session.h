@@ -86,6 +86,9 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
   // Asked for a key when the input has run out while a modal window waits
   // (a soak answers the boxes its keys raised); nothing: the window closes unanswered.
   void SetModalAnswer(std::function<std::optional<KeyEvent>()> answer) { modal_answer_ = std::move(answer); }
+  // Told of each step once the input before the next one has been handled
+  // (a soak watches the state step by step).
+  void SetStepWatch(std::function<void(const ScriptStep&)> watch) { step_watch_ = std::move(watch); }
 
   // Runs a parsed script. Modal windows take the following steps as their input.
   void Run(const std::vector<ScriptStep>& steps);
@@ -130,6 +133,7 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
   bool ended_in_modal_ = false;
   bool cancel_unanswered_ = false;
   std::function<std::optional<KeyEvent>()> modal_answer_;
+  std::function<void(const ScriptStep&)> step_watch_;
   std::optional<Failure> failure_;
   std::optional<Restart> restart_;
 };
