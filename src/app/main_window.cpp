@@ -383,6 +383,7 @@ void MainWindow::ActivationSteps() {
   }
   p_.text.UpdateStatus();
   if (Enabled()) FocusTextBox();
+  p_.keys.KeepLatch();
 }
 
 void MainWindow::OnResize() {

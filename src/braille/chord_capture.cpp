@@ -433,6 +433,10 @@ void ChordCapture::FormKeyUp(int& key, int) {
     key = 0;
     return;
   }
+  if (keys_.LatchAgain(key)) {
+    key = 0;
+    return;
+  }
   if (s_.ShiftSelect) {
     if (key == vk::kShift) {
       key = 0;

@@ -110,6 +110,10 @@ void KeySynth::LATCH_ON() {
   host_.DoEvents();
   s_.LatchHeld = true;
   s_.SynthBusy = false;
+  // Ctrl or Alt passing through ends with the latch back (a mode chosen while
+  // Ctrl was held): its release is then the latch's to answer.
+  s_.AltPass = false;
+  s_.CtrlPass = false;
 }
 
 void KeySynth::LATCH_OFF() {
@@ -125,15 +129,23 @@ void KeySynth::LATCH_OFF() {
 
 bool KeySynth::LatchAgain(int key_code) {
   if (!s_.LatchHeld || keyboard_.HandlingOwnKey()) return false;
-  const KeyPair* key = key_code == kCtrl.vk ? &kCtrl : key_code == kAlt.vk ? &kAlt : nullptr;
-  if (key == nullptr) return false;
-  if (!keyboard_.IsDown(key->vk)) {
+  if (key_code != kCtrl.vk && key_code != kAlt.vk) return false;
+  KeepLatch();
+  return true;
+}
+
+void KeySynth::KeepLatch() {
+  if (!s_.LatchHeld || s_.SynthBusy) return;
+  bool sent = false;
+  for (const KeyPair* key : {&kAlt, &kCtrl}) {
+    if (keyboard_.IsDown(key->vk)) continue;
     s_.SynthBusy = true;
     Down(key->vk, key->scan);
-    host_.DoEvents();
-    s_.SynthBusy = false;
+    sent = true;
   }
-  return true;
+  if (!sent) return;
+  host_.DoEvents();
+  s_.SynthBusy = false;
 }
 
 void KeySynth::SEND_LATCH_ENTER() {
@@ -255,6 +267,7 @@ void KeySynth::PASS_END() {
   LATCH_ON();
   s_.AltPass = false;
   s_.CtrlPass = false;
+  KeepLatch();
 }
 
 void KeySynth::TapCapsLock() {

@@ -33,6 +33,9 @@ class KeySynth {
   // A person's Ctrl or Alt let go while the latch holds it (held before
   // braille mode began): the latch presses it again. False for any other key.
   bool LatchAgain(int key_code);
+  // The latch's keys pressed again where one went up while another window
+  // had the keyboard (a box answered with Alt held and let go in it).
+  void KeepLatch();
   void SEND_LATCH_ENTER();
   void Send_ARROW_Ctrl(int key_code);
   void Send_ARROW_Shift(int key_code);
