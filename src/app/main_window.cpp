@@ -383,6 +383,9 @@ void MainWindow::ActivationSteps() {
   }
   p_.text.UpdateStatus();
   if (Enabled()) FocusTextBox();
+  // Keys let go while another window had the keyboard never came up here: a
+  // chord half held when it left is dropped, the latch's keys pressed again.
+  if (p_.state.DotKeyCount != 0) p_.chords.RESET_TEN_KEYS();
   p_.keys.KeepLatch();
 }
 
