@@ -20,6 +20,8 @@ forms::Control* FindScriptControl(Program& program, const ControlRef& ref) {
 bool ClickScriptControl(Program& program, const ControlRef& ref) {
   forms::Control* control = FindScriptControl(program, ref);
   if (control == nullptr) return false;
+  // A window a modal one has disabled takes no clicks, nor does a disabled control.
+  if (!control->Owner().Enabled() || !control->Enabled()) return true;
   control->MouseDown(1);
   MainWindow& w = program.Main();
   if (&control->Owner() != &w) {
