@@ -135,7 +135,18 @@ bool KeySynth::LatchAgain(int key_code) {
 }
 
 void KeySynth::KeepLatch() {
-  if (!s_.LatchHeld || s_.SynthBusy) return;
+  if (s_.SynthBusy) return;
+  // Ctrl or Alt passing through, let go in another window: the pass is over.
+  if (s_.BrailleMode && ((s_.AltPass && !keyboard_.IsDown(kAlt.vk)) || (s_.CtrlPass && !keyboard_.IsDown(kCtrl.vk)))) {
+    PASS_END();
+    return;
+  }
+  // So is a selection whose Shift was let go there, and the latch is back.
+  if (s_.BrailleMode && s_.ShiftSelect && !keyboard_.IsDown(kShift.vk)) {
+    s_.ShiftSelect = false;
+    if (!s_.LatchHeld) LATCH_ON();
+  }
+  if (!s_.LatchHeld) return;
   bool sent = false;
   for (const KeyPair* key : {&kAlt, &kCtrl}) {
     if (keyboard_.IsDown(key->vk)) continue;

@@ -34,7 +34,8 @@ class KeySynth {
   // braille mode began): the latch presses it again. False for any other key.
   bool LatchAgain(int key_code);
   // The latch's keys pressed again where one went up while another window
-  // had the keyboard (a box answered with Alt held and let go in it).
+  // had the keyboard (a box answered with Alt held and let go in it); a pass
+  // or a Shift selection whose key was let go there is ended.
   void KeepLatch();
   void SEND_LATCH_ENTER();
   void Send_ARROW_Ctrl(int key_code);
