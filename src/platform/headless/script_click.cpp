@@ -46,4 +46,10 @@ std::string ControlName(const ControlRef& ref) {
   return name;
 }
 
+bool ChooseScriptMenu(Program& program, const std::string& item) {
+  MainWindow& w = program.Main();
+  if (!w.Enabled()) return w.MenuBar().Find(item) != nullptr;
+  return w.ClickMenu(item);
+}
+
 }  // namespace orvo::headless

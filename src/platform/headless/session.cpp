@@ -105,9 +105,7 @@ bool Session::Click(const ControlRef& target) {
 
 bool Session::Menu(const std::string& item) {
   if (!program.Running()) return false;
-  // The menu bar of a window a modal one has disabled does not open.
-  if (!Main().Enabled()) return Main().MenuBar().Find(item) != nullptr;
-  const bool known = Main().ClickMenu(item);
+  const bool known = ChooseScriptMenu(program, item);
   desktop.DoEvents();
   return known;
 }

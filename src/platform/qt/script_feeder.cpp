@@ -127,7 +127,7 @@ void ScriptFeeder::Perform(const headless::ScriptStep& step) {
       headless::ClickScriptControl(session_.program, step.control);
       break;
     case Kind::kMenu:
-      w.ClickMenu(step.target);
+      headless::ChooseScriptMenu(session_.program, step.target);
       break;
     case Kind::kResize:
       view->resize(step.x, step.y);  // comes back as a resize of the window
