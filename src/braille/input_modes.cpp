@@ -43,6 +43,8 @@ void InputModes::Enter() {
     p_.host.DoEvents();
   }
   if (p_.window.WindowEnabled()) p_.host.FocusTextBox();
+  // A reading typed before braille mode began is the mode's own from the start.
+  m_.ime.Mirror();
 }
 
 void InputModes::Leave(TypeSwitch by) {
