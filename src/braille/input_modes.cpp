@@ -43,8 +43,10 @@ void InputModes::Enter() {
     p_.host.DoEvents();
   }
   if (p_.window.WindowEnabled()) p_.host.FocusTextBox();
-  // A reading typed before braille mode began is the mode's own from the start.
-  m_.ime.Mirror();
+  // A reading typed before braille mode began is the mode's own from the
+  // start; with none, the mirrors keep the reading a window took away, to be
+  // typed again when the text box has the keyboard back.
+  if (!m_.ime.Composed().empty()) m_.ime.Mirror();
 }
 
 void InputModes::Leave(TypeSwitch by) {
