@@ -265,7 +265,20 @@ class Soak {
     // Now and then the whole text selected (typing then replaces it), or the program closed.
     const int rare = std::uniform_int_distribution<int>(0, 199)(random_);
     if (rare == 0) return "menu mnuEXIT";
-    return rare < 10 ? "menu mnuALL" : "tap Backspace";
+    if (rare < 10) return "menu mnuALL";
+    // A long text pasted now and then takes the document to its limit.
+    if (rare < 20) return "clipboard " + LongText() + "\nmenu mnuPAST";
+    return "tap Backspace";
+  }
+
+  // About 11 KB in the document's code page: kana, kanji, letters and line ends.
+  static const std::string& LongText() {
+    static const std::string text = [] {
+      std::string t;
+      for (int i = 0; i < 400; ++i) t += "あいうえお漢字テキスト abc 123\\r\\n";
+      return t;
+    }();
+    return text;
   }
 
   std::string ReleaseOne() {
