@@ -57,12 +57,16 @@ void ChordCapture::FullDisplayReset() {
   s_.CtrlPass = false;
 }
 
-void ChordCapture::RESET_TEN_KEYS() {
+void ChordCapture::DropHalfChord() {
   if (s_.DotKeyCount != 0) {
     s_.DotKeyCount = 0;
     s_.DotValue.fill(0);
     s_.CellCode = 0;
   }
+}
+
+void ChordCapture::RESET_TEN_KEYS() {
+  DropHalfChord();
   if (s_.BrailleMode && !s_.LatchHeld) {
     keys_.LATCH_ON();
     p_.host.DoEvents();
@@ -322,8 +326,10 @@ void ChordCapture::Modifier(int& key, bool pending, KeyCommand command) {
   } else if (command == KeyCommand::kShiftSelect) {
     s_.ShiftSelect = true;
   } else if (command == KeyCommand::kCtrlPass) {
+    DropHalfChord();  // the keys passing through take the dot keys' releases too
     keys_.CTRL_PASS_ON();
   } else {
+    DropHalfChord();
     keys_.ALT_PASS_ON();
   }
 }

@@ -48,6 +48,8 @@ class ChordCapture {
   void Timer1Tick();
 
   void RESET_TEN_KEYS();
+  // Forgets the dot keys of a chord not yet closed.
+  void DropHalfChord();
   // ConvStage kNothing, the cell display emptied, the conversion reset.
   void DisplayReset();
   // The same, and Shift selection and the modifier pass-through ended.
