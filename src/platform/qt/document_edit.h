@@ -60,7 +60,7 @@ class DocumentEdit : public QPlainTextEdit {
 
  private:
   Preedit preedit_;
-  ScrollLayout laid_out_;  // as the last layout request left it
+  ScrollLayout laid_out_;  // as Qt last laid the scroll bars and viewport out
   bool laid_out_known_ = false;
   int laying_out_ = 0;  // layout events being handled, one inside another
   bool applying_ = false;
