@@ -286,6 +286,9 @@ TEST_F(Repaints, AConversionRepaintsItsLineAndTheCandidatesOnly) {
     Settle();
   };
   step(Qt::Key_Space, "Space", true);
+  const int first = list.currentRow();
+  step(Qt::Key_Space, "Space to the next candidate", true);
+  EXPECT_NE(list.currentRow(), first);
   step(Qt::Key_Backspace, "Backspace while converting", false);
   step(Qt::Key_Space, "Space again", true);
   step(Qt::Key_Return, "Enter", false);
