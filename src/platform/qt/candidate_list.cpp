@@ -27,6 +27,8 @@ CandidateList::CandidateList(QWidget* parent) : QListWidget(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setAccessibleName(ToQ(texts::kCandidatesName));
   setAccessibleDescription(ToQ(texts::kCandidatesDescription));
+  // Opaque: the text it comes over is not painted again beneath it.
+  setAutoFillBackground(true);
   hide();
 }
 

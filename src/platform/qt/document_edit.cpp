@@ -107,6 +107,33 @@ QRect DocumentEdit::PreeditRect(int offset) const {
                static_cast<int>(line.height()));
 }
 
+bool DocumentEdit::event(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::LayoutRequest:
+      // The candidate list asks for one each time it comes, goes or changes
+      // its page, and Qt's answer repaints both scroll bars: a request that
+      // could change nothing is let go.
+      if (laid_out_known_ && ScrollLayoutOf(*this, viewportMargins()) == laid_out_) return QFrame::event(event);
+      [[fallthrough]];
+    case QEvent::Resize:
+    case QEvent::StyleChange:
+    case QEvent::LayoutDirectionChange:
+    case QEvent::ApplicationLayoutDirectionChange: {
+      // Qt lays the scroll bars and the viewport out in answer to these; what
+      // that gave is remembered once the outermost is done.
+      ++laying_out_;
+      const bool done = QPlainTextEdit::event(event);
+      if (--laying_out_ == 0) {
+        laid_out_ = ScrollLayoutOf(*this, viewportMargins());
+        laid_out_known_ = true;
+      }
+      return done;
+    }
+    default:
+      return QPlainTextEdit::event(event);
+  }
+}
+
 QVariant DocumentEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
   // The desktop's input method never composes here: the program's own does.
   if (query == Qt::ImEnabled) return false;

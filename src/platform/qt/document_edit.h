@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "platform/qt/preedit.h"
+#include "platform/qt/scroll_layout.h"
 
 namespace orvo::qt {
 
@@ -42,6 +43,7 @@ class DocumentEdit : public QPlainTextEdit {
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
  protected:
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
@@ -58,6 +60,9 @@ class DocumentEdit : public QPlainTextEdit {
 
  private:
   Preedit preedit_;
+  ScrollLayout laid_out_;  // as Qt last laid the scroll bars and viewport out
+  bool laid_out_known_ = false;
+  int laying_out_ = 0;  // layout events being handled, one inside another
   bool applying_ = false;
   bool own_preedit_ = false;  // the input-method event being handled is ours
   std::function<void(int)> on_mouse_up_;
