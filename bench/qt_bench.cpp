@@ -1,6 +1,7 @@
 // The desktop window's speed: start-up to a main window ready and painted,
 // and the time from a chord's last key-up to the changed text painted on the
-// screen, on an empty document and on one of 60,000 bytes.
+// screen, and from a plain key's key-down in romaji mode to its letter
+// painted, on an empty document and on one of 60,000 bytes.
 //   qt_bench [START_RUNS] [CHORDS]
 #include <QApplication>
 #include <QKeyEvent>
@@ -106,6 +107,36 @@ std::vector<double> ChordToPaint(const std::string& folder, const orvo::ustring&
   return ms;
 }
 
+// A plain key in romaji mode: its key-down timed until the text view has
+// painted the letter. Every 20 letters are taken back with Backspace.
+std::vector<double> PlainKeyToPaint(const std::string& folder, const orvo::ustring& document, int keys) {
+  orvo::qt::QtSession session(Options(folder));
+  if (!session.Start()) return {};
+  auto& box = session.program.Main().ActiveTextBox();
+  box.SetLimit(0);
+  box.SetText(document);
+  box.SetSel(static_cast<int>(document.size()), 0);
+  session.Settle();
+  QWidget& view = *session.View();
+  QWidget& text = *session.View()->Text().viewport();
+  std::vector<double> ms;
+  for (int i = 0; i < keys; ++i) {
+    const auto start = Clock::now();
+    Key(view, QEvent::KeyPress, Qt::Key_A);
+    text.repaint();
+    ms.push_back(MsSince(start));
+    Key(view, QEvent::KeyRelease, Qt::Key_A);
+    if (i % 20 == 19) {
+      for (int b = 0; b < 20; ++b) {
+        Key(view, QEvent::KeyPress, Qt::Key_Backspace);
+        Key(view, QEvent::KeyRelease, Qt::Key_Backspace);
+      }
+    }
+    QCoreApplication::processEvents();
+  }
+  return ms;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -123,8 +154,10 @@ int main(int argc, char** argv) {
   const std::vector<double> start_ms = StartUps(folder, start_runs);
   const std::vector<double> empty_ms = ChordToPaint(folder, {}, chords);
   const std::vector<double> full_ms = ChordToPaint(folder, SixtyKilobyteDocument(), chords);
+  const std::vector<double> key_empty_ms = PlainKeyToPaint(folder, {}, chords);
+  const std::vector<double> key_full_ms = PlainKeyToPaint(folder, SixtyKilobyteDocument(), chords);
   std::filesystem::remove_all(folder);
-  if (start_ms.empty() || empty_ms.empty() || full_ms.empty()) {
+  if (start_ms.empty() || empty_ms.empty() || full_ms.empty() || key_empty_ms.empty() || key_full_ms.empty()) {
     std::fputs("qt_bench: the program refused to start\n", stderr);
     return 1;
   }
@@ -138,6 +171,8 @@ int main(int argc, char** argv) {
   row("start-up to a painted main window", start_ms);
   row("key-up to painted, empty document", empty_ms);
   row("key-up to painted, 60,000 bytes", full_ms);
+  row("plain key to painted, empty", key_empty_ms);
+  row("plain key to painted, 60,000 bytes", key_full_ms);
   std::printf("a screen frame is 16.7 ms\n");
   return 0;
 }
