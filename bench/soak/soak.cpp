@@ -4,15 +4,13 @@
 // checked every 1,000 events. Prints events per second, the checks run and
 // the peak memory; exits 1 at the first invariant that does not hold.
 //
-//   soak [--events N] [--seed S] [--memory-slack MB]
-//   soak --replay TRACE
-//   soak [--seed S] --events N --watch N
+//   soak [--events N] [--seed S] [--memory-slack MB] [--watch N]
 //
-// With ORVO_SOAK_TRACE=FILE the last program's keys (and the answers given to
-// boxes) are written to FILE and its folder as it was at that program's start
-// to FILE.folder; --replay plays them back in one run and checks once, so a
-// broken invariant can be taken apart away from the random run. --watch N
-// prints the state after each step of the batch that ends at event N.
+// To take a broken invariant apart: --watch N prints each step of the batch
+// that ends at event N with the state once its input was handled (latch,
+// braille mode, Ctrl, Alt, Shift, dot keys counted, modal depth, the active
+// window). ORVO_SOAK_TRACE=FILE writes the last program's keys to FILE, each
+// batch after a "# batch" line, with the keys that answered boxes.
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -66,7 +64,6 @@ struct Options {
   long long events = 1000000;
   unsigned seed = 20;
   long long memory_slack_mb = 64;
-  std::string replay;
   long long watch = 0;
 };
 
@@ -96,36 +93,7 @@ class Soak {
     if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
   }
 
-  int Replay() {
-    const std::string trace = options_.replay;
-    std::error_code failed;
-    std::filesystem::copy(trace + ".folder", folder_, std::filesystem::copy_options::recursive, failed);
-    std::ifstream in(trace);
-    if (folder_.empty() || failed || !in) {
-      std::fprintf(stderr, "soak: cannot read %s and %s.folder\n", trace.c_str(), trace.c_str());
-      return 2;
-    }
-    session_ = std::make_unique<Session>(folder_);
-    session_->CancelUnansweredDialogs(true);
-    if (!session_->Start()) return 1;
-    // Each batch of the run is played as it was, in a run of its own.
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-      if (line == kBatchMark && !lines.empty()) {
-        RunLines(lines);
-        Check();
-        lines.clear();
-      }
-      lines.push_back(line);
-    }
-    RunLines(lines);
-    Check();
-    for (const auto& [kind, count] : broken_) std::printf("broken: %s\n", kind.c_str());
-    return broken_.empty() ? 0 : 1;
-  }
-
   int Run() {
-    if (!options_.replay.empty()) return Replay();
     if (folder_.empty() || !StartProgram()) {
       std::fputs("soak: the program did not start\n", stderr);
       return 1;
@@ -171,13 +139,7 @@ class Soak {
  private:
   bool StartProgram() {
     session_.reset();
-    if (const char* trace = std::getenv("ORVO_SOAK_TRACE")) {
-      std::ofstream(trace) << "";
-      std::error_code ignored;
-      const std::string snapshot = std::string(trace) + ".folder";
-      std::filesystem::remove_all(snapshot, ignored);
-      std::filesystem::copy(folder_, snapshot, std::filesystem::copy_options::recursive, ignored);
-    }
+    if (const char* trace = std::getenv("ORVO_SOAK_TRACE")) std::ofstream(trace) << "";
     session_ = std::make_unique<Session>(folder_);
     session_->CancelUnansweredDialogs(true);
     // A window still waiting when a batch's keys are done is answered as a
@@ -197,7 +159,7 @@ class Soak {
       const int n = answers_++;
       const AnswerKey& key = kAnswers[static_cast<std::size_t>(n / 2) % std::size(kAnswers)];
       ++answered_;
-      // The trace holds the answers too, so that it replays as the run went.
+      // The trace holds the answers too.
       if (std::getenv("ORVO_SOAK_TRACE") != nullptr) {
         std::ofstream(std::getenv("ORVO_SOAK_TRACE"), std::ios::app) << (n % 2 == 1 ? "release " : "press ") << key.name << "\n";
       }
@@ -291,10 +253,8 @@ class Soak {
   void RunLines(const std::vector<std::string>& lines) {
     std::string script;
     for (const std::string& line : lines) script += line + "\n";
-    if (options_.replay.empty()) script = kBatchMark + ("\n" + script);
-    if (std::getenv("ORVO_SOAK_TRACE") != nullptr && options_.replay.empty()) {
-      std::ofstream(std::getenv("ORVO_SOAK_TRACE"), std::ios::app) << script;
-    }
+    script = kBatchMark + ("\n" + script);
+    if (std::getenv("ORVO_SOAK_TRACE") != nullptr) std::ofstream(std::getenv("ORVO_SOAK_TRACE"), std::ios::app) << script;
     const auto parsed = orvo::headless::ParseScript(script);
     if (!parsed.errors.empty()) {
       std::fprintf(stderr, "soak: bad line %d: %s\n", parsed.errors.front().line, parsed.errors.front().message.c_str());
@@ -377,10 +337,6 @@ class Soak {
 bool ParseArgs(int argc, char** argv, Options& o) {
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string arg = argv[i];
-    if (arg == "--replay") {
-      o.replay = argv[i + 1];
-      continue;
-    }
     if (arg == "--watch") {
       o.watch = std::atoll(argv[i + 1]);
       continue;
@@ -404,7 +360,7 @@ bool ParseArgs(int argc, char** argv, Options& o) {
 int main(int argc, char** argv) {
   Options options;
   if (!ParseArgs(argc, argv, options)) {
-    std::fputs("usage: soak [--events N] [--seed S] [--memory-slack MB] [--watch N] | soak --replay TRACE\n", stderr);
+    std::fputs("usage: soak [--events N] [--seed S] [--memory-slack MB] [--watch N]\n", stderr);
     return 2;
   }
   return Soak(options).Run();
