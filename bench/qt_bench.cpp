@@ -73,16 +73,22 @@ std::vector<double> StartUps(const std::string& folder, int runs) {
   return ms;
 }
 
-// F D down, F up, then D's key-up timed until the text view has painted it.
-// Every third chord N confirms, so the composition stays short.
-std::vector<double> ChordToPaint(const std::string& folder, const orvo::ustring& document, int chords) {
-  orvo::qt::QtSession session(Options(folder));
-  if (!session.Start()) return {};
+// The window started with DOCUMENT in its text box (no limit), the caret at its end.
+bool StartOn(orvo::qt::QtSession& session, const orvo::ustring& document) {
+  if (!session.Start()) return false;
   auto& box = session.program.Main().ActiveTextBox();
   box.SetLimit(0);
   box.SetText(document);
   box.SetSel(static_cast<int>(document.size()), 0);
   session.Settle();
+  return true;
+}
+
+// F D down, F up, then D's key-up timed until the text view has painted it.
+// Every third chord N confirms, so the composition stays short.
+std::vector<double> ChordToPaint(const std::string& folder, const orvo::ustring& document, int chords) {
+  orvo::qt::QtSession session(Options(folder));
+  if (!StartOn(session, document)) return {};
   QWidget& view = *session.View();
   QWidget& text = *session.View()->Text().viewport();  // where the document widget paints
   Key(view, QEvent::KeyPress, Qt::Key_F1);
@@ -111,12 +117,7 @@ std::vector<double> ChordToPaint(const std::string& folder, const orvo::ustring&
 // painted the letter. Every 20 letters are taken back with Backspace.
 std::vector<double> PlainKeyToPaint(const std::string& folder, const orvo::ustring& document, int keys) {
   orvo::qt::QtSession session(Options(folder));
-  if (!session.Start()) return {};
-  auto& box = session.program.Main().ActiveTextBox();
-  box.SetLimit(0);
-  box.SetText(document);
-  box.SetSel(static_cast<int>(document.size()), 0);
-  session.Settle();
+  if (!StartOn(session, document)) return {};
   QWidget& view = *session.View();
   QWidget& text = *session.View()->Text().viewport();
   std::vector<double> ms;
