@@ -52,6 +52,30 @@ DocumentEdit::DocumentEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setAccessibleDescription(ToQ(texts::kDocumentDescription));
   verticalScrollBar()->setAccessibleName(ToQ(texts::kVerticalScrollName));
   horizontalScrollBar()->setAccessibleName(ToQ(texts::kHorizontalScrollName));
+  // Qt lays the scroll bars out again each time either's range changes (a
+  // line typed wider moves the horizontal one's), which restacks and repaints
+  // both; only a range that shows or hides a bar needs that.
+  for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+    if (disconnect(bar, SIGNAL(rangeChanged(int, int)), this, SLOT(_q_showOrHideScrollBars()))) {
+      connect(bar, &QScrollBar::rangeChanged, this, &DocumentEdit::ScrollRangeChanged, Qt::QueuedConnection);
+    }
+  }
+}
+
+template <typename Layout>
+auto DocumentEdit::LayOut(Layout layout) {
+  ++laying_out_;
+  auto done = layout();
+  if (--laying_out_ == 0) {
+    laid_out_ = ScrollLayoutOf(*this, viewportMargins());
+    laid_out_known_ = true;
+  }
+  return done;
+}
+
+void DocumentEdit::ScrollRangeChanged() {
+  if (laid_out_known_ && ScrollLayoutOf(*this, viewportMargins()) == laid_out_) return;
+  LayOut([this] { return QMetaObject::invokeMethod(this, "_q_showOrHideScrollBars", Qt::DirectConnection); });
 }
 
 void DocumentEdit::ShowPreedit(const Preedit& preedit) {
@@ -119,15 +143,8 @@ bool DocumentEdit::event(QEvent* event) {
     case QEvent::StyleChange:
     case QEvent::LayoutDirectionChange:
     case QEvent::ApplicationLayoutDirectionChange: {
-      // Qt lays the scroll bars and the viewport out in answer to these; what
-      // that gave is remembered once the outermost is done.
-      ++laying_out_;
-      const bool done = QPlainTextEdit::event(event);
-      if (--laying_out_ == 0) {
-        laid_out_ = ScrollLayoutOf(*this, viewportMargins());
-        laid_out_known_ = true;
-      }
-      return done;
+      // Qt lays the scroll bars and the viewport out in answer to these.
+      return LayOut([&] { return QPlainTextEdit::event(event); });
     }
     default:
       return QPlainTextEdit::event(event);

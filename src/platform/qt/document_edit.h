@@ -60,6 +60,12 @@ class DocumentEdit : public QPlainTextEdit {
 
  private:
   Preedit preedit_;
+  // Runs `layout` (Qt laying the scroll bars and viewport out); what that
+  // gave is remembered once the outermost one is done.
+  template <typename Layout>
+  auto LayOut(Layout layout);
+  void ScrollRangeChanged();
+
   ScrollLayout laid_out_;  // as Qt last laid the scroll bars and viewport out
   bool laid_out_known_ = false;
   int laying_out_ = 0;  // layout events being handled, one inside another

@@ -258,6 +258,26 @@ TEST_F(Repaints, AChordOnALongDocumentRepaintsOneLine) {
   EXPECT_LT(log_->Area(Viewport()).height(), 2 * LineHeight()) << log_->Said();
 }
 
+// A key that makes the widest line wider moves the horizontal bar's range,
+// and that bar alone is repainted: Qt would lay both bars out again for it.
+TEST_F(Repaints, ALineTypedWiderRepaintsTheHorizontalBarAlone) {
+  ustring text(300, u'x');
+  for (int line = 0; line < 40; ++line) text += u"\r\nka";
+  W().ActiveTextBox().SetText(text);  // the caret at the start of the widest line
+  Settle();
+  const QScrollBar& vertical = *View().Text().verticalScrollBar();
+  const QScrollBar& horizontal = *View().Text().horizontalScrollBar();
+  ASSERT_TRUE(vertical.isVisible() && horizontal.isVisible());
+  for (int key = 0; key < 3; ++key) {
+    const Scene before = Look();
+    Tap(Qt::Key_A);
+    ExpectOnlyChangesPainted(before, "a");
+    ASSERT_NE(LooksOf(horizontal), before.horizontal) << "the line did not grow";
+    EXPECT_EQ(log_->Count(&vertical), 0) << log_->Said();
+    Settle();
+  }
+}
+
 // Converting, going back to the reading and confirming repaint the clause's
 // line and the candidate list where it comes or goes, never the scroll bars
 // (Qt lays them out again, restacking and repainting both, whenever the list
