@@ -11,6 +11,7 @@
 #include "platform/qt/document_pane.h"
 #include "platform/qt/font_map.h"
 #include "platform/qt/forms/control_widgets.h"
+#include "platform/qt/keyboard_focus.h"
 #include "platform/qt/picture_set.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/reader_events.h"
@@ -297,10 +298,27 @@ void FormView::SyncWindow() {
 }
 
 void FormView::KeepKeyboard() {
-  // The window the program has active keeps the desktop's keyboard: given to
-  // the window it blocks, the keyboard comes back here (Qt may still call
-  // this window active when the desktop has moved its keyboard away).
-  if (!options_.top_level || !isVisible() || form_->Runtime().ActiveForm() != form_) return;
+  // The window the program has active keeps the desktop's keyboard: it takes
+  // it when its form becomes the active one, and takes it back when it went
+  // to another of the program's windows (one this window blocks; Qt may still
+  // call this window active then). Asked for only then: each request is a
+  // round trip to the window system whose answer wakes the program again, and
+  // a keyboard given to another program is that person's choice.
+  if (!options_.top_level || !isVisible() || form_->Runtime().ActiveForm() != form_) {
+    keeping_keyboard_ = false;
+    return;
+  }
+  if (keeping_keyboard_) {
+    if (options_.keyboard == nullptr) {
+      if (isActiveWindow()) return;
+    } else {
+      if (options_.keyboard->Moves() == keyboard_moves_) return;
+      keyboard_moves_ = options_.keyboard->Moves();
+      if (!options_.keyboard->OnAnotherWindowThan(*this)) return;
+    }
+  }
+  keeping_keyboard_ = true;
+  if (options_.keyboard != nullptr) keyboard_moves_ = options_.keyboard->Moves();
   raise();
   activateWindow();
 }

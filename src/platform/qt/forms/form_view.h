@@ -20,6 +20,7 @@
 namespace orvo::qt {
 
 class DocumentPane;
+class KeyboardFocus;
 struct ControlKindRow;
 
 class FormView : public QWidget {
@@ -31,6 +32,8 @@ class FormView : public QWidget {
     std::function<bool(const forms::Control&)> drawn_elsewhere;
     // A window of its own (true), or the inner area of a window that holds it.
     bool top_level = true;
+    // Where the desktop's keyboard is (null: as Qt says).
+    const KeyboardFocus* keyboard = nullptr;
   };
 
   // settle: runs after a person's action reached a model.
@@ -106,6 +109,8 @@ class FormView : public QWidget {
   bool window_dirty_ = true;
   bool controls_dirty_ = true;
   const forms::Control* focus_drawn_ = nullptr;
+  bool keeping_keyboard_ = false;  // the form is the active one and its window took the keyboard
+  unsigned keyboard_moves_ = 0;    // the keyboard's moves counted when it did
 };
 
 }  // namespace orvo::qt

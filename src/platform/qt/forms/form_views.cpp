@@ -39,7 +39,9 @@ void FormViews::Sync() {
     dirty_ = false;
     for (forms::Form* form : runtime_.Forms()) {
       if (views_.count(form) != 0 || (skip_ && skip_(*form))) continue;
-      auto* view = new FormView(*form, settle_, {}, owner_);
+      FormView::Options options;
+      options.keyboard = &keyboard_;
+      auto* view = new FormView(*form, settle_, std::move(options), owner_);
       if (owner_ != nullptr) view->setParent(owner_, view->windowFlags());
       views_[form] = view;
     }

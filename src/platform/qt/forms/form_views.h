@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/forms/forms_runtime.h"
+#include "platform/qt/keyboard_focus.h"
 
 class QWidget;
 
@@ -40,6 +41,7 @@ class FormViews {
   std::function<bool(const forms::Form&)> skip_;
   int subscription_ = 0;
   std::map<const forms::Form*, FormView*> views_;
+  KeyboardFocus keyboard_;
   bool dirty_ = true;
 };
 
