@@ -15,6 +15,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include "platform/qt/later_scroll_bar.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_texts.h"
 
@@ -44,6 +45,7 @@ QTextCharFormat MarkFormat(PreeditMark mark, const QPalette& palette) {
 }  // namespace
 
 DocumentEdit::DocumentEdit(QWidget* parent) : QPlainTextEdit(parent) {
+  setHorizontalScrollBar(new LaterScrollBar(Qt::Horizontal));
   setUndoRedoEnabled(false);
   setAcceptDrops(false);
   setTabChangesFocus(false);
@@ -77,6 +79,10 @@ void DocumentEdit::ScrollRangeChanged() {
   if (laid_out_known_ && ScrollLayoutOf(*this, viewportMargins()) == laid_out_) return;
   LayOut([this] { return QMetaObject::invokeMethod(this, "_q_showOrHideScrollBars", Qt::DirectConnection); });
 }
+
+void DocumentEdit::HoldScrollBar() { static_cast<LaterScrollBar*>(horizontalScrollBar())->Hold(); }
+
+void DocumentEdit::LetScrollBarGo() { static_cast<LaterScrollBar*>(horizontalScrollBar())->LetGo(); }
 
 void DocumentEdit::ShowPreedit(const Preedit& preedit) {
   if (preedit == preedit_) return;

@@ -87,8 +87,20 @@ bool QtSession::Start() {
 
 void QtSession::DeliverKey(const KeyEvent& event) {
   if (host.Ended()) return;
+  // What the key typed reaches the screen first: the document's text is
+  // painted and flushed before the scroll bar the key moved, which is drawn
+  // in a pass of its own after it.
+  DocumentEdit* text = view_ ? &view_->Text() : nullptr;
+  if (text != nullptr) text->HoldScrollBar();
   desktop.PostKey(event);
   Settle();
+  if (text != nullptr && view_ && &view_->Text() == text) {
+    if (view_->isVisible()) {
+      QEvent paint_now(QEvent::UpdateRequest);  // what is due is painted and flushed
+      QCoreApplication::sendEvent(view_.get(), &paint_now);
+    }
+    text->LetScrollBarGo();
+  }
 }
 
 void QtSession::Settle() {
@@ -107,6 +119,8 @@ void QtSession::Sync() {
 
 bool QtSession::PullInput() {
   if (host.Ended() || quitting_) return false;
+  // A key that opened a modal window waits here, in its loop: its scroll bar is not held back meanwhile.
+  if (view_) view_->Text().LetScrollBarGo();
   Sync();
   const std::size_t waiting = desktop.Queue().Size();
   if (interactive_) {
