@@ -46,6 +46,9 @@ QTextCharFormat MarkFormat(PreeditMark mark, const QPalette& palette) {
 
 DocumentEdit::DocumentEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setHorizontalScrollBar(new LaterScrollBar(Qt::Horizontal));
+  setVerticalScrollBar(new LaterScrollBar(Qt::Vertical));
+  // The text edit's own handling of the vertical bar's actions went with the bar it replaced.
+  connect(verticalScrollBar(), SIGNAL(actionTriggered(int)), this, SLOT(_q_verticalScrollbarActionTriggered(int)));
   setUndoRedoEnabled(false);
   setAcceptDrops(false);
   setTabChangesFocus(false);
@@ -80,9 +83,13 @@ void DocumentEdit::ScrollRangeChanged() {
   LayOut([this] { return QMetaObject::invokeMethod(this, "_q_showOrHideScrollBars", Qt::DirectConnection); });
 }
 
-void DocumentEdit::HoldScrollBar() { static_cast<LaterScrollBar*>(horizontalScrollBar())->Hold(); }
+void DocumentEdit::HoldScrollBars() {
+  for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) static_cast<LaterScrollBar*>(bar)->Hold();
+}
 
-void DocumentEdit::LetScrollBarGo() { static_cast<LaterScrollBar*>(horizontalScrollBar())->LetGo(); }
+void DocumentEdit::LetScrollBarsGo() {
+  for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) static_cast<LaterScrollBar*>(bar)->LetGo();
+}
 
 void DocumentEdit::ShowPreedit(const Preedit& preedit) {
   if (preedit == preedit_) return;

@@ -28,10 +28,11 @@ class DocumentEdit : public QPlainTextEdit {
   // coordinates; empty when nothing is composed.
   QRect PreeditRect(int offset) const;
 
-  // While held, the horizontal scroll bar is not repainted for what moves it
-  // (a key making a line longer); let go, it is, in a pass after the text's.
-  void HoldScrollBar();
-  void LetScrollBarGo();
+  // While held, the scroll bars are not repainted for what moves them (a key
+  // making a line longer, a line end typed); let go, they are, in a pass
+  // after the text's.
+  void HoldScrollBars();
+  void LetScrollBarsGo();
 
   // True while the widget is being changed by its owner, not by a person.
   bool Applying() const { return applying_; }

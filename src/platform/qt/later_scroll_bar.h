@@ -1,9 +1,10 @@
 #pragma once
 // A scroll bar that can hold back its own repaint: while held, a change of
 // its range, page or position is drawn only once it is let go. A key that
-// makes a line longer moves the horizontal bar's range; held, the bar is
-// painted after the line has reached the screen instead of in the same pass,
-// which on a long document would hold the typed character back.
+// makes a line longer moves the horizontal bar's range, a line end the
+// vertical one's; held, the bar is painted after the text has reached the
+// screen instead of in the same pass, which on a long document would hold
+// the typed character back.
 #include <QScrollBar>
 
 namespace orvo::qt {

@@ -88,10 +88,10 @@ bool QtSession::Start() {
 void QtSession::DeliverKey(const KeyEvent& event) {
   if (host.Ended()) return;
   // What the key typed reaches the screen first: the document's text is
-  // painted and flushed before the scroll bar the key moved, which is drawn
-  // in a pass of its own after it.
+  // painted and flushed before the scroll bars the key moved, which are drawn
+  // in a pass of their own after it.
   DocumentEdit* text = view_ ? &view_->Text() : nullptr;
-  if (text != nullptr) text->HoldScrollBar();
+  if (text != nullptr) text->HoldScrollBars();
   desktop.PostKey(event);
   Settle();
   if (text != nullptr && view_ && &view_->Text() == text) {
@@ -99,7 +99,7 @@ void QtSession::DeliverKey(const KeyEvent& event) {
       QEvent paint_now(QEvent::UpdateRequest);  // what is due is painted and flushed
       QCoreApplication::sendEvent(view_.get(), &paint_now);
     }
-    text->LetScrollBarGo();
+    text->LetScrollBarsGo();
   }
 }
 
@@ -119,8 +119,8 @@ void QtSession::Sync() {
 
 bool QtSession::PullInput() {
   if (host.Ended() || quitting_) return false;
-  // A key that opened a modal window waits here, in its loop: its scroll bar is not held back meanwhile.
-  if (view_) view_->Text().LetScrollBarGo();
+  // A key that opened a modal window waits here, in its loop: the scroll bars are not held back meanwhile.
+  if (view_) view_->Text().LetScrollBarsGo();
   Sync();
   const std::size_t waiting = desktop.Queue().Size();
   if (interactive_) {

@@ -291,6 +291,31 @@ TEST_F(Repaints, ALineTypedWiderRepaintsTheHorizontalBarAlone) {
   }
 }
 
+// A line end typed on a long document moves the vertical bar's range: the
+// new line reaches the screen in a pass before the bar is repainted. The bar
+// still scrolls the text as a person works it.
+TEST_F(Repaints, ALineEndTypedOnALongDocumentRepaintsTheVerticalBarAfterTheText) {
+  ustring text;
+  for (int line = 0; line < 60; ++line) text += u"ka\r\n";
+  W().ActiveTextBox().SetText(text);
+  Settle();
+  const QScrollBar& vertical = *View().Text().verticalScrollBar();
+  ASSERT_TRUE(vertical.isVisible());
+  const Scene before = Look();
+  Tap(Qt::Key_Return);  // at the top: every line below moves, and is painted again
+  Drain();
+  ASSERT_NE(LooksOf(vertical), before.vertical) << "no line was added";
+  ASSERT_EQ(log_->Count(&vertical), 1) << log_->Said();
+  EXPECT_LT(log_->FirstPass(Viewport()), log_->FirstPass(&vertical)) << log_->Said();
+
+  QScrollBar& bar = *View().Text().verticalScrollBar();
+  const int top = View().Text().cursorForPosition(QPoint(0, 0)).blockNumber();
+  bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
+  Drain();
+  EXPECT_GT(View().Text().cursorForPosition(QPoint(0, 0)).blockNumber(), top);
+  EXPECT_GT(bar.value(), 0);
+}
+
 // Converting, going back to the reading and confirming repaint the clause's
 // line and the candidate list where it comes or goes, never the scroll bars
 // (Qt lays them out again, restacking and repainting both, whenever the list
