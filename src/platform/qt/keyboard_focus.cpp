@@ -19,7 +19,6 @@ bool AboutThePointer(std::uint8_t detail) {
 
 KeyboardFocus::KeyboardFocus() {
   QCoreApplication::instance()->installNativeEventFilter(this);
-  QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, &context_, [this] { ++moves_; });
 }
 
 KeyboardFocus::~KeyboardFocus() {
@@ -47,7 +46,6 @@ bool KeyboardFocus::nativeEventFilter(const QByteArray& type, void* message, qin
   } else if (window_ == focus->event && focus->detail != XCB_NOTIFY_DETAIL_INFERIOR) {
     window_ = 0;
   }
-  ++moves_;
   return false;  // Qt reads it too
 }
 

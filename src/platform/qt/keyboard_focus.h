@@ -5,7 +5,6 @@
 // leaves Qt calling the box active. Where the window system's reports cannot
 // be read, Qt's focus window stands in.
 #include <QAbstractNativeEventFilter>
-#include <QObject>
 #include <QWidget>
 
 namespace orvo::qt {
@@ -17,18 +16,14 @@ class KeyboardFocus : public QAbstractNativeEventFilter {
   KeyboardFocus(const KeyboardFocus&) = delete;
   KeyboardFocus& operator=(const KeyboardFocus&) = delete;
 
-  // Goes up each time the keyboard moves: a figure that changed says it moved.
-  unsigned Moves() const { return moves_; }
   // True when the keyboard is on a window of the program other than `window`'s.
   bool OnAnotherWindowThan(const QWidget& window) const;
 
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
 
  private:
-  QObject context_;  // ends the connection to Qt's focus reports
   bool reported_ = false;  // the window system's own reports arrive
   WId window_ = 0;         // where they last put the keyboard (0: none of ours)
-  unsigned moves_ = 0;
 };
 
 }  // namespace orvo::qt

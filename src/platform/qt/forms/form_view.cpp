@@ -299,26 +299,20 @@ void FormView::SyncWindow() {
 
 void FormView::KeepKeyboard() {
   // The window the program has active keeps the desktop's keyboard: it takes
-  // it when its form becomes the active one, and takes it back when it went
-  // to another of the program's windows (one this window blocks; Qt may still
-  // call this window active then). Asked for only then: each request is a
-  // round trip to the window system whose answer wakes the program again, and
-  // a keyboard given to another program is that person's choice.
+  // it when its form becomes the active one, and takes it back for as long as
+  // it is on another of the program's windows (one this window blocks; Qt may
+  // still call this window active then, and the window system passes over a
+  // request older than the person's move). Asked for only then: each request
+  // is a round trip to the window system whose answer wakes the program
+  // again, and a keyboard given to another program is that person's choice.
   if (!options_.top_level || !isVisible() || form_->Runtime().ActiveForm() != form_) {
     keeping_keyboard_ = false;
     return;
   }
-  if (keeping_keyboard_) {
-    if (options_.keyboard == nullptr) {
-      if (isActiveWindow()) return;
-    } else {
-      if (options_.keyboard->Moves() == keyboard_moves_) return;
-      keyboard_moves_ = options_.keyboard->Moves();
-      if (!options_.keyboard->OnAnotherWindowThan(*this)) return;
-    }
-  }
+  const bool elsewhere =
+      options_.keyboard != nullptr ? options_.keyboard->OnAnotherWindowThan(*this) : !isActiveWindow();
+  if (keeping_keyboard_ && !elsewhere) return;
   keeping_keyboard_ = true;
-  if (options_.keyboard != nullptr) keyboard_moves_ = options_.keyboard->Moves();
   raise();
   activateWindow();
 }

@@ -110,7 +110,6 @@ class FormView : public QWidget {
   bool controls_dirty_ = true;
   const forms::Control* focus_drawn_ = nullptr;
   bool keeping_keyboard_ = false;  // the form is the active one and its window took the keyboard
-  unsigned keyboard_moves_ = 0;    // the keyboard's moves counted when it did
 };
 
 }  // namespace orvo::qt
