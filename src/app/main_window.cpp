@@ -443,6 +443,10 @@ void MainWindow::OnKeyDown(int& key, int shift) {
 
 void MainWindow::OnKeyUp(int& key, int shift) { p_.chords.FormKeyUp(key, shift); }
 
+void MainWindow::OnKeyRepeat(int& key, int) { p_.chords.FormKeyRepeat(key); }
+
+void MainWindow::OnKeysLost() { p_.chords.DropHalfChord(); }
+
 void MainWindow::OnControlKeyDown(forms::Control& control, int& key, int shift) {
   if (!IsDocumentBox(control)) return;
   p_.chords.TextKeyDown(key, shift);

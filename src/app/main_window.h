@@ -93,6 +93,8 @@ class MainWindow : public forms::Form {
   void OnMenuClick(forms::MenuEntry& entry) override;
   void OnKeyDown(int& key, int shift) override;
   void OnKeyUp(int& key, int shift) override;
+  void OnKeyRepeat(int& key, int shift) override;
+  void OnKeysLost() override;
   void OnControlKeyDown(forms::Control& control, int& key, int shift) override;
   void OnControlKeyUp(forms::Control& control, int& key, int shift) override;
 

@@ -60,6 +60,7 @@ void ChordCapture::FullDisplayReset() {
 void ChordCapture::DropHalfChord() {
   if (s_.DotKeyCount != 0) {
     s_.DotKeyCount = 0;
+    s_.DotKeysDown = 0;
     s_.DotValue.fill(0);
     s_.CellCode = 0;
   }
@@ -85,6 +86,10 @@ void ChordCapture::Send(int key) {
 void ChordCapture::RefuseModifier(const ustring& which) {
   p_.host.MsgBox(text::kRefuseHead + u"\r\n\r\n" + which, message::kWarning);
   m_.conversion.RestoreComposition(Restore::kReading);
+}
+
+void ChordCapture::FormKeyRepeat(int& key) {
+  if (s_.BrailleMode && !s_.SynthBusy && DotIndex(key) >= 0) key = 0;
 }
 
 void ChordCapture::FormKeyDown(int& key, int shift) {
@@ -130,11 +135,14 @@ void ChordCapture::FormKeyDown(int& key, int shift) {
           m_.modes.SET_IME_MODE();
         }
       }
-      auto& weight = s_.DotValue[static_cast<std::size_t>(dot)];
-      if (weight == 0) {
-        weight = kDotKeys[static_cast<std::size_t>(dot)].weight;
+      // A key let go and pressed again inside the chord adds nothing to the
+      // cell, but the chord waits for its release again.
+      const auto bit = static_cast<std::uint8_t>(1U << dot);
+      if ((s_.DotKeysDown & bit) == 0) {
+        s_.DotKeysDown |= bit;
         ++s_.DotKeyCount;
       }
+      s_.DotValue[static_cast<std::size_t>(dot)] = kDotKeys[static_cast<std::size_t>(dot)].weight;
       key = 0;
       return;
     }
@@ -458,14 +466,15 @@ void ChordCapture::FormKeyUp(int& key, int) {
     return;
   }
   if (s_.BrailleMode && DotIndex(key) >= 0 && s_.LatchHeld) {
-    const int before = s_.DotKeyCount;
-    if (before <= 0) {
-      // A release whose press was never counted (held before braille mode
-      // began): counting it would leave every later chord unclosable.
-      s_.DotKeyCount = 0;
+    const auto bit = static_cast<std::uint8_t>(1U << DotIndex(key));
+    if ((s_.DotKeysDown & bit) == 0 || s_.DotKeyCount <= 0) {
+      // A release whose press the chord never counted (held before braille
+      // mode began, or across a reset): it neither closes nor shortens it.
       key = 0;
       return;
     }
+    s_.DotKeysDown &= static_cast<std::uint8_t>(~bit);
+    const int before = s_.DotKeyCount;
     s_.DotKeyCount = before - 1;
     if (before == 1) {
       CloseChord(key);
