@@ -518,7 +518,9 @@ void MainWindow::OpenMenu(const std::string& top) {
     p_.windows->UnloadFind();
     p_.DoEvents();
   }
-  p_.flags.MenuBrailleMode = p_.state.BrailleMode;
+  // Moving from one menu to the next keeps what the first one found.
+  if (!menu_open_) p_.flags.MenuBrailleMode = p_.state.BrailleMode;
+  menu_open_ = true;
   for (const MenuOpening& m : kMenuOpenings) {
     if (m.top != top) continue;
     if (m.leaves_braille && p_.state.BrailleMode) p_.modes.CMD_TYPE(*m.leaves_braille);
@@ -632,7 +634,18 @@ void MainWindow::StretchArea(bool tall) {
   AfterMenuCommand();
 }
 
+void MainWindow::MenuDismissed() {
+  if (!menu_open_ || closed_) return;
+  menu_open_ = false;
+  if (p_.flags.MenuBrailleMode && !p_.state.BrailleMode) {
+    p_.modes.CMD_TYPE(braille::TypeSwitch::kMenuReturn);
+  } else if (Enabled()) {
+    FocusTextBox();
+  }
+}
+
 void MainWindow::ChooseMenu(const std::string& item) {
+  menu_open_ = false;
   forms::MenuEntry* entry = MenuBar().Find(item);
   if (entry == nullptr || entry->IsSeparator() || !entry->Enabled() || !entry->Visible()) return;
   switch (CommandOf(item)) {

@@ -94,6 +94,8 @@ std::vector<ustring> Program::Listen() {
   now.result = state.BrailleMode ? w.txtKAN.Text() : ime.Confirmed();
   now.text_revision = w.ActiveTextBox().Revision();
   std::vector<ustring> said = announcer_.Hear(now);
+  said.insert(said.end(), notices_.begin(), notices_.end());
+  notices_.clear();
   said_.insert(said_.end(), said.begin(), said.end());
   return said;
 }

@@ -61,6 +61,7 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
     return messages.Ask(1, message, asked);
   }
   int MSG_BOX(int owner, const ustring& message, int icon_and_buttons, const ustring& caption = {});
+  void Say(const ustring& notice) override { notices_.push_back(notice); }
 
   // KeySynthHost
   void DoEvents() override;
@@ -119,6 +120,7 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
  private:
   std::unique_ptr<MainWindow> main_;
   braille::Announcer announcer_;
+  std::vector<ustring> notices_;  // said with the next Listen, after what changed
   std::vector<ustring> said_;
 };
 

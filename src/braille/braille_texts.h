@@ -75,6 +75,10 @@ inline const ustring kImeMustBeOn =
 inline constexpr std::u16string_view kSpokenBrailleOn = u"＜点字入力モード＞";
 inline constexpr std::u16string_view kSpokenRomajiOn = u"＜ローマ字入力モード＞";
 inline constexpr std::u16string_view kSpokenDots = u"点";           // then the dot numbers: 点 1 2
+// F10 in braille mode, said to a screen reader.
+inline const ustring kF10InBraille =
+    u"点字入力モードでは F10 は使えません。メニューは Alt と文字で開きます。"
+    u"ファイル F、編集 E、オプション O、ヘルプ H";
 inline constexpr std::u16string_view kSpokenNoDots = u"マスあけ";   // the cell with no dots raised
 inline constexpr std::u16string_view kSpokenConfirmed = u"確定";    // then the confirmed text
 

@@ -33,6 +33,8 @@ int DotIndex(int key) {
   return -1;
 }
 
+bool IsMenuLetter(int key) { return (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'); }
+
 bool IsArrow(int key) {
   return key == vk::kLeft || key == vk::kUp || key == vk::kRight || key == vk::kDown;
 }
@@ -95,7 +97,9 @@ void ChordCapture::FormKeyRepeat(int& key) {
 void ChordCapture::FormKeyDown(int& key, int shift) {
   if (s_.SynthBusy) return;
   if (s_.AltPass || s_.CtrlPass) {
-    key = 0;
+    // The real Alt let through reaches the menus: its letter goes on to the
+    // window's menu keys, as Alt with a letter does out of braille mode.
+    if (!(s_.AltPass && !s_.CtrlPass && IsMenuLetter(key))) key = 0;
     return;
   }
   bool shift_arrow = false;
@@ -216,7 +220,11 @@ bool ChordCapture::FunctionKeyDown(int& key, int shift) {
         key = 0;
         return true;
       }
-      return false;
+      if (!s_.BrailleMode) return false;
+      // The latch keeps F10 from the menus: the user hears the way that works.
+      key = 0;
+      p_.host.Say(text::kF10InBraille);
+      return true;
     default:
       return false;
   }
