@@ -28,6 +28,7 @@ enum class MenuCommand {
   kBarHelper,   // the braille helper on the menu bar
   kDiagrams,
   kAbout,
+  kMemo,  // the memo window, which leaves braille mode and comes back by itself
   kSettings,
   kExit,
   kWordTurn,
@@ -110,6 +111,7 @@ constexpr MenuRow kMenuRows[] = {
     {"mnuHELP",       "",            m::kHelp,         true,  kNone},
     {"mnuHELPER",     "mnuHELP",     m::kHelper,       true,  kHelper},
     {"mnuHELP_BMP",   "mnuHELP",     m::kDiagrams,     true,  kDiagrams},
+    {"mnuHELP_MEMO",  "mnuHELP",     m::kMemo,         true,  kMemo},
     {"",              "mnuHELP",     m::kSeparator,    true,  kNone},
     {"mnuHELP_ABOUT", "mnuHELP",     m::kAbout,        true,  kAbout},
     {"mnuT_HELPER",   "",            m::kBarHelper,    false, kBarHelper},
@@ -672,6 +674,12 @@ void MainWindow::ChooseMenu(const std::string& item) {
       p_.DoEvents();
       p_.windows->ShowDiagrams();
       p_.DoEvents();
+      break;
+    case MenuCommand::kMemo:
+      // Braille input back as the menu found it, for the memo's own leaving and return.
+      AfterMenuCommand();
+      p_.DoEvents();
+      p_.windows->ShowMemo();
       break;
     case MenuCommand::kAbout:
       p_.DoEvents();

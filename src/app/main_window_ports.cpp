@@ -69,6 +69,7 @@ void MainWindowPorts::ShowHelper() { p_.windows->ShowHelper(); }
 void MainWindowPorts::UnloadHelper() { p_.windows->UnloadHelper(); }
 void MainWindowPorts::ShowDiagrams() { p_.windows->ShowDiagrams(); }
 void MainWindowPorts::UnloadDiagrams() { p_.windows->UnloadDiagrams(); }
+void MainWindowPorts::ShowMemo() { p_.windows->ShowMemo(); }
 void MainWindowPorts::ActivateFind() { p_.windows->ActivateFind(); }
 void MainWindowPorts::UnloadFind() { p_.windows->UnloadFind(); }
 

@@ -66,6 +66,7 @@ class MainWindowPorts final : public braille::CellDisplay,
   void UnloadHelper() override;
   void ShowDiagrams() override;
   void UnloadDiagrams() override;
+  void ShowMemo() override;
   void ActivateFind() override;
   void UnloadFind() override;
 

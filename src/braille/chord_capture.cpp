@@ -197,6 +197,10 @@ bool ChordCapture::FunctionKeyDown(int& key, int shift) {
       key = 0;
       if (s_.BrailleMode) p_.side.ShowDiagrams();
       return true;
+    case vk::kF11:
+      key = 0;
+      if (!find_open) p_.side.ShowMemo();
+      return true;
     case vk::kF6:
       key = 0;
       if (!s_.BrailleMode) m_.ime.CMD_IME(ImeSwitch::kToggle);

@@ -1,6 +1,6 @@
 #pragma once
 // The secondary windows braille keys open and close: the braille helper, the
-// key diagrams and the find dialog.
+// key diagrams, the memo and the find dialog.
 namespace orvo::braille {
 
 class SideWindows {
@@ -13,6 +13,7 @@ class SideWindows {
   virtual void UnloadHelper() = 0;
   virtual void ShowDiagrams() = 0;
   virtual void UnloadDiagrams() = 0;
+  virtual void ShowMemo() = 0;
   virtual void ActivateFind() = 0;
   virtual void UnloadFind() = 0;
 };

@@ -71,6 +71,7 @@ struct FakeSideWindows : braille::SideWindows {
   void UnloadHelper() override { calls.push_back("UnloadHelper"); }
   void ShowDiagrams() override { calls.push_back("ShowDiagrams"); }
   void UnloadDiagrams() override { calls.push_back("UnloadDiagrams"); }
+  void ShowMemo() override { calls.push_back("ShowMemo"); }
   void ActivateFind() override { calls.push_back("ActivateFind"); }
   void UnloadFind() override { calls.push_back("UnloadFind"); }
   bool find_open = false;
