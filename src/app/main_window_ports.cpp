@@ -58,11 +58,16 @@ void MainWindowPorts::SetCoverVisible(bool visible) { W().cmdCOVER.SetVisible(vi
 void MainWindowPorts::SetToolVisible(bool visible) { W().cmdTOOL.SetVisible(visible); }
 
 EditControl& MainWindowPorts::ActiveTextBox() { return W().ActiveTextBox(); }
+EditControl& MainWindowPorts::TypingBox() {
+  if (forms::TextBoxControl* box = p_.windows->FindTypingBox()) return box->Box();
+  return W().ActiveTextBox();
+}
 bool MainWindowPorts::WindowEnabled() const { return W().Enabled(); }
 bool MainWindowPorts::WindowMinimized() const { return W().Minimized(); }
 void MainWindowPorts::CloseWindow() { W().Close(); }
 
 bool MainWindowPorts::FindOpen() const { return p_.flags.FindOpen; }
+bool MainWindowPorts::FindHasKeyboard() const { return p_.windows->FindTypingBox() != nullptr; }
 bool MainWindowPorts::HelperOpen() const { return p_.flags.HelperOpen; }
 bool MainWindowPorts::DiagramsOpen() const { return p_.flags.DiagramsOpen; }
 void MainWindowPorts::ShowHelper() { p_.windows->ShowHelper(); }

@@ -51,6 +51,11 @@ int Program::MSG_BOX(int owner, const ustring& message, int icon_and_buttons,
 void Program::DoEvents() { platform.windowing.DoEvents(); }
 
 void Program::FocusTextBox() {
+  // Braille typed into a box of the find dialog keeps the keyboard there.
+  if (forms::TextBoxControl* box = windows ? windows->FindTypingBox() : nullptr) {
+    box->SetFocus();
+    return;
+  }
   if (main_) main_->FocusTextBox();
 }
 

@@ -172,7 +172,7 @@ bool ChordCapture::FunctionKeyDown(int& key, int shift) {
       return true;
     case vk::kF1:
       key = 0;
-      if (!find_open) {
+      if (!find_open || p_.side.FindHasKeyboard()) {
         m_.modes.CMD_TYPE(TypeSwitch::kF1);
         p_.host.DoEvents();
       }
@@ -520,7 +520,7 @@ void ChordCapture::FormKeyUp(int& key, int) {
     m_.conversion.SetCapitalCount(0);
     s_.InputMode = input_mode::kKana;
     ClearCells();
-    p_.window.ActiveTextBox().SetImeMode(ime_mode::kHiragana);
+    p_.window.TypingBox().SetImeMode(ime_mode::kHiragana);
     m_.modes.SET_IME_MODE();
     RESET_TEN_KEYS();
     FullDisplayReset();

@@ -7,6 +7,8 @@ class SideWindows {
  public:
   virtual ~SideWindows() = default;
   virtual bool FindOpen() const = 0;
+  // The find dialog is open and has the keyboard (braille types into its boxes).
+  virtual bool FindHasKeyboard() const = 0;
   virtual bool HelperOpen() const = 0;
   virtual bool DiagramsOpen() const = 0;
   virtual void ShowHelper() = 0;

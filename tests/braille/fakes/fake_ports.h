@@ -53,7 +53,7 @@ struct FakeBrailleMenus : braille::BrailleMenus {
 
 struct FakeEditorWindow : braille::EditorWindow {
   explicit FakeEditorWindow(EditControl& box_) : box(box_) {}
-  EditControl& ActiveTextBox() override { return box; }
+  EditControl& TypingBox() override { return box; }
   bool WindowEnabled() const override { return enabled; }
   bool WindowMinimized() const override { return minimized; }
   void CloseWindow() override { ++close_requests; }
@@ -65,6 +65,7 @@ struct FakeEditorWindow : braille::EditorWindow {
 
 struct FakeSideWindows : braille::SideWindows {
   bool FindOpen() const override { return find_open; }
+  bool FindHasKeyboard() const override { return false; }
   bool HelperOpen() const override { return helper_open; }
   bool DiagramsOpen() const override { return diagrams_open; }
   void ShowHelper() override { calls.push_back("ShowHelper"); }
