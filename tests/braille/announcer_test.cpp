@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "readings/describer.h"
+
 namespace orvo::braille {
 namespace {
 
@@ -46,11 +48,11 @@ TEST(Announcer, SaysWhatChangedAndNothingElse) {
       {"a digit", [](HeardState& h) { h.cells = u"A"; h.composition = u"が１"; }, {u"点 1", u"１"}},
       {"the same cell again", [](HeardState& h) { h.composition = u"が１１"; }, {u"１"}},
       {"Backspace", [](HeardState& h) { h.composition = u"が１"; }, {u"１"}},
-      {"Space converts", [](HeardState& h) { h.converting = true; h.composition = u"蛾１"; }, {u"蛾１"}},
-      {"the next candidate", [](HeardState& h) { h.composition = u"我１"; }, {u"我１"}},
+      {"Space converts", [](HeardState& h) { h.converting = true; h.composition = u"蛾１"; }, {u"蛾１ " + readings::Describe(u"蛾１")}},
+      {"the next candidate", [](HeardState& h) { h.composition = u"我１"; }, {u"我１ " + readings::Describe(u"我１")}},
       {"N confirms", [](HeardState& h) {
          h.converting = false; h.composition.clear(); h.result = u"我１"; h.text_revision = 1; h.cells.clear(); },
-       {u"確定 我１"}},
+       {u"確定 我１ " + readings::Describe(u"我１")}},
       {"the mode goes back to kana", [](HeardState& h) { h.mode = u"ひらがな"; }, {u"ひらがな"}},
       {"braille off", [](HeardState& h) { h.braille_mode = false; h.mode.clear(); }, {u"＜ローマ字入力モード＞"}},
       {"romaji mode hears no mode", [](HeardState& h) { h.mode = u"数字"; }, {}},
@@ -85,6 +87,31 @@ TEST(Announcer, ConfirmingTheSameTextTwiceIsSaidTwice) {
     s.text_revision = revision;
     EXPECT_EQ(announcer.Hear(s), Lines{u"確定 か"}) << revision;
   }
+}
+
+TEST(Announcer, EachCandidateIsSaidWithItsDescriptionSoHomophonesSoundApart) {
+  HeardState s;
+  s.braille_mode = true;
+  Announcer announcer;
+  announcer.Hear(s);
+  s.composition = u"はし";
+  announcer.Hear(s);
+  s.converting = true;
+  std::vector<ustring> heard;
+  for (const char16_t* candidate : {u"橋", u"箸", u"端"}) {
+    s.composition = candidate;
+    const Lines said = announcer.Hear(s);
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(said[0], ustring(candidate) + u' ' + readings::Describe(candidate));
+    heard.push_back(said[0]);
+  }
+  EXPECT_NE(heard[0], heard[1]);
+  EXPECT_NE(heard[1], heard[2]);
+  s.converting = false;
+  s.composition.clear();
+  s.result = u"箸";
+  s.text_revision = 1;
+  EXPECT_EQ(announcer.Hear(s), Lines{u"確定 箸 ワリバシノ ハシ"});
 }
 
 }  // namespace
