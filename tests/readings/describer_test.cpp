@@ -28,7 +28,7 @@ TEST(Describe, SaysEachRunOnceByItsKind) {
       {u"w", u"ハンカク ダブリュー"},
       {u"１２３", u"123"},
       {u"42", u"ハンカク 42"},
-      {u"第３版", u"ダイニノ ダイ、3、ショハンノ ハン"},
+      {u"月３日", u"ゲツヨービノ ゲツ、3、ニチヨービノ ニチ"},
       {u"きゃっとフード", u"ヒラガナ きゃっと、カタカナ フード"},
   };
   for (const Case& c : cases) EXPECT_EQ(Describe(c.text), c.said) << ToUtf8(c.text);
