@@ -2,6 +2,7 @@
 
 #include "braille/braille_texts.h"
 #include "braille/cell_codes.h"
+#include "braille/input_mode.h"
 #include "readings/describer.h"
 
 namespace orvo::braille {
@@ -41,6 +42,13 @@ ustring SpokenDots(char16_t cell) {
   return ustring(1, cell);
 }
 
+ustring SpokenMode(const ustring& caption) {
+  for (const InputModeRow& row : kInputModes) {
+    if (row.caption == caption) return ustring(row.spoken);
+  }
+  return caption;
+}
+
 ustring SpokenCells(const ustring& cells) {
   ustring spoken;
   for (char16_t cell : cells) {
@@ -62,10 +70,10 @@ std::vector<ustring> Announcer::Hear(const HeardState& now) {
   if (now.cells != was.cells && !now.cells.empty()) said.push_back(SpokenDots(now.cells.back()));
   if (now.braille_mode != was.braille_mode) {
     ustring line(now.braille_mode ? text::kSpokenBrailleOn : text::kSpokenRomajiOn);
-    if (now.braille_mode && !now.mode.empty()) line += u' ' + now.mode;
+    if (now.braille_mode && !now.mode.empty()) line += u' ' + SpokenMode(now.mode);
     said.push_back(line);
   } else if (now.braille_mode && now.mode != was.mode && !now.mode.empty()) {
-    said.push_back(now.mode);
+    said.push_back(SpokenMode(now.mode));
   }
   // Space on a reading starts the conversion: its first candidate is said
   // even where it is the reading itself (はし offered as はし).

@@ -14,19 +14,19 @@ namespace {
 using Lines = std::vector<ustring>;
 
 TEST(SpokenDots, NamesTheRaisedDotsInOrder) {
-  EXPECT_EQ(SpokenDots(u'A'), u"点 1");
-  EXPECT_EQ(SpokenDots(u'B'), u"点 1 2");
-  EXPECT_EQ(SpokenDots(u'#'), u"点 3 4 5 6");  // the number sign
-  EXPECT_EQ(SpokenDots(u'='), u"点 1 2 3 4 5 6");
-  EXPECT_EQ(SpokenDots(u','), u"点 6");          // the capital sign
-  EXPECT_EQ(SpokenDots(u' '), u"マスあけ");
+  EXPECT_EQ(SpokenDots(u'A'), u"テン 1");
+  EXPECT_EQ(SpokenDots(u'B'), u"テン 1 2");
+  EXPECT_EQ(SpokenDots(u'#'), u"テン 3 4 5 6");  // the number sign
+  EXPECT_EQ(SpokenDots(u'='), u"テン 1 2 3 4 5 6");
+  EXPECT_EQ(SpokenDots(u','), u"テン 6");          // the capital sign
+  EXPECT_EQ(SpokenDots(u' '), u"マスアケ");
 }
 
 TEST(SpokenDots, TheCellDisplayIsNamedByEachCellsDots) {
   EXPECT_EQ(SpokenCells(u""), u"");
-  EXPECT_EQ(SpokenCells(u"B"), u"点 1 2");
-  EXPECT_EQ(SpokenCells(u"\"*"), u"点 5、点 1 6");  // a prefix and its partner
-  EXPECT_EQ(SpokenCells(u"&"), u"点 1 2 3 4 6");
+  EXPECT_EQ(SpokenCells(u"B"), u"テン 1 2");
+  EXPECT_EQ(SpokenCells(u"\"*"), u"テン 5、テン 1 6");  // a prefix and its partner
+  EXPECT_EQ(SpokenCells(u"&"), u"テン 1 2 3 4 6");
 }
 
 TEST(Announcer, SaysWhatChangedAndNothingElse) {
@@ -40,21 +40,21 @@ TEST(Announcer, SaysWhatChangedAndNothingElse) {
   // clang-format off
   const Step steps[] = {
       {"nothing changed", [](HeardState&) {}, {}},
-      {"braille on", [](HeardState& h) { h.braille_mode = true; }, {u"＜点字入力モード＞ ひらがな"}},
-      {"a prefix cell waits", [](HeardState& h) { h.cells = u"\""; }, {u"点 5"}},
+      {"braille on", [](HeardState& h) { h.braille_mode = true; }, {u"テンジ ニューリョク モード ヒラガナ"}},
+      {"a prefix cell waits", [](HeardState& h) { h.cells = u"\""; }, {u"テン 5"}},
       {"its partner completes が", [](HeardState& h) { h.cells = u"\"*"; h.composition = u"が"; },
-       {u"点 1 6", u"が"}},
-      {"the number sign", [](HeardState& h) { h.cells = u"#"; h.mode = u"数字"; }, {u"点 3 4 5 6", u"数字"}},
-      {"a digit", [](HeardState& h) { h.cells = u"A"; h.composition = u"が１"; }, {u"点 1", u"１"}},
+       {u"テン 1 6", u"が"}},
+      {"the number sign", [](HeardState& h) { h.cells = u"#"; h.mode = u"数字"; }, {u"テン 3 4 5 6", u"スージ"}},
+      {"a digit", [](HeardState& h) { h.cells = u"A"; h.composition = u"が１"; }, {u"テン 1", u"１"}},
       {"the same cell again", [](HeardState& h) { h.composition = u"が１１"; }, {u"１"}},
       {"Backspace", [](HeardState& h) { h.composition = u"が１"; }, {u"１"}},
       {"Space converts", [](HeardState& h) { h.converting = true; h.composition = u"蛾１"; }, {u"蛾１ " + readings::Describe(u"蛾１")}},
       {"the next candidate", [](HeardState& h) { h.composition = u"我１"; }, {u"我１ " + readings::Describe(u"我１")}},
       {"N confirms", [](HeardState& h) {
          h.converting = false; h.composition.clear(); h.result = u"我１"; h.text_revision = 1; h.cells.clear(); },
-       {u"確定 我１ " + readings::Describe(u"我１")}},
-      {"the mode goes back to kana", [](HeardState& h) { h.mode = u"ひらがな"; }, {u"ひらがな"}},
-      {"braille off", [](HeardState& h) { h.braille_mode = false; h.mode.clear(); }, {u"＜ローマ字入力モード＞"}},
+       {u"カクテイ 我１ " + readings::Describe(u"我１")}},
+      {"the mode goes back to kana", [](HeardState& h) { h.mode = u"ひらがな"; }, {u"ヒラガナ"}},
+      {"braille off", [](HeardState& h) { h.braille_mode = false; h.mode.clear(); }, {u"ローマジ ニューリョク モード"}},
       {"romaji mode hears no mode", [](HeardState& h) { h.mode = u"数字"; }, {}},
       // Typed romaji: a letter waits as itself, and the kana it makes replace it.
       {"a romaji letter", [](HeardState& h) { h.composition = u"ｎ"; }, {u"ｎ"}},
@@ -63,7 +63,7 @@ TEST(Announcer, SaysWhatChangedAndNothingElse) {
       {"only the new kana", [](HeardState& h) { h.composition = u"にほ"; }, {u"ほ"}},
       {"Backspace in romaji", [](HeardState& h) { h.composition = u"に"; }, {u"ほ"}},
       {"Enter confirms", [](HeardState& h) {
-         h.composition.clear(); h.result = u"に"; h.text_revision = 2; }, {u"確定 に"}},
+         h.composition.clear(); h.result = u"に"; h.text_revision = 2; }, {u"カクテイ に"}},
   };
   // clang-format on
   Announcer announcer;
@@ -85,7 +85,7 @@ TEST(Announcer, ConfirmingTheSameTextTwiceIsSaidTwice) {
     s.composition.clear();
     s.result = u"か";
     s.text_revision = revision;
-    EXPECT_EQ(announcer.Hear(s), Lines{u"確定 か"}) << revision;
+    EXPECT_EQ(announcer.Hear(s), Lines{u"カクテイ か"}) << revision;
   }
 }
 
@@ -111,7 +111,7 @@ TEST(Announcer, EachCandidateIsSaidWithItsDescriptionSoHomophonesSoundApart) {
   s.composition.clear();
   s.result = u"箸";
   s.text_revision = 1;
-  EXPECT_EQ(announcer.Hear(s), Lines{u"確定 箸 ワリバシノ ハシ"});
+  EXPECT_EQ(announcer.Hear(s), Lines{u"カクテイ 箸 ワリバシノ ハシ"});
 }
 
 }  // namespace
