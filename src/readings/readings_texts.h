@@ -21,4 +21,9 @@ inline constexpr std::u16string_view kCut = u"イカ ショーリャク";  // th
 inline constexpr std::u16string_view kBetween = u"、";           // between the described parts
 inline constexpr std::u16string_view kNothing = u"ナシ";          // an empty text
 
+// What the review key says where there is no character to describe.
+inline constexpr std::u16string_view kTextEnd = u"ブンマツ";       // the caret after the last character
+inline constexpr std::u16string_view kEmptyLine = u"クーギョー";  // a line with nothing on it
+inline constexpr std::u16string_view kSelected = u"センタク";      // then the selection described
+
 }  // namespace orvo::readings::text
