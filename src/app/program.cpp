@@ -103,7 +103,10 @@ std::vector<ustring> Program::Listen() {
 void Program::ReviewAtCaret() {
   if (!HasMainWindow()) return;
   const EditControl& box = main_->ActiveTextBox();
-  reviewed_.push_back(review_.Press(box.Text(), box.SelStart(), box.SelLength(), platform.calendar.LocalMs()));
+  readings::ReadingOf reading_of;
+  if (readings_ != nullptr) reading_of = [this](ustring_view line) { return readings_->ReadingOf(line); };
+  reviewed_.push_back(
+      review_.Press(box.Text(), box.SelStart(), box.SelLength(), platform.calendar.LocalMs(), reading_of));
 }
 
 }  // namespace orvo

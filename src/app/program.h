@@ -13,6 +13,7 @@
 #include "app/window_flags.h"
 #include "app/window_utils/window_enabler.h"
 #include "braille/announcer.h"
+#include "platform/text_readings.h"
 #include "readings/review_key.h"
 #include "braille/cell_conversion.h"
 #include "braille/chord_capture.h"
@@ -119,11 +120,14 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   // The review key (F12): the character at the caret or the selection
   // described, the line when pressed again at once; said with the next Listen.
   void ReviewAtCaret();
+  // Where the review key finds a line's reading; none: it describes the line.
+  void SetTextReadings(TextReadings* readings) { readings_ = readings; }
 
  private:
   std::unique_ptr<MainWindow> main_;
   braille::Announcer announcer_;
   readings::ReviewKey review_;
+  TextReadings* readings_ = nullptr;
   std::vector<ustring> reviewed_;  // what the review key asked to say
   std::vector<ustring> said_;
 };

@@ -25,5 +25,6 @@ inline constexpr std::u16string_view kNothing = u"ナシ";          // an empty 
 inline constexpr std::u16string_view kTextEnd = u"ブンマツ";       // the caret after the last character
 inline constexpr std::u16string_view kEmptyLine = u"クーギョー";  // a line with nothing on it
 inline constexpr std::u16string_view kSelected = u"センタク";      // then the selection described
+inline constexpr std::u16string_view kReading = u"ヨミ";           // then a line's reading in katakana
 
 }  // namespace orvo::readings::text

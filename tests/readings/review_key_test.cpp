@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace orvo::readings {
 namespace {
 
@@ -41,6 +43,27 @@ TEST(ReviewKey, ASecondPressAtOnceSaysTheLine) {
   // An empty line says so.
   EXPECT_EQ(key.Press(kText, 7, 0, 5000), u"カイギョー");
   EXPECT_EQ(key.Press(kText, 7, 0, 5001), u"クーギョー");
+}
+
+TEST(ReviewKey, TheLineIsReadInKatakanaWhereAReadingIsToBeHad) {
+  std::vector<ustring> asked;
+  const ReadingOf reading_of = [&asked](ustring_view line) {
+    asked.emplace_back(line);
+    return line == u"箸を" ? ustring(u"はしを") : ustring();
+  };
+  ReviewKey key;
+  key.Press(kText, 0, 0, 0, reading_of);
+  EXPECT_EQ(key.Press(kText, 0, 0, 1, reading_of), u"箸を ヨミ ハシヲ");
+  // No reading found: the line is described instead.
+  key.Press(kText, 9, 0, 10, reading_of);
+  EXPECT_EQ(key.Press(kText, 9, 0, 11, reading_of), u"カ😀 カタカナ カ、モジコード 1 エフ 600");
+  EXPECT_EQ(asked, (std::vector<ustring>{u"箸を", u"カ😀"}));  // the line alone, never its line end
+  // A long line is read up to the limit, and said to be cut.
+  const ustring long_line(ReviewKey::kMostRead + 10, u'あ');
+  const ReadingOf echo = [](ustring_view line) { return ustring(line); };
+  key.Press(long_line, 0, 0, 20, echo);
+  EXPECT_EQ(key.Press(long_line, 0, 0, 21, echo),
+            long_line + u" ヨミ " + ustring(ReviewKey::kMostRead, u'ア') + u"、イカ ショーリャク");
 }
 
 TEST(ReviewKey, ASelectionIsDescribedWhole) {

@@ -136,5 +136,19 @@ TEST_F(KanjiConversion, HomophoneCandidatesAreSaidApart) {
   }
 }
 
+// F12 twice: the line, then its reading in katakana, for voices that read no kanji.
+TEST_F(KanjiConversion, TheReviewKeyReadsTheLineInKatakana) {
+  Cells(u"U\\");  // は し
+  session_->Tap(vk::kSpace);
+  session_->Tap('N');
+  const ustring line = session_->Text();
+  ASSERT_FALSE(line.empty());
+  session_->program.Listen();
+  session_->Tap(vk::kF12);
+  EXPECT_EQ(session_->program.Listen(), std::vector<ustring>{u"ブンマツ"});
+  session_->Tap(vk::kF12);
+  EXPECT_EQ(session_->program.Listen(), std::vector<ustring>{line + u" ヨミ ハシ"});
+}
+
 }  // namespace
 }  // namespace orvo::testing
