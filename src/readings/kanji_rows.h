@@ -12,7 +12,8 @@ struct KanjiRow {
   std::u16string_view said;  // "ニチヨービノ ニチ": the word, ノ, the kanji's reading
   std::u16string_view word;  // the word the description names; empty for readings alone
   char set;       // j jōyō, n jinmeiyō, 1 and 2 the levels of JIS X 0208
-  char standing;  // c a common word, w another word, r the kanji's readings alone
+  char standing;  // c a common word, w another word, v another form of a described kanji,
+                  // r the kanji's readings alone
 };
 
 extern const KanjiRow kKanjiRows[];
