@@ -13,6 +13,14 @@ namespace {
 
 using Lines = std::vector<ustring>;
 
+// A converted text as said: itself, then its description.
+ustring WithDescription(const ustring& text) {
+  ustring said = text;
+  said += u' ';
+  said += readings::Describe(text);
+  return said;
+}
+
 TEST(SpokenDots, NamesTheRaisedDotsInOrder) {
   EXPECT_EQ(SpokenDots(u'A'), u"テン 1");
   EXPECT_EQ(SpokenDots(u'B'), u"テン 1 2");
@@ -37,6 +45,7 @@ TEST(Announcer, SaysWhatChangedAndNothingElse) {
     void (*change)(HeardState&);
     Lines said;
   };
+  const ustring moth = WithDescription(u"蛾１"), me = WithDescription(u"我１");
   // clang-format off
   const Step steps[] = {
       {"nothing changed", [](HeardState&) {}, {}},
@@ -48,11 +57,11 @@ TEST(Announcer, SaysWhatChangedAndNothingElse) {
       {"a digit", [](HeardState& h) { h.cells = u"A"; h.composition = u"が１"; }, {u"テン 1", u"１"}},
       {"the same cell again", [](HeardState& h) { h.composition = u"が１１"; }, {u"１"}},
       {"Backspace", [](HeardState& h) { h.composition = u"が１"; }, {u"１"}},
-      {"Space converts", [](HeardState& h) { h.converting = true; h.composition = u"蛾１"; }, {u"蛾１ " + readings::Describe(u"蛾１")}},
-      {"the next candidate", [](HeardState& h) { h.composition = u"我１"; }, {u"我１ " + readings::Describe(u"我１")}},
+      {"Space converts", [](HeardState& h) { h.converting = true; h.composition = u"蛾１"; }, {moth}},
+      {"the next candidate", [](HeardState& h) { h.composition = u"我１"; }, {me}},
       {"N confirms", [](HeardState& h) {
          h.converting = false; h.composition.clear(); h.result = u"我１"; h.text_revision = 1; h.cells.clear(); },
-       {u"カクテイ 我１ " + readings::Describe(u"我１")}},
+       {u"カクテイ " + me}},
       {"the mode goes back to kana", [](HeardState& h) { h.mode = u"ひらがな"; }, {u"ヒラガナ"}},
       {"braille off", [](HeardState& h) { h.braille_mode = false; h.mode.clear(); }, {u"ローマジ ニューリョク モード"}},
       {"romaji mode hears no mode", [](HeardState& h) { h.mode = u"数字"; }, {}},
@@ -102,7 +111,7 @@ TEST(Announcer, EachCandidateIsSaidWithItsDescriptionSoHomophonesSoundApart) {
     s.composition = candidate;
     const Lines said = announcer.Hear(s);
     ASSERT_EQ(said.size(), 1u);
-    EXPECT_EQ(said[0], ustring(candidate) + u' ' + readings::Describe(candidate));
+    EXPECT_EQ(said[0], WithDescription(candidate));
     heard.push_back(said[0]);
   }
   EXPECT_NE(heard[0], heard[1]);
