@@ -44,6 +44,12 @@ void AppendWords(ustring& to, std::initializer_list<std::u16string_view> words) 
   }
 }
 
+// A variation selector picks the glyph of the character before it (葛 and
+// its other form): it is part of that character, not one of its own.
+bool IsVariationSelector(char32_t c) {
+  return (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF);
+}
+
 bool IsPrivateUse(char32_t c) {
   return (c >= 0xE000 && c <= 0xF8FF) || c >= 0xF0000;
 }
@@ -153,7 +159,8 @@ ustring DescribeRun(CharKind kind, const std::vector<char32_t>& run) {
 }  // namespace
 
 ustring Describe(ustring_view text) {
-  const std::vector<char32_t> chars = CodePoints(text);
+  std::vector<char32_t> chars = CodePoints(text);
+  std::erase_if(chars, IsVariationSelector);
   if (chars.empty()) return ustring(text::kNothing);
   ustring said;
   const auto add = [&said](const ustring& part) {

@@ -64,6 +64,7 @@ TEST(Describe, ACharacterWithNoDescriptionIsSaidByItsCode) {
       {u"\u0007", u"モジコード 0007"},
       {u"\U0002000B", u"モジコード 2000 ビー"},  // a kanji the table does not hold
       {u"", u"ナシ"},
+      {u"葛\U000E0100", Describe(u"葛")},  // a variation selector is part of its kanji
   };
   for (const Case& c : cases) EXPECT_EQ(Describe(c.text), c.said) << ToUtf8(c.text);
 }
