@@ -64,6 +64,9 @@ struct MenuRow {
   MenuCommand command;
 };
 
+// Reads back the text at the caret; no key map of braille input uses it.
+constexpr int kReviewKey = vk::kF12;
+
 namespace m = menu_text;
 namespace f = files::text;
 namespace e = editing::text;
@@ -218,6 +221,7 @@ MainWindow::MainWindow(Program& program)
   cmdCOVER.SetAccessibleName(main_text::kToolbarBlank);
   cmdTOOL.SetAccessibleName(main_text::kToolbarBlank);
   lblMODE.SetCaption(ustring(braille::text::kModeKana));
+  lblMODE.SetAccessibleName(ustring(braille::text::kSpokenModeKana));
   lblTURN.SetCaption(main_text::kWrapNotice);
   lblTURN.SetVisible(false);
   lblBYTES.SetCaption(main_text::kBytes);
@@ -438,12 +442,24 @@ bool MainWindow::IsDocumentBox(const forms::Control& control) const {
 }
 
 void MainWindow::OnKeyDown(int& key, int shift) {
+  // The review key reads back, in braille input and out of it, and does nothing else.
+  if (key == kReviewKey && !p_.state.SynthBusy) {
+    key = 0;
+    p_.ReviewAtCaret();
+    return;
+  }
   // A key that reaches the window itself (no control has the focus) passes the hook first.
   if (Focused() == nullptr) p_.hook.KeyDown(key);
   p_.chords.FormKeyDown(key, shift);
 }
 
-void MainWindow::OnKeyUp(int& key, int shift) { p_.chords.FormKeyUp(key, shift); }
+void MainWindow::OnKeyUp(int& key, int shift) {
+  if (key == kReviewKey && !p_.state.SynthBusy) {
+    key = 0;
+    return;
+  }
+  p_.chords.FormKeyUp(key, shift);
+}
 
 void MainWindow::OnKeyRepeat(int& key, int) { p_.chords.FormKeyRepeat(key); }
 

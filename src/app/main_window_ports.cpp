@@ -10,11 +10,14 @@ MainWindow& MainWindowPorts::W() const { return p_.Main(); }
 
 const ustring& MainWindowPorts::Cells() const { return W().lblTENJI.Caption(); }
 void MainWindowPorts::ShowCells(const ustring& cells) {
-  // Shown as Braille ASCII; readers get the dots ("B" is 点 1 2, and "&" no access key).
+  // Shown as Braille ASCII; readers get the dots ("B" is テン 1 2, and "&" no access key).
   W().lblTENJI.SetCaption(cells);
   W().lblTENJI.SetAccessibleName(braille::SpokenCells(cells));
 }
-void MainWindowPorts::ShowMode(const ustring& caption) { W().lblMODE.SetCaption(caption); }
+void MainWindowPorts::ShowMode(const ustring& caption) {
+  W().lblMODE.SetCaption(caption);
+  W().lblMODE.SetAccessibleName(braille::SpokenMode(caption));
+}
 
 void MainWindowPorts::SetDisplayTips(const ustring& mode_tip, const ustring& cells_tip) {
   W().lblMODE.SetToolTip(mode_tip);

@@ -114,3 +114,41 @@ TEST_F(KanjiConversion, BrailleKeysResizeAndMoveBetweenClauses) {
 
 }  // namespace
 }  // namespace orvo::testing
+
+namespace orvo::testing {
+namespace {
+
+// はし: each kanji the dictionary offers is said with a word of its own.
+TEST_F(KanjiConversion, HomophoneCandidatesAreSaidApart) {
+  Cells(u"U\\");  // は し
+  session_->program.Listen();
+  std::vector<ustring> heard;
+  for (int k = 0; k < 3; ++k) {
+    session_->Tap(vk::kSpace);
+    const std::vector<ustring> lines = session_->program.Listen();
+    ASSERT_EQ(lines.size(), 1u);
+    const ustring& said = lines[0];
+    const ustring shown = Ime().Clauses()[0].text;
+    EXPECT_TRUE(said.starts_with(shown + u' ')) << ToUtf8(said);
+    EXPECT_EQ(said.find_first_of(u"橋箸端", shown.size()), ustring::npos) << "no kanji in " << ToUtf8(said);
+    for (const ustring& earlier : heard) EXPECT_NE(said, earlier);
+    heard.push_back(said);
+  }
+}
+
+// F12 twice: the line, then its reading in katakana, for voices that read no kanji.
+TEST_F(KanjiConversion, TheReviewKeyReadsTheLineInKatakana) {
+  Cells(u"U\\");  // は し
+  session_->Tap(vk::kSpace);
+  session_->Tap('N');
+  const ustring line = session_->Text();
+  ASSERT_FALSE(line.empty());
+  session_->program.Listen();
+  session_->Tap(vk::kF12);
+  EXPECT_EQ(session_->program.Listen(), std::vector<ustring>{u"ブンマツ"});
+  session_->Tap(vk::kF12);
+  EXPECT_EQ(session_->program.Listen(), std::vector<ustring>{line + u" ヨミ ハシ"});
+}
+
+}  // namespace
+}  // namespace orvo::testing

@@ -7,6 +7,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_texts.h"
 #include "platform/qt/reader_events.h"
+#include "readings/describer.h"
 
 namespace orvo::qt {
 
@@ -61,6 +62,10 @@ void CandidateList::ShowPage(const CandidatePage& page, QPoint at) {
     clear();
     for (std::size_t k = 0; k < page.items.size(); ++k) {
       addItem(QString::number(k + 1) + QLatin1Char(' ') + ToQ(page.items[k]));
+      // A reader hears the candidate, what it is made of, then its number.
+      item(static_cast<int>(k))
+          ->setData(Qt::AccessibleTextRole, ToQ(page.items[k] + u' ' + readings::Describe(page.items[k]) + u' ') +
+                                                QString::number(k + 1));
     }
     setCurrentRow(page.current);
     if (page.current < 0) clearSelection();

@@ -13,6 +13,7 @@
 #include "platform/emulated/system/data_files.h"
 #include "platform/emulated/system_code_page.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/text_readings.h"
 
 namespace orvo::emu {
 
@@ -51,6 +52,7 @@ class EmulatedSystem {
 
   std::string engine_error;                  // why conversion is unavailable, if it is
   std::unique_ptr<ConversionEngine> engine;  // outlives the text boxes that use it
+  std::unique_ptr<TextReadings> readings;     // readings of written text, with the engine
   IconvCodePage code_page;
   posix::PosixFileSystem files;
   DataFiles data;
