@@ -5,9 +5,16 @@
 #include <xcb/xcb.h>
 
 // xkb.h names a member "explicit"; only its C declarations are used here.
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wkeyword-macro"
+#endif
 #define explicit explicit_
 #include <xcb/xkb.h>
 #undef explicit
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#endif
 
 namespace orvo::qt {
 
