@@ -122,13 +122,22 @@ bool ImeEmulator::KeyDown(const ImeKey& key) {
     const int mods = (key.shift ? key_mods::kShift : 0) | (key.ctrl ? key_mods::kCtrl : 0);
     if (const auto command = LookUpImeKey(state_, key.vk, mods)) {
       Execute(*command);
+      FollowComposition();
       return true;
     }
   }
   if (key.ctrl || key.alt) return false;
-  if (IsCharacter(key.ch)) return TypeChar(key.ch);
+  if (IsCharacter(key.ch)) {
+    TypeChar(key.ch);
+    FollowComposition();
+    return true;
+  }
   return state_ != ImeState::kIdle && !IsOneOf(kModifierKeys, key.vk) &&
          !IsOneOf(kPassedOnKeys, key.vk);
+}
+
+void ImeEmulator::FollowComposition() {
+  if (state_ == ImeState::kComposing) engine_->Follow(composition_.SettledText());
 }
 
 void ImeEmulator::Execute(ImeCommand command) {

@@ -89,6 +89,7 @@ class ImeEmulator {
   };
 
   void Execute(ImeCommand command);
+  void FollowComposition();
   bool TypeChar(char16_t ch);
   void TypeRomaji(char16_t key);
   ustring Shape(ustring_view kana) const;

@@ -1,0 +1,170 @@
+// The IME converting with the real mozc, and the same scenarios with anthy:
+// where the engines' candidates differ, the expectation names its engine.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "mozc_fixture.h"
+#include "platform/emulated/anthy/anthy_engine.h"
+#include "platform/emulated/ime/ime_emulator.h"
+#include "platform/emulated/ime/ime_script.h"
+#include "support/temp_folder.h"
+
+namespace orvo::emu::testing {
+namespace {
+
+enum class Engine { kMozc, kAnthy };
+
+std::string EngineName(const ::testing::TestParamInfo<Engine>& info) {
+  return info.param == Engine::kMozc ? "Mozc" : "Anthy";
+}
+
+struct ConversionScenario : ::testing::TestWithParam<Engine> {
+  void SetUp() override {
+    if (GetParam() == Engine::kMozc) {
+      SKIP_WITHOUT_MOZC();
+      engine = RealMozc();
+    } else {
+      std::string error;
+      engine = MakeAnthyEngine({folder.Path() + "/anthy", false, ""}, &error);
+      ASSERT_NE(engine, nullptr) << error;
+    }
+    ASSERT_NE(engine, nullptr);
+    ime = std::make_unique<ImeEmulator>(engine.get());
+    ime->SetImeMode(4);
+    ime->SetCommitSink([this](const ustring& text) { typed += text; });
+  }
+
+  std::u16string ClauseReadings() const {
+    std::u16string out;
+    for (const auto& clause : ime->Clauses()) out += clause.reading;
+    return out;
+  }
+  bool Mozc() const { return GetParam() == Engine::kMozc; }
+
+  test_support::TempFolder folder;
+  std::unique_ptr<ConversionEngine> engine;
+  std::unique_ptr<ImeEmulator> ime;
+  std::u16string typed;
+};
+
+TEST_P(ConversionScenario, TwoClausesConvertAndConfirmWhatWasShown) {
+  Play(*ime, u"watashihanihongowokakimasu");
+  const std::u16string reading = ime->CompositionReading();
+  Play(*ime, u"{Space}");
+  ASSERT_TRUE(ime->Converting());
+  EXPECT_GE(ime->Clauses().size(), 2u);
+  EXPECT_EQ(ClauseReadings(), reading);
+  const std::u16string shown = ime->CompositionString();
+  EXPECT_EQ(U8(shown), "私は日本語を書きます");
+  Play(*ime, u"{Enter}");
+  EXPECT_EQ(typed, shown);
+  EXPECT_EQ(ime->ResultReading(), reading);
+  EXPECT_FALSE(ime->Composing());
+}
+
+TEST_P(ConversionScenario, ArrowsMoveAmongClausesAndCandidatesChangeOnlyTheFocusedOne) {
+  Play(*ime, u"watashihanihongowokakimasu{Space}");
+  const auto start = ime->Clauses();
+  ASSERT_GE(start.size(), 2u);
+  Play(*ime, u"{Right}");
+  EXPECT_EQ(ime->FocusedClause(), 1);
+  ASSERT_GE(start[1].candidates.size(), 2u);
+  Play(*ime, u"{Space}");
+  const auto now = ime->Clauses();
+  EXPECT_EQ(now[0].text, start[0].text);
+  EXPECT_EQ(now[1].text, start[1].candidates[1]);
+  Play(*ime, u"{Left}");
+  EXPECT_EQ(ime->FocusedClause(), 0);
+}
+
+TEST_P(ConversionScenario, ResizingAClauseAnalysesTheRestAnew) {
+  Play(*ime, u"kyouhaiitenkidesune");
+  const std::u16string reading = ime->CompositionReading();
+  Play(*ime, u"{Space}");
+  const std::u16string first = ime->Clauses().at(0).reading;
+  ASSERT_GE(first.size(), 2u);
+  Play(*ime, u"{S-Left}");
+  ASSERT_TRUE(ime->Converting());
+  EXPECT_EQ(ime->Clauses().at(0).reading, first.substr(0, first.size() - 1));
+  EXPECT_EQ(ClauseReadings(), reading);
+  Play(*ime, u"{S-Right}");
+  EXPECT_EQ(ime->Clauses().at(0).reading, first);
+  EXPECT_EQ(ClauseReadings(), reading);
+  Play(*ime, u"{Enter}");
+  EXPECT_EQ(ime->ResultReading(), reading);
+}
+
+TEST_P(ConversionScenario, CandidatesPastTheFirstPageAreReachedAndConfirmed) {
+  Play(*ime, u"kanji{Space}");
+  const auto clause = ime->Clauses().at(0);
+  ASSERT_GE(clause.candidates.size(), 12u);
+  for (int i = 0; i < 11; ++i) Play(*ime, u"{Space}");
+  EXPECT_EQ(ime->Clauses().at(0).selected, 11);
+  Play(*ime, u"{Enter}");
+  EXPECT_EQ(typed, clause.candidates[11]);
+}
+
+// mozc learns a confirmed choice as the desktop's IME does; anthy here does not learn.
+TEST_P(ConversionScenario, ConfirmingALaterCandidate) {
+  Play(*ime, u"kanji{Space}");
+  const auto clause = ime->Clauses().at(0);
+  ASSERT_GE(clause.candidates.size(), 3u);
+  Play(*ime, u"{Space}{Space}{Enter}");
+  EXPECT_EQ(typed, clause.candidates[2]);
+  Play(*ime, u"kanji{Space}");
+  EXPECT_EQ(ime->CompositionString(), Mozc() ? clause.candidates[2] : clause.candidates[0]);
+  Play(*ime, u"{Esc}{Esc}");
+}
+
+TEST_P(ConversionScenario, CancellingKeepsTheReadingAndTeachesNothing) {
+  Play(*ime, u"kanji{Space}");
+  const std::u16string first = ime->CompositionString();
+  Play(*ime, u"{Space}{Space}{Esc}");
+  EXPECT_FALSE(ime->Converting());
+  EXPECT_EQ(U8(ime->CompositionString()), "かんじ");
+  Play(*ime, u"{Enter}");
+  EXPECT_EQ(U8(typed), "かんじ");
+  typed.clear();
+  Play(*ime, u"kanji{Space}{Enter}");
+  EXPECT_EQ(typed, first);
+}
+
+// Digits, letters and symbols stay as typed in the first candidate; ゔ, a
+// long reading and half-width readings are covered exactly.
+TEST_P(ConversionScenario, ReadingsWithLiteralsAndLongOnes) {
+  const std::u16string_view cases[] = {
+      u"123konoABCdesu!", u"vaiorinn", u"ka-do#",
+  };
+  for (std::u16string_view keys : cases) {
+    SCOPED_TRACE(U8(keys));
+    typed.clear();
+    Play(*ime, keys);
+    const std::u16string reading = ime->CompositionReading();
+    const std::u16string composed = ime->CompositionString();
+    Play(*ime, u"{Space}");
+    ASSERT_TRUE(ime->Converting());
+    EXPECT_EQ(ClauseReadings(), reading);
+    Play(*ime, u"{Enter}");
+    for (char16_t ch : composed) {
+      if (ch >= u'！' && ch <= u'～') {
+        EXPECT_NE(typed.find(ch), std::u16string::npos) << U8(typed);
+      }
+    }
+  }
+  std::u16string long_keys;
+  for (int i = 0; i < 40; ++i) long_keys += u"kakikukeko";
+  Play(*ime, long_keys);
+  const std::u16string reading = ime->CompositionReading();
+  ASSERT_EQ(ime->CompositionString().size(), 200u);
+  Play(*ime, u"{Space}");
+  ASSERT_TRUE(ime->Converting());
+  EXPECT_EQ(ClauseReadings(), reading);
+  Play(*ime, u"{Esc}{Esc}");
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, ConversionScenario, ::testing::Values(Engine::kMozc, Engine::kAnthy),
+                         EngineName);
+
+}  // namespace
+}  // namespace orvo::emu::testing
