@@ -75,7 +75,8 @@ class Reader {
         continue;
       }
       if (at_ >= text_.size()) return std::nullopt;
-      out += text_[at_++];
+      const char escaped = text_[at_++];
+      out += escaped == 'n' ? '\n' : escaped == 't' ? '\t' : escaped == 'r' ? '\r' : escaped;
     }
     return std::nullopt;
   }
