@@ -7,8 +7,6 @@
 namespace orvo::emu::mozc {
 namespace {
 
-// Replies owed before the engine waits for them while following the typing.
-constexpr std::size_t kMaxAhead = 8;
 // Deleting more than this from the end of mozc's composition: cleared and typed anew.
 constexpr int kMaxBackspaces = 8;
 // Key presses one candidate choice may take (pages of nine, then single steps).
@@ -77,10 +75,16 @@ bool MozcEngine::Compose(const ustring& text) {
   return false;
 }
 
+// While mozc still works on what it was sent, the newest text waits: typing
+// faster than mozc answers sends the text in fewer, larger pieces.
 void MozcEngine::Follow(ustring_view settled) {
   if (Broken()) return;
   MozcReading reading;
   if (!reading.Assign(settled)) return;
+  bool as_expected = true;
+  const bool caught_up = session_->Collect(as_expected);
+  if (!as_expected) state_ = State::kUnknown;
+  if (!caught_up) return;
   FeedAhead(reading.SentText(0, reading.Length()));
 }
 

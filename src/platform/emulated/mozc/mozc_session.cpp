@@ -47,7 +47,11 @@ std::optional<Reply> MozcSession::Receive(long id) {
     Break("the helper did not answer in time");
     return std::nullopt;
   }
-  std::optional<Reply> reply = ParseReply(*line);
+  return Accept(*line, id);
+}
+
+std::optional<Reply> MozcSession::Accept(const std::string& line, long id) {
+  std::optional<Reply> reply = ParseReply(line);
   if (!reply || reply->error || reply->event_id != id) {
     Break(reply && reply->error ? "the helper refused a request" : "the helper answered garbage");
     return std::nullopt;
@@ -91,6 +95,12 @@ void MozcSession::TypeAhead(std::string_view text, int expected_length) {
   owed_.push_back({id, expected_length});
 }
 
+bool MozcSession::AsExpected(const Reply& reply, int expected_length) {
+  if (expected_length < 0) return true;
+  return (expected_length == 0 || reply.consumed) && !reply.Converting() &&
+         CompositionLength(reply) == expected_length;
+}
+
 bool MozcSession::Settle() {
   bool as_expected = true;
   while (!owed_.empty() && transport_) {
@@ -98,13 +108,22 @@ bool MozcSession::Settle() {
     owed_.pop_front();
     const std::optional<Reply> reply = Receive(owed.id);
     if (!reply) return false;
-    if (owed.expected_length >= 0 &&
-        ((owed.expected_length > 0 && !reply->consumed) || reply->Converting() ||
-         CompositionLength(*reply) != owed.expected_length)) {
-      as_expected = false;
-    }
+    as_expected = as_expected && AsExpected(*reply, owed.expected_length);
   }
   return as_expected && transport_;
+}
+
+bool MozcSession::Collect(bool& as_expected) {
+  while (!owed_.empty() && transport_) {
+    const std::optional<std::string> line = transport_->ReadLine(0);
+    if (!line) return false;  // not come yet; a helper that is gone shows at the next wait
+    const Owed owed = owed_.front();
+    owed_.pop_front();
+    const std::optional<Reply> reply = Accept(*line, owed.id);
+    if (!reply) return false;
+    as_expected = as_expected && AsExpected(*reply, owed.expected_length);
+  }
+  return owed_.empty();
 }
 
 int CompositionLength(const Reply& reply) {

@@ -40,6 +40,9 @@ class MozcSession {
   // Reads the replies still owed; false when one did not show what was
   // expected (the session is fine, the composition is not known).
   bool Settle();
+  // Reads the owed replies that have come already, waiting for none; true
+  // when none is owed any more. `as_expected` turns false as Settle's would.
+  bool Collect(bool& as_expected);
   // The wait of the next reply: the longer one until mozc has converted once.
   void Started() { started_ = true; }
 
@@ -47,6 +50,8 @@ class MozcSession {
   std::string Request(std::string_view keys);
   std::optional<Reply> Exchange(std::string_view keys);
   std::optional<Reply> Receive(long id);
+  std::optional<Reply> Accept(const std::string& line, long id);
+  static bool AsExpected(const Reply& reply, int expected_length);
   void Break(std::string why);
 
   struct Owed {
