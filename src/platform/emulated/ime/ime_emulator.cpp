@@ -136,8 +136,9 @@ bool ImeEmulator::KeyDown(const ImeKey& key) {
          !IsOneOf(kPassedOnKeys, key.vk);
 }
 
+// Also when the composition has gone (confirmed, cancelled): the engine drops it too.
 void ImeEmulator::FollowComposition() {
-  if (state_ == ImeState::kComposing) engine_->Follow(composition_.SettledText());
+  if (state_ != ImeState::kConverting) engine_->Follow(composition_.SettledText());
 }
 
 void ImeEmulator::Execute(ImeCommand command) {

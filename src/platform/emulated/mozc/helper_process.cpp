@@ -30,7 +30,7 @@ int MillisecondsLeft(Clock::time_point deadline) {
 }  // namespace
 
 std::unique_ptr<HelperProcess> HelperProcess::Start(const std::vector<std::string>& argv,
-                                                    std::string* error) {
+                                                    const std::string& home, std::string* error) {
   auto fail = [error](std::string message) {
     if (error) *error = std::move(message);
     return nullptr;
@@ -45,6 +45,14 @@ std::unique_ptr<HelperProcess> HelperProcess::Start(const std::vector<std::strin
   std::vector<char*> args;
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
   args.push_back(nullptr);
+  std::vector<std::string> env_strings;
+  for (char** e = environ; *e != nullptr; ++e) {
+    if (home.empty() || std::strncmp(*e, "HOME=", 5) != 0) env_strings.emplace_back(*e);
+  }
+  if (!home.empty()) env_strings.push_back("HOME=" + home);
+  std::vector<char*> env;
+  for (std::string& entry : env_strings) env.push_back(entry.data());
+  env.push_back(nullptr);
   const int null_fd = open("/dev/null", O_WRONLY | O_CLOEXEC);
   const pid_t pid = fork();
   if (pid < 0) {
@@ -58,7 +66,7 @@ std::unique_ptr<HelperProcess> HelperProcess::Start(const std::vector<std::strin
     if (null_fd >= 0) dup2(null_fd, 2);
     close_range(3, ~0U, 0);
     signal(SIGPIPE, SIG_DFL);
-    execvp(args[0], args.data());
+    execve(args[0], args.data(), env.data());
     _exit(127);
   }
   close(sockets[1]);

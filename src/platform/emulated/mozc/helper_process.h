@@ -15,9 +15,10 @@ namespace orvo::emu::mozc {
 
 class HelperProcess : public HelperTransport {
  public:
-  // nullptr and `error` when the program cannot be started.
+  // nullptr and `error` when the program cannot be started. argv[0] is the
+  // program's path; `home`, when not empty, is its $HOME.
   static std::unique_ptr<HelperProcess> Start(const std::vector<std::string>& argv,
-                                              std::string* error);
+                                              const std::string& home, std::string* error);
   ~HelperProcess() override;
   HelperProcess(const HelperProcess&) = delete;
   HelperProcess& operator=(const HelperProcess&) = delete;

@@ -25,7 +25,11 @@ MozcEngine::MozcEngine(std::unique_ptr<MozcSession> session) : session_(std::mov
 
 void MozcEngine::FeedAhead(const ustring& text) {
   if (Broken()) return;
-  if (state_ == State::kConverting || state_ == State::kUnknown) {
+  if (state_ == State::kConverting && committed_ == 0) {
+    // Out of the conversion, back to the composition it was made from.
+    session_->PressAhead(Key::kCancel, CodePoints(fed_));
+    state_ = fed_.empty() ? State::kEmpty : State::kComposing;
+  } else if (state_ == State::kConverting || state_ == State::kUnknown) {
     // Out of a conversion back to its composition, then that cleared.
     session_->PressAhead(Key::kCancel, -1);
     session_->PressAhead(Key::kCancel, 0);

@@ -74,7 +74,7 @@ std::unique_ptr<ConversionEngine> MakeMozcEngine(const MozcOptions& options, std
                 " (mozc has not been set up for this user)");
   }
   std::string why;
-  std::unique_ptr<HelperProcess> process = HelperProcess::Start({helper}, &why);
+  std::unique_ptr<HelperProcess> process = HelperProcess::Start({helper}, options.home, &why);
   if (!process) return fail(why);
   auto session = std::make_unique<MozcSession>(std::move(process), options.timeouts);
   if (!session->Open(&why)) return fail("mozc did not start: " + why);

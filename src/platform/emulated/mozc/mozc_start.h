@@ -17,7 +17,8 @@ struct MozcOptions {
   Timeouts timeouts;
   // Whose mozc: -1 for the user running the program.
   int uid = -1;
-  // The user's home folder; empty for $HOME (or the password database's).
+  // The user's home folder, given to the helper as its $HOME; empty for
+  // $HOME as it is (or, when unset, the password database's).
   std::string home;
 };
 

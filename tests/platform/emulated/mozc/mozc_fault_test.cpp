@@ -191,5 +191,38 @@ TEST_F(FallbackFixture, TheServerKilledBetweenConversions) {
   EXPECT_EQ(U8(typed), "日本語");
 }
 
+// mozc's files are mozc's: a profile it cannot write or whose files are
+// damaged is for mozc to recover from. Either it converts, or it is refused
+// with a reason (and anthy converts); it never hangs the editor.
+TEST(MozcProfileTest, AnUnwritableOrDamagedProfileIsMozcsToRecover) {
+  SKIP_WITHOUT_MOZC();
+  for (const bool damaged : {false, true}) {
+    SCOPED_TRACE(damaged ? "damaged" : "unwritable");
+    test_support::TempFolder home;
+    const fs::path profile = fs::path(home.Path()) / ".config/mozc";
+    fs::create_directories(profile);
+    if (damaged) {
+      for (const char* name : {"segment.db", "boundary.db", "cform.db", "user_dictionary.db", ".registry.db"}) {
+        std::ofstream(profile / name) << "not what mozc wrote";
+      }
+    } else {
+      chmod(profile.c_str(), 0555);
+    }
+    mozc::MozcOptions options;
+    options.home = home.Path();
+    std::string error;
+    std::unique_ptr<ConversionEngine> engine = mozc::MakeMozcEngine(options, &error);
+    if (engine) {
+      EXPECT_TRUE(engine->SetString(u"かんじ"));
+      EXPECT_GE(engine->SegmentCount(), 1);
+    } else {
+      EXPECT_FALSE(error.empty());
+    }
+    engine.reset();
+    EndOwnServers(home.Path());
+    chmod(profile.c_str(), 0755);
+  }
+}
+
 }  // namespace
 }  // namespace orvo::emu::testing

@@ -26,7 +26,8 @@ std::string WhyNoMozc();
 // mozc for a test; fails the test when it does not start.
 std::unique_ptr<ConversionEngine> RealMozc();
 
-// Kills the mozc servers running for this test home (started by this program's helpers).
-int EndOwnServers();
+// Kills the mozc servers of this user running with `home` (this test
+// program's own: the one of its throwaway home unless another is named).
+int EndOwnServers(const std::string& home = {});
 
 }  // namespace orvo::emu::testing

@@ -32,14 +32,16 @@ std::unique_ptr<ConversionEngine> RealMozc() {
   return engine;
 }
 
-int EndOwnServers() {
-  const std::string mark = std::string("HOME=") + std::getenv("HOME");
+int EndOwnServers(const std::string& home) {
+  const std::string mark = "HOME=" + (home.empty() ? std::string(std::getenv("HOME")) : home);
   int ended = 0;
   DIR* proc = opendir("/proc");
   if (proc == nullptr) return 0;
   while (const dirent* entry = readdir(proc)) {
     const std::string pid = entry->d_name;
     if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
+    struct stat owner {};
+    if (stat(("/proc/" + pid).c_str(), &owner) != 0 || owner.st_uid != getuid()) continue;
     std::ifstream comm("/proc/" + pid + "/comm");
     std::string name;
     if (!std::getline(comm, name) || name != "mozc_server") continue;
