@@ -3,6 +3,19 @@
 #include "platform/emulated/mozc/sexp.h"
 
 namespace orvo::emu::mozc {
+namespace {
+
+// One request: its number, then the command and its arguments.
+std::string Line(long id, std::string_view command) {
+  std::string line = "(";
+  line += std::to_string(id);
+  line += ' ';
+  line += command;
+  line += ')';
+  return line;
+}
+
+}  // namespace
 
 MozcSession::MozcSession(std::unique_ptr<HelperTransport> transport, Timeouts timeouts)
     : transport_(std::move(transport)), timeouts_(timeouts) {}
@@ -26,7 +39,7 @@ bool MozcSession::Open(std::string* error) {
   const Sexp* mark = hello ? hello->Value("mozc-emacs-helper") : nullptr;
   if (!mark || !mark->IsAtom("t")) return fail("the helper did not greet as mozc_emacs_helper does");
   const long id = next_id_++;
-  if (!transport_->Send("(" + std::to_string(id) + " CreateSession)")) {
+  if (!transport_->Send(Line(id, "CreateSession"))) {
     return fail("the helper stopped reading");
   }
   const std::optional<Reply> reply = Receive(id);
@@ -36,7 +49,11 @@ bool MozcSession::Open(std::string* error) {
 }
 
 std::string MozcSession::Request(std::string_view keys) {
-  return "(" + std::to_string(next_id_++) + " SendKey " + session_ + " " + std::string(keys) + ")";
+  std::string command = "SendKey ";
+  command += session_;
+  command += ' ';
+  command += keys;
+  return Line(next_id_++, command);
 }
 
 std::optional<Reply> MozcSession::Receive(long id) {
