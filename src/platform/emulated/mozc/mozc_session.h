@@ -18,7 +18,7 @@ namespace orvo::emu::mozc {
 
 struct Timeouts {
   int start_ms = 5000;  // the helper's greeting and the first conversion (mozc_server starting)
-  int reply_ms = 1000;  // any other reply
+  int reply_ms = 2000;  // any other reply (a server that left when idle starts again within it)
 };
 
 class MozcSession {
