@@ -224,5 +224,44 @@ TEST(MozcProfileTest, AnUnwritableOrDamagedProfileIsMozcsToRecover) {
   }
 }
 
+// Two people's editors on one machine: each has the server of its own home,
+// and what one teaches mozc the other's mozc does not learn.
+TEST(MozcProfileTest, TwoHomesConvertApartAndLearnApart) {
+  SKIP_WITHOUT_MOZC();
+  test_support::TempFolder first_home, second_home;
+  std::unique_ptr<ConversionEngine> engines[2];
+  for (int i = 0; i < 2; ++i) {
+    const std::string home = (i == 0 ? first_home : second_home).Path();
+    fs::create_directories(home + "/.config/mozc");
+    mozc::MozcOptions options;
+    options.home = home;
+    std::string error;
+    engines[i] = mozc::MakeMozcEngine(options, &error);
+    ASSERT_NE(engines[i], nullptr) << error;
+  }
+  ImeEmulator first(engines[0].get()), second(engines[1].get());
+  std::u16string typed[2];
+  for (ImeEmulator* ime : {&first, &second}) ime->SetImeMode(4);
+  first.SetCommitSink([&](const ustring& text) { typed[0] += text; });
+  second.SetCommitSink([&](const ustring& text) { typed[1] += text; });
+  Play(second, u"kanji{Space}");
+  const std::u16string untaught = second.CompositionString();
+  Play(first, u"kanji{Space}");
+  const auto candidates = first.Clauses().at(0).candidates;
+  ASSERT_GE(candidates.size(), 3u);
+  Play(first, u"{Space}{Space}{Enter}");
+  Play(second, u"{Enter}");
+  EXPECT_EQ(typed[0], candidates[2]);
+  EXPECT_EQ(typed[1], untaught);
+  Play(first, u"kanji{Space}");
+  Play(second, u"kanji{Space}");
+  EXPECT_EQ(first.CompositionString(), candidates[2]);
+  EXPECT_EQ(second.CompositionString(), untaught);
+  engines[0].reset();
+  engines[1].reset();
+  EXPECT_EQ(EndOwnServers(first_home.Path()), 1);
+  EXPECT_EQ(EndOwnServers(second_home.Path()), 1);
+}
+
 }  // namespace
 }  // namespace orvo::emu::testing
