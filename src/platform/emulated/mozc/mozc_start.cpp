@@ -69,9 +69,14 @@ std::unique_ptr<ConversionEngine> MakeMozcEngine(const MozcOptions& options, std
   const std::string helper = FindProgram(options.helper);
   if (helper.empty()) return fail(options.helper + " is not installed (Debian: emacs-mozc-bin)");
   const std::string home = HomeFolder(options.home);
-  if (MozcProfileFolder(home).empty()) {
+  const std::string profile = MozcProfileFolder(home);
+  if (profile.empty()) {
     return fail("mozc has no profile folder for this user in " + home +
                 " (mozc has not been set up for this user)");
+  }
+  // mozc's server does not come up without it: no need to wait for that.
+  if (access(profile.c_str(), W_OK | X_OK) != 0) {
+    return fail("mozc's profile folder " + profile + " cannot be written, so mozc cannot start");
   }
   std::string why;
   std::unique_ptr<HelperProcess> process = HelperProcess::Start({helper}, options.home, &why);

@@ -1,8 +1,9 @@
 #pragma once
 // Starting mozc for the editor: usable when its helper is installed, the user
 // is not the superuser (mozc handles no key for root), mozc has a profile
-// folder for the user (its server dies without one, and the editor never
-// makes one: mozc's files are mozc's) and the server answers a test conversion.
+// folder for the user that the user can write (its server dies without one,
+// and the editor never makes one: mozc's files are mozc's) and the server
+// answers a test conversion.
 #include <memory>
 #include <string>
 

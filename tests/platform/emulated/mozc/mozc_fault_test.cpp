@@ -210,8 +210,10 @@ TEST(MozcProfileTest, AnUnwritableOrDamagedProfileIsMozcsToRecover) {
     }
     mozc::MozcOptions options;
     options.home = home.Path();
+    options.timeouts = {2000, 2000};
     std::string error;
     std::unique_ptr<ConversionEngine> engine = mozc::MakeMozcEngine(options, &error);
+    RecordProperty(damaged ? "damaged" : "unwritable", engine ? "mozc converts" : error);
     if (engine) {
       EXPECT_TRUE(engine->SetString(u"かんじ"));
       EXPECT_GE(engine->SegmentCount(), 1);
