@@ -1,4 +1,5 @@
-// How long kana-kanji conversion takes through the IME emulator with anthy:
+// How long kana-kanji conversion takes through the IME emulator with anthy
+// (and, asked for, mozc):
 // Space on a typed sentence (the whole sentence is analysed), Shift+Left on its
 // first clause (the rest is analysed anew) and Enter, for sentences of 5, 15
 // and 40 kana. Learning is off, so every run converts the same way.
@@ -15,6 +16,7 @@
 
 #include "platform/emulated/anthy/anthy_engine.h"
 #include "platform/emulated/ime/ime_emulator.h"
+#include "platform/emulated/mozc/mozc_start.h"
 #include "platform/keys.h"
 
 namespace {
@@ -70,13 +72,47 @@ void Time(ImeEmulator& ime, const ImeKey& key, std::vector<double>& samples) {
   samples.push_back(Microseconds(Clock::now() - start));
 }
 
+// Types each sentence `runs` times and times Space, Shift+Left and the step
+// that ends the conversion: Enter, or with `cancel` Esc twice (mozc learns
+// from what is confirmed; the benchmark must not teach anyone's mozc).
+void Measure(orvo::emu::ConversionEngine& engine, int runs, bool cancel) {
+  ImeEmulator ime(&engine);
+  ime.SetImeMode(4);
+  std::printf("%5s %7s | %9s %9s | %9s %9s | %9s %9s\n", "kana", "clauses", "Space med", "worst",
+              "S-Left med", "worst", cancel ? "Esc med" : "Enter med", "worst");
+  for (const Sentence& sentence : kSentences) {
+    std::vector<double> convert, resize, confirm;
+    std::size_t kana = 0;
+    std::size_t clauses = 0;
+    for (int run = 0; run < runs; ++run) {
+      for (const char* p = sentence.keys; *p; ++p) ime.KeyDown(Char(*p));
+      kana = ime.CompositionString().size();
+      Time(ime, Named(orvo::vk::kSpace), convert);
+      clauses = ime.Clauses().size();
+      Time(ime, Named(orvo::vk::kLeft, true), resize);
+      if (cancel) {
+        Time(ime, Named(orvo::vk::kEscape), confirm);
+        ime.KeyDown(Named(orvo::vk::kEscape));
+      } else {
+        Time(ime, Named(orvo::vk::kReturn), confirm);
+      }
+    }
+    const Stats c = Summarise(convert), r = Summarise(resize), e = Summarise(confirm);
+    std::printf("%5zu %7zu | %9.0f %9.0f | %9.0f %9.0f | %9.0f %9.0f\n", kana, clauses, c.median_us,
+                c.worst_us, r.median_us, r.worst_us, e.median_us, e.worst_us);
+  }
+}
+
 }  // namespace
 
+// usage: conversion_bench [RUNS] [mozc]  (mozc: the same with mozc too, its conversions cancelled)
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+  const bool with_mozc = argc > 2 && std::string(argv[2]) == "mozc";
   std::string folder = (std::filesystem::temp_directory_path() / "orvo-bench-XXXXXX").string();
   if (mkdtemp(folder.data()) == nullptr) return 1;
   int status = 0;
+  std::printf("%d runs each, microseconds\n", runs);
   {
     std::string error;
     auto engine = orvo::emu::MakeAnthyEngine({folder, false, ""}, &error);
@@ -84,27 +120,20 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "conversion_bench: %s\n", error.c_str());
       status = 1;
     } else {
-      ImeEmulator ime(engine.get());
-      ime.SetImeMode(4);
-      std::printf("%d runs each, microseconds\n", runs);
-      std::printf("%5s %7s | %9s %9s | %9s %9s | %9s %9s\n", "kana", "clauses", "Space med",
-                  "worst", "S-Left med", "worst", "Enter med", "worst");
-      for (const Sentence& sentence : kSentences) {
-        std::vector<double> convert, resize, confirm;
-        std::size_t kana = 0;
-        std::size_t clauses = 0;
-        for (int run = 0; run < runs; ++run) {
-          for (const char* p = sentence.keys; *p; ++p) ime.KeyDown(Char(*p));
-          kana = ime.CompositionString().size();
-          Time(ime, Named(orvo::vk::kSpace), convert);
-          clauses = ime.Clauses().size();
-          Time(ime, Named(orvo::vk::kLeft, true), resize);
-          Time(ime, Named(orvo::vk::kReturn), confirm);
-        }
-        const Stats c = Summarise(convert), r = Summarise(resize), e = Summarise(confirm);
-        std::printf("%5zu %7zu | %9.0f %9.0f | %9.0f %9.0f | %9.0f %9.0f\n", kana, clauses,
-                    c.median_us, c.worst_us, r.median_us, r.worst_us, e.median_us, e.worst_us);
-      }
+      std::printf("anthy\n");
+      Measure(*engine, runs, false);
+      if (with_mozc) Measure(*engine, runs, true);
+    }
+  }
+  if (with_mozc) {
+    std::string error;
+    auto engine = orvo::emu::mozc::MakeMozcEngine({}, &error);
+    if (!engine) {
+      std::fprintf(stderr, "conversion_bench: mozc: %s\n", error.c_str());
+      status = 1;
+    } else {
+      std::printf("mozc\n");
+      Measure(*engine, runs, true);
     }
   }
   std::error_code ignored;
