@@ -127,7 +127,9 @@ int main(int argc, char** argv) {
   }
   if (with_mozc) {
     std::string error;
-    auto engine = orvo::emu::mozc::MakeMozcEngine({}, &error);
+    orvo::emu::mozc::MozcOptions options;
+    options.learning = false;  // and its conversions are cancelled besides
+    auto engine = orvo::emu::mozc::MakeMozcEngine(options, &error);
     if (!engine) {
       std::fprintf(stderr, "conversion_bench: mozc: %s\n", error.c_str());
       status = 1;

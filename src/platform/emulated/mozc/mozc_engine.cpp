@@ -21,7 +21,8 @@ int CodePoints(ustring_view text) {
 
 }  // namespace
 
-MozcEngine::MozcEngine(std::unique_ptr<MozcSession> session) : session_(std::move(session)) {}
+MozcEngine::MozcEngine(std::unique_ptr<MozcSession> session, bool learning)
+    : session_(std::move(session)), learning_(learning) {}
 
 void MozcEngine::FeedAhead(const ustring& text) {
   if (Broken()) return;
@@ -236,7 +237,7 @@ bool MozcEngine::Select(int segment, int mozc_index) {
 // mozc confirms from its first segment on: the ones before `segment` go with
 // what mozc has selected in them.
 void MozcEngine::CommitSegment(int segment, int candidate) {
-  if (!Valid(segment) || segment < committed_ || state_ != State::kConverting) return;
+  if (!learning_ || !Valid(segment) || segment < committed_ || state_ != State::kConverting) return;
   while (committed_ <= segment) {
     const int chosen =
         committed_ == segment && candidate >= 0 &&

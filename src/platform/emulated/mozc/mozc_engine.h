@@ -17,8 +17,9 @@ namespace orvo::emu::mozc {
 
 class MozcEngine : public ConversionEngine {
  public:
-  // The session must be open.
-  explicit MozcEngine(std::unique_ptr<MozcSession> session);
+  // The session must be open. Without learning, choices are not confirmed
+  // in mozc: the conversion is cancelled there instead.
+  MozcEngine(std::unique_ptr<MozcSession> session, bool learning);
 
   // False for a reading mozc cannot be given or whose segments do not cover
   // it; then mozc is left with nothing composed.
@@ -60,6 +61,7 @@ class MozcEngine : public ConversionEngine {
   void Forget();
 
   std::unique_ptr<MozcSession> session_;
+  bool learning_;
   State state_ = State::kEmpty;
   ustring fed_;  // what mozc composes while kComposing (the form sent)
   MozcReading reading_;

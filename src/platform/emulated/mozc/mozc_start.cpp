@@ -83,7 +83,7 @@ std::unique_ptr<ConversionEngine> MakeMozcEngine(const MozcOptions& options, std
   if (!process) return fail(why);
   auto session = std::make_unique<MozcSession>(std::move(process), options.timeouts);
   if (!session->Open(&why)) return fail("mozc did not start: " + why);
-  auto engine = std::make_unique<MozcEngine>(std::move(session));
+  auto engine = std::make_unique<MozcEngine>(std::move(session), options.learning);
   if (!engine->SetString(kTestReading) || engine->SegmentCount() == 0) {
     return fail("mozc did not convert: " +
                 (engine->Failure().empty() ? std::string("no candidates came back") : engine->Failure()));

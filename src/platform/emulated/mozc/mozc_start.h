@@ -21,6 +21,8 @@ struct MozcOptions {
   // The user's home folder, given to the helper as its $HOME; empty for
   // $HOME as it is (or, when unset, the password database's).
   std::string home;
+  // Off: choices are not confirmed in mozc, so it learns nothing from them.
+  bool learning = true;
 };
 
 // nullptr and why in `error` when mozc is not usable.

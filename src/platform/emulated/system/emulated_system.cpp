@@ -32,7 +32,7 @@ void EmulatedSystem::StartEngine(const SystemOptions& options) {
   EngineRequest request;
   request.choice = options.engine ? *options.engine : ReadEngineSetting(options.folder, options.default_engine, files, code_page);
   request.anthy_folder = options.folder;
-  request.anthy_learning = options.learning;
+  request.learning = options.learning;
   request.anthy_dictionary = options.dictionary;
   request.on_mozc_lost = [this] {
     engine_name = fallback_name_;

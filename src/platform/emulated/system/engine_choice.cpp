@@ -36,9 +36,11 @@ std::optional<EngineChoice> ParseEngineChoice(std::string_view name) {
 StartedEngine StartEngine(const EngineRequest& request) {
   StartedEngine out;
   std::unique_ptr<ConversionEngine> anthy = MakeAnthyEngine(
-      {request.anthy_folder, request.anthy_learning, request.anthy_dictionary}, &out.anthy_error);
+      {request.anthy_folder, request.learning, request.anthy_dictionary}, &out.anthy_error);
   if (request.choice != EngineChoice::kAnthy) {
-    std::unique_ptr<ConversionEngine> mozc = mozc::MakeMozcEngine({}, &out.mozc_error);
+    mozc::MozcOptions options;
+    options.learning = request.learning;
+    std::unique_ptr<ConversionEngine> mozc = mozc::MakeMozcEngine(options, &out.mozc_error);
     if (mozc) {
       out.engine = std::make_unique<FallbackEngine>(std::move(mozc), std::move(anthy),
                                                     request.on_mozc_lost);

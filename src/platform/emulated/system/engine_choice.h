@@ -21,7 +21,7 @@ std::optional<EngineChoice> ParseEngineChoice(std::string_view name);
 struct EngineRequest {
   EngineChoice choice = EngineChoice::kAnthy;
   std::string anthy_folder;  // anthy's data folder (it learns there)
-  bool anthy_learning = false;
+  bool learning = false;     // choices teach the engine (mozc: in the user's own profile)
   std::string anthy_dictionary;
   // Told once when mozc stops answering and anthy takes over.
   std::function<void()> on_mozc_lost;

@@ -42,7 +42,7 @@ struct FallbackFixture : ::testing::Test {
     auto session = std::make_unique<mozc::MozcSession>(std::move(transport), mozc::Timeouts{});
     std::string error;
     ASSERT_TRUE(session->Open(&error)) << error;
-    Start(std::make_unique<mozc::MozcEngine>(std::move(session)));
+    Start(std::make_unique<mozc::MozcEngine>(std::move(session), true));
   }
   int Sent() const { return static_cast<int>(fake->Requests().size()); }
 

@@ -163,6 +163,28 @@ TEST_P(ConversionScenario, ReadingsWithLiteralsAndLongOnes) {
   Play(*ime, u"{Esc}{Esc}");
 }
 
+// Without learning (as the tests' editors run), what is confirmed is typed
+// but not confirmed in mozc, which learns nothing from it.
+TEST(MozcLearningTest, WithoutLearningMozcIsNotTaught) {
+  SKIP_WITHOUT_MOZC();
+  mozc::MozcOptions options;
+  options.learning = false;
+  std::string error;
+  std::unique_ptr<ConversionEngine> engine = mozc::MakeMozcEngine(options, &error);
+  ASSERT_NE(engine, nullptr) << error;
+  ImeEmulator ime(engine.get());
+  ime.SetImeMode(4);
+  std::u16string typed;
+  ime.SetCommitSink([&](const ustring& text) { typed += text; });
+  Play(ime, u"kikou{Space}");
+  const auto candidates = ime.Clauses().at(0).candidates;
+  ASSERT_GE(candidates.size(), 3u);
+  Play(ime, u"{Space}{Space}{Enter}");
+  EXPECT_EQ(typed, candidates[2]);
+  Play(ime, u"kikou{Space}");
+  EXPECT_EQ(ime.CompositionString(), candidates[0]);
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, ConversionScenario, ::testing::Values(Engine::kMozc, Engine::kAnthy),
                          EngineName);
 
