@@ -100,14 +100,16 @@ void MozcEngine::Forget() {
 
 bool MozcEngine::SetString(ustring_view reading) {
   segments_.clear();
-  committed_ = 0;
-  focus_ = 0;
   if (Broken()) return false;
   if (reading.empty() || !reading_.Assign(reading)) {
     reading_.Assign(u"");
     return false;
   }
-  if (!Compose(reading_.SentText(0, reading_.Length()))) return false;
+  // Composing first: how mozc is left by the last conversion depends on what it confirmed.
+  const bool composed = Compose(reading_.SentText(0, reading_.Length()));
+  committed_ = 0;
+  focus_ = 0;
+  if (!composed) return false;
   const std::optional<Reply> reply = session_->Press(Key::kConvert);
   if (!reply) return false;
   session_->Started();

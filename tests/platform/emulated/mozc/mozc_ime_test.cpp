@@ -105,6 +105,32 @@ TEST_P(ConversionScenario, CandidatesPastTheFirstPageAreReachedAndConfirmed) {
   EXPECT_EQ(typed, clause.candidates[11]);
 }
 
+// Ctrl+Down confirms the clauses up to the focused one; the rest stay
+// converted and can still be resized, then confirmed, and a new reading after
+// them converts from a clean start.
+TEST_P(ConversionScenario, ConfirmingTheFirstClausesOnly) {
+  Play(*ime, u"watashihanihongowokakimasu");
+  const std::u16string reading = ime->CompositionReading();
+  Play(*ime, u"{Space}");
+  const auto start = ime->Clauses();
+  ASSERT_GE(start.size(), 3u);
+  Play(*ime, u"{C-Down}");
+  EXPECT_EQ(typed, start[0].text);
+  ASSERT_TRUE(ime->Converting());
+  ASSERT_EQ(ime->Clauses().size(), start.size() - 1);
+  const std::u16string rest = ime->Clauses().at(0).reading;
+  ASSERT_GE(rest.size(), 2u);
+  Play(*ime, u"{S-Left}");
+  EXPECT_EQ(ime->Clauses().at(0).reading, rest.substr(0, rest.size() - 1));
+  Play(*ime, u"{Enter}");
+  EXPECT_EQ(ime->ResultReading(), reading.substr(start[0].reading.size()));
+  EXPECT_FALSE(ime->Composing());
+  typed.clear();
+  Play(*ime, u"kanji{Space}{Enter}");
+  EXPECT_FALSE(typed.empty());
+  EXPECT_EQ(U8(ime->ResultReading()), "ｶﾝｼﾞ");
+}
+
 // mozc learns a confirmed choice as the desktop's IME does; anthy here does not learn.
 TEST_P(ConversionScenario, ConfirmingALaterCandidate) {
   Play(*ime, u"kanji{Space}");
