@@ -32,6 +32,11 @@ class ConversionEngine {
   // Records the choice (the engine may learn from it).
   virtual void CommitSegment(int segment, int candidate) = 0;
 
+  // An engine may give a segment's candidates past the first only when they
+  // are asked for (GetSegmentStat counts what it has); this asks, before a
+  // segment's candidates are shown or stepped through.
+  virtual void LoadCandidates(int segment) { (void)segment; }
+
   // The composition's settled text (pending romaji left out) after a key:
   // an engine that works elsewhere may take it ahead of SetString, so that
   // converting costs one exchange. Nothing is converted here.

@@ -47,6 +47,12 @@ void FallbackEngine::CommitSegment(int segment, int candidate) {
   if (current_ == first_.get()) CheckFirst();
 }
 
+void FallbackEngine::LoadCandidates(int segment) {
+  if (!current_) return;
+  current_->LoadCandidates(segment);
+  if (current_ == first_.get()) CheckFirst();
+}
+
 void FallbackEngine::Follow(ustring_view settled) {
   if (switched_) {
     if (second_) second_->Follow(settled);

@@ -24,6 +24,7 @@ class FallbackEngine : public ConversionEngine {
   ustring GetSegment(int segment, int candidate) const override;
   void ResizeSegment(int segment, int delta) override;
   void CommitSegment(int segment, int candidate) override;
+  void LoadCandidates(int segment) override;
   void Follow(ustring_view settled) override;
 
   // True once the second engine has taken over for good.

@@ -122,23 +122,18 @@ bool ImeEmulator::KeyDown(const ImeKey& key) {
     const int mods = (key.shift ? key_mods::kShift : 0) | (key.ctrl ? key_mods::kCtrl : 0);
     if (const auto command = LookUpImeKey(state_, key.vk, mods)) {
       Execute(*command);
-      FollowComposition();
+      AfterKey();
       return true;
     }
   }
   if (key.ctrl || key.alt) return false;
   if (IsCharacter(key.ch)) {
     TypeChar(key.ch);
-    FollowComposition();
+    AfterKey();
     return true;
   }
   return state_ != ImeState::kIdle && !IsOneOf(kModifierKeys, key.vk) &&
          !IsOneOf(kPassedOnKeys, key.vk);
-}
-
-// Also when the composition has gone (confirmed, cancelled): the engine drops it too.
-void ImeEmulator::FollowComposition() {
-  if (state_ != ImeState::kConverting) engine_->Follow(composition_.SettledText());
 }
 
 void ImeEmulator::Execute(ImeCommand command) {
@@ -352,7 +347,7 @@ bool ImeEmulator::LoadClauses(int first) {
   for (int segment = segment_base_ + first; segment < engine_->SegmentCount(); ++segment) {
     const SegmentStat stat = engine_->GetSegmentStat(segment);
     if (stat.length <= 0 || stat.length > composition_.Size() - position) return false;
-    ClauseState clause{position, stat.length, {}, 0, {}};
+    ClauseState clause{position, stat.length, {}, 0, {}, false};
     for (int i = 0; i < stat.candidates; ++i) {
       if (ustring candidate = engine_->GetSegment(segment, i); !candidate.empty()) {
         clause.candidates.push_back(FitCodePage(std::move(candidate)));
@@ -378,7 +373,8 @@ void ImeEmulator::FallBackFrom(int first) {
                         composition_.Size() - begin,
                         {composition_.Text(begin, composition_.Size())},
                         0,
-                        {}});
+                        {},
+                        true});
   }
   focus_ = std::clamp(focus_, 0, std::max(static_cast<int>(clauses_.size()) - 1, 0));
 }

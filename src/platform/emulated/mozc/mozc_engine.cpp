@@ -122,7 +122,7 @@ bool MozcEngine::SetString(ustring_view reading) {
 }
 
 MozcEngine::Segment MozcEngine::MakeSegment(int begin, int end, const Reply& reply) const {
-  Segment out{begin, end, {}, {}, std::max(reply.selected, 0)};
+  Segment out{begin, end, {}, {}, std::max(reply.selected, 0), true};
   const ustring own = reading_.SentText(begin, end);
   std::vector<ustring> others;
   std::vector<int> others_index;
@@ -142,6 +142,13 @@ MozcEngine::Segment MozcEngine::MakeSegment(int begin, int end, const Reply& rep
   return out;
 }
 
+MozcEngine::Segment MozcEngine::ShownSegment(int begin, int end, const PreeditSegment& shown) const {
+  const ustring own = reading_.SentText(begin, end);
+  ustring text = FromUtf8(shown.value);
+  if (!text.empty() && KeepsLiterals(own, text)) return {begin, end, {std::move(text)}, {0}, 0, false};
+  return {begin, end, {own}, {-1}, 0, false};
+}
+
 bool MozcEngine::LoadFrom(int first, const Reply& reply) {
   const int shown_first = first - committed_;  // mozc's number of segment `first`
   if (shown_first < 0 || reply.Highlighted() != shown_first) return false;
@@ -158,10 +165,8 @@ bool MozcEngine::LoadFrom(int first, const Reply& reply) {
   focus_ = first;
   segments_.push_back(MakeSegment(bounds[0].first, bounds[0].second, reply));
   for (std::size_t i = 1; i < bounds.size(); ++i) {
-    const std::optional<Reply> next = session_->Press(Key::kFocusRight);
-    if (!next || next->Highlighted() != shown_first + static_cast<int>(i)) return false;
-    focus_ = first + static_cast<int>(i);
-    segments_.push_back(MakeSegment(bounds[i].first, bounds[i].second, *next));
+    segments_.push_back(
+        ShownSegment(bounds[i].first, bounds[i].second, reply.preedit[shown_first + i]));
   }
   return true;
 }
@@ -187,9 +192,19 @@ bool MozcEngine::FocusOn(int segment) {
     const std::optional<Reply> reply = session_->Press(right ? Key::kFocusRight : Key::kFocusLeft);
     focus_ += right ? 1 : -1;
     if (!reply || reply->Highlighted() != focus_ - committed_) return false;
-    segments_[focus_].mozc_selected = std::max(reply->selected, 0);
+    Segment& s = segments_[focus_];
+    if (!s.loaded) s = MakeSegment(s.begin, s.end, *reply);
+    s.mozc_selected = std::max(reply->selected, 0);
   }
   return focus_ == segment;
+}
+
+void MozcEngine::LoadCandidates(int segment) {
+  if (!Valid(segment) || segment < committed_ || segments_[segment].loaded ||
+      state_ != State::kConverting) {
+    return;
+  }
+  if (!FocusOn(segment)) Forget();
 }
 
 void MozcEngine::ResizeSegment(int segment, int delta) {
@@ -257,7 +272,9 @@ void MozcEngine::CommitSegment(int segment, int candidate) {
     }
     if (reply->Highlighted() != 0) return Forget();
     focus_ = committed_;
-    segments_[focus_].mozc_selected = std::max(reply->selected, 0);
+    Segment& next = segments_[focus_];
+    if (!next.loaded) next = MakeSegment(next.begin, next.end, *reply);
+    next.mozc_selected = std::max(reply->selected, 0);
   }
 }
 

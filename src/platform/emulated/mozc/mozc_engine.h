@@ -1,7 +1,8 @@
 #pragma once
 // Kana-kanji conversion by mozc, through one session of its Emacs helper.
 // The composition is fed to mozc as it is typed (Follow), so converting costs
-// one exchange for the first segment and one for each segment after it.
+// one exchange; the candidates of a segment after the first come when the
+// segment is focused, one exchange more.
 // Candidates keep the reading's literals first, as with every engine.
 // Choices are confirmed in mozc, which learns from them as it does for the
 // person's desktop; cancelling leaves nothing behind in mozc.
@@ -31,6 +32,9 @@ class MozcEngine : public ConversionEngine {
   // mozc reads as one (ｶﾞ) goes on past it, the same way.
   void ResizeSegment(int segment, int delta) override;
   void CommitSegment(int segment, int candidate) override;
+  // mozc lists the candidates of its focused segment only: a segment's come
+  // when the focus passes it (this moves the focus there).
+  void LoadCandidates(int segment) override;
   void Follow(ustring_view settled) override;
   bool Broken() const override { return session_->Broken(); }
 
@@ -43,6 +47,7 @@ class MozcEngine : public ConversionEngine {
     std::vector<ustring> candidates;
     std::vector<int> mozc_index;  // of each candidate in mozc's list; -1 for none
     int mozc_selected = 0;
+    bool loaded = false;  // all of mozc's candidates are in, not just the one shown
   };
   enum class State { kEmpty, kComposing, kConverting, kUnknown };
 
@@ -56,6 +61,8 @@ class MozcEngine : public ConversionEngine {
   // focus through them; false when they do not fit the reading.
   bool LoadFrom(int first, const Reply& reply);
   Segment MakeSegment(int begin, int end, const Reply& reply) const;
+  // A segment mozc has not focused yet: only what it shows.
+  Segment ShownSegment(int begin, int end, const PreeditSegment& shown) const;
   bool FocusOn(int segment);
   bool Select(int segment, int mozc_index);
   void Forget();

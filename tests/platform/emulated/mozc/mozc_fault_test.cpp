@@ -59,10 +59,16 @@ TEST_F(FallbackFixture, TheReadingIsFedAsTypedSoConvertingCostsOneExchange) {
   Play(*ime, u"kanjiwo");
   const int before = Sent();
   Play(*ime, u"{Space}");
-  // Space itself, then one focus move to the second of the fake's two segments.
-  EXPECT_EQ(Sent() - before, 2);
+  EXPECT_EQ(Sent() - before, 1);
   EXPECT_EQ(U8(ime->CompositionString()), "カンジヲ");
-  EXPECT_EQ(ime->Clauses().size(), 2u);
+  ASSERT_EQ(ime->Clauses().size(), 2u);
+  EXPECT_EQ(ime->Clauses()[0].candidates.size(), 12u);
+  // The second clause's candidates come when it is focused: one exchange more.
+  Play(*ime, u"{Right}");
+  EXPECT_EQ(Sent() - before, 2);
+  EXPECT_EQ(ime->Clauses()[1].candidates.size(), 12u);
+  Play(*ime, u"{Space}");
+  EXPECT_EQ(U8(ime->CompositionString()), "カンじを");
   // What was deleted while composing is deleted in mozc too.
   Play(*ime, u"{Esc}{BS}ha{Space}");
   EXPECT_EQ(U8(ime->CompositionString()), "カンジハ");
