@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -113,30 +115,27 @@ int main(int argc, char** argv) {
   if (mkdtemp(folder.data()) == nullptr) return 1;
   int status = 0;
   std::printf("%d runs each, microseconds\n", runs);
-  {
-    std::string error;
-    auto engine = orvo::emu::MakeAnthyEngine({folder, false, ""}, &error);
+  // Each engine that was asked for: anthy confirming, then (with mozc) both cancelling.
+  auto run = [&](const char* name, std::unique_ptr<orvo::emu::ConversionEngine> engine,
+                 const std::string& error, std::initializer_list<bool> cancels) {
     if (!engine) {
-      std::fprintf(stderr, "conversion_bench: %s\n", error.c_str());
+      std::fprintf(stderr, "conversion_bench: %s: %s\n", name, error.c_str());
       status = 1;
-    } else {
-      std::printf("anthy\n");
-      Measure(*engine, runs, false);
-      if (with_mozc) Measure(*engine, runs, true);
+      return;
     }
-  }
+    std::printf("%s\n", name);
+    for (const bool cancel : cancels) Measure(*engine, runs, cancel);
+  };
+  std::string error;
+  auto anthy = orvo::emu::MakeAnthyEngine({folder, false, ""}, &error);
   if (with_mozc) {
-    std::string error;
+    run("anthy", std::move(anthy), error, {false, true});
     orvo::emu::mozc::MozcOptions options;
     options.learning = false;  // and its conversions are cancelled besides
-    auto engine = orvo::emu::mozc::MakeMozcEngine(options, &error);
-    if (!engine) {
-      std::fprintf(stderr, "conversion_bench: mozc: %s\n", error.c_str());
-      status = 1;
-    } else {
-      std::printf("mozc\n");
-      Measure(*engine, runs, true);
-    }
+    auto mozc = orvo::emu::mozc::MakeMozcEngine(options, &error);
+    run("mozc", std::move(mozc), error, {true});
+  } else {
+    run("anthy", std::move(anthy), error, {false});
   }
   std::error_code ignored;
   std::filesystem::remove_all(folder, ignored);
