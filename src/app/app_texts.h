@@ -76,6 +76,7 @@ inline constexpr const char16_t* kDate = u"日付挿入 (&H)";
 inline constexpr const char16_t* kHelp = u"ヘルプ(&H)";
 inline constexpr const char16_t* kHelper = u"点字ヘルパー(F4)";
 inline constexpr const char16_t* kDiagrams = u"キー配置図 (F5)";
+inline constexpr const char16_t* kMemo = u"メモ (F11)";
 inline constexpr const char16_t* kAbout = u"バージョン情報 (&B)";
 inline constexpr const char16_t* kBarHelper = u"点字ヘルパー(F4)";
 inline constexpr const char16_t* kBarDiagrams = u"キー配置図(F5)";

@@ -28,6 +28,7 @@ enum class MenuCommand {
   kBarHelper,   // the braille helper on the menu bar
   kDiagrams,
   kAbout,
+  kMemo,  // the memo window, which leaves braille mode and comes back by itself
   kSettings,
   kExit,
   kWordTurn,
@@ -62,6 +63,9 @@ struct MenuRow {
   bool visible;
   MenuCommand command;
 };
+
+// Reads back the text at the caret; no key map of braille input uses it.
+constexpr int kReviewKey = vk::kF12;
 
 namespace m = menu_text;
 namespace f = files::text;
@@ -110,6 +114,7 @@ constexpr MenuRow kMenuRows[] = {
     {"mnuHELP",       "",            m::kHelp,         true,  kNone},
     {"mnuHELPER",     "mnuHELP",     m::kHelper,       true,  kHelper},
     {"mnuHELP_BMP",   "mnuHELP",     m::kDiagrams,     true,  kDiagrams},
+    {"mnuHELP_MEMO",  "mnuHELP",     m::kMemo,         true,  kMemo},
     {"",              "mnuHELP",     m::kSeparator,    true,  kNone},
     {"mnuHELP_ABOUT", "mnuHELP",     m::kAbout,        true,  kAbout},
     {"mnuT_HELPER",   "",            m::kBarHelper,    false, kBarHelper},
@@ -216,6 +221,7 @@ MainWindow::MainWindow(Program& program)
   cmdCOVER.SetAccessibleName(main_text::kToolbarBlank);
   cmdTOOL.SetAccessibleName(main_text::kToolbarBlank);
   lblMODE.SetCaption(ustring(braille::text::kModeKana));
+  lblMODE.SetAccessibleName(ustring(braille::text::kSpokenModeKana));
   lblTURN.SetCaption(main_text::kWrapNotice);
   lblTURN.SetVisible(false);
   lblBYTES.SetCaption(main_text::kBytes);
@@ -436,12 +442,28 @@ bool MainWindow::IsDocumentBox(const forms::Control& control) const {
 }
 
 void MainWindow::OnKeyDown(int& key, int shift) {
+  // The review key reads back, in braille input and out of it, and does nothing else.
+  if (key == kReviewKey && !p_.state.SynthBusy) {
+    key = 0;
+    p_.ReviewAtCaret();
+    return;
+  }
   // A key that reaches the window itself (no control has the focus) passes the hook first.
   if (Focused() == nullptr) p_.hook.KeyDown(key);
   p_.chords.FormKeyDown(key, shift);
 }
 
-void MainWindow::OnKeyUp(int& key, int shift) { p_.chords.FormKeyUp(key, shift); }
+void MainWindow::OnKeyUp(int& key, int shift) {
+  if (key == kReviewKey && !p_.state.SynthBusy) {
+    key = 0;
+    return;
+  }
+  p_.chords.FormKeyUp(key, shift);
+}
+
+void MainWindow::OnKeyRepeat(int& key, int) { p_.chords.FormKeyRepeat(key); }
+
+void MainWindow::OnKeysLost() { p_.chords.DropHalfChord(); }
 
 void MainWindow::OnControlKeyDown(forms::Control& control, int& key, int shift) {
   if (!IsDocumentBox(control)) return;
@@ -514,7 +536,9 @@ void MainWindow::OpenMenu(const std::string& top) {
     p_.windows->UnloadFind();
     p_.DoEvents();
   }
-  p_.flags.MenuBrailleMode = p_.state.BrailleMode;
+  // Moving from one menu to the next keeps what the first one found.
+  if (!menu_open_) p_.flags.MenuBrailleMode = p_.state.BrailleMode;
+  menu_open_ = true;
   for (const MenuOpening& m : kMenuOpenings) {
     if (m.top != top) continue;
     if (m.leaves_braille && p_.state.BrailleMode) p_.modes.CMD_TYPE(*m.leaves_braille);
@@ -628,7 +652,18 @@ void MainWindow::StretchArea(bool tall) {
   AfterMenuCommand();
 }
 
+void MainWindow::MenuDismissed() {
+  if (!menu_open_ || closed_) return;
+  menu_open_ = false;
+  if (p_.flags.MenuBrailleMode && !p_.state.BrailleMode) {
+    p_.modes.CMD_TYPE(braille::TypeSwitch::kMenuReturn);
+  } else if (Enabled()) {
+    FocusTextBox();
+  }
+}
+
 void MainWindow::ChooseMenu(const std::string& item) {
+  menu_open_ = false;
   forms::MenuEntry* entry = MenuBar().Find(item);
   if (entry == nullptr || entry->IsSeparator() || !entry->Enabled() || !entry->Visible()) return;
   switch (CommandOf(item)) {
@@ -655,6 +690,12 @@ void MainWindow::ChooseMenu(const std::string& item) {
       p_.DoEvents();
       p_.windows->ShowDiagrams();
       p_.DoEvents();
+      break;
+    case MenuCommand::kMemo:
+      // Braille input back as the menu found it, for the memo's own leaving and return.
+      AfterMenuCommand();
+      p_.DoEvents();
+      p_.windows->ShowMemo();
       break;
     case MenuCommand::kAbout:
       p_.DoEvents();

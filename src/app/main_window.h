@@ -55,6 +55,9 @@ class MainWindow : public forms::Form {
   // Opening a top-level menu, then choosing an item by its name.
   void OpenMenu(const std::string& top);
   void ChooseMenu(const std::string& item);
+  // The menus opened from the bar closed with nothing chosen: braille input
+  // comes back if they left it, and the keyboard goes back to the text.
+  void MenuDismissed();
   // Chooses an item as a person would: opens its menu first.
   bool ClickMenu(const std::string& item);
   // The document text box's pop-up menu (mnuPOPUP), its items' states brought up to date.
@@ -93,6 +96,8 @@ class MainWindow : public forms::Form {
   void OnMenuClick(forms::MenuEntry& entry) override;
   void OnKeyDown(int& key, int shift) override;
   void OnKeyUp(int& key, int shift) override;
+  void OnKeyRepeat(int& key, int shift) override;
+  void OnKeysLost() override;
   void OnControlKeyDown(forms::Control& control, int& key, int shift) override;
   void OnControlKeyUp(forms::Control& control, int& key, int shift) override;
 
@@ -122,6 +127,7 @@ class MainWindow : public forms::Form {
   int active_ = 0;
   Rect text_rect_;
   bool closed_ = false;
+  bool menu_open_ = false;  // a menu of the bar is open, nothing chosen yet
   bool first_activated_ = false;
   bool resizing_ = false;
 };

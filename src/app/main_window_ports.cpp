@@ -10,11 +10,14 @@ MainWindow& MainWindowPorts::W() const { return p_.Main(); }
 
 const ustring& MainWindowPorts::Cells() const { return W().lblTENJI.Caption(); }
 void MainWindowPorts::ShowCells(const ustring& cells) {
-  // Shown as Braille ASCII; readers get the dots ("B" is 点 1 2, and "&" no access key).
+  // Shown as Braille ASCII; readers get the dots ("B" is テン 1 2, and "&" no access key).
   W().lblTENJI.SetCaption(cells);
   W().lblTENJI.SetAccessibleName(braille::SpokenCells(cells));
 }
-void MainWindowPorts::ShowMode(const ustring& caption) { W().lblMODE.SetCaption(caption); }
+void MainWindowPorts::ShowMode(const ustring& caption) {
+  W().lblMODE.SetCaption(caption);
+  W().lblMODE.SetAccessibleName(braille::SpokenMode(caption));
+}
 
 void MainWindowPorts::SetDisplayTips(const ustring& mode_tip, const ustring& cells_tip) {
   W().lblMODE.SetToolTip(mode_tip);
@@ -58,17 +61,23 @@ void MainWindowPorts::SetCoverVisible(bool visible) { W().cmdCOVER.SetVisible(vi
 void MainWindowPorts::SetToolVisible(bool visible) { W().cmdTOOL.SetVisible(visible); }
 
 EditControl& MainWindowPorts::ActiveTextBox() { return W().ActiveTextBox(); }
+EditControl& MainWindowPorts::TypingBox() {
+  if (forms::TextBoxControl* box = p_.windows->FindTypingBox()) return box->Box();
+  return W().ActiveTextBox();
+}
 bool MainWindowPorts::WindowEnabled() const { return W().Enabled(); }
 bool MainWindowPorts::WindowMinimized() const { return W().Minimized(); }
 void MainWindowPorts::CloseWindow() { W().Close(); }
 
 bool MainWindowPorts::FindOpen() const { return p_.flags.FindOpen; }
+bool MainWindowPorts::FindHasKeyboard() const { return p_.windows->FindTypingBox() != nullptr; }
 bool MainWindowPorts::HelperOpen() const { return p_.flags.HelperOpen; }
 bool MainWindowPorts::DiagramsOpen() const { return p_.flags.DiagramsOpen; }
 void MainWindowPorts::ShowHelper() { p_.windows->ShowHelper(); }
 void MainWindowPorts::UnloadHelper() { p_.windows->UnloadHelper(); }
 void MainWindowPorts::ShowDiagrams() { p_.windows->ShowDiagrams(); }
 void MainWindowPorts::UnloadDiagrams() { p_.windows->UnloadDiagrams(); }
+void MainWindowPorts::ShowMemo() { p_.windows->ShowMemo(); }
 void MainWindowPorts::ActivateFind() { p_.windows->ActivateFind(); }
 void MainWindowPorts::UnloadFind() { p_.windows->UnloadFind(); }
 

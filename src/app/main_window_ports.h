@@ -54,18 +54,21 @@ class MainWindowPorts final : public braille::CellDisplay,
 
   // EditorWindow
   EditControl& ActiveTextBox() override;
+  EditControl& TypingBox() override;
   bool WindowEnabled() const override;
   bool WindowMinimized() const override;
   void CloseWindow() override;
 
   // SideWindows
   bool FindOpen() const override;
+  bool FindHasKeyboard() const override;
   bool HelperOpen() const override;
   bool DiagramsOpen() const override;
   void ShowHelper() override;
   void UnloadHelper() override;
   void ShowDiagrams() override;
   void UnloadDiagrams() override;
+  void ShowMemo() override;
   void ActivateFind() override;
   void UnloadFind() override;
 

@@ -51,6 +51,11 @@ int Program::MSG_BOX(int owner, const ustring& message, int icon_and_buttons,
 void Program::DoEvents() { platform.windowing.DoEvents(); }
 
 void Program::FocusTextBox() {
+  // Braille typed into a box of the find dialog keeps the keyboard there.
+  if (forms::TextBoxControl* box = windows ? windows->FindTypingBox() : nullptr) {
+    box->SetFocus();
+    return;
+  }
   if (main_) main_->FocusTextBox();
 }
 
@@ -94,8 +99,21 @@ std::vector<ustring> Program::Listen() {
   now.result = state.BrailleMode ? w.txtKAN.Text() : ime.Confirmed();
   now.text_revision = w.ActiveTextBox().Revision();
   std::vector<ustring> said = announcer_.Hear(now);
+  said.insert(said.end(), reviewed_.begin(), reviewed_.end());
+  reviewed_.clear();
+  said.insert(said.end(), notices_.begin(), notices_.end());
+  notices_.clear();
   said_.insert(said_.end(), said.begin(), said.end());
   return said;
+}
+
+void Program::ReviewAtCaret() {
+  if (!HasMainWindow()) return;
+  const EditControl& box = main_->ActiveTextBox();
+  readings::ReadingOf reading_of;
+  if (readings_ != nullptr) reading_of = [this](ustring_view line) { return readings_->ReadingOf(line); };
+  reviewed_.push_back(
+      review_.Press(box.Text(), box.SelStart(), box.SelLength(), platform.calendar.LocalMs(), reading_of));
 }
 
 }  // namespace orvo

@@ -13,6 +13,8 @@
 #include "app/window_flags.h"
 #include "app/window_utils/window_enabler.h"
 #include "braille/announcer.h"
+#include "platform/text_readings.h"
+#include "readings/review_key.h"
 #include "braille/cell_conversion.h"
 #include "braille/chord_capture.h"
 #include "braille/ime_control.h"
@@ -61,6 +63,7 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
     return messages.Ask(1, message, asked);
   }
   int MSG_BOX(int owner, const ustring& message, int icon_and_buttons, const ustring& caption = {});
+  void Say(const ustring& notice) override { notices_.push_back(notice); }
 
   // KeySynthHost
   void DoEvents() override;
@@ -115,10 +118,19 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   std::vector<ustring> Listen();
   // Everything said so far, in order.
   const std::vector<ustring>& Said() const { return said_; }
+  // The review key (F12): the character at the caret or the selection
+  // described, the line when pressed again at once; said with the next Listen.
+  void ReviewAtCaret();
+  // Where the review key finds a line's reading; none: it describes the line.
+  void SetTextReadings(TextReadings* readings) { readings_ = readings; }
 
  private:
   std::unique_ptr<MainWindow> main_;
   braille::Announcer announcer_;
+  std::vector<ustring> notices_;  // said with the next Listen, after what changed
+  readings::ReviewKey review_;
+  TextReadings* readings_ = nullptr;
+  std::vector<ustring> reviewed_;  // what the review key asked to say
   std::vector<ustring> said_;
 };
 

@@ -81,6 +81,15 @@ void ProgramWindows::ShowSplash() {
 
 SplashWindow* ProgramWindows::Splash() const { return splash_ && splash_->Loaded() ? splash_.get() : nullptr; }
 
+forms::TextBoxControl* ProgramWindows::FindTypingBox() const {
+  editing::FindWindow* find = Find();
+  if (find == nullptr || p_.forms.ActiveForm() != find) return nullptr;
+  for (forms::TextBoxControl* box : {&find->txtFIND, &find->txtREPLACE}) {
+    if (find->Focused() == box && box->Enabled()) return box;
+  }
+  return nullptr;
+}
+
 editing::FindWindow* ProgramWindows::Find() const { return find_ && find_->Loaded() ? find_.get() : nullptr; }
 help::HelperWindow* ProgramWindows::Helper() const { return helper_ && helper_->Loaded() ? helper_.get() : nullptr; }
 help::DiagramsWindow* ProgramWindows::Diagrams() const {

@@ -33,6 +33,7 @@ class ProgramWindows : public SecondaryWindows {
   void ShowFind(int mode) override;
   void ActivateFind() override;
   void UnloadFind() override;
+  forms::TextBoxControl* FindTypingBox() const override;
   // The find dialog while it is loaded; null otherwise.
   editing::FindWindow* Find() const;
   void ShowSplash() override;

@@ -3,6 +3,10 @@
 // the key diagrams, the memo and the find dialog. Each is loaded and unloaded on demand.
 namespace orvo {
 
+namespace forms {
+class TextBoxControl;
+}
+
 class SecondaryWindows {
  public:
   virtual ~SecondaryWindows() = default;
@@ -15,6 +19,9 @@ class SecondaryWindows {
   virtual void ShowFind(int mode) = 0;  // loads the find dialog afresh, for find (1) or replace (2)
   virtual void ActivateFind() = 0;    // activates the find dialog and focuses its search box
   virtual void UnloadFind() = 0;
+  // The find dialog's box that has the keyboard while the dialog is the active
+  // window (braille types there), or null.
+  virtual forms::TextBoxControl* FindTypingBox() const { return nullptr; }
   // The splash at start-up, the version window afterwards (modeless, the main window disabled).
   virtual void ShowSplash() = 0;
 };

@@ -2,6 +2,8 @@
 
 #include "braille/braille_texts.h"
 #include "braille/cell_codes.h"
+#include "braille/input_mode.h"
+#include "readings/describer.h"
 
 namespace orvo::braille {
 namespace {
@@ -11,6 +13,16 @@ std::size_t CommonPrefix(const ustring& a, const ustring& b) {
   while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
   return n;
 }
+
+bool AllHiragana(const ustring& text) {
+  for (char16_t c : text) {
+    if (!(c >= u'ぁ' && c <= u'ゖ') && c != u'ー') return false;
+  }
+  return true;
+}
+
+// Converted text with its description, which tells homophones apart by ear.
+ustring Described(const ustring& text) { return text + u' ' + readings::Describe(text); }
 
 }  // namespace
 
@@ -28,6 +40,13 @@ ustring SpokenDots(char16_t cell) {
     }
   }
   return ustring(1, cell);
+}
+
+ustring SpokenMode(const ustring& caption) {
+  for (const InputModeRow& row : kInputModes) {
+    if (row.caption == caption) return ustring(row.spoken);
+  }
+  return caption;
 }
 
 ustring SpokenCells(const ustring& cells) {
@@ -51,12 +70,14 @@ std::vector<ustring> Announcer::Hear(const HeardState& now) {
   if (now.cells != was.cells && !now.cells.empty()) said.push_back(SpokenDots(now.cells.back()));
   if (now.braille_mode != was.braille_mode) {
     ustring line(now.braille_mode ? text::kSpokenBrailleOn : text::kSpokenRomajiOn);
-    if (now.braille_mode && !now.mode.empty()) line += u' ' + now.mode;
+    if (now.braille_mode && !now.mode.empty()) line += u' ' + SpokenMode(now.mode);
     said.push_back(line);
   } else if (now.braille_mode && now.mode != was.mode && !now.mode.empty()) {
-    said.push_back(now.mode);
+    said.push_back(SpokenMode(now.mode));
   }
-  if (now.composition != was.composition) {
+  // Space on a reading starts the conversion: its first candidate is said
+  // even where it is the reading itself (はし offered as はし).
+  if (now.composition != was.composition || (now.converting && !was.converting)) {
     // Typing adds to the reading: the sound it completed (typed romaji turns
     // the letters after the part kept into kana: those kana); Backspace takes
     // from it: what went; anything else (a conversion, a candidate): the whole.
@@ -67,13 +88,14 @@ std::vector<ustring> Announcer::Hear(const HeardState& now) {
     } else if (plain && kept == now.composition.size() && now.text_revision == was.text_revision) {
       said.push_back(was.composition.substr(kept));
     } else if (!now.composition.empty()) {
-      said.push_back(now.composition);
+      said.push_back(now.converting ? Described(now.composition) : now.composition);
     }
   }
   const bool confirmed = now.result != was.result ||
                          (!was.composition.empty() && now.composition.empty() && now.text_revision != was.text_revision);
   if (confirmed && !now.result.empty() && now.text_revision != was.text_revision) {
-    said.push_back(ustring(text::kSpokenConfirmed) + u' ' + now.result);
+    // Kana confirmed as typed were heard as typed; anything else is described.
+    said.push_back(ustring(text::kSpokenConfirmed) + u' ' + (AllHiragana(now.result) ? now.result : Described(now.result)));
   }
   last_ = now;
   return said;

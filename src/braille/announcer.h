@@ -23,8 +23,10 @@ struct HeardState {
   std::uint64_t text_revision = 0;  // the document's
 };
 
-// The dots of one Braille ASCII cell, as said: "点 1 2" (no dots: "マスあけ").
+// The dots of one Braille ASCII cell, as said: "テン 1 2" (no dots: "マスアケ").
 ustring SpokenDots(char16_t cell);
+// The mode display's caption as said (数字 スージ); a caption of no mode as it is.
+ustring SpokenMode(const ustring& caption);
 // The cells of the cell display, as a reader names it: each cell's dots, one
 // after another ("点 5、点 1 6"); nothing for none.
 ustring SpokenCells(const ustring& cells);

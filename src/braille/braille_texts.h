@@ -72,10 +72,21 @@ inline const ustring kImeMustBeOn =
     u"文字の点字入力ができません！";
 
 // --- What a screen reader is told as braille is typed ---
-inline constexpr std::u16string_view kSpokenBrailleOn = u"＜点字入力モード＞";
-inline constexpr std::u16string_view kSpokenRomajiOn = u"＜ローマ字入力モード＞";
-inline constexpr std::u16string_view kSpokenDots = u"点";           // then the dot numbers: 点 1 2
-inline constexpr std::u16string_view kSpokenNoDots = u"マスあけ";   // the cell with no dots raised
-inline constexpr std::u16string_view kSpokenConfirmed = u"確定";    // then the confirmed text
+// Said in katakana where a voice could misread the kanji or skip them; the
+// screen keeps the texts above.
+inline constexpr std::u16string_view kSpokenBrailleOn = u"テンジ ニューリョク モード";
+inline constexpr std::u16string_view kSpokenRomajiOn = u"ローマジ ニューリョク モード";
+inline constexpr std::u16string_view kSpokenDots = u"テン";        // then the dot numbers: テン 1 2
+inline constexpr std::u16string_view kSpokenNoDots = u"マスアケ";  // the cell with no dots raised
+inline constexpr std::u16string_view kSpokenConfirmed = u"カクテイ";  // then the confirmed text
+inline constexpr std::u16string_view kSpokenModeKana = u"ヒラガナ";
+inline constexpr std::u16string_view kSpokenModeDigits = u"スージ";
+inline constexpr std::u16string_view kSpokenModeLower = u"エイジ コモジ";
+inline constexpr std::u16string_view kSpokenModeOneCapital = u"エイジ オオモジ";
+inline constexpr std::u16string_view kSpokenModeCapitals = u"エイジ オオモジ レンゾク";
+// F10 in braille mode: it opens no menu there; what does.
+inline const ustring kF10InBraille =
+    u"テンジ ニューリョク モードデワ エフジュー ワ ツカエマセン。メニューワ オルト ト モジデ ヒラキマス。"
+    u"ファイル エフ、ヘンシュー イー、オプション オー、ヘルプ エイチ";
 
 }  // namespace orvo::braille::text

@@ -201,7 +201,7 @@ void CellConversion::RestoreComposition(Restore which) {
   const ImeMirrors& mirrors = p_.mirrors;
   ustring retyped;
   auto remove_before_caret = [&](int count) {
-    EditControl& box = p_.window.ActiveTextBox();
+    EditControl& box = p_.window.TypingBox();
     const int caret = box.SelStart();
     const int start = caret - count < 0 ? 0 : caret - count;
     box.SetSel(start, caret - start);

@@ -33,6 +33,8 @@ int DotIndex(int key) {
   return -1;
 }
 
+bool IsMenuLetter(int key) { return (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'); }
+
 bool IsArrow(int key) {
   return key == vk::kLeft || key == vk::kUp || key == vk::kRight || key == vk::kDown;
 }
@@ -60,6 +62,7 @@ void ChordCapture::FullDisplayReset() {
 void ChordCapture::DropHalfChord() {
   if (s_.DotKeyCount != 0) {
     s_.DotKeyCount = 0;
+    s_.DotKeysDown = 0;
     s_.DotValue.fill(0);
     s_.CellCode = 0;
   }
@@ -87,10 +90,16 @@ void ChordCapture::RefuseModifier(const ustring& which) {
   m_.conversion.RestoreComposition(Restore::kReading);
 }
 
+void ChordCapture::FormKeyRepeat(int& key) {
+  if (s_.BrailleMode && !s_.SynthBusy && DotIndex(key) >= 0) key = 0;
+}
+
 void ChordCapture::FormKeyDown(int& key, int shift) {
   if (s_.SynthBusy) return;
   if (s_.AltPass || s_.CtrlPass) {
-    key = 0;
+    // The real Alt let through reaches the menus: its letter goes on to the
+    // window's menu keys, as Alt with a letter does out of braille mode.
+    if (!(s_.AltPass && !s_.CtrlPass && IsMenuLetter(key))) key = 0;
     return;
   }
   bool shift_arrow = false;
@@ -130,11 +139,14 @@ void ChordCapture::FormKeyDown(int& key, int shift) {
           m_.modes.SET_IME_MODE();
         }
       }
-      auto& weight = s_.DotValue[static_cast<std::size_t>(dot)];
-      if (weight == 0) {
-        weight = kDotKeys[static_cast<std::size_t>(dot)].weight;
+      // A key let go and pressed again inside the chord adds nothing to the
+      // cell, but the chord waits for its release again.
+      const auto bit = static_cast<std::uint8_t>(1U << dot);
+      if ((s_.DotKeysDown & bit) == 0) {
+        s_.DotKeysDown |= bit;
         ++s_.DotKeyCount;
       }
+      s_.DotValue[static_cast<std::size_t>(dot)] = kDotKeys[static_cast<std::size_t>(dot)].weight;
       key = 0;
       return;
     }
@@ -160,7 +172,7 @@ bool ChordCapture::FunctionKeyDown(int& key, int shift) {
       return true;
     case vk::kF1:
       key = 0;
-      if (!find_open) {
+      if (!find_open || p_.side.FindHasKeyboard()) {
         m_.modes.CMD_TYPE(TypeSwitch::kF1);
         p_.host.DoEvents();
       }
@@ -185,6 +197,10 @@ bool ChordCapture::FunctionKeyDown(int& key, int shift) {
       key = 0;
       if (s_.BrailleMode) p_.side.ShowDiagrams();
       return true;
+    case vk::kF11:
+      key = 0;
+      if (!find_open) p_.side.ShowMemo();
+      return true;
     case vk::kF6:
       key = 0;
       if (!s_.BrailleMode) m_.ime.CMD_IME(ImeSwitch::kToggle);
@@ -208,7 +224,11 @@ bool ChordCapture::FunctionKeyDown(int& key, int shift) {
         key = 0;
         return true;
       }
-      return false;
+      if (!s_.BrailleMode) return false;
+      // The latch keeps F10 from the menus: the user hears the way that works.
+      key = 0;
+      p_.host.Say(text::kF10InBraille);
+      return true;
     default:
       return false;
   }
@@ -458,14 +478,15 @@ void ChordCapture::FormKeyUp(int& key, int) {
     return;
   }
   if (s_.BrailleMode && DotIndex(key) >= 0 && s_.LatchHeld) {
-    const int before = s_.DotKeyCount;
-    if (before <= 0) {
-      // A release whose press was never counted (held before braille mode
-      // began): counting it would leave every later chord unclosable.
-      s_.DotKeyCount = 0;
+    const auto bit = static_cast<std::uint8_t>(1U << DotIndex(key));
+    if ((s_.DotKeysDown & bit) == 0 || s_.DotKeyCount <= 0) {
+      // A release whose press the chord never counted (held before braille
+      // mode began, or across a reset): it neither closes nor shortens it.
       key = 0;
       return;
     }
+    s_.DotKeysDown &= static_cast<std::uint8_t>(~bit);
+    const int before = s_.DotKeyCount;
     s_.DotKeyCount = before - 1;
     if (before == 1) {
       CloseChord(key);
@@ -499,7 +520,7 @@ void ChordCapture::FormKeyUp(int& key, int) {
     m_.conversion.SetCapitalCount(0);
     s_.InputMode = input_mode::kKana;
     ClearCells();
-    p_.window.ActiveTextBox().SetImeMode(ime_mode::kHiragana);
+    p_.window.TypingBox().SetImeMode(ime_mode::kHiragana);
     m_.modes.SET_IME_MODE();
     RESET_TEN_KEYS();
     FullDisplayReset();

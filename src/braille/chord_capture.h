@@ -42,6 +42,9 @@ class ChordCapture {
 
   void FormKeyDown(int& key, int shift);
   void FormKeyUp(int& key, int shift);
+  // A held key's auto-repeat, before it acts as a key-down: a dot key's is
+  // nothing at all, so a held key counts once and never starts a chord.
+  void FormKeyRepeat(int& key);
   void TextKeyDown(int& key, int shift);
   void TextKeyUp(int& key, int shift);
   void TextMouseUp(int button);  // 1 left, 2 right

@@ -1,6 +1,6 @@
 #pragma once
-// The main window as the braille modules see it: the document box that is
-// active now, and the window's own state.
+// The main window as the braille modules see it: the box braille types
+// into, and the window's own state.
 #include "platform/edit_control.h"
 
 namespace orvo::braille {
@@ -8,7 +8,9 @@ namespace orvo::braille {
 class EditorWindow {
  public:
   virtual ~EditorWindow() = default;
-  virtual EditControl& ActiveTextBox() = 0;
+  // The document's active box, or a box of the find dialog while the dialog
+  // has the keyboard there: braille is typed wherever the user types text.
+  virtual EditControl& TypingBox() = 0;
   virtual bool WindowEnabled() const = 0;
   virtual bool WindowMinimized() const = 0;
   virtual void CloseWindow() = 0;  // asks first, as closing by any means does

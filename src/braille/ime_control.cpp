@@ -15,7 +15,7 @@ ImeControl::~ImeControl() = default;
 void ImeControl::Create() {
   if (Alive()) return;
   ime_ = std::make_unique<ImeWrapper>(p_.service);
-  switch (ime_->SetIMETarget(p_.window.ActiveTextBox().Handle())) {
+  switch (ime_->SetIMETarget(p_.window.TypingBox().Handle())) {
     case ImeWrapper::Bind::kOk:
       break;
     case ImeWrapper::Bind::kInvalidWindow:
@@ -33,6 +33,17 @@ void ImeControl::Create() {
 
 void ImeControl::Release() { ime_.reset(); }
 
+void ImeControl::FollowTypingBox() {
+  // Bound once to the document at load; the find dialog's boxes take braille
+  // too, each with its own input context.
+  const WindowHandle box = p_.window.TypingBox().Handle();
+  if (!ime_ || ime_->Target() == box) return;
+  auto next = std::make_unique<ImeWrapper>(p_.service);
+  if (next->SetIMETarget(box) != ImeWrapper::Bind::kOk) return;
+  ime_ = std::move(next);
+  if (s_.BrailleMode) m_.modes.SET_IME_MODE();  // the new box composes as the mode says
+}
+
 bool ImeControl::OpenStatus() const { return ime_ && ime_->IME_OPEN(); }
 
 ustring ImeControl::Composed() const { return ime_ ? ime_->CompositionWord() : ustring(); }
@@ -40,6 +51,7 @@ ustring ImeControl::Composed() const { return ime_ ? ime_->CompositionWord() : u
 ustring ImeControl::Confirmed() const { return ime_ ? ime_->ResultWord() : ustring(); }
 
 void ImeControl::Mirror() {
+  FollowTypingBox();
   if (ime_) {
     p_.mirrors.SetMirrorText(MirrorBox::kReading, ime_->CompositionRead());
     p_.mirrors.SetMirrorText(MirrorBox::kComposed, ime_->CompositionWord());
@@ -54,7 +66,7 @@ void ImeControl::Mirror() {
 }
 
 void ImeControl::WantImeMode(int mode) {
-  EditControl& box = p_.window.ActiveTextBox();
+  EditControl& box = p_.window.TypingBox();
   if (box.ImeMode() != mode) {
     box.SetImeMode(mode);
     p_.host.DoEvents();
@@ -94,15 +106,16 @@ void ImeControl::RETURN_IME_STR(const ustring& reading) {
 void ImeControl::CMD_IME(ImeSwitch how) {
   EditorWindow& w = p_.window;
   p_.host.FocusTextBox();
+  FollowTypingBox();
   const bool open = OpenStatus();
   if (how == ImeSwitch::kOn || !s_.ImeOpen) {
-    w.ActiveTextBox().SetImeMode(ime_mode::kHiragana);
+    w.TypingBox().SetImeMode(ime_mode::kHiragana);
     p_.host.DoEvents();
     s_.ImeOpen = true;
     s_.InputMode = input_mode::kKana;
     p_.menus.SetImePicture(picture::kImeOn);
   } else if (!open || !s_.BrailleMode) {
-    w.ActiveTextBox().SetImeMode(ime_mode::kOff);
+    w.TypingBox().SetImeMode(ime_mode::kOff);
     p_.host.DoEvents();
     s_.ImeOpen = false;
     s_.InputMode = input_mode::kOff;

@@ -43,6 +43,8 @@ class ImeControl final : public editing::DocumentIme {
 
   void Create();   // binds a new wrapper to the current text box, unless one is alive
   void Release();  // drops the wrapper, releasing its context
+  // Binds the wrapper to the box braille types into now, if it moved.
+  void FollowTypingBox();
   bool Alive() const { return ime_ && ime_->Alive(); }
   void ReleaseIme() override { Release(); }
   void BindIme() override { Create(); }

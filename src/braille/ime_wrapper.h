@@ -19,6 +19,7 @@ class ImeWrapper {
 
   Bind SetIMETarget(WindowHandle window);  // IMETarget
   bool Alive() const { return alive_; }
+  WindowHandle Target() const { return target_; }
 
   bool IME_OPEN() const;
   void SetIME_OPEN(bool open);

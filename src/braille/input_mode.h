@@ -22,16 +22,17 @@ inline constexpr int kCapitals = 5;
 struct InputModeRow {
   int mode;
   std::u16string_view caption;
+  std::u16string_view spoken;  // the caption as a screen reader says it
   int ime_mode;
 };
 
 // clang-format off
 inline constexpr std::array<InputModeRow, 5> kInputModes = {{
-    {input_mode::kKana,       text::kModeKana,       ime_mode::kHiragana},
-    {input_mode::kDigits,     text::kModeDigits,     ime_mode::kAlphaFull},
-    {input_mode::kLower,      text::kModeLower,      ime_mode::kAlphaFull},
-    {input_mode::kOneCapital, text::kModeOneCapital, ime_mode::kAlphaFull},
-    {input_mode::kCapitals,   text::kModeCapitals,   ime_mode::kAlphaFull},
+    {input_mode::kKana,       text::kModeKana,       text::kSpokenModeKana,       ime_mode::kHiragana},
+    {input_mode::kDigits,     text::kModeDigits,     text::kSpokenModeDigits,     ime_mode::kAlphaFull},
+    {input_mode::kLower,      text::kModeLower,      text::kSpokenModeLower,      ime_mode::kAlphaFull},
+    {input_mode::kOneCapital, text::kModeOneCapital, text::kSpokenModeOneCapital, ime_mode::kAlphaFull},
+    {input_mode::kCapitals,   text::kModeCapitals,   text::kSpokenModeCapitals,   ime_mode::kAlphaFull},
 }};
 // clang-format on
 

@@ -27,7 +27,8 @@ void InputModes::CMD_TYPE(TypeSwitch by) {
 }
 
 void InputModes::Enter() {
-  if (p_.side.FindOpen()) p_.side.UnloadFind();
+  // Begun in the find dialog, braille types into its boxes: the dialog stays.
+  if (p_.side.FindOpen() && !p_.side.FindHasKeyboard()) p_.side.UnloadFind();
   p_.host.DoEvents();
   p_.menus.SetMethodPicture(picture::kBrailleMethod);
   p_.display.ShowMode(ustring(text::kModeKana));
@@ -63,7 +64,7 @@ void InputModes::Leave(TypeSwitch by) {
   p_.menus.ShowBrailleMenus(false);
   p_.menus.SetCoverVisible(true);
   p_.menus.SetToolVisible(true);
-  EditControl& box = p_.window.ActiveTextBox();
+  EditControl& box = p_.window.TypingBox();
   if (box.ImeMode() != ime_mode::kOff) {
     box.SetImeMode(ime_mode::kHiragana);
     p_.menus.SetImePicture(picture::kImeOn);
@@ -75,7 +76,7 @@ void InputModes::SET_IME_MODE() {
   if (s_.InputMode == input_mode::kOff) return;
   if (const InputModeRow* row = FindInputMode(s_.InputMode)) {
     p_.display.ShowMode(ustring(row->caption));
-    p_.window.ActiveTextBox().SetImeMode(row->ime_mode);
+    p_.window.TypingBox().SetImeMode(row->ime_mode);
   } else {
     p_.host.MsgBox(text::kBadMode, message::kWarning);
   }
@@ -87,7 +88,7 @@ void InputModes::ModeLabelClick() {
   if (s_.InputMode == input_mode::kLower) keys_.CAPS_RESTORE();
   m_.conversion.SetCapitalCount(0);
   s_.InputMode = input_mode::kKana;
-  p_.window.ActiveTextBox().SetImeMode(ime_mode::kOff);
+  p_.window.TypingBox().SetImeMode(ime_mode::kOff);
   SET_IME_MODE();
   m_.chords.RESET_TEN_KEYS();
   p_.display.ShowCells(u"");

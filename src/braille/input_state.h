@@ -53,6 +53,7 @@ struct InputState {
 
   DotWeights DotValue{};
   int DotKeyCount = 0;
+  std::uint8_t DotKeysDown = 0;  // the chord's dot keys held now, bit i for DotValue entry i
   std::uint8_t CellCode = 0;
 
   std::uint8_t KeyVK = 0;  // the key found by GET_KEY_CODE

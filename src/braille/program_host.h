@@ -13,6 +13,9 @@ class ProgramHost {
   virtual void FocusTextBox() = 0;
   // A message box over the main window; returns the button chosen.
   virtual MessageResult MsgBox(const ustring& text, MessageFlags flags) = 0;
+  // Tells a screen reader what no window shows (a key that does nothing
+  // here, and what to press instead).
+  virtual void Say(const ustring& text) { (void)text; }
 };
 
 }  // namespace orvo::braille

@@ -197,7 +197,7 @@ void FindWindow::MoveBy(int twips) {
   Move(outer);
 }
 
-void FindWindow::OnKeyDown(int& key, int) {
+void FindWindow::OnKeyDown(int& key, int shift) {
   switch (key) {
     case vk::kUp:
       MoveBy(-kMoveStep);
@@ -206,6 +206,10 @@ void FindWindow::OnKeyDown(int& key, int) {
     case vk::kDown:
       MoveBy(kMoveStep);
       key = 0;
+      break;
+    case vk::kF2:  // as from the main window: the keyboard to the search box
+      key = 0;
+      ActivateSearchBox();
       break;
     case vk::kF3:
       key = 0;
@@ -220,11 +224,37 @@ void FindWindow::OnKeyDown(int& key, int) {
       p_.forms.Unload(*this);
       break;
     default:
+      // Braille keys, and F1 that switches braille input, as in the document.
+      if (p_.state.BrailleMode || key == vk::kF1) p_.chords.FormKeyDown(key, shift);
       break;
   }
 }
 
-void FindWindow::OnControlKeyDown(forms::Control& control, int& key, int) {
+void FindWindow::OnKeyUp(int& key, int shift) {
+  if (p_.state.BrailleMode) p_.chords.FormKeyUp(key, shift);
+}
+
+void FindWindow::OnKeyRepeat(int& key, int) { p_.chords.FormKeyRepeat(key); }
+
+void FindWindow::OnKeysLost() { p_.chords.DropHalfChord(); }
+
+void FindWindow::OnGotFocus(forms::Control& control) {
+  // The input method is on here whenever it is in the document.
+  if (!IsBox(control)) return;
+  auto& box = static_cast<forms::TextBoxControl&>(control);
+  const int mode = p_.Main().ActiveTextBox().ImeMode();
+  if (box.Box().ImeMode() != mode) box.Box().SetImeMode(mode);
+}
+
+void FindWindow::OnControlKeyUp(forms::Control& control, int& key, int shift) {
+  if (IsBox(control) && p_.state.BrailleMode) p_.chords.TextKeyUp(key, shift);
+}
+
+void FindWindow::OnControlKeyDown(forms::Control& control, int& key, int shift) {
+  if (IsBox(control) && p_.state.BrailleMode) {
+    p_.chords.TextKeyDown(key, shift);
+    if (key == 0) return;
+  }
   if (key == vk::kReturn && &control == &txtFIND) {
     key = 0;
     if (p_.search.dialog_mode == find_mode::kReplace) {

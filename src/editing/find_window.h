@@ -2,7 +2,8 @@
 // frmFIND: the modeless find and replace dialog over the main window, worked
 // entirely from the keyboard: F3 finds, F4 replaces, F5 closes, Enter and
 // Backspace move between the two boxes, Up and Down move the window within
-// the work area. It reads and writes the program's search state.
+// the work area. Its two boxes take braille as the document does (the
+// dialog's own keys first). It reads and writes the program's search state.
 #include <array>
 
 #include "app/forms/check_box_control.h"
@@ -48,13 +49,19 @@ class FindWindow : public forms::Form {
   void OnClick(forms::Control& control) override;
   void OnChange(forms::Control& control) override;
   void OnKeyDown(int& key, int shift) override;
+  void OnKeyUp(int& key, int shift) override;
+  void OnKeyRepeat(int& key, int shift) override;
+  void OnKeysLost() override;
+  void OnGotFocus(forms::Control& control) override;
   void OnControlKeyDown(forms::Control& control, int& key, int shift) override;
+  void OnControlKeyUp(forms::Control& control, int& key, int shift) override;
 
  private:
   void FindClicked();
   void ReplaceClicked();
   void MoveBy(int twips);
   void SelectReplaceStart();  // the first len(txtFIND) characters of txtREPLACE
+  bool IsBox(const forms::Control& control) const { return &control == &txtFIND || &control == &txtREPLACE; }
 
   Program& p_;
   bool first_activated_ = false;

@@ -94,6 +94,7 @@ inline constexpr char16_t kMemoFont[] = u"ＭＳ ゴシック";
 // The file named is the one looked for.
 inline constexpr char16_t kMemoNotFound[] = u"ファイル「 Orvo_メモ.txt 」が見つかりません！";
 inline constexpr char16_t kMemoReadError[] = u"ファイル読み込みエラー！";
+inline constexpr char16_t kMemoLookedIn[] = u"メモの置き場所：";  // the program folder follows
 inline constexpr char16_t kMemoConvertError[] = u"テキスト変換エラー！";
 inline constexpr char16_t kMemoTooLarge[] = u"ファイル「 Orvo_メモ.txt 」が大きすぎます！（６００００バイトまで）";
 

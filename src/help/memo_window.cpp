@@ -14,6 +14,23 @@ constexpr Rect kOkButton{384, 314, 90, 26};
 constexpr int kInnerWidth = 480;
 constexpr int kInnerHeight = 346;
 
+// The memo as the text box shows it: a memo from any editor, its lines ended
+// with LF, CR LF or CR, shows as lines.
+ustring AsBoxLines(ustring_view memo) {
+  ustring lines;
+  lines.reserve(memo.size());
+  for (std::size_t i = 0; i < memo.size(); ++i) {
+    const char16_t c = memo[i];
+    if (c == u'\r' || c == u'\n') {
+      lines += u"\r\n";
+      if (c == u'\r' && i + 1 < memo.size() && memo[i + 1] == u'\n') ++i;
+    } else {
+      lines += c;
+    }
+  }
+  return lines;
+}
+
 }  // namespace
 
 MemoWindow::MemoWindow(Program& program)
@@ -51,7 +68,9 @@ void MemoWindow::INIT_F7() {
 }
 
 void MemoWindow::Fail(const char16_t* message) {
-  p_.messages.Ask(MainWindow::kTag, message, message::kPlain);
+  // Where the memo is looked for, so the user knows where to put one.
+  const ustring where = ustring(message) + u"\r\n\r\n" + text::kMemoLookedIn + p_.values.AppFolder;
+  p_.messages.Ask(MainWindow::kTag, where, message::kPlain);
   load_failed_ = true;
 }
 
@@ -81,7 +100,7 @@ const char16_t* MemoWindow::ReadMemo(ustring& memo) const {
   // A NUL byte is no part of a text, and would cut it short on the screen.
   if (read.bytes.find('\0') != std::string::npos) return text::kMemoConvertError;
   int unconvertible = 0;
-  memo = p_.platform.code_page.Decode(read.bytes, &unconvertible);
+  memo = AsBoxLines(p_.platform.code_page.Decode(read.bytes, &unconvertible));
   return unconvertible > 0 ? text::kMemoConvertError : nullptr;
 }
 

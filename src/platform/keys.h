@@ -66,6 +66,12 @@ struct KeyEvent {
   std::uint8_t scan = 0;
   bool up = false;
   bool synthetic = false;  // sent by the program itself (keybd_event)
+  // The window system's auto-repeat of a key held down: a further key-down,
+  // or the release that some window systems send before each repeat's press.
+  bool repeat = false;
+  // A key-up for a key still held when the keyboard went to another program:
+  // its real release will go there.
+  bool lost = false;
 };
 
 }  // namespace orvo

@@ -16,6 +16,12 @@ class KeyHandler {
   // A handler cancels a key by setting key_code to 0. shift: shift_mask bits.
   virtual void KeyDown(int& key_code, int shift) = 0;
   virtual void KeyUp(int& key_code, int shift) = 0;
+  // Another key-down of a key held down (auto-repeat); by default a key-down
+  // like any other, as the keys that edit repeat while held.
+  virtual void KeyRepeat(int& key_code, int shift) { KeyDown(key_code, shift); }
+  // The keys held down went to another window: the key-ups that follow are
+  // the desktop's, not the person's letting go.
+  virtual void KeysLost() {}
   // The character a key-down is about to type into the focused edit control;
   // setting it to 0 drops it (the key code itself may have passed).
   virtual void KeyPress(char16_t& ch) { (void)ch; }

@@ -6,25 +6,35 @@
 
 #include <vector>
 
+#include "readings/describer.h"
+
 namespace orvo::braille {
 namespace {
 
 using Lines = std::vector<ustring>;
 
+// A converted text as said: itself, then its description.
+ustring WithDescription(const ustring& text) {
+  ustring said = text;
+  said += u' ';
+  said += readings::Describe(text);
+  return said;
+}
+
 TEST(SpokenDots, NamesTheRaisedDotsInOrder) {
-  EXPECT_EQ(SpokenDots(u'A'), u"点 1");
-  EXPECT_EQ(SpokenDots(u'B'), u"点 1 2");
-  EXPECT_EQ(SpokenDots(u'#'), u"点 3 4 5 6");  // the number sign
-  EXPECT_EQ(SpokenDots(u'='), u"点 1 2 3 4 5 6");
-  EXPECT_EQ(SpokenDots(u','), u"点 6");          // the capital sign
-  EXPECT_EQ(SpokenDots(u' '), u"マスあけ");
+  EXPECT_EQ(SpokenDots(u'A'), u"テン 1");
+  EXPECT_EQ(SpokenDots(u'B'), u"テン 1 2");
+  EXPECT_EQ(SpokenDots(u'#'), u"テン 3 4 5 6");  // the number sign
+  EXPECT_EQ(SpokenDots(u'='), u"テン 1 2 3 4 5 6");
+  EXPECT_EQ(SpokenDots(u','), u"テン 6");          // the capital sign
+  EXPECT_EQ(SpokenDots(u' '), u"マスアケ");
 }
 
 TEST(SpokenDots, TheCellDisplayIsNamedByEachCellsDots) {
   EXPECT_EQ(SpokenCells(u""), u"");
-  EXPECT_EQ(SpokenCells(u"B"), u"点 1 2");
-  EXPECT_EQ(SpokenCells(u"\"*"), u"点 5、点 1 6");  // a prefix and its partner
-  EXPECT_EQ(SpokenCells(u"&"), u"点 1 2 3 4 6");
+  EXPECT_EQ(SpokenCells(u"B"), u"テン 1 2");
+  EXPECT_EQ(SpokenCells(u"\"*"), u"テン 5、テン 1 6");  // a prefix and its partner
+  EXPECT_EQ(SpokenCells(u"&"), u"テン 1 2 3 4 6");
 }
 
 TEST(Announcer, SaysWhatChangedAndNothingElse) {
@@ -35,24 +45,25 @@ TEST(Announcer, SaysWhatChangedAndNothingElse) {
     void (*change)(HeardState&);
     Lines said;
   };
+  const ustring moth = WithDescription(u"蛾１"), me = WithDescription(u"我１");
   // clang-format off
   const Step steps[] = {
       {"nothing changed", [](HeardState&) {}, {}},
-      {"braille on", [](HeardState& h) { h.braille_mode = true; }, {u"＜点字入力モード＞ ひらがな"}},
-      {"a prefix cell waits", [](HeardState& h) { h.cells = u"\""; }, {u"点 5"}},
+      {"braille on", [](HeardState& h) { h.braille_mode = true; }, {u"テンジ ニューリョク モード ヒラガナ"}},
+      {"a prefix cell waits", [](HeardState& h) { h.cells = u"\""; }, {u"テン 5"}},
       {"its partner completes が", [](HeardState& h) { h.cells = u"\"*"; h.composition = u"が"; },
-       {u"点 1 6", u"が"}},
-      {"the number sign", [](HeardState& h) { h.cells = u"#"; h.mode = u"数字"; }, {u"点 3 4 5 6", u"数字"}},
-      {"a digit", [](HeardState& h) { h.cells = u"A"; h.composition = u"が１"; }, {u"点 1", u"１"}},
+       {u"テン 1 6", u"が"}},
+      {"the number sign", [](HeardState& h) { h.cells = u"#"; h.mode = u"数字"; }, {u"テン 3 4 5 6", u"スージ"}},
+      {"a digit", [](HeardState& h) { h.cells = u"A"; h.composition = u"が１"; }, {u"テン 1", u"１"}},
       {"the same cell again", [](HeardState& h) { h.composition = u"が１１"; }, {u"１"}},
       {"Backspace", [](HeardState& h) { h.composition = u"が１"; }, {u"１"}},
-      {"Space converts", [](HeardState& h) { h.converting = true; h.composition = u"蛾１"; }, {u"蛾１"}},
-      {"the next candidate", [](HeardState& h) { h.composition = u"我１"; }, {u"我１"}},
+      {"Space converts", [](HeardState& h) { h.converting = true; h.composition = u"蛾１"; }, {moth}},
+      {"the next candidate", [](HeardState& h) { h.composition = u"我１"; }, {me}},
       {"N confirms", [](HeardState& h) {
          h.converting = false; h.composition.clear(); h.result = u"我１"; h.text_revision = 1; h.cells.clear(); },
-       {u"確定 我１"}},
-      {"the mode goes back to kana", [](HeardState& h) { h.mode = u"ひらがな"; }, {u"ひらがな"}},
-      {"braille off", [](HeardState& h) { h.braille_mode = false; h.mode.clear(); }, {u"＜ローマ字入力モード＞"}},
+       {u"カクテイ " + me}},
+      {"the mode goes back to kana", [](HeardState& h) { h.mode = u"ひらがな"; }, {u"ヒラガナ"}},
+      {"braille off", [](HeardState& h) { h.braille_mode = false; h.mode.clear(); }, {u"ローマジ ニューリョク モード"}},
       {"romaji mode hears no mode", [](HeardState& h) { h.mode = u"数字"; }, {}},
       // Typed romaji: a letter waits as itself, and the kana it makes replace it.
       {"a romaji letter", [](HeardState& h) { h.composition = u"ｎ"; }, {u"ｎ"}},
@@ -61,7 +72,7 @@ TEST(Announcer, SaysWhatChangedAndNothingElse) {
       {"only the new kana", [](HeardState& h) { h.composition = u"にほ"; }, {u"ほ"}},
       {"Backspace in romaji", [](HeardState& h) { h.composition = u"に"; }, {u"ほ"}},
       {"Enter confirms", [](HeardState& h) {
-         h.composition.clear(); h.result = u"に"; h.text_revision = 2; }, {u"確定 に"}},
+         h.composition.clear(); h.result = u"に"; h.text_revision = 2; }, {u"カクテイ に"}},
   };
   // clang-format on
   Announcer announcer;
@@ -83,8 +94,33 @@ TEST(Announcer, ConfirmingTheSameTextTwiceIsSaidTwice) {
     s.composition.clear();
     s.result = u"か";
     s.text_revision = revision;
-    EXPECT_EQ(announcer.Hear(s), Lines{u"確定 か"}) << revision;
+    EXPECT_EQ(announcer.Hear(s), Lines{u"カクテイ か"}) << revision;
   }
+}
+
+TEST(Announcer, EachCandidateIsSaidWithItsDescriptionSoHomophonesSoundApart) {
+  HeardState s;
+  s.braille_mode = true;
+  Announcer announcer;
+  announcer.Hear(s);
+  s.composition = u"はし";
+  announcer.Hear(s);
+  s.converting = true;
+  std::vector<ustring> heard;
+  for (const char16_t* candidate : {u"橋", u"箸", u"端"}) {
+    s.composition = candidate;
+    const Lines said = announcer.Hear(s);
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(said[0], WithDescription(candidate));
+    heard.push_back(said[0]);
+  }
+  EXPECT_NE(heard[0], heard[1]);
+  EXPECT_NE(heard[1], heard[2]);
+  s.converting = false;
+  s.composition.clear();
+  s.result = u"箸";
+  s.text_revision = 1;
+  EXPECT_EQ(announcer.Hear(s), Lines{u"カクテイ 箸 ワリバシノ ハシ"});
 }
 
 }  // namespace

@@ -47,7 +47,9 @@ TEST_F(MemoFile, EachFailureNamesItselfAndTheWindowCloses) {
     const std::size_t before = Messages().size();
     OpenMemo();
     ASSERT_EQ(Messages().size(), before + 1) << ToUtf8(c.message);
-    EXPECT_EQ(ToUtf8(Messages().back()), ToUtf8(c.message));
+    // Each says what went wrong, then where the memo is looked for.
+    EXPECT_EQ(ToUtf8(Messages().back()), ToUtf8(ustring(c.message) + u"\r\n\r\n" + help::text::kMemoLookedIn +
+                                                S().program.values.AppFolder));
     EXPECT_EQ(S().desktop.ModalDepth(), 0);
     EXPECT_FALSE(S().program.flags.MainHasFocus == false);
   }
@@ -58,7 +60,15 @@ TEST_F(MemoFile, AFolderOfThatNameIsAReadError) {
                                     ToUtf8(help::text::kMemoFileName));
   OpenMemo();
   ASSERT_FALSE(Messages().empty());
-  EXPECT_EQ(ToUtf8(Messages().back()), ToUtf8(help::text::kMemoReadError));
+  EXPECT_TRUE(Messages().back().starts_with(help::text::kMemoReadError));
+}
+
+TEST_F(MemoFile, LinesEndedAnyWayShowAsLines) {
+  Write("a\nb\r\nc\rd\n\ne\r");
+  Script("tap F11\n");  // the memo's key
+  auto* memo = dynamic_cast<help::MemoWindow*>(S().program.forms.FindByTag(help::MemoWindow::kTag));
+  ASSERT_NE(memo, nullptr);
+  EXPECT_EQ(ToUtf8(memo->txtMEMO.Text()), "a\r\nb\r\nc\r\nd\r\n\r\ne\r\n");
 }
 
 TEST_F(MemoFile, ReadsTheWholeFileInTheCodePage) {

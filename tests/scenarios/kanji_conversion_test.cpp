@@ -1,7 +1,10 @@
 // Writing Japanese with kanji in braille: a sentence typed as chords,
 // converted, a clause resized, another candidate chosen, confirmed in two
 // steps, with the real conversion dictionary (learning off).
+#include "app/forms/text_box_control.h"
+#include "app/program_windows.h"
 #include "platform/emulated/text_box.h"
+#include "platform/headless/key_script.h"
 #include "scenarios/scenario_fixture.h"
 
 namespace orvo::testing {
@@ -33,6 +36,32 @@ class KanjiConversion : public ::testing::Test {
   TempFolder folder_;
   std::unique_ptr<headless::Session> session_;
 };
+
+// A word found and replaced with the words typed in braille in the dialog:
+// ファイル in the search box, 文書 converted in the replacement box.
+TEST_F(KanjiConversion, TheReplaceDialogsBoxesTakeBrailleAndKanji) {
+  const headless::ParsedScript script = headless::ParseScript(
+      "tap F1\n"  // braille off: the text goes in as typed
+      "clipboard ファイルを開く\n"
+      "press Ctrl\ntap V\ntap Home\nrelease Ctrl\n"
+      "menu mnuREPLACE\n"
+      "tap F1\n"                               // braille input in the search box
+      "chord DL\nchord FSL\nchord FD\nchord FJK\n"  // ふぁいる
+      "tap F7\ntap N\n"                        // as katakana, confirmed
+      "tap N\n"                                // on to the replacement box
+      "chord K\nchord FSJL\nchord SKL\nchord J\nchord DJKL\n"  // ぶんしょ
+      "tap Space\n");
+  ASSERT_TRUE(script.errors.empty());
+  session_->Run(script.steps);
+  auto* find = session_->program.windows->FindTypingBox();
+  ASSERT_NE(find, nullptr);
+  EXPECT_EQ(dynamic_cast<emu::TextBox&>(find->Box()).Ime().CompositionString(), u"文書");
+  session_->Tap('N');  // confirmed
+  EXPECT_EQ(find->Text(), u"文書");
+  session_->Tap('N');  // Enter: replace finds the word first
+  session_->Tap(vk::kF4);
+  EXPECT_EQ(W().ActiveTextBox().Text(), u"文書を開く");
+}
 
 TEST_F(KanjiConversion, SentenceConvertsAndConfirmsInTwoSteps) {
   Cells(kSentence);
@@ -110,6 +139,44 @@ TEST_F(KanjiConversion, BrailleKeysResizeAndMoveBetweenClauses) {
   EXPECT_EQ(Ime().Clauses()[1].selected, 1);
   session_->Tap('I');
   EXPECT_EQ(Ime().Clauses()[1].selected, 0);
+}
+
+}  // namespace
+}  // namespace orvo::testing
+
+namespace orvo::testing {
+namespace {
+
+// はし: each kanji the dictionary offers is said with a word of its own.
+TEST_F(KanjiConversion, HomophoneCandidatesAreSaidApart) {
+  Cells(u"U\\");  // は し
+  session_->program.Listen();
+  std::vector<ustring> heard;
+  for (int k = 0; k < 3; ++k) {
+    session_->Tap(vk::kSpace);
+    const std::vector<ustring> lines = session_->program.Listen();
+    ASSERT_EQ(lines.size(), 1u);
+    const ustring& said = lines[0];
+    const ustring shown = Ime().Clauses()[0].text;
+    EXPECT_TRUE(said.starts_with(shown + u' ')) << ToUtf8(said);
+    EXPECT_EQ(said.find_first_of(u"橋箸端", shown.size()), ustring::npos) << "no kanji in " << ToUtf8(said);
+    for (const ustring& earlier : heard) EXPECT_NE(said, earlier);
+    heard.push_back(said);
+  }
+}
+
+// F12 twice: the line, then its reading in katakana, for voices that read no kanji.
+TEST_F(KanjiConversion, TheReviewKeyReadsTheLineInKatakana) {
+  Cells(u"U\\");  // は し
+  session_->Tap(vk::kSpace);
+  session_->Tap('N');
+  const ustring line = session_->Text();
+  ASSERT_FALSE(line.empty());
+  session_->program.Listen();
+  session_->Tap(vk::kF12);
+  EXPECT_EQ(session_->program.Listen(), std::vector<ustring>{u"ブンマツ"});
+  session_->Tap(vk::kF12);
+  EXPECT_EQ(session_->program.Listen(), std::vector<ustring>{line + u" ヨミ ハシ"});
 }
 
 }  // namespace

@@ -77,6 +77,20 @@ TEST(Runner, JsonCarriesTheState) {
   EXPECT_EQ(j["keys"][1]["scan"], 0x74);
 }
 
+TEST(Runner, DescribePrintsTheSpokenDescriptionAndRefusesBrokenText) {
+  const RunResult good = RunHeadless("--describe '箸とＡ'", "");
+  EXPECT_EQ(good.status, 0);
+  EXPECT_EQ(good.out, "ワリバシノ ハシ、ヒラガナ と、オオモジ エー\n");
+  EXPECT_EQ(good.err, "");
+  // A lone continuation byte, then a sequence cut short.
+  for (const char* bytes : {"'\\200'", "'\\343\\201'"}) {
+    const RunResult bad = RunHeadless(std::string("--describe \"$(printf ") + bytes + ")\"", "");
+    EXPECT_EQ(bad.status, 2) << bytes;
+    EXPECT_EQ(bad.out, "") << bytes;
+    EXPECT_NE(bad.err.find("not valid UTF-8"), std::string::npos) << bad.err;
+  }
+}
+
 TEST(Runner, MessageBoxTakesTheNextLines) {
   // T with nothing confirmed shows a box; Enter answers it, then typing goes on.
   const RunResult r = RunHeadless("--json", "tap F1\ntap T\ntap Enter\nchord F\ntap N\n");

@@ -188,6 +188,15 @@ void Form::KeyDown(int& key_code, int shift) {
   }
 }
 
+void Form::KeyRepeat(int& key_code, int shift) {
+  if (loaded_ && enabled_ && (key_preview_ || focused_ == nullptr)) OnKeyRepeat(key_code, shift);
+  if (key_code == 0) {
+    drop_char_ = true;
+    return;
+  }
+  KeyDown(key_code, shift);
+}
+
 void Form::KeyUp(int& key_code, int shift) {
   if (!enabled_ || !loaded_) {
     key_code = 0;

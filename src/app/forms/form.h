@@ -108,6 +108,10 @@ class Form : public KeyHandler {
 
   void KeyDown(int& key_code, int shift) final;
   void KeyUp(int& key_code, int shift) final;
+  // A held key's repeat: the window's repeat handler first, then, unless it
+  // cancelled the key, a key-down like any other.
+  void KeyRepeat(int& key_code, int shift) final;
+  void KeysLost() final { OnKeysLost(); }
   void KeyPress(char16_t& ch) final;
   // Alt with a top-level menu's access key opens that menu; F10 and Alt
   // alone the first one. The front end opens it on the screen (it hears a
@@ -150,6 +154,11 @@ class Form : public KeyHandler {
     (void)key_code;
     (void)shift;
   }
+  virtual void OnKeyRepeat(int& key_code, int shift) {
+    (void)key_code;
+    (void)shift;
+  }
+  virtual void OnKeysLost() {}
   virtual void OnControlKeyDown(Control& control, int& key_code, int shift) {
     (void)control;
     (void)key_code;

@@ -75,7 +75,14 @@ bool FormsRuntime::ShowModal(Form& form, Form* owner) {
   if (active_ == &form) Deactivate(form);
   // The owner gets back the state it had, not simply "enabled".
   if (owner != nullptr && owner->loaded_) owner->SetEnabled(owner_was_enabled);
+  // The keyboard goes back where the person was: to the owner, or to another
+  // of its windows that was active when the box came (the find dialog whose
+  // search ended in a message).
   Form* next = owner != nullptr ? owner : before;
+  if (owner != nullptr && before != nullptr && before != &form && before->loaded_ && before->visible_ &&
+      before->owner_ == owner) {
+    next = before;
+  }
   if (next != nullptr && next != &form && next->loaded_ && !Activate(*next)) {
     active_ = FormOf(windowing_.ActiveWindow());
   }

@@ -32,7 +32,27 @@ void Desktop::SetFocus(KeyHandler* control, EditControl* edit) {
   focus_edit_ = edit;
 }
 
+// What a real key event is to the person's keys: a press or release, a repeat
+// of a key held down, or nothing at all (the release some window systems send
+// before each repeat, or a repeat that arrives after its key came up).
+Desktop::Held Desktop::Track(const KeyEvent& event) {
+  if (event.synthetic) return Held::kEvent;
+  bool& held = held_[event.vk];
+  if (event.up) {
+    if (event.repeat) return Held::kNothing;
+    held = false;
+    return Held::kEvent;
+  }
+  if (held) return Held::kRepeat;
+  if (event.repeat) return Held::kNothing;
+  held = true;
+  return Held::kEvent;
+}
+
 void Desktop::Dispatch(const KeyEvent& event) {
+  // Tracked before the filter: a key let go while a menu has the keys is up.
+  const Held held = Track(event);
+  if (held == Held::kNothing) return;
   if (filter_ && filter_(event)) return;
   // Handlers pump events of their own: each one is told about the event it sees.
   const bool outer_synthetic = handling_synthetic_;
@@ -54,20 +74,18 @@ void Desktop::Dispatch(const KeyEvent& event) {
     if (!ime_took) ch = sink->TranslateChar(event.vk, keys_);
   }
   int code = ime_took ? kVkProcessKey : event.vk;
-  if (window != nullptr) {
+  if (event.lost && window != nullptr) window->KeysLost();
+  const auto deliver = [&](KeyHandler& to) {
     if (event.up) {
-      window->KeyUp(code, shift);
+      to.KeyUp(code, shift);
+    } else if (held == Held::kRepeat) {
+      to.KeyRepeat(code, shift);
     } else {
-      window->KeyDown(code, shift);
+      to.KeyDown(code, shift);
     }
-  }
-  if (code != 0 && control != nullptr && control != window) {
-    if (event.up) {
-      control->KeyUp(code, shift);
-    } else {
-      control->KeyDown(code, shift);
-    }
-  }
+  };
+  if (window != nullptr) deliver(*window);
+  if (code != 0 && control != nullptr && control != window) deliver(*control);
   if (!ime_took && MenuKeys(event, code, window)) return;
   if (event.up || sink == nullptr || ime_took) return;
   if (code != 0) sink->KeyDownAction(static_cast<std::uint8_t>(code), keys_);

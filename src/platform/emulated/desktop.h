@@ -3,6 +3,7 @@
 // program's windows and controls, modal loops, and virtual time. The headless
 // build runs on it, and so do the tests.
 #include <cstdint>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -79,9 +80,14 @@ class Desktop : public Keyboard, public Windowing {
   bool MenuKeys(const KeyEvent& event, int code, KeyHandler* window);
 
   enum class AltAlone { kNo, kDown, kSpoilt };  // Alt down with nothing else yet, or not
+  enum class Held { kEvent, kRepeat, kNothing };
+  Held Track(const KeyEvent& event);
 
   InputQueue queue_;
   KeyStateTable keys_;
+  // The keys the person holds down, from real events alone: the program's own
+  // keys do not make a held key's repeat a new press.
+  std::array<bool, 256> held_{};
   VirtualClock clock_;
   std::function<bool()> pull_;
   KeyHandler* active_ = nullptr;

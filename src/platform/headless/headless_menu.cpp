@@ -46,7 +46,7 @@ void HeadlessMenu::OpenTop(const forms::MenuEntry& top) {
 
 void HeadlessMenu::Close() {
   open_ = nullptr;
-  if (program_.HasMainWindow() && program_.Main().Enabled()) program_.Main().FocusTextBox();
+  if (program_.HasMainWindow()) program_.Main().MenuDismissed();
 }
 
 void HeadlessMenu::Choose(const forms::MenuEntry& item) {

@@ -7,6 +7,7 @@ inline constexpr const char* kUsage =
     "usage: orvo-headless [--folder DIR] [--codepage NAME] [--dictionary FILE] [--open FILE] [--json]\n"
     "                     [--engine auto|mozc|anthy] [--font-folder DIR] [--font-installed] [SCRIPT]\n"
     "       orvo-headless --version\n"
+    "       orvo-headless --describe TEXT\n"
     "  The script comes from standard input when no file is named. --open FILE opens the file\n"
     "  at start, as a path on the window's command line does. The braille font Orvoten.TTF is\n"
     "  taken from the data folder, or from --font-folder DIR (\"\" for nowhere);\n"
@@ -18,6 +19,7 @@ inline constexpr const char* kUsage =
     "deactivate\n"
     "         dialog PATH | dialog cancel | colour R G B | colour cancel | file NAME TEXT\n"
     "         drop NAME... | expect WHAT VALUE | # comment\n"
+    "  --describe prints TEXT as it is said to a screen reader's user, each kanji by a word.\n"
     "  Exit status: 0 done, 1 an expectation failed, 2 the script or the arguments are wrong.\n";
 inline constexpr const char* kUnknownArgument = "orvo-headless: unknown argument '";
 inline constexpr const char* kUnknownCodePage = "orvo-headless: unknown code page '";
@@ -29,5 +31,6 @@ inline constexpr const char* kNoFolder = "orvo-headless: no program folder at '"
 inline constexpr const char* kStdinName = "<stdin>";
 inline constexpr const char* kProgramName = "orvo-headless";
 inline constexpr const char* kDataLine = "data: ";
+inline constexpr const char* kDescribeNotUtf8 = "orvo-headless: --describe: the text is not valid UTF-8\n";
 
 }  // namespace orvo::headless::texts

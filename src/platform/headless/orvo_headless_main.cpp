@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "platform/headless/describe_command.h"
 #include "platform/headless/headless_texts.h"
 #include "platform/headless/key_script.h"
 #include "platform/headless/script_run.h"
@@ -32,6 +33,7 @@ struct Options {
   std::optional<std::string> font_folder;  // none: the data folder
   bool font_installed = false;
   std::optional<orvo::emu::EngineChoice> engine;  // none: the settings file's, else anthy
+  std::optional<std::string> describe;  // --describe TEXT: describe it and stop
 };
 
 bool ParseArgs(int argc, char** argv, Options& o) {
@@ -52,6 +54,8 @@ bool ParseArgs(int argc, char** argv, Options& o) {
       }
     } else if (arg == "--font-folder" && i + 1 < argc) {
       o.font_folder = argv[++i];
+    } else if (arg == "--describe" && i + 1 < argc) {
+      o.describe = argv[++i];
     } else if (arg == "--font-installed") {
       o.font_installed = true;
     } else if (arg == "--help" || arg == "-h") {
@@ -99,6 +103,7 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");  // the locale's charset, for --codepage locale
   Options options;
   if (!ParseArgs(argc, argv, options)) return 2;
+  if (options.describe) return orvo::headless::DescribeCommand(*options.describe, std::cout, std::cerr);
 
   if (const auto data = orvo::posix::FindOwnDataFolder(); data.path.empty()) {
     std::cerr << kProgramName << ": " << data.problem << "\n";

@@ -70,6 +70,8 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
   void Press(std::uint8_t vk);
   void Release(std::uint8_t vk);
   void Tap(std::uint8_t vk);
+  // A key event as a window system may deliver it: a repeat's, a lost key's.
+  void Post(const KeyEvent& event) { Deliver(event); }
   void Chord(std::string_view keys);  // "FDS": all down in order, then all up in order
   void Wait(long long ms);
   // A control named as a script names it (cmdTYPE, frmMsgEx.cmdBTN[1]); false

@@ -1,11 +1,13 @@
 #include "platform/qt/candidate_list.h"
 
 #include <QAccessible>
+#include <QScreen>
 #include <algorithm>
 
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_texts.h"
 #include "platform/qt/reader_events.h"
+#include "readings/describer.h"
 
 namespace orvo::qt {
 
@@ -32,6 +34,15 @@ CandidateList::CandidateList(QWidget* parent) : QListWidget(parent) {
   hide();
 }
 
+void CandidateList::SetFloating(bool floating) {
+  if (floating == floating_) return;
+  floating_ = floating;
+  const bool shown = isVisible();
+  setWindowFlags(floating ? Qt::ToolTip | Qt::FramelessWindowHint : Qt::Widget);
+  setAttribute(Qt::WA_ShowWithoutActivating, floating);
+  if (shown) show();
+}
+
 void CandidateList::ShowPage(const CandidatePage& page, QPoint at) {
   if (page.items.empty()) {
     const bool was_shown = !page_.items.empty();
@@ -51,6 +62,10 @@ void CandidateList::ShowPage(const CandidatePage& page, QPoint at) {
     clear();
     for (std::size_t k = 0; k < page.items.size(); ++k) {
       addItem(QString::number(k + 1) + QLatin1Char(' ') + ToQ(page.items[k]));
+      // A reader hears the candidate, what it is made of, then its number.
+      item(static_cast<int>(k))
+          ->setData(Qt::AccessibleTextRole, ToQ(page.items[k] + u' ' + readings::Describe(page.items[k]) + u' ') +
+                                                QString::number(k + 1));
     }
     setCurrentRow(page.current);
     if (page.current < 0) clearSelection();
@@ -60,7 +75,15 @@ void CandidateList::ShowPage(const CandidatePage& page, QPoint at) {
     for (int k = 0; k < rows; ++k) width = std::max(width, fontMetrics().horizontalAdvance(item(k)->text()));
     resize(width + 2 * frameWidth() + 12, rows * std::max(1, sizeHintForRow(0)) + 2 * frameWidth());
   }
-  if (const QWidget* owner = parentWidget()) {
+  if (const QWidget* owner = parentWidget(); owner != nullptr && floating_) {
+    // Under the clause on the screen, above it where the screen ends.
+    const QPoint global = owner->mapToGlobal(at);
+    const QScreen* screen = owner->screen();
+    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(global, size());
+    QPoint place(std::clamp(global.x(), room.left(), std::max(room.left(), room.right() + 1 - width())), global.y());
+    if (place.y() + height() > room.bottom() + 1) place.setY(global.y() - height() - fontMetrics().lineSpacing() - 2);
+    at = place;
+  } else if (owner != nullptr) {
     at.setX(std::clamp(at.x(), 0, std::max(0, owner->width() - width())));
     if (at.y() + height() > owner->height()) at.setY(std::max(0, at.y() - height() - fontMetrics().lineSpacing()));
   }

@@ -28,15 +28,20 @@ class CandidateList : public QListWidget {
 
   explicit CandidateList(QWidget* parent);
 
-  // Shows the page with its top left at `at` (moved in to stay inside the
-  // parent); an empty page hides the list.
+  // Shows the page with its top left at `at`, in the parent's coordinates
+  // (moved in to stay inside the parent, or the screen when floating); an
+  // empty page hides the list.
   void ShowPage(const CandidatePage& page, QPoint at);
+  // A window of its own over the parent instead of a part of it, shown in
+  // full however small the parent is (a one-line box). It never takes the keyboard.
+  void SetFloating(bool floating);
   const CandidatePage& Page() const { return page_; }
 
  private:
   void Announce();
 
   CandidatePage page_;
+  bool floating_ = false;
 };
 
 }  // namespace orvo::qt

@@ -26,7 +26,10 @@ class DocumentPane {
   emu::TextBox* Box() const { return box_; }
 
   DocumentEdit& Widget() { return *widget_; }
-  void SetSingleLine(bool single) { mirror_->SetSingleLine(single); }
+  void SetSingleLine(bool single) {
+    mirror_->SetSingleLine(single);
+    candidates_->SetFloating(single);  // a one-line box has no room for the list
+  }
   CandidateList& Candidates() { return *candidates_; }
 
  private:

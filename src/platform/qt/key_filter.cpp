@@ -27,22 +27,26 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     key->accept();  // no shortcut takes it: it comes back as a key press, which is ours
     return true;
   }
-  if (type == QEvent::KeyRelease && key->isAutoRepeat()) return true;
   if (type == QEvent::KeyPress) DropStaleModifiers(key->key(), key->modifiers());
   if (const auto mapped = MapKey(key->key(), key->nativeScanCode())) {
-    Deliver(*mapped, type == QEvent::KeyRelease);
+    Deliver(*mapped, type == QEvent::KeyRelease, key->isAutoRepeat());
   }
   return true;  // unknown keys do nothing at all
 }
 
-void KeyFilter::Deliver(const MappedKey& key, bool up) {
+void KeyFilter::Deliver(const MappedKey& key, bool up, bool repeat) {
+  // The program tells a repeat from a press (and drops a repeat's release);
+  // here only the keys really down are kept, to let them go when the
+  // keyboard leaves.
   auto it = std::find(held_.begin(), held_.end(), key);
-  if (up) {
+  if (up && !repeat) {
     if (it != held_.end()) held_.erase(it);
-  } else if (it == held_.end()) {
+  } else if (!up && it == held_.end() && !repeat) {
     held_.push_back(key);
   }
-  deliver_({key.vk, key.scan, up, false});
+  KeyEvent event{key.vk, key.scan, up, false};
+  event.repeat = repeat;
+  deliver_(event);
 }
 
 void KeyFilter::DropStaleModifiers(int pressed, Qt::KeyboardModifiers now) {
@@ -62,14 +66,18 @@ void KeyFilter::DropStaleModifiers(int pressed, Qt::KeyboardModifiers now) {
   for (const Modifier& m : kModifiers) {
     if (m.key == pressed || now.testFlag(m.flag)) continue;
     const auto it = std::find_if(held_.begin(), held_.end(), [&m](const MappedKey& k) { return k.vk == m.vk; });
-    if (it != held_.end()) Deliver(*it, true);
+    if (it != held_.end()) Deliver(*it, true, false);
   }
 }
 
 void KeyFilter::ReleaseHeld() {
   const std::vector<MappedKey> held = std::move(held_);
   held_.clear();
-  for (const MappedKey& key : held) deliver_({key.vk, key.scan, true, false});
+  for (const MappedKey& key : held) {
+    KeyEvent event{key.vk, key.scan, true, false};
+    event.lost = true;
+    deliver_(event);
+  }
 }
 
 }  // namespace orvo::qt

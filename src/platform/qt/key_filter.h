@@ -1,8 +1,8 @@
 #pragma once
 // The keyboard of the whole application: every key event becomes a key event
 // of the emulated desktop and never reaches a Qt widget, so the program sees
-// each key before any control, as a window with key preview does. A held key
-// repeats as further key-downs without key-ups in between.
+// each key before any control, as a window with key preview does. Qt's mark
+// of an auto-repeat goes with each event; the program decides what a repeat is.
 #include <QObject>
 #include <functional>
 #include <vector>
@@ -29,7 +29,7 @@ class KeyFilter : public QObject {
   void SetEnabled(bool enabled) { enabled_ = enabled; }
 
  private:
-  void Deliver(const MappedKey& key, bool up);
+  void Deliver(const MappedKey& key, bool up, bool repeat);
   void DropStaleModifiers(int pressed, Qt::KeyboardModifiers now);
 
   std::function<void(const KeyEvent&)> deliver_;

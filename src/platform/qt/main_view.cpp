@@ -97,8 +97,12 @@ void MainView::BuildMenu(const forms::MenuEntry& entry, QMenu* owner) {
   // Queued: the drop-down is gone before the command runs (it may open a modal box).
   // An item in a drop-down was reached through its menu's opening already.
   if (owner != nullptr) {
-    connect(action, &QAction::triggered, this, [this, name] { Forward([&](MainWindow& w) { w.ChooseMenu(name); }); },
-            Qt::QueuedConnection);
+    // Told at once, the closing of the drop-down (queued before the choice) knows it was no dismissal.
+    connect(action, &QAction::triggered, this, [this] { choice_coming_ = true; });
+    connect(action, &QAction::triggered, this, [this, name] {
+      choice_coming_ = false;
+      Forward([&](MainWindow& w) { w.ChooseMenu(name); });
+    }, Qt::QueuedConnection);
   } else {
     connect(action, &QAction::triggered, this, [this, name] { Forward([&](MainWindow& w) { w.ClickMenu(name); }); },
             Qt::QueuedConnection);
@@ -160,7 +164,9 @@ void MainView::MenuClosed() {
   QTimer::singleShot(0, this, [this] {
     if (QApplication::activePopupWidget() != nullptr || !program_.Running()) return;
     menuBar()->setActiveAction(nullptr);
+    if (!choice_coming_) W().MenuDismissed();  // nothing chosen: braille input back if the menu left it
     if (W().Enabled()) Text().setFocus(Qt::OtherFocusReason);
+    settle_();
   });
 }
 

@@ -70,6 +70,7 @@ class MainView : public QMainWindow {
 
   Program& program_;
   std::function<void()> settle_;
+  bool choice_coming_ = false;  // an item of a drop-down was chosen; its command is queued
   std::map<const forms::MenuEntry*, QAction*> actions_;
   std::map<std::string, QAction*> actions_by_name_;
   FormView* inner_ = nullptr;  // the central widget

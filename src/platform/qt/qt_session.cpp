@@ -8,6 +8,7 @@
 #include "platform/qt/main_view.h"
 #include "platform/qt/forms/form_views.h"
 #include "platform/qt/document_edit.h"
+#include "platform/qt/x_key_repeat.h"
 
 namespace orvo::qt {
 QtParts::QtParts(const std::string& folder, const ustring& command_line, const std::optional<std::string>& font_folder)
@@ -38,6 +39,7 @@ QtSession::QtSession(const QtSessionOptions& options)
     filter_.SetEnabled(!showing);
   });
   qApp->installEventFilter(&filter_);
+  AskForRepeatsAsPresses();
   QObject::connect(qApp, &QCoreApplication::aboutToQuit, &filter_, [this] { quitting_ = true; });
   QObject::connect(qApp, &QGuiApplication::applicationStateChanged, &filter_, [this](Qt::ApplicationState state) {
     const bool active = state == Qt::ApplicationActive;

@@ -53,7 +53,7 @@ struct FakeBrailleMenus : braille::BrailleMenus {
 
 struct FakeEditorWindow : braille::EditorWindow {
   explicit FakeEditorWindow(EditControl& box_) : box(box_) {}
-  EditControl& ActiveTextBox() override { return box; }
+  EditControl& TypingBox() override { return box; }
   bool WindowEnabled() const override { return enabled; }
   bool WindowMinimized() const override { return minimized; }
   void CloseWindow() override { ++close_requests; }
@@ -65,12 +65,14 @@ struct FakeEditorWindow : braille::EditorWindow {
 
 struct FakeSideWindows : braille::SideWindows {
   bool FindOpen() const override { return find_open; }
+  bool FindHasKeyboard() const override { return false; }
   bool HelperOpen() const override { return helper_open; }
   bool DiagramsOpen() const override { return diagrams_open; }
   void ShowHelper() override { calls.push_back("ShowHelper"); }
   void UnloadHelper() override { calls.push_back("UnloadHelper"); }
   void ShowDiagrams() override { calls.push_back("ShowDiagrams"); }
   void UnloadDiagrams() override { calls.push_back("UnloadDiagrams"); }
+  void ShowMemo() override { calls.push_back("ShowMemo"); }
   void ActivateFind() override { calls.push_back("ActivateFind"); }
   void UnloadFind() override { calls.push_back("UnloadFind"); }
   bool find_open = false;

@@ -7,6 +7,10 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "app/forms/text_box_control.h"
+#include "app/program_windows.h"
+#include "platform/emulated/text_box.h"
+#include "platform/qt/candidate_list.h"
 #include "platform/qt/forms/form_view.h"
 #include "platform/qt/forms/form_views.h"
 #include "session_fixture.h"
@@ -92,6 +96,37 @@ TEST_F(QtFrontEnd, TheFindDialogIsDrawnNamedAndWorkedWithKeys) {
   EXPECT_EQ(S().Views().Find("frmFIND"), nullptr);
   EXPECT_FALSE(S().program.flags.FindOpen);
   EXPECT_EQ(S().program.search.text, u"cat");
+}
+
+// Braille typed into the one-line search box converts there, its candidates
+// in a list of their own over the dialog, shown whole, not clipped to the box.
+TEST_F(QtFrontEnd, TheSearchBoxTakesBrailleAndShowsItsCandidatesWhole) {
+  W().ClickMenu("mnuSERCH_FIND");
+  S().Settle();
+  qt::FormView* view = S().Views().Find("frmFIND");
+  ASSERT_NE(view, nullptr);
+  Tap(Qt::Key_F1);
+  ASSERT_TRUE(BrailleMode());
+  ASSERT_NE(S().Views().Find("frmFIND"), nullptr);
+  Chord({Qt::Key_F});
+  Chord({Qt::Key_F, Qt::Key_D});
+  Tap(Qt::Key_Space);
+  QWidget* find_box = view->WidgetOf("txtFIND");
+  ASSERT_NE(find_box, nullptr);
+  auto* list = find_box->findChild<qt::CandidateList*>();
+  ASSERT_NE(list, nullptr);
+  ASSERT_TRUE(list->isVisible());
+  EXPECT_TRUE(list->isWindow());
+  EXPECT_GT(list->count(), 0);
+  EXPECT_GT(list->height(), find_box->height());
+  Tap(Qt::Key_N);
+  EXPECT_FALSE(list->isVisible());
+  auto* edit = dynamic_cast<emu::TextBox*>(S().program.windows->FindTypingBox() != nullptr
+                                               ? &S().program.windows->FindTypingBox()->Box()
+                                               : nullptr);
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->Text(), u"あい");
+  EXPECT_EQ(W().ActiveTextBox().Text(), u"");  // the document is not touched
 }
 
 TEST_F(QtFrontEnd, TextCopiedInOrvoPastesElsewhereAndBack) {

@@ -20,6 +20,7 @@
 #include "platform/qt/reader_notices.h"
 #include "platform/qt/document_pane.h"
 #include "platform/qt/session_fixture.h"
+#include "readings/describer.h"
 
 namespace orvo::testing {
 namespace {
@@ -40,7 +41,8 @@ TEST_F(QtFrontEnd, WindowShowsTheModels) {
   for (const char* name : {"cmdMEMO", "cmdTYPE", "cmdIME"}) {
     EXPECT_FALSE(View().Button(name)->accessibleName().isEmpty()) << name;
   }
-  EXPECT_EQ(View().Label("lblMODE")->accessibleName(), View().Label("lblMODE")->text());
+  EXPECT_EQ(View().Label("lblMODE")->accessibleName(),
+            qt::ToQ(braille::SpokenMode(qt::FromQ(View().Label("lblMODE")->text()))));
   EXPECT_FALSE(View().Text().verticalScrollBar()->accessibleName().isEmpty());
   EXPECT_FALSE(View().Text().horizontalScrollBar()->accessibleName().isEmpty());
   // The window is named by its caption, file name and all.
@@ -79,6 +81,9 @@ TEST_F(QtFrontEnd, ConvertingListsTheCandidatesUnderTheClause) {
   const auto clause = box->Ime().Clauses()[static_cast<std::size_t>(box->Ime().FocusedClause())];
   ASSERT_EQ(list.count(), static_cast<int>(std::min<std::size_t>(clause.candidates.size(), 9)));
   EXPECT_EQ(list.item(0)->text(), QStringLiteral("1 ") + qt::ToQ(clause.candidates[0]));
+  // A reader hears each candidate described, then its number.
+  EXPECT_EQ(list.item(0)->data(Qt::AccessibleTextRole).toString(),
+            qt::ToQ(clause.candidates[0] + u' ' + readings::Describe(clause.candidates[0]) + u" 1"));
   EXPECT_EQ(list.currentRow(), clause.selected);
   // Under the clause, inside the document.
   EXPECT_GE(list.geometry().top(), View().Text().PreeditRect(0).bottom());
@@ -219,7 +224,7 @@ TEST_F(QtFrontEnd, MenusMirrorTheModelInEveryMode) {
       EXPECT_EQ(action->isChecked(), item.Checked()) << name << " " << when;
       return false;
     });
-    EXPECT_EQ(seen, 44) << when;  // every named entry of the window, the pop-up menu's too
+    EXPECT_EQ(seen, 45) << when;  // every named entry of the window, the pop-up menu's too
   };
   check("at start");
   Tap(Qt::Key_F1);
@@ -278,14 +283,23 @@ TEST_F(QtFrontEnd, MenusOpenFromTheKeyboardAndGiveTheKeyboardBack) {
   EXPECT_EQ(View().focusWidget(), &View().Text());
 }
 
-TEST_F(QtFrontEnd, InBrailleModeAltAndALetterOpenNoMenu) {
+// The real Alt braille mode lets through opens the menus; Esc closes the menu
+// and braille input comes back.
+TEST_F(QtFrontEnd, InBrailleModeAltAndALetterOpenTheirMenu) {
   Tap(Qt::Key_F1);
   ASSERT_TRUE(S().program.state.BrailleMode);
   Press(Qt::Key_Alt);
   Tap(Qt::Key_O);
   Release(Qt::Key_Alt);
-  EXPECT_FALSE(View().MenuAction("mnuOPTION")->menu()->isVisible());
-  EXPECT_EQ(W().MenuOpened(), nullptr);
+  QMenu* option = View().MenuAction("mnuOPTION")->menu();
+  EXPECT_TRUE(option->isVisible());
+  EXPECT_EQ(W().MenuOpened(), &W().Menu("mnuOPTION"));
+  EXPECT_FALSE(S().program.state.BrailleMode);
+  QTest::keyClick(option, Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_FALSE(option->isVisible());
+  EXPECT_TRUE(S().program.state.BrailleMode);
+  EXPECT_EQ(View().focusWidget(), &View().Text());
 }
 
 TEST_F(QtFrontEnd, OpeningAMenuAndChoosingAnItemKeepsBrailleMode) {
@@ -351,8 +365,8 @@ TEST_F(QtFrontEnd, WhatTheProgramSaysIsShownAsANoticeAfterEachInput) {
   heard();
   std::vector<QString> names;
   for (const qt::ReaderNotice* n : notices) names.push_back(n ? n->accessibleName() : QString());
-  EXPECT_EQ(names, (std::vector<QString>{QStringLiteral("＜点字入力モード＞ ひらがな"), QStringLiteral("点 1 2 い"),
-                                         QStringLiteral("点 1 あ")}));
+  EXPECT_EQ(names, (std::vector<QString>{QStringLiteral("テンジ ニューリョク モード ヒラガナ"), QStringLiteral("テン 1 2 い"),
+                                         QStringLiteral("テン 1 あ")}));
   EXPECT_NE(notices[0], notices[1]);
   EXPECT_NE(notices[1], notices[2]);
   // Only the newest is shown; readers know it as a notification in a status bar,
@@ -363,7 +377,7 @@ TEST_F(QtFrontEnd, WhatTheProgramSaysIsShownAsANoticeAfterEachInput) {
   QAccessibleInterface* notice = QAccessible::queryAccessibleInterface(const_cast<qt::ReaderNotice*>(notices[2]));
   ASSERT_NE(notice, nullptr);
   EXPECT_EQ(notice->role(), QAccessible::Notification);
-  EXPECT_EQ(notice->text(QAccessible::Name), QStringLiteral("点 1 あ"));
+  EXPECT_EQ(notice->text(QAccessible::Name), QStringLiteral("テン 1 あ"));
   EXPECT_FALSE(notice->state().focusable);
   ASSERT_NE(notice->parent(), nullptr);
   EXPECT_EQ(notice->parent()->role(), QAccessible::StatusBar);
@@ -392,7 +406,8 @@ TEST_F(QtFrontEnd, CellAndModeDisplaysFollowTheirModelsAndAreAnnounced) {
   qt::SetReaderListener(before);
   Press(Qt::Key_F);  // a chord under way shows nothing yet
   Release(Qt::Key_F);
-  EXPECT_EQ(View().Label("lblMODE")->accessibleName(), View().Label("lblMODE")->text());
+  EXPECT_EQ(View().Label("lblMODE")->accessibleName(),
+            qt::ToQ(braille::SpokenMode(qt::FromQ(View().Label("lblMODE")->text()))));
   // The cells show as Braille ASCII; readers get their dots.
   EXPECT_EQ(View().Label("lblTENJI")->accessibleName(),
             qt::ToQ(braille::SpokenCells(qt::FromQ(View().Label("lblTENJI")->text()))));

@@ -1,6 +1,7 @@
 #include "platform/emulated/system/emulated_system.h"
 
 #include "app/dictionary_warning.h"
+#include "platform/emulated/anthy/anthy_reverse.h"
 #include "platform/emulated/system/engine_setting.h"
 #include "platform/posix/data_folder.h"
 
@@ -22,6 +23,11 @@ EmulatedSystem::EmulatedSystem(const SystemOptions& options, const FrontEndParts
   if (parts.clipboard != nullptr) desktop.SetClipboard(*parts.clipboard);
   if (options.kanji_conversion) StartEngine(options);
   desktop.SetConversionEngine(engine.get());
+  if (engine) {
+    std::string ignored;  // without readings the review key describes a line instead
+    readings = MakeAnthyReverse({options.folder, options.learning, options.dictionary}, &ignored);
+    program.SetTextReadings(readings.get());
+  }
   // The IMEs of a code page without ゔ (CP932 among them) compose ヴ instead.
   int lost = 0;
   code_page.Encode(u"ゔ", &lost);

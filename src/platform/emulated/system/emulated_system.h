@@ -16,6 +16,7 @@
 #include "platform/emulated/system/engine_choice.h"
 #include "platform/emulated/system_code_page.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/text_readings.h"
 
 namespace orvo::emu {
 
@@ -60,6 +61,7 @@ class EmulatedSystem {
   std::string mozc_error;                    // why mozc is not converting, when it was asked for
   std::string engine_name;                   // "mozc", "anthy", or empty for kana only
   std::unique_ptr<ConversionEngine> engine;  // outlives the text boxes that use it
+  std::unique_ptr<TextReadings> readings;     // readings of written text, with the engine
   IconvCodePage code_page;
   posix::PosixFileSystem files;
   DataFiles data;

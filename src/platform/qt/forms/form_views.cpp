@@ -57,6 +57,24 @@ void FormViews::Sync() {
       }
     }
   }
+  KeepOwnerKeyboard();
+}
+
+void FormViews::KeepOwnerKeyboard() {
+  // The window the others stand over takes the keyboard back when one of
+  // them closes or hides and the program makes it the active one again:
+  // without a window manager nobody else gives it back, the keyboard falls
+  // to the desktop's root, and the program would count itself left. Asked
+  // once at that change, and again only while the keyboard is on another of
+  // the program's windows, as the dialogs do.
+  const forms::Form* active = runtime_.ActiveForm();
+  const bool owner_active = active != nullptr && skip_ && skip_(*active) && active->Visible();
+  const bool came_back = owner_active && last_active_ != active && last_active_ != nullptr;
+  last_active_ = active;
+  if (!owner_active || owner_ == nullptr || !owner_->isVisible()) return;
+  if (!came_back && !keyboard_.OnAnotherWindowThan(*owner_)) return;
+  owner_->raise();
+  owner_->activateWindow();
 }
 
 FormView* FormViews::Find(std::string_view form_name) const {

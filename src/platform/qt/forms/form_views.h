@@ -34,6 +34,7 @@ class FormViews {
 
  private:
   void Heard(const forms::FormsEvent& event);
+  void KeepOwnerKeyboard();
 
   forms::FormsRuntime& runtime_;
   std::function<void()> settle_;
@@ -42,6 +43,7 @@ class FormViews {
   int subscription_ = 0;
   std::map<const forms::Form*, FormView*> views_;
   KeyboardFocus keyboard_;
+  const forms::Form* last_active_ = nullptr;  // the runtime's active form at the last sync
   bool dirty_ = true;
 };
 

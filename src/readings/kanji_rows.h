@@ -1,0 +1,22 @@
+#pragma once
+// The kanji descriptions as the build embeds them from
+// data/readings/kanji_descriptions.tsv (made by tools/make-kanji-descriptions
+// from kanjidic2 and EDICT, CC BY-SA 4.0): one row a kanji, by code point.
+#include <cstddef>
+#include <string_view>
+
+namespace orvo::readings {
+
+struct KanjiRow {
+  char32_t kanji;
+  std::u16string_view said;  // "ニチヨービノ ニチ": the word, ノ, the kanji's reading
+  std::u16string_view word;  // the word the description names; empty for readings alone
+  char set;       // j jōyō, n jinmeiyō, 1 and 2 the levels of JIS X 0208
+  char standing;  // c a common word, w another word, v another form of a described kanji,
+                  // r the kanji's readings alone
+};
+
+extern const KanjiRow kKanjiRows[];
+extern const std::size_t kKanjiRowCount;
+
+}  // namespace orvo::readings

@@ -1,0 +1,104 @@
+// The embedded kanji table: every kanji of the character set the documents
+// are written in, one description each, every one of them readable by any voice.
+#include "readings/kanji_table.h"
+
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/text.h"
+
+namespace orvo::readings {
+namespace {
+
+// Every kanji of JIS X 0208 (rows 16 to 84), found by decoding each of its
+// codes as EUC-JP: the set does not come from the table under test.
+std::vector<char32_t> JisX0208Kanji() {
+  std::vector<char32_t> kanji;
+  iconv_t cd = iconv_open("UTF-32LE", "EUC-JP");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return kanji;
+  for (int row = 16; row <= 84; ++row) {
+    for (int cell = 1; cell <= 94; ++cell) {
+      char in[2] = {static_cast<char>(0xA0 + row), static_cast<char>(0xA0 + cell)};
+      char32_t out = 0;
+      char* in_p = in;
+      char* out_p = reinterpret_cast<char*>(&out);
+      std::size_t in_left = 2, out_left = 4;
+      if (iconv(cd, &in_p, &in_left, &out_p, &out_left) != static_cast<std::size_t>(-1) && out_left == 0) {
+        kanji.push_back(out);
+      }
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+  }
+  iconv_close(cd);
+  return kanji;
+}
+
+bool Readable(char16_t c) {
+  return (c >= u'ァ' && c <= u'ヶ') || c == u'ー' || c == u' ' || (c >= u'0' && c <= u'9');
+}
+
+TEST(KanjiTable, DescribesEveryKanjiOfJisX0208) {
+  const std::vector<char32_t> jis = JisX0208Kanji();
+  ASSERT_EQ(jis.size(), 6355u);
+  for (char32_t k : jis) EXPECT_NE(FindKanji(k), nullptr) << std::hex << static_cast<unsigned>(k);
+}
+
+TEST(KanjiTable, HoldsTheJoyoAndJinmeiyoSets) {
+  std::size_t joyo = 0, jinmeiyo = 0, joyo_by_common_word = 0;
+  for (const KanjiRow& row : KanjiRows()) {
+    joyo += row.set == 'j';
+    jinmeiyo += row.set == 'n';
+    joyo_by_common_word += row.set == 'j' && row.standing == 'c';
+  }
+  EXPECT_EQ(joyo, 2136u);
+  EXPECT_EQ(jinmeiyo, 863u);
+  // A few jōyō kanji appear in no common word (叱 in its old form 𠮟, 朕).
+  EXPECT_GT(joyo_by_common_word, joyo * 95 / 100);
+}
+
+TEST(KanjiTable, EachKanjiHasOneDescriptionOfItsOwnThatAnyVoiceReads) {
+  std::set<std::u16string_view> said;
+  char32_t previous = 0;
+  for (const KanjiRow& row : KanjiRows()) {
+    EXPECT_GT(row.kanji, previous) << "out of order or twice: " << std::hex << static_cast<unsigned>(row.kanji);
+    previous = row.kanji;
+    EXPECT_TRUE(said.insert(row.said).second) << ToUtf8(row.said) << " twice";
+    for (char16_t c : row.said) EXPECT_TRUE(Readable(c)) << ToUtf8(row.said);
+    if (row.standing == 'r' || row.standing == 'v') {
+      EXPECT_TRUE(row.word.empty());
+      continue;
+    }
+    // The word holds the kanji, and the description says the word, then ノ.
+    ustring kanji;
+    if (row.kanji >= 0x10000) {
+      kanji += static_cast<char16_t>(0xD800 + ((row.kanji - 0x10000) >> 10));
+      kanji += static_cast<char16_t>(0xDC00 + ((row.kanji - 0x10000) & 0x3FF));
+    } else {
+      kanji += static_cast<char16_t>(row.kanji);
+    }
+    EXPECT_NE(row.word.find(kanji), std::u16string_view::npos) << ToUtf8(row.word);
+    EXPECT_NE(row.said.find(u"ノ "), std::u16string_view::npos) << ToUtf8(row.said);
+  }
+}
+
+TEST(KanjiTable, HomophoneSetsAreToldApartByCommonWords) {
+  const std::u16string_view sets[] = {u"日火非比飛", u"本奔",     u"意胃異医衣", u"橋箸端",
+                                      u"機期器記気", u"公校高考", u"市氏死詩四", u"会回絵貝"};
+  for (std::u16string_view set : sets) {
+    std::set<std::u16string_view> said;
+    for (char16_t k : set) {
+      const KanjiRow* row = FindKanji(k);
+      ASSERT_NE(row, nullptr) << ToUtf8(ustring(1, k));
+      EXPECT_EQ(row->standing, 'c') << ToUtf8(ustring(1, k));
+      said.insert(row->said);
+    }
+    EXPECT_EQ(said.size(), set.size()) << ToUtf8(ustring(set));
+  }
+}
+
+}  // namespace
+}  // namespace orvo::readings
