@@ -16,6 +16,8 @@ namespace {
 constexpr Rect kPicture{0, 0, kSplashWidth, kSplashHeight};
 // Under the middle band, at the right, clear of the picture's words.
 constexpr Rect kButton{219, 146, 72, 24};
+// Left of the button, on the same line.
+constexpr Rect kImeLine{8, 150, 205, 18};
 
 }  // namespace
 
@@ -23,6 +25,7 @@ SplashWindow::SplashWindow(Program& program)
     : Form(program.forms, "frmSPRUSH"),
       picP(*this, "picP"),
       cmdCLOSE(*this, "cmdCLOSE"),
+      lblIME(*this, "lblIME"),
       TimerS(program.platform.timers, kButtonDelayMs, [this] { ShowButton(); }),
       p_(program) {
   SetTag(kTag);
@@ -42,6 +45,9 @@ SplashWindow::SplashWindow(Program& program)
   cmdCLOSE.SetFont({u"ＭＳ Ｐゴシック", 10, false});
   cmdCLOSE.SetVisible(false);
   cmdCLOSE.SetDefault(true);
+  lblIME.SetContainer(&picP);
+  lblIME.SetBounds(kImeLine);
+  lblIME.SetFont({u"ＭＳ Ｐゴシック", 9, false});
 }
 
 SplashWindow::~SplashWindow() = default;
@@ -57,6 +63,9 @@ void SplashWindow::OnLoad() {
   button_face_ = p_.platform.shell.ButtonFace();
   ME_BAK_GRADE();
   cmdCLOSE.SetFont({cmdCLOSE.Font().name, p_.values.FontSize(10), false});
+  lblIME.SetFont({lblIME.Font().name, p_.values.FontSize(9), false});
+  ImeService& ime = p_.platform.ime;
+  lblIME.SetCaption(main_text::kImeLine + ime.Description(ime.CurrentLayout()));
   MainWindow& main = p_.Main();
   if (p_.flags.Started) {
     // The version window: over the main window, which waits for it.

@@ -6,6 +6,7 @@
 // window with the button at once. Closing it gives the main window back.
 #include "app/forms/command_button_control.h"
 #include "app/forms/form.h"
+#include "app/forms/label_control.h"
 #include "app/forms/picture_box_control.h"
 #include "app/window_utils/colour.h"
 #include "platform/timer.h"
@@ -31,6 +32,8 @@ class SplashWindow : public forms::Form {
 
   forms::PictureBoxControl picP;
   forms::CommandButtonControl cmdCLOSE;
+  // The IME converting, as the IME names itself: which engine converts kana to kanji.
+  forms::LabelControl lblIME;
   Timer TimerS;
 
  protected:

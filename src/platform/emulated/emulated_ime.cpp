@@ -9,7 +9,8 @@ bool EmulatedIme::IsWindow(WindowHandle window) const {
 }
 
 ustring EmulatedIme::Description(KeyboardLayout layout) const {
-  return IsIme(layout) ? u"Orvo IME" : u"";
+  if (!IsIme(layout)) return u"";
+  return engine_name_.empty() ? u"Orvo IME" : u"Orvo IME (" + engine_name_ + u")";
 }
 
 ImeContextHandle EmulatedIme::GetContext(WindowHandle window) {

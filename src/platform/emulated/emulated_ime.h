@@ -28,6 +28,9 @@ class EmulatedIme : public ImeService {
                            std::uint32_t sentence) override;
   ustring GetCompositionString(ImeContextHandle context, std::uint32_t index) const override;
 
+  // The conversion engine's name, which the IME's description ends with.
+  void SetEngineName(ustring name) { engine_name_ = std::move(name); }
+
   // Tests stand in for a keyboard layout that is no IME.
   void SetNoIme(bool no_ime) { no_ime_ = no_ime; }
 
@@ -35,6 +38,7 @@ class EmulatedIme : public ImeService {
   static constexpr KeyboardLayout kLayout = 0xE0010411;  // Japanese IME
   Desktop& desktop_;
   bool no_ime_ = false;
+  ustring engine_name_;
 };
 
 }  // namespace orvo::emu

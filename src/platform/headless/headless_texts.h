@@ -5,13 +5,14 @@ namespace orvo::headless::texts {
 
 inline constexpr const char* kUsage =
     "usage: orvo-headless [--folder DIR] [--codepage NAME] [--dictionary FILE] [--open FILE] [--json]\n"
-    "                     [--font-folder DIR] [--font-installed] [SCRIPT]\n"
+    "                     [--engine auto|mozc|anthy] [--font-folder DIR] [--font-installed] [SCRIPT]\n"
     "       orvo-headless --version\n"
     "       orvo-headless --describe TEXT\n"
     "  The script comes from standard input when no file is named. --open FILE opens the file\n"
     "  at start, as a path on the window's command line does. The braille font Orvoten.TTF is\n"
     "  taken from the data folder, or from --font-folder DIR (\"\" for nowhere);\n"
-    "  --font-installed runs as if the system had it installed.\n"
+    "  --font-installed runs as if the system had it installed. Kana-kanji conversion is anthy's\n"
+    "  unless --engine or the settings file's [SETTING] Engine says otherwise (auto: mozc when usable).\n"
     "  Lines: press KEY | release KEY | tap KEY | chord KEYS | wait MS | click "
     "[FORM.]CONTROL[INDEX]\n"
     "         menu NAME | resize W H | move X Y | maximize | minimize | restore | activate | "
@@ -23,6 +24,8 @@ inline constexpr const char* kUsage =
 inline constexpr const char* kUnknownArgument = "orvo-headless: unknown argument '";
 inline constexpr const char* kUnknownCodePage = "orvo-headless: unknown code page '";
 inline constexpr const char* kCodePages = "' (CP932 or locale)\n";
+inline constexpr const char* kUnknownEngine = "orvo-headless: unknown engine '";
+inline constexpr const char* kEngines = "' (auto, mozc or anthy)\n";
 inline constexpr const char* kCannotRead = "orvo-headless: cannot read ";
 inline constexpr const char* kNoFolder = "orvo-headless: no program folder at '";
 inline constexpr const char* kStdinName = "<stdin>";

@@ -32,6 +32,7 @@ struct Options {
   std::string open;  // the file to open at start
   std::optional<std::string> font_folder;  // none: the data folder
   bool font_installed = false;
+  std::optional<orvo::emu::EngineChoice> engine;  // none: the settings file's, else anthy
   std::optional<std::string> describe;  // --describe TEXT: describe it and stop
 };
 
@@ -45,6 +46,12 @@ bool ParseArgs(int argc, char** argv, Options& o) {
       o.open = std::filesystem::absolute(argv[++i]).string();
     } else if ((arg == "--folder" || arg == "--codepage" || arg == "--dictionary") && i + 1 < argc) {
       (arg == "--folder" ? o.folder : arg == "--codepage" ? o.codepage : o.dictionary) = argv[++i];
+    } else if (arg == "--engine" && i + 1 < argc) {
+      o.engine = orvo::emu::ParseEngineChoice(argv[++i]);
+      if (!o.engine) {
+        std::cerr << kUnknownEngine << argv[i] << kEngines;
+        return false;
+      }
     } else if (arg == "--font-folder" && i + 1 < argc) {
       o.font_folder = argv[++i];
     } else if (arg == "--describe" && i + 1 < argc) {
@@ -141,6 +148,7 @@ int main(int argc, char** argv) {
   session_options.kanji_conversion = true;
   session_options.learning = true;  // into the program folder, never the user's home
   session_options.dictionary = options.dictionary;
+  session_options.engine = options.engine;
   session_options.locale_code_page = options.codepage == "locale";
   session_options.font_folder = options.font_folder;
   session_options.font_installed = options.font_installed;

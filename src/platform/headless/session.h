@@ -34,6 +34,9 @@ struct SessionOptions {
   bool font_installed = false;
   // The program's data folder; empty: the one beside the running program.
   std::string data_folder;
+  // The conversion engine; none: the settings file's, else anthy (scripts
+  // convert the same everywhere unless told otherwise).
+  std::optional<emu::EngineChoice> engine;
 };
 
 // The headless front end's own parts, made before the system that uses them.

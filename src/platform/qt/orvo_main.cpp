@@ -28,6 +28,7 @@ struct Options {
   QString script;  // not in --help: a key script played after start (screenshots, checks)
   QString file;
   QString dump;  // --dump-state: the state as JSON at the end and on SIGUSR1
+  QString engine;  // --engine auto|mozc|anthy; empty: the settings file's, else auto
 };
 
 // The words of the command line that are not options are one path, joined by
@@ -40,6 +41,7 @@ bool ParseArgs(const QStringList& args, Options& o) {
     QString* value = arg == QLatin1String("--folder")       ? &o.folder
                      : arg == QLatin1String("--script")     ? &o.script
                      : arg == QLatin1String("--dump-state") ? &o.dump
+                     : arg == QLatin1String("--engine")     ? &o.engine
                                                             : nullptr;
     if (value != nullptr && i + 1 < args.size()) {
       *value = args[++i];
@@ -51,12 +53,16 @@ bool ParseArgs(const QStringList& args, Options& o) {
     }
   }
   if (!words.isEmpty()) o.file = QDir::current().absoluteFilePath(words.join(QLatin1Char(' ')));
+  if (!o.engine.isEmpty() && !orvo::emu::ParseEngineChoice(o.engine.toStdString())) {
+    std::fprintf(stderr, orvo::qt::texts::kUnknownEngine, o.engine.toLocal8Bit().constData());
+    return false;
+  }
   return true;
 }
 
 // Read before Qt starts, so that help and the version need no screen.
 bool Asks(int argc, char** argv, std::string_view what, std::string_view short_form = {}) {
-  constexpr std::string_view kTakesValue[] = {"--folder", "--script", "--dump-state"};
+  constexpr std::string_view kTakesValue[] = {"--folder", "--script", "--dump-state", "--engine"};
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (std::ranges::find(kTakesValue, arg) != std::end(kTakesValue)) {
@@ -128,6 +134,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   session_options.command_line = orvo::qt::FromQ(options.file);
+  if (!options.engine.isEmpty()) session_options.engine = orvo::emu::ParseEngineChoice(options.engine.toStdString());
 
   orvo::qt::QtSession session(session_options);
   std::unique_ptr<orvo::qt::StateDumper> dumper;

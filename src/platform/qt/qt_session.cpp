@@ -18,7 +18,8 @@ QtParts::QtParts(const std::string& folder, const ustring& command_line, const s
 
 QtSession::QtSession(const QtSessionOptions& options)
     : QtParts(options.folder, options.command_line, options.font_folder),
-      EmulatedSystem({options.folder, options.kanji_conversion, options.learning, {}, options.locale_code_page, {}},
+      EmulatedSystem({options.folder, options.kanji_conversion, options.learning, {}, options.locale_code_page, {},
+                      options.engine, emu::EngineChoice::kAuto},
                      {host, screen, shell, fonts, dialogs, font_files, &clipboard}),
       interactive_(options.interactive),
       filter_([this](const KeyEvent& e) { DeliverKey(e); }),

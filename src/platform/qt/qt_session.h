@@ -30,6 +30,8 @@ struct QtSessionOptions {
   ustring command_line;
   bool kanji_conversion = true;
   bool learning = true;
+  // The conversion engine; none: the settings file's, else mozc when usable.
+  std::optional<emu::EngineChoice> engine;
   // The system code page: the locale's charset, or CP932.
   bool locale_code_page = true;
   // A person is there: standard messages wait for OK, modal loops wait for

@@ -31,10 +31,15 @@ inline constexpr const char* kRescuedEnglish = "orvo: the unsaved text was writt
 inline constexpr const char* kRescueFailed = "orvo: 保存していない文章を書き出せません（%s）。\n";
 inline constexpr const char* kRescueFailedEnglish =
     "orvo: the unsaved text could not be written to %s: %s\n";
-inline constexpr const char* kUsage = "usage: orvo [--folder DIR] [--dump-state JSON] [FILE]\n       orvo --version\n";
+inline constexpr const char* kUsage =
+    "usage: orvo [--folder DIR] [--engine auto|mozc|anthy] [--dump-state JSON] [FILE]\n"
+    "       orvo --version\n"
+    "  Kana-kanji conversion: mozc when the user has it and it answers, else anthy (auto),\n"
+    "  unless --engine or the settings file's [SETTING] Engine names one.\n";
 inline constexpr const char* kVersionLine = "orvo %s\ndata: %s\n";
 inline constexpr const char* kDataProblem = "orvo: %s\n";
 inline constexpr const char* kUnknownArgument = "orvo: unknown argument '%s'\n";
+inline constexpr const char* kUnknownEngine = "orvo: unknown engine '%s' (auto, mozc or anthy)\n";
 inline constexpr const char* kCannotReadScript = "orvo: cannot read %s\n";
 inline constexpr const char* kNoStateSignal = "orvo: SIGUSR1 cannot ask for the state\n";
 inline constexpr const char* kNoRescue = "orvo: an abrupt end may lose the text\n";

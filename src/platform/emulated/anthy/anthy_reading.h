@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/emulated/ime/literals.h"
 #include "platform/text.h"
 
 namespace orvo::emu {
@@ -36,12 +37,5 @@ class AnthyReading {
   std::vector<int> reading_at_;
   std::vector<int> text_at_;
 };
-
-// The characters anthy turns into words: hiragana, the long-vowel mark and ヴ.
-bool IsConvertibleKana(char16_t ch);
-
-// True when `candidate` still holds every character of `reading` that is not
-// convertible kana, in the same order: digits, letters and symbols stay as typed.
-bool KeepsLiterals(ustring_view reading, ustring_view candidate);
 
 }  // namespace orvo::emu

@@ -88,6 +88,14 @@ ustring Composition::PendingKeys() const {
   return keys;
 }
 
+ustring Composition::SettledText() const {
+  ustring out;
+  for (const Char& c : chars_) {
+    if (!c.pending) out += c.ch;
+  }
+  return out;
+}
+
 void Composition::DropPending() {
   while (caret_ > 0 && chars_[caret_ - 1].pending) EraseChar(caret_ - 1);
 }

@@ -26,6 +26,8 @@ class Composition {
   void Insert(ustring_view text, ustring_view keys);
   void InsertPending(char16_t shown, char16_t key);
   ustring PendingKeys() const;
+  // The text without the pending letters.
+  ustring SettledText() const;
   void DropPending();
   // Removes the last pending letter; false when there is none.
   bool RemovePendingKey();

@@ -31,6 +31,19 @@ class ConversionEngine {
   virtual void ResizeSegment(int segment, int delta) = 0;
   // Records the choice (the engine may learn from it).
   virtual void CommitSegment(int segment, int candidate) = 0;
+
+  // An engine may give a segment's candidates past the first only when they
+  // are asked for (GetSegmentStat counts what it has); this asks, before a
+  // segment's candidates are shown or stepped through.
+  virtual void LoadCandidates(int segment) { (void)segment; }
+
+  // The composition's settled text (pending romaji left out) after a key:
+  // an engine that works elsewhere may take it ahead of SetString, so that
+  // converting costs one exchange. Nothing is converted here.
+  virtual void Follow(ustring_view settled) { (void)settled; }
+  // True once the engine has stopped working for good (its helper died or
+  // stopped answering); it converts nothing from then on.
+  virtual bool Broken() const { return false; }
 };
 
 }  // namespace orvo::emu

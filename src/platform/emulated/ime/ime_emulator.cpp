@@ -122,11 +122,16 @@ bool ImeEmulator::KeyDown(const ImeKey& key) {
     const int mods = (key.shift ? key_mods::kShift : 0) | (key.ctrl ? key_mods::kCtrl : 0);
     if (const auto command = LookUpImeKey(state_, key.vk, mods)) {
       Execute(*command);
+      AfterKey();
       return true;
     }
   }
   if (key.ctrl || key.alt) return false;
-  if (IsCharacter(key.ch)) return TypeChar(key.ch);
+  if (IsCharacter(key.ch)) {
+    TypeChar(key.ch);
+    AfterKey();
+    return true;
+  }
   return state_ != ImeState::kIdle && !IsOneOf(kModifierKeys, key.vk) &&
          !IsOneOf(kPassedOnKeys, key.vk);
 }
@@ -342,7 +347,7 @@ bool ImeEmulator::LoadClauses(int first) {
   for (int segment = segment_base_ + first; segment < engine_->SegmentCount(); ++segment) {
     const SegmentStat stat = engine_->GetSegmentStat(segment);
     if (stat.length <= 0 || stat.length > composition_.Size() - position) return false;
-    ClauseState clause{position, stat.length, {}, 0, {}};
+    ClauseState clause{position, stat.length, {}, 0, {}, false};
     for (int i = 0; i < stat.candidates; ++i) {
       if (ustring candidate = engine_->GetSegment(segment, i); !candidate.empty()) {
         clause.candidates.push_back(FitCodePage(std::move(candidate)));
@@ -368,7 +373,8 @@ void ImeEmulator::FallBackFrom(int first) {
                         composition_.Size() - begin,
                         {composition_.Text(begin, composition_.Size())},
                         0,
-                        {}});
+                        {},
+                        true});
   }
   focus_ = std::clamp(focus_, 0, std::max(static_cast<int>(clauses_.size()) - 1, 0));
 }

@@ -85,10 +85,13 @@ class ImeEmulator {
     int length = 0;
     std::vector<ustring> candidates;
     int selected = 0;
-    ustring forced;  // set by F6-F10
+    ustring forced;         // set by F6-F10
+    bool complete = false;  // all the engine's candidates are in
   };
 
   void Execute(ImeCommand command);
+  void AfterKey();
+  void LoadCandidates(int clause);
   bool TypeChar(char16_t ch);
   void TypeRomaji(char16_t key);
   ustring Shape(ustring_view kana) const;

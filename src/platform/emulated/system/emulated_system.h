@@ -4,13 +4,16 @@
 // the platform and the program. A front end brings its own host, screen,
 // shell and fonts, and feeds the desktop's input queue.
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/program.h"
+#include "platform/timer.h"
 #include "platform/emulated/desktop.h"
 #include "platform/emulated/emulated_ime.h"
 #include "platform/emulated/ime/conversion_engine.h"
 #include "platform/emulated/system/data_files.h"
+#include "platform/emulated/system/engine_choice.h"
 #include "platform/emulated/system_code_page.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/text_readings.h"
@@ -27,6 +30,10 @@ struct SystemOptions {
   bool locale_code_page = false;
   // The program's data folder; empty: the one beside the running program.
   std::string data_folder;
+  // The engine asked for on the command line; none: the settings file's
+  // [SETTING] Engine, and without one `default_engine`.
+  std::optional<EngineChoice> engine;
+  EngineChoice default_engine = EngineChoice::kAnthy;
 };
 
 // What only the front end has; it must outlive the system.
@@ -51,6 +58,8 @@ class EmulatedSystem {
   bool StartProgram();
 
   std::string engine_error;                  // why conversion is unavailable, if it is
+  std::string mozc_error;                    // why mozc is not converting, when it was asked for
+  std::string engine_name;                   // "mozc", "anthy", or empty for kana only
   std::unique_ptr<ConversionEngine> engine;  // outlives the text boxes that use it
   std::unique_ptr<TextReadings> readings;     // readings of written text, with the engine
   IconvCodePage code_page;
@@ -60,6 +69,13 @@ class EmulatedSystem {
   EmulatedIme ime;
   Platform platform;
   Program program;
+
+ private:
+  void StartEngine(const SystemOptions& options);
+  // Said after the key that found mozc gone, not in the middle of it.
+  Timer mozc_lost_notice_;
+  bool mozc_refused_ = false;  // asked for by name and not usable
+  std::string fallback_name_;  // the engine converting once mozc is lost
 };
 
 }  // namespace orvo::emu
