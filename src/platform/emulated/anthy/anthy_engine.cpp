@@ -8,20 +8,6 @@
 #include "platform/emulated/anthy/anthy_library.h"
 
 namespace orvo::emu {
-namespace {
-
-ustring CandidateText(anthy_context* context, int segment, int candidate) {
-  const int length = anthy_get_segment(context, segment, candidate, nullptr, 0);
-  if (length <= 0) return {};
-  std::string buffer(static_cast<std::size_t>(length) + 1, '\0');
-  if (anthy_get_segment(context, segment, candidate, buffer.data(), length + 1) != length) {
-    return {};
-  }
-  buffer.resize(static_cast<std::size_t>(length));
-  return FromUtf8(buffer);
-}
-
-}  // namespace
 
 AnthyEngine::AnthyEngine(std::shared_ptr<AnthyLibrary> library, anthy_context* context,
                          bool learning)
@@ -70,7 +56,7 @@ AnthyEngine::Segment AnthyEngine::LoadSegment(int segment, int begin, int length
   std::vector<ustring> others;
   std::vector<int> others_index;
   for (int i = 0; i < candidates; ++i) {
-    ustring text = CandidateText(context_, segment, i);
+    ustring text = SegmentText(context_, segment, i);
     if (text.empty()) continue;
     if (KeepsLiterals(own, text)) {
       out.candidates.push_back(std::move(text));

@@ -84,4 +84,13 @@ anthy_context* AnthyLibrary::NewContext() {
   return context;
 }
 
+ustring SegmentText(anthy_context* context, int segment, int candidate) {
+  const int length = anthy_get_segment(context, segment, candidate, nullptr, 0);
+  if (length <= 0) return {};
+  std::string buffer(static_cast<std::size_t>(length) + 1, '\0');
+  if (anthy_get_segment(context, segment, candidate, buffer.data(), length + 1) != length) return {};
+  buffer.resize(static_cast<std::size_t>(length));
+  return FromUtf8(buffer);
+}
+
 }  // namespace orvo::emu

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/text.h"
+
 struct anthy_context;
 
 namespace orvo::emu {
@@ -35,5 +37,9 @@ class AnthyLibrary {
  private:
   AnthyLibrary() = default;
 };
+
+// A segment's candidate as text (NTH_UNCONVERTED_CANDIDATE: its reading);
+// empty when anthy gives none.
+ustring SegmentText(anthy_context* context, int segment, int candidate);
 
 }  // namespace orvo::emu

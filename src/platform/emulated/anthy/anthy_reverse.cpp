@@ -21,18 +21,13 @@ ustring AnthyReverse::ReadingOf(ustring_view text) {
   if (anthy_set_string(context_, utf8.c_str()) != 0) return {};
   anthy_conv_stat stat{};
   if (anthy_get_stat(context_, &stat) != 0) return {};
-  std::string reading;
+  ustring reading;
   for (int segment = 0; segment < stat.nr_segment; ++segment) {
-    const int length = anthy_get_segment(context_, segment, NTH_UNCONVERTED_CANDIDATE, nullptr, 0);
-    if (length <= 0) return {};
-    std::string part(static_cast<std::size_t>(length) + 1, '\0');
-    if (anthy_get_segment(context_, segment, NTH_UNCONVERTED_CANDIDATE, part.data(), length + 1) != length) {
-      return {};
-    }
-    part.resize(static_cast<std::size_t>(length));
+    const ustring part = SegmentText(context_, segment, NTH_UNCONVERTED_CANDIDATE);
+    if (part.empty()) return {};
     reading += part;
   }
-  return FromUtf8(reading);
+  return reading;
 }
 
 std::unique_ptr<TextReadings> MakeAnthyReverse(const AnthyOptions& options, std::string* error) {
