@@ -704,7 +704,7 @@ void MainWindow::ChooseMenu(const std::string& item) {
       AfterMenuCommand();
       break;
     case MenuCommand::kSettings:
-      settings::RunSettingsDialog(p_);
+      settings::RunSettingsDialog(p_.context, p_.SettingsPortsOf());
       AfterMenuCommand();
       break;
     case MenuCommand::kExit:

@@ -12,6 +12,7 @@
 #include "toolkit/forms/picture_box_control.h"
 #include "toolkit/forms/text_box_control.h"
 #include "app/main_window_layout.h"
+#include "toolkit/main_window_port.h"
 #include "toolkit/window_utils/colour.h"
 #include "platform/edit_control.h"
 #include "platform/geometry.h"
@@ -23,7 +24,7 @@ class Program;
 
 class MainWindow : public forms::Form {
  public:
-  static constexpr int kTag = 1;
+  static constexpr int kTag = kMainWindowTag;
 
   explicit MainWindow(Program& program);
   ~MainWindow() override;

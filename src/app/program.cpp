@@ -31,7 +31,8 @@ Program::Program(Platform& p)
       braille_font(p.font_files, p.files, messages, p.app.PathSeparator(), [this] { DoEvents(); }),
       finder(search, {[this]() -> EditControl& { return main_->ActiveTextBox(); },
                       [this](int owner, const ustring& said, MessageFlags asked) { messages.Ask(owner, said, asked); }}),
-      edits({[this]() -> EditControl& { return main_->ActiveTextBox(); }, p.clipboard, p.calendar, p.shell}) {
+      edits({[this]() -> EditControl& { return main_->ActiveTextBox(); }, p.clipboard, p.calendar, p.shell}),
+      context{p, forms, messages, *this, *this, flags, values, work_area, ports} {
   documents.SetOnSettled([this] { recovery.Settled(); });
 }
 

@@ -144,7 +144,7 @@ TEST_F(SettingsWindowTest, AFontAndSizeNoListHoldsOpenWithNothingChosen) {
 }
 
 TEST_F(SettingsWindowTest, TheCheckAcceptsOnlyItsTwoCodes) {
-  SettingsWindow dialog(P());
+  SettingsWindow dialog(P().context, P().SettingsPortsOf());
   ASSERT_TRUE(P().forms.Load(dialog));
   dialog.CHECK_DATA(1);
   EXPECT_FALSE(dialog.Changed());

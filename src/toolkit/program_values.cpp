@@ -1,4 +1,4 @@
-#include "app/program_values.h"
+#include "toolkit/program_values.h"
 
 #include <cmath>
 
