@@ -2,7 +2,7 @@
 // a step opens answered by the steps after it, expectations checked.
 #include "frontends/qt/script_feeder.h"
 
-#include "frontends/headless/key_script.h"
+#include "frontends/script/key_script.h"
 #include "frontends/qt/session_fixture.h"
 
 namespace orvo::testing {
@@ -11,7 +11,7 @@ namespace {
 class ScriptPlayer : public QtFrontEnd {
  protected:
   void Play(std::string_view script) {
-    const headless::ParsedScript parsed = headless::ParseScript(script);
+    const script::ParsedScript parsed = script::ParseScript(script);
     ASSERT_TRUE(parsed.errors.empty()) << parsed.errors.front().message;
     bool done = false;
     qt::ScriptFeeder feeder(S(), parsed.steps, [&done] { done = true; });
