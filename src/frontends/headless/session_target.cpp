@@ -3,6 +3,17 @@
 #include "frontends/headless/session.h"
 
 namespace orvo::headless {
+namespace {
+
+// The main window's outer rectangle (twips), changed as `change` says.
+template <typename Change>
+void MoveMain(Session& session, Change change) {
+  Rect r = session.Main().OuterTwips();
+  change(r, session.program.values);
+  session.Main().Move(r);
+}
+
+}  // namespace
 
 script::ScriptView SessionTarget::View() { return session_.View(); }
 
@@ -13,19 +24,17 @@ void SessionTarget::Key(const KeyEvent& event) {
 void SessionTarget::Wait(long long ms) { session_.desktop.Clock().Advance(ms); }
 
 void SessionTarget::Resize(int width_px, int height_px) {
-  const ProgramValues& values = session_.program.values;
-  Rect r = session_.Main().OuterTwips();
-  r.width = width_px * values.TwipsPerPixelX;
-  r.height = height_px * values.TwipsPerPixelY;
-  session_.Main().Move(r);
+  MoveMain(session_, [&](Rect& r, const ProgramValues& v) {
+    r.width = width_px * v.TwipsPerPixelX;
+    r.height = height_px * v.TwipsPerPixelY;
+  });
 }
 
 void SessionTarget::Move(int left_px, int top_px) {
-  const ProgramValues& values = session_.program.values;
-  Rect r = session_.Main().OuterTwips();
-  r.left = left_px * values.TwipsPerPixelX;
-  r.top = top_px * values.TwipsPerPixelY;
-  session_.Main().Move(r);
+  MoveMain(session_, [&](Rect& r, const ProgramValues& v) {
+    r.left = left_px * v.TwipsPerPixelX;
+    r.top = top_px * v.TwipsPerPixelY;
+  });
 }
 
 void SessionTarget::SetState(WindowState state) { session_.Main().SetState(state); }
