@@ -40,5 +40,17 @@ TEST_F(ScriptPlayer, TheFirstFailedExpectationEndsTheScript) {
   EXPECT_TRUE(BrailleMode());  // the F1 after it never came
 }
 
+TEST_F(ScriptPlayer, AClickOnAControlNoFormHasEndsTheScript) {
+  Play("click cmdNOSUCH\ntap F1\n");
+  EXPECT_EQ(failure_, "1: cannot click frmMAIN.cmdNOSUCH: no loaded form has it");
+  EXPECT_FALSE(BrailleMode());  // the F1 after it never came
+}
+
+TEST_F(ScriptPlayer, ARestartIsRefusedInTheWindow) {
+  Play("restart\ntap F1\n");
+  EXPECT_EQ(failure_, "1: restart runs only in orvo-headless");
+  EXPECT_FALSE(BrailleMode());
+}
+
 }  // namespace
 }  // namespace orvo::testing
