@@ -102,4 +102,7 @@ inline constexpr const char16_t* kRecoveryTooLarge = u"写しが大きすぎま�
 inline constexpr const char16_t* kRecoveryUnreadable = u"写しを読めません：　";
 inline constexpr const char16_t* kRecoveryNotKept = u"\r\n\r\n　　　写しの名前を変えられませんでした：　";
 
+// On the terminal, when the unsaved text of an abrupt end cannot be kept.
+inline constexpr const char* kRescueNamesTaken = "every rescue file name of this second is taken";
+
 }  // namespace orvo::files::text

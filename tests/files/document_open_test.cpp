@@ -110,7 +110,7 @@ TEST(OpenInTheLocale, AUtf8FileWithLfLineEndsRoundTrips) {
     ASSERT_TRUE(s.Start());
     const std::string utf8 = "かなカナ漢字ｶﾅＡａ①〜—\nabc\n";
     std::ofstream(folder.Path() + "/u.txt", std::ios::binary) << utf8;
-    const auto parsed = headless::ParseScript("menu mnuFILE_OPEN\ndialog u.txt\ntap A\ntap Backspace\nmenu mnuFILE_SAVE\ntap Enter\n");
+    const auto parsed = script::ParseScript("menu mnuFILE_OPEN\ndialog u.txt\ntap A\ntap Backspace\nmenu mnuFILE_SAVE\ntap Enter\n");
     s.Run(parsed.steps);
     EXPECT_FALSE(s.Failed().has_value());
     EXPECT_EQ(s.Text(), u"かなカナ漢字ｶﾅＡａ①〜—\r\nabc\r\n");

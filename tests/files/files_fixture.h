@@ -29,7 +29,7 @@ class FilesTest : public ::testing::Test {
   // the script's lines the input of its start (a message box at the first
   // activation takes them) and of what follows.
   void RestartWith(const std::string& script, const std::string& command_line = {}) {
-    const headless::ParsedScript parsed = headless::ParseScript(script);
+    const script::ParsedScript parsed = script::ParseScript(script);
     for (const auto& e : parsed.errors) ADD_FAILURE() << "line " << e.line << ": " << e.message;
     session_.reset();
     session_ = std::make_unique<headless::Session>(folder_.Path(), FromUtf8(command_line));
@@ -50,7 +50,7 @@ class FilesTest : public ::testing::Test {
 
   // Runs script lines; a failed expectation or a script error fails the test.
   void Run(const std::string& script) {
-    const headless::ParsedScript parsed = headless::ParseScript(script);
+    const script::ParsedScript parsed = script::ParseScript(script);
     for (const auto& e : parsed.errors) ADD_FAILURE() << "line " << e.line << ": " << e.message;
     ASSERT_TRUE(parsed.errors.empty());
     S().Run(parsed.steps);

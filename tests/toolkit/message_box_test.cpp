@@ -12,7 +12,7 @@
 
 #include "app/main_window.h"
 #include "toolkit/message_layout.h"
-#include "frontends/headless/key_script.h"
+#include "frontends/script/key_script.h"
 #include "frontends/headless/session.h"
 #include "frontends/headless/state_dump.h"
 #include "platform/keys.h"
@@ -147,7 +147,7 @@ class Rig {
     At(ms, [this, owner, text, flags, result] { *result = Box().MSG_BOX(owner, text, flags); });
   }
   void Run(std::string_view script) {
-    const headless::ParsedScript parsed = headless::ParseScript(script);
+    const script::ParsedScript parsed = script::ParseScript(script);
     ASSERT_TRUE(parsed.errors.empty()) << parsed.errors.front().message;
     s->Run(parsed.steps);
   }

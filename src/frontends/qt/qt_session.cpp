@@ -120,6 +120,12 @@ void QtSession::Sync() {
   views_->Sync();
 }
 
+script::ScriptView QtSession::Observed() {
+  script::ScriptView view{program, desktop, host, {}, desktop.ModalDepth() > 0, &dialogs.Shown(), &desktop.SyntheticLog()};
+  for (const auto& m : host.Messages()) view.standard_messages.push_back({m.text, m.icon});
+  return view;
+}
+
 bool QtSession::PullInput() {
   if (host.Ended() || quitting_) return false;
   // A key that opened a modal window waits here, in its loop: the scroll bars are not held back meanwhile.

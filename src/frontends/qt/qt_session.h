@@ -8,6 +8,7 @@
 #include <string>
 
 #include "frontends/shared/emulated_system.h"
+#include "frontends/script/script_view.h"
 #include "frontends/qt/clock_ticker.h"
 #include "frontends/qt/key_filter.h"
 #include "frontends/qt/qt_clipboard.h"
@@ -74,6 +75,9 @@ class QtSession : public QtParts, public emu::EmulatedSystem {
   void Settle();
   // Draws every model again.
   void Sync();
+
+  // What a key script and a state dump read of the session now.
+  script::ScriptView Observed();
 
   // Whether a person is there (real time, waiting modal loops).
   bool Interactive() const { return interactive_; }

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "platform/common_dialogs.h"
-#include "frontends/headless/key_script.h"
+#include "frontends/script/key_script.h"
 
-namespace orvo::headless {
+namespace orvo::script {
 
 struct ShownDialog {
   std::string kind;  // "open", "save" or "colour"
@@ -44,4 +44,4 @@ class ScriptedDialogs : public CommonDialogs {
 // relative one, the default extension for one without any.
 ustring CompletePath(const ustring& typed, const ustring& folder, const FileDialogRequest& request);
 
-}  // namespace orvo::headless
+}  // namespace orvo::script

@@ -1,6 +1,6 @@
-#include "frontends/headless/forms_dump.h"
+#include "frontends/script/forms_dump.h"
 
-namespace orvo::headless {
+namespace orvo::script {
 namespace {
 
 // clang-format off
@@ -48,4 +48,4 @@ nlohmann::json DumpForms(const forms::FormsRuntime& runtime) {
   return out;
 }
 
-}  // namespace orvo::headless
+}  // namespace orvo::script

@@ -5,8 +5,8 @@
 // script runners and the end-to-end checks all begin with these lines.
 #include <string_view>
 
-namespace orvo::headless {
+namespace orvo::script {
 
 inline constexpr std::string_view kStartPrelude = "wait 600\ntap Enter\n";
 
-}  // namespace orvo::headless
+}  // namespace orvo::script

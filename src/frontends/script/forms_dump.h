@@ -5,8 +5,8 @@
 
 #include "toolkit/forms/forms_runtime.h"
 
-namespace orvo::headless {
+namespace orvo::script {
 
 nlohmann::json DumpForms(const forms::FormsRuntime& runtime);
 
-}  // namespace orvo::headless
+}  // namespace orvo::script

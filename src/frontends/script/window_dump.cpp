@@ -1,6 +1,6 @@
-#include "frontends/headless/window_dump.h"
+#include "frontends/script/window_dump.h"
 
-namespace orvo::headless {
+namespace orvo::script {
 namespace {
 
 nlohmann::json RectJson(const Rect& r) {
@@ -49,4 +49,4 @@ nlohmann::json DumpMainWindow(MainWindow& w) {
           {"menus", menus}};
 }
 
-}  // namespace orvo::headless
+}  // namespace orvo::script

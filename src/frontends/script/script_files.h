@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/program.h"
-#include "frontends/headless/key_script.h"
+#include "frontends/script/key_script.h"
 
-namespace orvo::headless {
+namespace orvo::script {
 
 // A script's file name in the program folder (an absolute one as it is).
 ustring ScriptPath(const Program& program, const std::string& name);
@@ -17,4 +17,4 @@ files::DroppedFiles ScriptDrop(const Program& program, const ScriptStep& step);
 // Writes a file step's text in the system code page; why it could not, if it could not.
 std::optional<std::string> WriteScriptFile(Program& program, const ScriptStep& step);
 
-}  // namespace orvo::headless
+}  // namespace orvo::script

@@ -2,9 +2,9 @@
 // A key script's click and menu choice, the same in every front end: the control found by the
 // form's name, the button going down on it, then the click itself.
 #include "app/program.h"
-#include "frontends/headless/key_script.h"
+#include "frontends/script/key_script.h"
 
-namespace orvo::headless {
+namespace orvo::script {
 
 // A control of a loaded form; lblSTYLE2 also finds lblSTYLE[2].
 forms::Control* FindScriptControl(Program& program, const ControlRef& ref);
@@ -22,4 +22,4 @@ bool ChooseScriptMenu(Program& program, const std::string& item);
 // frmMAIN.cmdBTN[1], as messages name a control.
 std::string ControlName(const ControlRef& ref);
 
-}  // namespace orvo::headless
+}  // namespace orvo::script

@@ -1,8 +1,8 @@
-#include "frontends/headless/script_click.h"
+#include "frontends/script/script_click.h"
 
 #include "app/main_window.h"
 
-namespace orvo::headless {
+namespace orvo::script {
 
 forms::Control* FindScriptControl(Program& program, const ControlRef& ref) {
   for (const forms::Form* form : program.forms.Forms()) {
@@ -52,4 +52,4 @@ bool ChooseScriptMenu(Program& program, const std::string& item) {
   return w.ClickMenu(item);
 }
 
-}  // namespace orvo::headless
+}  // namespace orvo::script

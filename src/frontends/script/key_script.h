@@ -87,7 +87,7 @@
 
 #include "platform/keys.h"
 
-namespace orvo::headless {
+namespace orvo::script {
 
 // A control of a form, as click and expect name it.
 struct ControlRef {
@@ -133,4 +133,4 @@ ParsedScript ParseScript(std::string_view text);
 // control characters and the ideographic space, so that every one can be seen.
 std::string ShowValue(std::string_view utf8);
 
-}  // namespace orvo::headless
+}  // namespace orvo::script

@@ -1,6 +1,6 @@
-#include "frontends/headless/script_files.h"
+#include "frontends/script/script_files.h"
 
-namespace orvo::headless {
+namespace orvo::script {
 
 ustring ScriptPath(const Program& program, const std::string& name) {
   ustring path = FromUtf8(name);
@@ -33,4 +33,4 @@ std::optional<std::string> WriteScriptFile(Program& program, const ScriptStep& s
   return std::nullopt;
 }
 
-}  // namespace orvo::headless
+}  // namespace orvo::script

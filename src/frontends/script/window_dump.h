@@ -4,8 +4,8 @@
 
 #include "app/main_window.h"
 
-namespace orvo::headless {
+namespace orvo::script {
 
 nlohmann::json DumpMainWindow(MainWindow& window);
 
-}  // namespace orvo::headless
+}  // namespace orvo::script

@@ -1,12 +1,12 @@
-#include "frontends/headless/key_script.h"
+#include "frontends/script/key_script.h"
 
 #include <charconv>
 
 #include "platform/emulated/physical_keys.h"
-#include "frontends/headless/expectations.h"
+#include "frontends/script/expectations.h"
 #include "platform/text.h"
 
-namespace orvo::headless {
+namespace orvo::script {
 namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -452,4 +452,4 @@ std::string ShowValue(std::string_view utf8) {
   return ToUtf8(out);
 }
 
-}  // namespace orvo::headless
+}  // namespace orvo::script

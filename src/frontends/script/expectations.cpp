@@ -1,12 +1,12 @@
-#include "frontends/headless/expectations.h"
+#include "frontends/script/expectations.h"
 
 #include "app/main_window.h"
 #include "toolkit/forms/list_box_control.h"
 #include "platform/emulated/text_box.h"
-#include "frontends/headless/script_click.h"
-#include "frontends/headless/script_files.h"
+#include "frontends/script/script_click.h"
+#include "frontends/script/script_files.h"
 
-namespace orvo::headless {
+namespace orvo::script {
 namespace {
 
 using Value = Expectation::Value;
@@ -49,11 +49,11 @@ Read Status(const ScriptView& s, const ScriptStep&) {
 Read LastMessage(const ScriptView& s, const ScriptStep&) {
   const auto& boxes = s.program.messages.History();
   if (!boxes.empty()) return ToUtf8(boxes.back().text);
-  return s.last_standard_message ? ToUtf8(*s.last_standard_message) : std::string();
+  return s.standard_messages.empty() ? std::string() : ToUtf8(s.standard_messages.back().text);
 }
 
 Read MessageCount(const ScriptView& s, const ScriptStep&) {
-  return std::to_string(s.program.messages.History().size() + s.standard_messages);
+  return std::to_string(s.program.messages.History().size() + s.standard_messages.size());
 }
 
 Read Caption(const ScriptView& s, const ScriptStep& step) {
@@ -251,11 +251,11 @@ constexpr Expectation kExpectations[] = {
     {"ime-open", Value::kSwitch, Subject::kNone,
      [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.program.state.ImeOpen)); }},
     {"modal", Value::kSwitch, Subject::kNone,
-     [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.desktop.ModalDepth() > 0)); }},
+     [](const ScriptView& s, const ScriptStep&) { return Read(Switch(s.modal_waiting)); }},
     {"down", Value::kSwitch, Subject::kKey,
-     [](const ScriptView& s, const ScriptStep& step) { return Read(Switch(s.desktop.Keys().Down(step.key.vk))); }},
+     [](const ScriptView& s, const ScriptStep& step) { return Read(Switch(s.keyboard.IsDown(step.key.vk))); }},
     {"toggled", Value::kSwitch, Subject::kKey,
-     [](const ScriptView& s, const ScriptStep& step) { return Read(Switch(s.desktop.Keys().Toggled(step.key.vk))); }},
+     [](const ScriptView& s, const ScriptStep& step) { return Read(Switch(s.keyboard.IsToggled(step.key.vk))); }},
     {"input-mode", Value::kNumber, Subject::kNone,
      [](const ScriptView& s, const ScriptStep&) { return Read(std::to_string(s.program.state.InputMode)); }},
     {"conv-stage", Value::kNumber, Subject::kNone,
@@ -293,4 +293,4 @@ std::optional<std::string> CheckExpectation(const ScriptView& view, const Script
   return std::nullopt;
 }
 
-}  // namespace orvo::headless
+}  // namespace orvo::script

@@ -6,22 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/program.h"
-#include "platform/emulated/desktop.h"
-#include "frontends/headless/key_script.h"
-#include "frontends/headless/scripted_dialogs.h"
+#include "frontends/script/key_script.h"
+#include "frontends/script/script_view.h"
 
-namespace orvo::headless {
-
-// What expect lines read, from any front end's session.
-struct ScriptView {
-  Program& program;
-  emu::Desktop& desktop;
-  const AppHost& host;
-  std::size_t standard_messages = 0;               // the host's own boxes so far
-  const ustring* last_standard_message = nullptr;  // null: none
-  const std::vector<ShownDialog>* dialogs = nullptr;  // the dialogs shown so far
-};
+namespace orvo::script {
 
 struct Expectation {
   enum class Value { kText, kSwitch, kNumber };         // any text, on|off, a whole number
@@ -41,4 +29,4 @@ const Expectation* FindExpectation(std::string_view name);
 // (expected text "か", got "き"); nothing when it holds.
 std::optional<std::string> CheckExpectation(const ScriptView& view, const ScriptStep& step);
 
-}  // namespace orvo::headless
+}  // namespace orvo::script

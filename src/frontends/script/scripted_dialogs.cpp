@@ -1,6 +1,6 @@
-#include "frontends/headless/scripted_dialogs.h"
+#include "frontends/script/scripted_dialogs.h"
 
-namespace orvo::headless {
+namespace orvo::script {
 
 ustring CompletePath(const ustring& typed, const ustring& folder, const FileDialogRequest& request) {
   ustring path = typed;
@@ -39,4 +39,4 @@ ColourDialogAnswer ScriptedDialogs::ShowColour(const ColourDialogRequest& reques
   return answer;
 }
 
-}  // namespace orvo::headless
+}  // namespace orvo::script
