@@ -91,9 +91,37 @@ TEST_F(CellConversionTest, APairWithoutAnEntryIsReportedAndForgotten) {
 
 TEST_F(CellConversionTest, ACellWithoutAnEntryIsReported) {
   Convert(u"#");
-  Convert(u"K");  // no digit
+  const CellResult result = Convert(u"K");  // no digit
   EXPECT_EQ(rig.host.messages, (std::vector<ShownMessage>{{text::kNoEntry, 48}}));
   EXPECT_EQ(rig.display.cells, u"");
+  EXPECT_TRUE(result.failed);
+  EXPECT_EQ(result.text, u"");
+}
+
+// Each plain cell's result: the text typed for it, nothing while a prefix
+// waits or a mode switches, and the pair's text once the prefix has its cell.
+TEST_F(CellConversionTest, APlainCellReturnsWhatItTyped) {
+  struct Step {
+    char16_t cell;
+    ustring text;
+  };
+  const Step steps[] = {
+      {u'*', u"KA"},   // か
+      {u'"', u""},     // voicing waits
+      {u'*', u"GA"},   // が
+      {u'#', u""},     // digits
+      {u'B', u"2"},
+      {u'8', u""},     // letters
+      {u'B', u"B"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(cases::U8(ustring(1, step.cell)));
+    const CellResult result = rig.conversion.Convert(static_cast<CellCode>(step.cell));
+    EXPECT_EQ(result.text, step.text);
+    EXPECT_FALSE(result.failed);
+  }
+  EXPECT_EQ(Typed(), "KAGA2B");
+  EXPECT_TRUE(rig.host.messages.empty());
 }
 
 // --- Marks that may begin a special sound ---
