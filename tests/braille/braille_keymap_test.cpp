@@ -27,7 +27,8 @@ TEST(BrailleKeymap, TheSixDotKeysInDotOrderWithTheirWeights) {
     all[static_cast<std::size_t>(c.dot)] = DotWeight(c.dot);
   }
   EXPECT_EQ(GET_TEN_CODE(all), '=');  // all six dots
-  for (int key : {'A', 'G', 'H', 'R', 'f', vk::kSpace, vk::kShift, 0}) EXPECT_EQ(DotOf(key), -1);
+  const std::array<int, 8> others = {'A', 'G', 'H', 'R', 'f', vk::kSpace, vk::kShift, 0};
+  for (int key : others) EXPECT_EQ(DotOf(key), -1);
 }
 
 TEST(BrailleKeymap, NoDotKeyIsACommandOrARemappedLetter) {
