@@ -2,7 +2,7 @@
 
 #include "app/app_texts.h"
 #include "app/main_window_design.h"
-#include "app/picture_ids.h"
+#include "toolkit/picture_ids.h"
 #include "app/program.h"
 #include "platform/keys.h"
 #include "settings/settings_texts.h"

@@ -1,8 +1,8 @@
 // The states of the main window's menu entries, brought up to date as a menu opens.
 #include "app/main_window.h"
-#include "app/picture_ids.h"
 #include "app/program.h"
-#include "app/window_utils/menu_check_bitmaps.h"
+#include "toolkit/picture_ids.h"
+#include "toolkit/window_utils/menu_check_bitmaps.h"
 
 namespace orvo {
 

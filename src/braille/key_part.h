@@ -8,10 +8,10 @@
 #include "braille/ime_mirrors.h"
 #include "braille/input_state.h"
 #include "braille/key_synth.h"
-#include "braille/program_host.h"
 #include "braille/side_windows.h"
 #include "braille/warning_timer.h"
 #include "editing/text_box_moves.h"
+#include "toolkit/program_host.h"
 
 namespace orvo::braille {
 

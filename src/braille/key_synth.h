@@ -8,7 +8,7 @@
 
 #include "braille/cell_codes.h"
 #include "braille/input_state.h"
-#include "braille/program_host.h"
+#include "toolkit/program_host.h"
 #include "platform/keyboard.h"
 #include "platform/text.h"
 
