@@ -3,6 +3,9 @@
 // wrapping one), the toolbar with the input-method and IME buttons, the cell
 // and mode displays, the status line, the menus, the hidden boxes that mirror
 // the IME, and the timer for deferred warnings. It sees every key first.
+// Its menus are made and worked in main_window_menus.cpp from the table in
+// main_window_menu_table.*, their entries' states kept in
+// main_window_menu_states.cpp; closing is main_window_closing.cpp.
 #include <array>
 #include <string>
 
