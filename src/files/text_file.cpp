@@ -42,13 +42,113 @@ Unstorable FindUnstorable(ustring_view text, const SystemCodePage& code_page) {
   return {ustring(text.substr(0, 0)), line};
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsAscii(std::string_view bytes) {
+  for (const char c : bytes) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+bool Decodes(std::string_view bytes, const SystemCodePage& code_page) {
+  int unconvertible = 0;
+  code_page.Decode(bytes, &unconvertible);
+  return unconvertible == 0;
+}
+
+// The system code page is another than UTF-8 and CP932 (EUC-JP, say).
+bool StandardIsOther(const FileCodePages& pages) {
+  const std::string name = pages.standard.Name();
+  return name != pages.utf8.Name() && name != pages.cp932.Name();
+}
+
+// The text of bytes known to be in the encoding.
+ustring Decode(std::string_view bytes, const FileEncoding& encoding, const FileCodePages& pages) {
+  if (encoding.byte_order_mark) bytes.remove_prefix(kByteOrderMark.size());
+  int unconvertible = 0;
+  return CodePageOf(encoding, pages).Decode(bytes, &unconvertible);
+}
+
 }  // namespace
 
-DecodedFile DecodeFile(std::string_view bytes, const SystemCodePage& code_page) {
+const SystemCodePage& CodePageOf(const FileEncoding& encoding, const FileCodePages& pages) {
+  switch (encoding.code_page) {
+    case FileCodePage::kUtf8:
+      return pages.utf8;
+    case FileCodePage::kCp932:
+      return pages.cp932;
+    case FileCodePage::kStandard:
+      break;
+  }
+  return pages.standard;
+}
+
+bool IsUtf8(std::string_view bytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    int length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;  // the second byte's range, which rules out overlong forms and surrogates
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      if (lead == 0xE0) low = 0xA0;
+      if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      if (lead == 0xF0) low = 0x90;
+      if (lead == 0xF4) high = 0x8F;
+    } else {
+      return false;
+    }
+    if (i + static_cast<std::size_t>(length) > bytes.size()) return false;
+    for (int k = 1; k < length; ++k) {
+      const auto c = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
+      if (k == 1 ? (c < low || c > high) : (c < 0x80 || c > 0xBF)) return false;
+    }
+    i += static_cast<std::size_t>(length);
+  }
+  return true;
+}
+
+std::optional<FileEncoding> DetectEncoding(std::string_view bytes, const FileCodePages& pages) {
+  if (bytes.starts_with(kByteOrderMark) && IsUtf8(bytes.substr(kByteOrderMark.size()))) {
+    return FileEncoding{FileCodePage::kUtf8, true};
+  }
+  if (IsAscii(bytes)) return FileEncoding{};
+  if (IsUtf8(bytes)) return FileEncoding{FileCodePage::kUtf8, false};
+  if (Decodes(bytes, pages.cp932)) return FileEncoding{FileCodePage::kCp932, false};
+  if (StandardIsOther(pages) && Decodes(bytes, pages.standard)) return FileEncoding{};
+  return std::nullopt;
+}
+
+ustring TriedCodePages(const FileCodePages& pages) {
+  ustring names = FromUtf8(pages.utf8.Name());
+  names.append(u"、").append(FromUtf8(pages.cp932.Name()));
+  if (StandardIsOther(pages)) names.append(u"、").append(FromUtf8(pages.standard.Name()));
+  return names;
+}
+
+std::optional<ustring> DecodeText(std::string_view bytes, const FileCodePages& pages) {
+  const std::optional<FileEncoding> encoding = DetectEncoding(bytes, pages);
+  if (!encoding) return std::nullopt;
+  return Decode(bytes, *encoding, pages);
+}
+
+DecodedFile DecodeFile(std::string_view bytes, const FileCodePages& pages) {
   DecodedFile file;
-  int unconvertible = 0;
-  ustring text = code_page.Decode(bytes, &unconvertible);
-  file.valid = unconvertible == 0;
+  const std::optional<FileEncoding> encoding = DetectEncoding(bytes, pages);
+  file.valid = encoding.has_value();
+  if (!file.valid) return file;
+  file.encoding = *encoding;
+  ustring text = Decode(bytes, file.encoding, pages);
   if (bytes.find('\r') == std::string_view::npos) {
     file.ends = LineEnds::kLf;
     file.text = LfToCrLf(text);
@@ -58,7 +158,8 @@ DecodedFile DecodeFile(std::string_view bytes, const SystemCodePage& code_page) 
   return file;
 }
 
-EncodedFile EncodeFile(ustring_view text, LineEnds ends, const SystemCodePage& code_page) {
+EncodedFile EncodeFile(ustring_view text, LineEnds ends, const FileEncoding& encoding, const FileCodePages& pages) {
+  const SystemCodePage& code_page = CodePageOf(encoding, pages);
   EncodedFile file;
   const ustring lf = ends == LineEnds::kLf ? CrLfToLf(text) : ustring();
   const ustring_view disk = ends == LineEnds::kLf ? ustring_view(lf) : text;
@@ -67,12 +168,15 @@ EncodedFile EncodeFile(ustring_view text, LineEnds ends, const SystemCodePage& c
   if (unconvertible > 0) {
     file.bytes.clear();
     file.unstorable = FindUnstorable(disk, code_page);
+  } else if (encoding.byte_order_mark) {
+    file.bytes.insert(0, kByteOrderMark);
   }
   return file;
 }
 
-long long DiskBytes(ustring_view text, LineEnds ends, const SystemCodePage& code_page) {
-  long long bytes = code_page.ByteLength(text);
+long long DiskBytes(ustring_view text, LineEnds ends, const FileEncoding& encoding, const FileCodePages& pages) {
+  long long bytes = CodePageOf(encoding, pages).ByteLength(text);
+  if (encoding.byte_order_mark) bytes += static_cast<long long>(kByteOrderMark.size());
   if (ends == LineEnds::kLf) {
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
       if (text[i] == u'\r' && text[i + 1] == u'\n') --bytes;

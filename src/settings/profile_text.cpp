@@ -52,7 +52,12 @@ std::optional<KeyLine> KeyOf(std::string_view line) {
 }  // namespace
 
 ProfileText::ProfileText(std::string bytes) {
-  bool newline_known = false;
+  // The text's own line end is the one most of its lines have (a stray CR in
+  // a damaged line does not make the lines added end in CR alone); on a tie
+  // CR LF, then LF.
+  int crlf = 0;
+  int lf = 0;
+  int cr = 0;
   std::size_t start = 0;
   while (start < bytes.size()) {
     const std::size_t stop = bytes.find_first_of("\r\n", start);
@@ -62,12 +67,11 @@ ProfileText::ProfileText(std::string bytes) {
     }
     const std::size_t end_length = bytes.compare(stop, 2, "\r\n") == 0 ? 2 : 1;
     lines_.push_back({bytes.substr(start, stop - start), bytes.substr(stop, end_length)});
-    if (!newline_known) {
-      newline_ = lines_.back().end;
-      newline_known = true;
-    }
+    ++(end_length == 2 ? crlf : bytes[stop] == '\n' ? lf : cr);
     start = stop + end_length;
   }
+  if (crlf + lf + cr == 0) return;
+  newline_ = crlf >= lf && crlf >= cr ? "\r\n" : lf >= cr ? "\n" : "\r";
 }
 
 std::optional<ProfileText::Found> ProfileText::Find(std::string_view section,

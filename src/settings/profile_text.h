@@ -46,7 +46,7 @@ class ProfileText {
   void Insert(std::size_t at, std::string text);
 
   std::vector<Line> lines_;
-  std::string newline_ = "\n";  // the text's own line end, for the lines added
+  std::string newline_ = "\n";  // the text's own line end (the most lines'), for the lines added
 };
 
 // The number at the start of a value as the profile reader takes it: an

@@ -60,6 +60,27 @@ TEST(ProfileText, AnEmptyTextGetsSectionsAsTheyAreWritten) {
   EXPECT_EQ(p.Bytes(), "[SETTING]\nBC=16777215\nFC=0\n\n[MRU]\n1=\n");
 }
 
+// A damaged file's stray CR (or LF) does not decide how the lines added end:
+// the line end most of its lines have does.
+TEST(ProfileText, LinesAddedEndAsMostOfTheFilesLinesDo) {
+  const struct {
+    const char* what;
+    std::string before;
+    std::string after;
+  } cases[] = {
+      {"CR LF with a stray CR first", "\x82\xff junk\rmore\r\nline\r\nlast\r\n",
+       "\x82\xff junk\rmore\r\nline\r\nlast\r\n\r\n[MRU]\r\n1=\r\n"},
+      {"LF with a stray CR LF first", "junk\r\nline\nlast\n", "junk\r\nline\nlast\n\n[MRU]\n1=\n"},
+      {"CR alone throughout", "a\rb\r", "a\rb\r\r[MRU]\r1=\r"},
+      {"no line end at all", "junk", "junk\n\n[MRU]\n1=\n"},
+  };
+  for (const auto& c : cases) {
+    ProfileText p(c.before);
+    p.Set("MRU", "1", "");
+    EXPECT_EQ(p.Bytes(), c.after) << c.what;
+  }
+}
+
 TEST(ProfileText, WritingOneKeyKeepsEveryOtherLine) {
   const std::string before =
       "; Orvo\r\n"

@@ -23,7 +23,7 @@ inline constexpr const char* kUsage =
     "  Exit status: 0 done, 1 an expectation failed, 2 the script or the arguments are wrong.\n";
 inline constexpr const char* kUnknownArgument = "orvo-headless: unknown argument '";
 inline constexpr const char* kUnknownCodePage = "orvo-headless: unknown code page '";
-inline constexpr const char* kCodePages = "' (CP932 or locale)\n";
+inline constexpr const char* kCodePages = "' (CP932, UTF-8 or locale)\n";
 inline constexpr const char* kUnknownEngine = "orvo-headless: unknown engine '";
 inline constexpr const char* kEngines = "' (auto, mozc or anthy)\n";
 inline constexpr const char* kCannotRead = "orvo-headless: cannot read ";

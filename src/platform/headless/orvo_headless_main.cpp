@@ -25,7 +25,7 @@ using namespace orvo::headless::texts;
 
 struct Options {
   std::string folder;
-  std::string codepage = "CP932";
+  std::string codepage;  // empty: the settings file's, else the locale's
   std::string dictionary;
   bool json = false;
   std::string script_path;
@@ -73,7 +73,7 @@ bool ParseArgs(int argc, char** argv, Options& o) {
       return false;
     }
   }
-  if (o.codepage != "CP932" && o.codepage != "cp932" && o.codepage != "locale") {
+  if (!o.codepage.empty() && !orvo::emu::ParseCodePage(o.codepage)) {
     std::cerr << kUnknownCodePage << o.codepage << kCodePages;
     return false;
   }
@@ -149,7 +149,8 @@ int main(int argc, char** argv) {
   session_options.learning = true;  // into the program folder, never the user's home
   session_options.dictionary = options.dictionary;
   session_options.engine = options.engine;
-  session_options.locale_code_page = options.codepage == "locale";
+  session_options.code_page =
+      options.codepage.empty() ? std::nullopt : orvo::emu::ParseCodePage(options.codepage);
   session_options.font_folder = options.font_folder;
   session_options.font_installed = options.font_installed;
   const orvo::headless::ScriptRun run = orvo::headless::RunScript(

@@ -29,6 +29,7 @@ struct Options {
   QString file;
   QString dump;  // --dump-state: the state as JSON at the end and on SIGUSR1
   QString engine;  // --engine auto|mozc|anthy; empty: the settings file's, else auto
+  QString codepage;  // --codepage CP932|UTF-8|locale; empty: the settings file's, else the locale's
 };
 
 // The words of the command line that are not options are one path, joined by
@@ -42,6 +43,7 @@ bool ParseArgs(const QStringList& args, Options& o) {
                      : arg == QLatin1String("--script")     ? &o.script
                      : arg == QLatin1String("--dump-state") ? &o.dump
                      : arg == QLatin1String("--engine")     ? &o.engine
+                     : arg == QLatin1String("--codepage")   ? &o.codepage
                                                             : nullptr;
     if (value != nullptr && i + 1 < args.size()) {
       *value = args[++i];
@@ -57,12 +59,16 @@ bool ParseArgs(const QStringList& args, Options& o) {
     std::fprintf(stderr, orvo::qt::texts::kUnknownEngine, o.engine.toLocal8Bit().constData());
     return false;
   }
+  if (!o.codepage.isEmpty() && !orvo::emu::ParseCodePage(o.codepage.toStdString())) {
+    std::fprintf(stderr, orvo::qt::texts::kUnknownCodePage, o.codepage.toLocal8Bit().constData());
+    return false;
+  }
   return true;
 }
 
 // Read before Qt starts, so that help and the version need no screen.
 bool Asks(int argc, char** argv, std::string_view what, std::string_view short_form = {}) {
-  constexpr std::string_view kTakesValue[] = {"--folder", "--script", "--dump-state", "--engine"};
+  constexpr std::string_view kTakesValue[] = {"--folder", "--script", "--dump-state", "--engine", "--codepage"};
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (std::ranges::find(kTakesValue, arg) != std::end(kTakesValue)) {
@@ -135,6 +141,7 @@ int main(int argc, char** argv) {
   }
   session_options.command_line = orvo::qt::FromQ(options.file);
   if (!options.engine.isEmpty()) session_options.engine = orvo::emu::ParseEngineChoice(options.engine.toStdString());
+  if (!options.codepage.isEmpty()) session_options.code_page = orvo::emu::ParseCodePage(options.codepage.toStdString());
 
   orvo::qt::QtSession session(session_options);
   std::unique_ptr<orvo::qt::StateDumper> dumper;
