@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/session.h"
+#include "frontends/headless/session.h"
 #include "platform/keys.h"
 
 namespace {

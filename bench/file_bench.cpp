@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/session.h"
+#include "frontends/headless/session.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "platform/qt/main_view.h"
-#include "platform/qt/qt_session.h"
-#include "platform/qt/document_edit.h"
+#include "frontends/qt/main_view.h"
+#include "frontends/qt/qt_session.h"
+#include "frontends/qt/document_edit.h"
 
 namespace {
 

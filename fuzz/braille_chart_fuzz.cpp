@@ -10,7 +10,7 @@
 
 #include "fuzz_session.h"
 #include "help/braille_chart.h"
-#include "platform/headless/key_script.h"
+#include "frontends/headless/key_script.h"
 #include "platform/keys.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

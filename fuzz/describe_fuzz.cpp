@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string_view>
 
-#include "platform/headless/describe_command.h"
+#include "frontends/headless/describe_command.h"
 #include "readings/describer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

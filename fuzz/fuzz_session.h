@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/headless/session.h"
+#include "frontends/headless/session.h"
 
 namespace orvo::fuzz {
 

@@ -70,7 +70,7 @@ fs::path SourceRoot() {
 std::vector<fs::path> PortableFiles() {
   const fs::path src = SourceRoot() / "src";
   std::vector<fs::path> files;
-  for (const char* folder : {"app", "braille", "editing", "files", "settings", "help", "readings"}) {
+  for (const char* folder : {"toolkit", "app", "braille", "editing", "files", "settings", "help", "readings"}) {
     std::error_code ec;
     for (auto it = fs::recursive_directory_iterator(src / folder, ec); !ec && it != fs::end(it);
          it.increment(ec)) {

@@ -28,7 +28,7 @@
 
 #include "app/main_window.h"
 #include "files/document_lifecycle.h"
-#include "platform/headless/session.h"
+#include "frontends/headless/session.h"
 #include "platform/keys.h"
 
 // Under AddressSanitizer freed memory is held back (its quarantine, 256 MiB by

@@ -2,7 +2,7 @@
 // Every text the application shell shows the user: start-up refusals, the
 // main window's captions and menus, and its questions. The message box's own
 // words are its part, message_texts.h. The gaps written \u3000 are ideographic spaces.
-#include "app/message_texts.h"
+#include "toolkit/message_texts.h"
 #include "platform/text.h"
 
 // --- Start-up ---

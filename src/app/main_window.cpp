@@ -5,9 +5,9 @@
 
 #include "app/app_texts.h"
 #include "app/main_window_design.h"
-#include "app/picture_ids.h"
+#include "toolkit/picture_ids.h"
 #include "app/program.h"
-#include "app/window_utils/menu_check_bitmaps.h"
+#include "toolkit/window_utils/menu_check_bitmaps.h"
 #include "editing/editing_texts.h"
 #include "editing/find_replace.h"
 #include "files/files_texts.h"

@@ -6,13 +6,13 @@
 #include <array>
 #include <string>
 
-#include "app/forms/command_button_control.h"
-#include "app/forms/form.h"
-#include "app/forms/label_control.h"
-#include "app/forms/picture_box_control.h"
-#include "app/forms/text_box_control.h"
+#include "toolkit/forms/command_button_control.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/label_control.h"
+#include "toolkit/forms/picture_box_control.h"
+#include "toolkit/forms/text_box_control.h"
 #include "app/main_window_layout.h"
-#include "app/window_utils/colour.h"
+#include "toolkit/window_utils/colour.h"
 #include "platform/edit_control.h"
 #include "platform/geometry.h"
 #include "platform/timer.h"

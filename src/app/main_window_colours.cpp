@@ -4,7 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/window_utils/gradients.h"
+#include "toolkit/window_utils/gradients.h"
 
 namespace orvo {
 

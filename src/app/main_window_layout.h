@@ -5,10 +5,9 @@
 #include <optional>
 
 #include "platform/geometry.h"
+#include "toolkit/forms/window_state.h"
 
 namespace orvo {
-
-enum class WindowState { kNormal, kMinimized, kMaximized };
 
 inline constexpr int kMinOuterWidthPx = 560;
 inline constexpr int kMinOuterHeightPx = 240;

@@ -2,7 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "app/window_utils/work_area.h"
+#include "toolkit/window_utils/work_area.h"
 
 namespace orvo {
 

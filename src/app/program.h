@@ -4,14 +4,14 @@
 // window only through the narrow ports of MainWindowPorts.
 #include <memory>
 
-#include "app/forms/forms_runtime.h"
+#include "toolkit/forms/forms_runtime.h"
 #include "app/main_window_ports.h"
-#include "app/message_box.h"
+#include "toolkit/message_box.h"
 #include "app/program_values.h"
 #include "app/secondary_windows.h"
 #include "app/startup.h"
 #include "app/window_flags.h"
-#include "app/window_utils/window_enabler.h"
+#include "toolkit/window_utils/window_enabler.h"
 #include "braille/announcer.h"
 #include "platform/text_readings.h"
 #include "readings/review_key.h"

@@ -5,9 +5,9 @@
 
 #include "app/app_texts.h"
 #include "app/main_window.h"
-#include "app/picture_ids.h"
+#include "toolkit/picture_ids.h"
 #include "app/program.h"
-#include "app/window_utils/gradients.h"
+#include "toolkit/window_utils/gradients.h"
 #include "braille/braille_menus.h"
 
 namespace orvo {

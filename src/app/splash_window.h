@@ -4,11 +4,11 @@
 // main window; its OK button appears after 600 ms and takes the focus, so
 // Enter or Space closes it. As the version window it stands over the main
 // window with the button at once. Closing it gives the main window back.
-#include "app/forms/command_button_control.h"
-#include "app/forms/form.h"
-#include "app/forms/label_control.h"
-#include "app/forms/picture_box_control.h"
-#include "app/window_utils/colour.h"
+#include "toolkit/forms/command_button_control.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/label_control.h"
+#include "toolkit/forms/picture_box_control.h"
+#include "toolkit/window_utils/colour.h"
 #include "platform/timer.h"
 
 namespace orvo {

@@ -10,7 +10,7 @@
 #include "braille/ime_mirrors.h"
 #include "braille/input_state.h"
 #include "braille/key_synth.h"
-#include "braille/program_host.h"
+#include "toolkit/program_host.h"
 #include "platform/text.h"
 
 namespace orvo::braille {

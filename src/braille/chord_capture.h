@@ -10,7 +10,7 @@
 #include "braille/ime_mirrors.h"
 #include "braille/input_state.h"
 #include "braille/key_synth.h"
-#include "braille/program_host.h"
+#include "toolkit/program_host.h"
 #include "braille/side_windows.h"
 #include "braille/warning_timer.h"
 #include "editing/text_box_moves.h"

@@ -10,7 +10,7 @@
 #include "braille/ime_wrapper.h"
 #include "braille/input_state.h"
 #include "braille/key_synth.h"
-#include "braille/program_host.h"
+#include "toolkit/program_host.h"
 #include "editing/document_ime.h"
 #include "platform/ime_service.h"
 #include "platform/text.h"

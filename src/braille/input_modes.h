@@ -6,7 +6,7 @@
 #include "braille/editor_window.h"
 #include "braille/input_state.h"
 #include "braille/key_synth.h"
-#include "braille/program_host.h"
+#include "toolkit/program_host.h"
 #include "braille/side_windows.h"
 
 namespace orvo::braille {

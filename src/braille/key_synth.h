@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "braille/input_state.h"
-#include "braille/program_host.h"
+#include "toolkit/program_host.h"
 #include "platform/keyboard.h"
 #include "platform/text.h"
 

@@ -5,7 +5,7 @@
 // at its limit, the window closing). The warnings come later from Timer1.
 #include "braille/editor_window.h"
 #include "braille/input_state.h"
-#include "braille/program_host.h"
+#include "toolkit/program_host.h"
 #include "braille/side_windows.h"
 #include "braille/warning_timer.h"
 #include "platform/edit_control.h"

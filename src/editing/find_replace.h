@@ -4,7 +4,7 @@
 // whole run.
 #include <functional>
 
-#include "app/message_flags.h"
+#include "toolkit/message_flags.h"
 #include "platform/edit_control.h"
 #include "platform/text.h"
 

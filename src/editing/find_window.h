@@ -6,13 +6,13 @@
 // dialog's own keys first). It reads and writes the program's search state.
 #include <array>
 
-#include "app/forms/check_box_control.h"
-#include "app/forms/command_button_control.h"
-#include "app/forms/form.h"
-#include "app/forms/frame_control.h"
-#include "app/forms/label_control.h"
-#include "app/forms/option_button_control.h"
-#include "app/forms/text_box_control.h"
+#include "toolkit/forms/check_box_control.h"
+#include "toolkit/forms/command_button_control.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/frame_control.h"
+#include "toolkit/forms/label_control.h"
+#include "toolkit/forms/option_button_control.h"
+#include "toolkit/forms/text_box_control.h"
 
 namespace orvo {
 class Program;

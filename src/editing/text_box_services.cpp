@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/window_utils/wait_cursor.h"
+#include "toolkit/window_utils/wait_cursor.h"
 #include "editing/editing_texts.h"
 #include "platform/keys.h"
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/window_utils/window_enabler.h"
-#include "braille/program_host.h"
+#include "toolkit/window_utils/window_enabler.h"
+#include "toolkit/program_host.h"
 #include "editing/document_boxes.h"
 #include "editing/document_ime.h"
 #include "editing/status_line.h"
@@ -26,7 +26,7 @@ ustring FormatColumn(int dbcs_column);
 class TextBoxServices final : public TextBoxMoves {
  public:
   struct Ports {
-    braille::ProgramHost& host;
+    ProgramHost& host;
     DocumentBoxes& boxes;
     StatusLine& status;
     SystemCodePage& code_page;

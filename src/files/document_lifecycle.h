@@ -4,8 +4,8 @@
 // files, drops and the command line open through the same routines.
 #include <functional>
 
-#include "app/message_box.h"
-#include "braille/program_host.h"
+#include "toolkit/message_box.h"
+#include "toolkit/program_host.h"
 #include "files/document_state.h"
 #include "files/document_window.h"
 #include "files/text_dialogs.h"
@@ -32,7 +32,7 @@ bool HasTextExtension(const ustring& path);
 class DocumentLifecycle {
  public:
   struct Ports {
-    braille::ProgramHost& host;
+    ProgramHost& host;
     DocumentWindow& window;
     MessageBox& messages;
     TextDialogs& dialogs;

@@ -3,8 +3,8 @@
 // text, or the one named on the command line.
 #include <vector>
 
-#include "app/message_box.h"
-#include "braille/program_host.h"
+#include "toolkit/message_box.h"
+#include "toolkit/program_host.h"
 #include "files/document_lifecycle.h"
 #include "platform/file_system.h"
 
@@ -18,7 +18,7 @@ struct DroppedFiles {
 
 class DropOpen {
  public:
-  DropOpen(braille::ProgramHost& host, DocumentWindow& window, MessageBox& messages, const FileSystem& files,
+  DropOpen(ProgramHost& host, DocumentWindow& window, MessageBox& messages, const FileSystem& files,
            const AppHost& app, DocumentLifecycle& documents)
       : host_(host), window_(window), messages_(messages), files_(files), app_(app), documents_(documents) {}
 
@@ -35,7 +35,7 @@ class DropOpen {
   MessageResult Tell(const ustring& text, bool with_title = true);
   void FocusBack();
 
-  braille::ProgramHost& host_;
+  ProgramHost& host_;
   DocumentWindow& window_;
   MessageBox& messages_;
   const FileSystem& files_;

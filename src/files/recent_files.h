@@ -3,8 +3,8 @@
 // history submenu, and the eight-slot history behind them.
 #include <array>
 
-#include "braille/program_host.h"
-#include "app/message_box.h"
+#include "toolkit/program_host.h"
+#include "toolkit/message_box.h"
 #include "platform/file_system.h"
 #include "platform/text.h"
 
@@ -37,7 +37,7 @@ RecentEntry SplitEntry(const ustring& entry, char16_t separator);
 
 class RecentFiles {
  public:
-  RecentFiles(braille::ProgramHost& host, RecentMenu& menu, MessageBox& messages, const FileSystem& files,
+  RecentFiles(ProgramHost& host, RecentMenu& menu, MessageBox& messages, const FileSystem& files,
               const AppHost& app)
       : host_(host), menu_(menu), messages_(messages), files_(files), app_(app) {}
 
@@ -54,7 +54,7 @@ class RecentFiles {
  private:
   void RemoveHighest(const ustring& entry);
 
-  braille::ProgramHost& host_;
+  ProgramHost& host_;
   RecentMenu& menu_;
   MessageBox& messages_;
   const FileSystem& files_;

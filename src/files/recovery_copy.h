@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "app/message_box.h"
+#include "toolkit/message_box.h"
 #include "files/document_window.h"
 #include "files/recovery_file.h"
 #include "platform/app_host.h"

@@ -4,7 +4,7 @@
 // afresh, so nothing (folder, custom colours) is kept between uses.
 #include <cstdint>
 
-#include "app/message_box.h"
+#include "toolkit/message_box.h"
 #include "platform/app_host.h"
 #include "platform/common_dialogs.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/main_window.h"
-#include "app/picture_ids.h"
+#include "toolkit/picture_ids.h"
 #include "app/program.h"
 #include "help/help_texts.h"
 #include "platform/keys.h"

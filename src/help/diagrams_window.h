@@ -4,9 +4,9 @@
 // Each opening starts again with the overview in front.
 #include <array>
 
-#include "app/forms/command_button_control.h"
-#include "app/forms/form.h"
-#include "app/forms/picture_box_control.h"
+#include "toolkit/forms/command_button_control.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/picture_box_control.h"
 
 namespace orvo {
 class Program;

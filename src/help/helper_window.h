@@ -4,11 +4,11 @@
 // and page, C/V and </> move it within the work area, Y shows its key list,
 // F4 hands the keyboard back without closing, Space hides it. Hidden, it
 // keeps its scroll position and size for the next showing.
-#include "app/forms/command_button_control.h"
-#include "app/forms/form.h"
-#include "app/forms/label_control.h"
-#include "app/forms/picture_box_control.h"
-#include "app/forms/text_box_control.h"
+#include "toolkit/forms/command_button_control.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/label_control.h"
+#include "toolkit/forms/picture_box_control.h"
+#include "toolkit/forms/text_box_control.h"
 
 namespace orvo {
 class Program;

@@ -3,9 +3,9 @@
 // read from disk each time it opens and never written back. A file that is
 // missing, unreadable, too long or not text in the code page is named in a
 // message, and the window closes itself.
-#include "app/forms/command_button_control.h"
-#include "app/forms/form.h"
-#include "app/forms/text_box_control.h"
+#include "toolkit/forms/command_button_control.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/text_box_control.h"
 
 namespace orvo {
 class Program;

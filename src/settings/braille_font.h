@@ -5,7 +5,7 @@
 #include <functional>
 #include <utility>
 
-#include "app/message_box.h"
+#include "toolkit/message_box.h"
 #include "platform/file_system.h"
 #include "platform/font_registry.h"
 

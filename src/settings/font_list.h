@@ -1,7 +1,7 @@
 #pragma once
 // The font families the settings dialog offers: every family the system has,
 // less vertical-writing and symbol-prefixed names and the braille font.
-#include "app/forms/list_box_control.h"
+#include "toolkit/forms/list_box_control.h"
 #include "platform/font_registry.h"
 #include "platform/platform.h"
 

@@ -5,7 +5,7 @@
 // user saves the settings, and when the main window closes.
 #include <array>
 
-#include "app/message_box.h"
+#include "toolkit/message_box.h"
 #include "app/program_values.h"
 #include "platform/platform.h"
 #include "settings/settings_record.h"

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "app/message_flags.h"
+#include "toolkit/message_flags.h"
 #include "app/program.h"
-#include "app/window_utils/wait_cursor.h"
+#include "toolkit/window_utils/wait_cursor.h"
 #include "platform/keys.h"
 #include "settings/font_list.h"
 #include "settings/settings_choices.h"

@@ -8,13 +8,13 @@
 #include <array>
 #include <cstdint>
 
-#include "app/forms/command_button_control.h"
-#include "app/forms/form.h"
-#include "app/forms/frame_control.h"
-#include "app/forms/label_control.h"
-#include "app/forms/list_box_control.h"
-#include "app/forms/option_button_control.h"
-#include "app/forms/text_box_control.h"
+#include "toolkit/forms/command_button_control.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/frame_control.h"
+#include "toolkit/forms/label_control.h"
+#include "toolkit/forms/list_box_control.h"
+#include "toolkit/forms/option_button_control.h"
+#include "toolkit/forms/text_box_control.h"
 #include "settings/settings_record.h"
 
 namespace orvo {

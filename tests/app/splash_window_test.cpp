@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "app/program_windows.h"
-#include "app/window_utils/gradients.h"
+#include "toolkit/window_utils/gradients.h"
 #include "braille/braille_menus.h"
-#include "platform/headless/session.h"
+#include "frontends/headless/session.h"
 #include "platform/keys.h"
 #include "support/temp_folder.h"
 

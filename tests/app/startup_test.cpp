@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/headless_host.h"
-#include "platform/headless/headless_screen.h"
-#include "platform/headless/session.h"
+#include "frontends/headless/headless_host.h"
+#include "frontends/headless/headless_screen.h"
+#include "frontends/headless/session.h"
 #include "platform/keys.h"
 #include "support/fake_synth_host.h"
 #include "support/key_strokes.h"

@@ -9,7 +9,7 @@
 #include "braille/tables/cell_tables.h"
 #include "braille/tables/prefix_tables.h"
 #include "platform/emulated/text_box.h"
-#include "platform/headless/session.h"
+#include "frontends/headless/session.h"
 #include "platform/keys.h"
 #include "support/temp_folder.h"
 

@@ -9,7 +9,7 @@
 
 #include "platform/emulated/clipboard_model.h"
 #include "platform/emulated/desktop.h"
-#include "platform/headless/headless_shell.h"
+#include "frontends/headless/headless_shell.h"
 
 namespace orvo::editing {
 namespace {

@@ -13,7 +13,7 @@
 #include "platform/emulated/desktop.h"
 #include "platform/emulated/system_code_page.h"
 #include "platform/emulated/text_box.h"
-#include "platform/headless/headless_shell.h"
+#include "frontends/headless/headless_shell.h"
 #include "support/fake_synth_host.h"
 
 namespace orvo::editing {

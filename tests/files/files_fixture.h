@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/headless/session.h"
+#include "frontends/headless/session.h"
 #include "support/temp_folder.h"
 
 namespace orvo::testing {

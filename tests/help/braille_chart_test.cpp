@@ -16,7 +16,7 @@
 #include "help/braille_chart.h"
 #include "platform/emulated/ime/kana_forms.h"
 #include "platform/emulated/ime/romaji_composer.h"
-#include "platform/emulated/system/data_files.h"
+#include "frontends/shared/data_files.h"
 #include "platform/posix/data_folder.h"
 #include "platform/posix/posix_file_system.h"
 

@@ -1,6 +1,6 @@
 // --describe takes its text from the command line, where anything can come:
 // only well-formed UTF-8 is described.
-#include "platform/headless/describe_command.h"
+#include "frontends/headless/describe_command.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Writing Japanese with kanji in braille: a sentence typed as chords,
 // converted, a clause resized, another candidate chosen, confirmed in two
 // steps, with the real conversion dictionary (learning off).
-#include "app/forms/text_box_control.h"
+#include "toolkit/forms/text_box_control.h"
 #include "app/program_windows.h"
 #include "platform/emulated/text_box.h"
-#include "platform/headless/key_script.h"
+#include "frontends/headless/key_script.h"
 #include "scenarios/scenario_fixture.h"
 
 // anthy's reverse conversion keeps the split of each string it reads past the

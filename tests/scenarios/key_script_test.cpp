@@ -1,6 +1,6 @@
 // The key-script language: what each line becomes, the lines it refuses, and
 // expectations that hold or stop the run.
-#include "platform/headless/key_script.h"
+#include "frontends/headless/key_script.h"
 
 #include "scenarios/scenario_fixture.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/script_run.h"
+#include "frontends/headless/script_run.h"
 #include "scenarios/scenario_fixture.h"
 
 namespace orvo::testing {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "braille/cell_codes.h"
-#include "platform/headless/session.h"
+#include "frontends/headless/session.h"
 #include "platform/keys.h"
 
 namespace orvo::testing {

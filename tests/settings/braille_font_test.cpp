@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "platform/headless/session.h"
+#include "frontends/headless/session.h"
 #include "platform/posix/data_folder.h"
 #include "support/font_bytes.h"
 #include "support/temp_folder.h"

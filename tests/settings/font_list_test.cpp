@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/forms/form.h"
-#include "app/forms/forms_runtime.h"
-#include "platform/headless/headless_fonts.h"
-#include "platform/headless/session.h"
+#include "toolkit/forms/form.h"
+#include "toolkit/forms/forms_runtime.h"
+#include "frontends/headless/headless_fonts.h"
+#include "frontends/headless/session.h"
 #include "settings/font_list.h"
 #include "support/temp_folder.h"
 

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/session.h"
-#include "platform/headless/state_dump.h"
+#include "frontends/headless/session.h"
+#include "frontends/headless/state_dump.h"
 #include "settings/ini_file.h"
 #include "settings/settings_values.h"
 #include "support/temp_folder.h"

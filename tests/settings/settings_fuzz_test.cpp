@@ -10,7 +10,7 @@
 #include <random>
 #include <string>
 
-#include "platform/headless/session.h"
+#include "frontends/headless/session.h"
 #include "settings/profile_text.h"
 #include "settings/settings_file.h"
 #include "settings/settings_values.h"

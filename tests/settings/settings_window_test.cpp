@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/headless/session.h"
+#include "frontends/headless/session.h"
 #include "settings/settings_choices.h"
 #include "support/temp_folder.h"
 

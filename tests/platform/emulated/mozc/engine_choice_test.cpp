@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "mozc_fixture.h"
-#include "platform/emulated/system/engine_choice.h"
-#include "platform/emulated/system/engine_setting.h"
+#include "frontends/shared/engine_choice.h"
+#include "frontends/shared/engine_setting.h"
 #include "platform/emulated/system_code_page.h"
 #include "platform/posix/posix_file_system.h"
 #include "support/temp_folder.h"

@@ -1,0 +1,38 @@
+#include "frontends/qt/document_pane.h"
+
+#include "platform/emulated/text_box.h"
+
+namespace orvo::qt {
+
+DocumentPane::DocumentPane(QWidget* parent)
+    : widget_(new DocumentEdit(parent)),
+      candidates_(new CandidateList(widget_)),
+      mirror_(std::make_unique<EditMirror>(*widget_)) {}
+
+DocumentPane::~DocumentPane() { mirror_.reset(); }
+
+void DocumentPane::Show(emu::TextBox* box) {
+  box_ = box;
+  mirror_->Attach(box);
+  if (box == nullptr) {
+    candidates_->ShowPage({}, {});
+    return;
+  }
+  const emu::ImeEmulator& ime = box->Ime();
+  mirror_->Sync();
+  mirror_->ShowComposition(PreeditOf(ime));
+  const int focused = ime.FocusedClause();
+  if (!ime.Converting() || focused < 0) {
+    candidates_->ShowPage({}, {});
+    return;
+  }
+  const auto clauses = ime.Clauses();
+  if (focused >= static_cast<int>(clauses.size())) return;
+  int offset = 0;
+  for (int i = 0; i < focused; ++i) offset += static_cast<int>(clauses[static_cast<std::size_t>(i)].text.size());
+  const auto& clause = clauses[static_cast<std::size_t>(focused)];
+  const QRect at = widget_->PreeditRect(offset);
+  candidates_->ShowPage(PageOf(clause.candidates, clause.selected), at.bottomLeft() + QPoint(0, 2));
+}
+
+}  // namespace orvo::qt

@@ -1,0 +1,41 @@
+#include "frontends/qt/preedit.h"
+
+#include <algorithm>
+
+#include "platform/emulated/ime/ime_emulator.h"
+
+namespace orvo::qt {
+
+Preedit PreeditOf(const emu::ImeEmulator& ime) {
+  Preedit p;
+  if (!ime.Composing()) return p;
+  p.text = ime.CompositionString();
+  p.caret = ime.CaretInComposition();
+  if (ime.Converting()) {
+    for (const auto& clause : ime.Clauses()) p.clause_lengths.push_back(static_cast<int>(clause.text.size()));
+    p.focused = ime.FocusedClause();
+  }
+  return p;
+}
+
+std::vector<PreeditSpan> SpansOf(const Preedit& preedit) {
+  const int size = static_cast<int>(preedit.text.size());
+  std::vector<PreeditSpan> spans;
+  if (size == 0) return spans;
+  if (preedit.clause_lengths.empty()) {
+    spans.push_back({0, size, PreeditMark::kComposing});
+    return spans;
+  }
+  int start = 0;
+  for (std::size_t i = 0; i < preedit.clause_lengths.size() && start < size; ++i) {
+    const bool last = i + 1 == preedit.clause_lengths.size();
+    const int length = last ? size - start : std::clamp(preedit.clause_lengths[i], 0, size - start);
+    if (length == 0) continue;
+    const bool focused = static_cast<int>(i) == preedit.focused;
+    spans.push_back({start, length, focused ? PreeditMark::kFocusedClause : PreeditMark::kClause});
+    start += length;
+  }
+  return spans;
+}
+
+}  // namespace orvo::qt

@@ -1,0 +1,7 @@
+#pragma once
+// Whether a window shows normally, as an icon on the task bar, or filling the screen.
+namespace orvo {
+
+enum class WindowState { kNormal, kMinimized, kMaximized };
+
+}  // namespace orvo
