@@ -84,9 +84,7 @@ TEST_F(Open, EachFileIsSavedInTheCodePageItCameIn) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Restart();
-    Write(c.name, c.bytes);
-    Run(std::string("menu mnuFILE_OPEN\ndialog ") + c.name + "\n");
+    OpenAfresh(c.name, c.bytes);
     EXPECT_EQ(Text(), c.shown);
     const files::DocumentState& state = S().program.documents.State();
     EXPECT_EQ(files::CodePageOf(state.Encoding, S().platform.file_code_pages).Name(), c.code_page);
@@ -125,9 +123,7 @@ TEST_F(Open, LineEndsComeBackAsTheyWere) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Restart();
-    Write(c.name, c.bytes);
-    Run(std::string("menu mnuFILE_OPEN\ndialog ") + c.name + "\n");
+    OpenAfresh(c.name, c.bytes);
     EXPECT_EQ(Text(), c.shown);
     // Saved unchanged in substance: a character typed and taken back.
     Run("tap A\ntap Backspace\nmenu mnuFILE_SAVE\ntap Enter\n");
