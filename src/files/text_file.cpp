@@ -1,5 +1,8 @@
 #include "files/text_file.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace orvo::files {
 namespace {
 
@@ -43,6 +46,20 @@ Unstorable FindUnstorable(ustring_view text, const SystemCodePage& code_page) {
 }
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The well-formed UTF-8 sequences past ASCII, by their first byte: how many
+// bytes they take and the range of the second (which rules out overlong
+// forms, surrogates and values beyond U+10FFFF); the others are 80-BF.
+struct Utf8Form {
+  unsigned char first, last;  // the first byte's range
+  std::size_t length;
+  unsigned char low, high;  // the second byte's range
+};
+constexpr Utf8Form kUtf8Forms[] = {
+    {0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF}, {0xE1, 0xEC, 3, 0x80, 0xBF},
+    {0xED, 0xED, 3, 0x80, 0x9F}, {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF},
+    {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F},
+};
 
 bool IsAscii(std::string_view bytes) {
   for (const char c : bytes) {
@@ -92,28 +109,15 @@ bool IsUtf8(std::string_view bytes) {
       ++i;
       continue;
     }
-    int length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;  // the second byte's range, which rules out overlong forms and surrogates
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      if (lead == 0xE0) low = 0xA0;
-      if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;
-    } else {
-      return false;
+    const auto form = std::find_if(std::begin(kUtf8Forms), std::end(kUtf8Forms),
+                                   [lead](const Utf8Form& f) { return lead >= f.first && lead <= f.last; });
+    if (form == std::end(kUtf8Forms) || i + form->length > bytes.size()) return false;
+    for (std::size_t k = 1; k < form->length; ++k) {
+      const auto c = static_cast<unsigned char>(bytes[i + k]);
+      const bool second = k == 1;
+      if (c < (second ? form->low : 0x80) || c > (second ? form->high : 0xBF)) return false;
     }
-    if (i + static_cast<std::size_t>(length) > bytes.size()) return false;
-    for (int k = 1; k < length; ++k) {
-      const auto c = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-      if (k == 1 ? (c < low || c > high) : (c < 0x80 || c > 0xBF)) return false;
-    }
-    i += static_cast<std::size_t>(length);
+    i += form->length;
   }
   return true;
 }
