@@ -23,7 +23,7 @@ Program::Program(Platform& p)
       hook(state, {*this, p.keyboard, ports, ports, ports}, modes),
       dialogs(p.dialogs, messages, p.app),
       recent(*this, ports, messages, p.files, p.app),
-      documents({*this, ports, messages, dialogs, p.files, p.code_page, p.app, recent}),
+      documents({*this, ports, messages, dialogs, p.files, p.file_code_pages, p.app, recent}),
       recovery({ports, documents, messages, p.files, p.app, p.timers, p.calendar, [this] { return ime.Composed(); }}),
       drops(*this, ports, messages, p.files, p.app, documents),
       windows(std::make_unique<ProgramWindows>(*this)),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/text_file.h"
 #include "help/help_texts.h"
 
 namespace orvo::help {
@@ -97,9 +98,11 @@ const char16_t* MemoWindow::ReadMemo(ustring& memo) const {
   if (read.error) return text::kMemoReadError;
   // A NUL byte is no part of a text, and would cut it short on the screen.
   if (read.bytes.find('\0') != std::string::npos) return text::kMemoConvertError;
-  int unconvertible = 0;
-  memo = AsBoxLines(p_.platform.code_page.Decode(read.bytes, &unconvertible));
-  return unconvertible > 0 ? text::kMemoConvertError : nullptr;
+  // In the code page it came in, as a document is read.
+  const std::optional<ustring> text = files::DecodeText(read.bytes, p_.platform.file_code_pages);
+  if (!text) return text::kMemoConvertError;
+  memo = AsBoxLines(*text);
+  return nullptr;
 }
 
 void MemoWindow::OnActivate() {

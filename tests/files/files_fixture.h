@@ -57,6 +57,13 @@ class FilesTest : public ::testing::Test {
     if (const auto& failed = S().Failed()) ADD_FAILURE() << "line " << failed->line << ": " << failed->message;
   }
 
+  // A fresh program opens a file of these bytes through the open dialog.
+  void OpenAfresh(const std::string& name, const std::string& bytes) {
+    Restart();
+    Write(name, bytes);
+    Run("menu mnuFILE_OPEN\ndialog " + name + "\n");
+  }
+
   std::u16string Text() { return S().Text(); }
   std::u16string LastMessage() const {
     const auto& history = session_->program.messages.History();

@@ -31,7 +31,7 @@ constexpr orvo::options::OptionRow kOwnOptions[] = {
 
 struct Options {
   std::string folder;
-  bool locale_code_page = false;  // CP932 unless told otherwise
+  std::optional<orvo::emu::CodePage> code_page;  // none: the settings file's, else the locale's
   std::string dictionary;
   bool json = false;
   std::string script_path;
@@ -64,7 +64,7 @@ std::optional<int> ParseArgs(int argc, char** argv, Options& o) {
   }
   o.folder = line.folder;
   o.engine = line.engine;
-  o.locale_code_page = line.code_page == orvo::options::CodePage::kLocale;
+  o.code_page = line.code_page;
   o.dictionary = line.Value("--dictionary");
   o.json = line.Has("--json");
   // Relative to where the editor was started, as a command line's path is.
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
   session_options.learning = true;  // into the program folder, never the user's home
   session_options.dictionary = options.dictionary;
   session_options.engine = options.engine;
-  session_options.locale_code_page = options.locale_code_page;
+  session_options.code_page = options.code_page;
   session_options.font_folder = options.font_folder;
   session_options.font_installed = options.font_installed;
   const orvo::headless::ScriptRun run = orvo::headless::RunScript(

@@ -10,7 +10,7 @@ HeadlessParts::HeadlessParts(const std::string& folder, const ustring& command_l
 
 Session::Session(const std::string& folder, const ustring& command_line, const SessionOptions& options)
     : HeadlessParts(folder, command_line),
-      EmulatedSystem({folder, options.kanji_conversion, options.learning, options.dictionary, options.locale_code_page,
+      EmulatedSystem({folder, options.kanji_conversion, options.learning, options.dictionary, options.code_page,
                       options.data_folder, options.engine, emu::EngineChoice::kAnthy},
                      {host, screen, shell, fonts, dialogs, font_files}),
       menu_(program),

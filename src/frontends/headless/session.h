@@ -31,8 +31,9 @@ struct SessionOptions {
   bool learning = false;
   // The conversion dictionary; empty for the one installed.
   std::string dictionary;
-  // The system code page: CP932, or the locale's charset.
-  bool locale_code_page = false;
+  // The system code page, which new texts take (scripts count bytes alike
+  // everywhere unless told otherwise); none: the settings file's, else the locale's.
+  std::optional<emu::CodePage> code_page = emu::CodePage::kCp932;
   // The braille font: the folder the program's fonts ship in (none: the
   // build's data folder; empty: nowhere), and whether the system has it installed.
   std::optional<std::string> font_folder;

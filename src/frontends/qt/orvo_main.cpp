@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
   }
   session_options.command_line = orvo::qt::FromQ(file_path);
   session_options.engine = line.engine;
-  if (line.code_page) session_options.locale_code_page = *line.code_page == orvo::options::CodePage::kLocale;
+  session_options.code_page = line.code_page;
 
   orvo::qt::QtSession session(session_options);
   std::unique_ptr<orvo::qt::StateDumper> dumper;

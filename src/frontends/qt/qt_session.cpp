@@ -18,7 +18,7 @@ QtParts::QtParts(const std::string& folder, const ustring& command_line, const s
 
 QtSession::QtSession(const QtSessionOptions& options)
     : QtParts(options.folder, options.command_line, options.font_folder),
-      EmulatedSystem({options.folder, options.kanji_conversion, options.learning, {}, options.locale_code_page, {},
+      EmulatedSystem({options.folder, options.kanji_conversion, options.learning, {}, options.code_page, {},
                       options.engine, emu::EngineChoice::kAuto},
                      {host, screen, shell, fonts, dialogs, font_files, &clipboard}),
       interactive_(options.interactive),

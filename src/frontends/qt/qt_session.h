@@ -33,8 +33,8 @@ struct QtSessionOptions {
   bool learning = true;
   // The conversion engine; none: the settings file's, else mozc when usable.
   std::optional<emu::EngineChoice> engine;
-  // The system code page: the locale's charset, or CP932.
-  bool locale_code_page = true;
+  // The system code page, which new texts take; none: the settings file's, else the locale's.
+  std::optional<emu::CodePage> code_page;
   // A person is there: standard messages wait for OK, modal loops wait for
   // keys and the clock follows real time. Off (tests): input has ended when
   // no key is waiting, and time moves only when told.

@@ -32,11 +32,12 @@ inline constexpr const char* kRescueFailed = "orvo: 保存していない文章�
 inline constexpr const char* kRescueFailedEnglish =
     "orvo: the unsaved text could not be written to %s: %s\n";
 inline constexpr const char* kUsage =
-    "usage: orvo [--folder DIR] [--engine auto|mozc|anthy] [--codepage CP932|locale] [--dump-state JSON] [FILE]\n"
+    "usage: orvo [--folder DIR] [--engine auto|mozc|anthy] [--codepage CP932|UTF-8|locale] [--dump-state JSON] [FILE]\n"
     "       orvo --version\n"
     "  Kana-kanji conversion: mozc when the user has it and it answers, else anthy (auto),\n"
-    "  unless --engine or the settings file's [SETTING] Engine names one. The system code page\n"
-    "  is the locale's charset unless --codepage names CP932.\n";
+    "  unless --engine or the settings file's [SETTING] Engine names one.\n"
+    "  New texts are in the locale's code page unless --codepage or [SETTING] CodePage names one;\n"
+    "  a file opened is saved in the code page it came in (UTF-8 or CP932).\n";
 inline constexpr const char* kProgramName = "orvo";
 inline constexpr const char* kVersionLine = "orvo %s\ndata: %s\n";
 inline constexpr const char* kDataProblem = "orvo: %s\n";

@@ -132,6 +132,21 @@ Read FileText(const ScriptView& s, const ScriptStep& step) {
   return ToUtf8(s.program.platform.code_page.Decode(read.bytes, &unconvertible));
 }
 
+// A file of the program folder, byte by byte: "82 A0 0D 0A".
+Read FileBytes(const ScriptView& s, const ScriptStep& step) {
+  const FileRead read = s.program.platform.files.Read(ScriptPath(s.program, step.control.control), 1 << 24);
+  if (read.error) return std::nullopt;
+  constexpr char kHex[] = "0123456789ABCDEF";
+  std::string hex;
+  for (const char c : read.bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (!hex.empty()) hex += ' ';
+    hex += kHex[byte >> 4];
+    hex += kHex[byte & 0xF];
+  }
+  return hex;
+}
+
 const forms::Form* LoadedForm(const ScriptView& s, const ScriptStep& step) {
   for (const forms::Form* f : s.program.forms.Forms()) {
     if (f->Name() == step.control.control) return f;
@@ -225,6 +240,14 @@ constexpr Expectation kExpectations[] = {
     {"document-kind", Value::kNumber, Subject::kNone,
      [](const ScriptView& s, const ScriptStep&) { return Read(std::to_string(static_cast<int>(s.program.documents.State().Kind))); }},
     {"file", Value::kText, Subject::kFile, FileText},
+    {"bytes", Value::kText, Subject::kFile, FileBytes},
+    {"encoding", Value::kText, Subject::kNone,
+     [](const ScriptView& s, const ScriptStep&) {
+       const files::FileEncoding& encoding = s.program.documents.State().Encoding;
+       std::string name = files::CodePageOf(encoding, s.program.platform.file_code_pages).Name();
+       if (encoding.byte_order_mark) name += " BOM";
+       return Read(name);
+     }},
     {"exists", Value::kSwitch, Subject::kFile,
      [](const ScriptView& s, const ScriptStep& step) {
        return Read(Switch(s.program.platform.files.Info(ScriptPath(s.program, step.control.control)).kind != FileKind::kMissing));

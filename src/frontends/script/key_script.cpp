@@ -143,6 +143,8 @@ class LineParser {
       Colour(arg);
     } else if (verb == "file") {
       File(arg);
+    } else if (verb == "file-bytes") {
+      FileBytes(arg);
     } else if (verb == "clipboard") {
       std::string error;
       const auto value = Unescape(arg, error);
@@ -325,6 +327,36 @@ class LineParser {
     ScriptStep step = Step(ScriptStep::Kind::kFile);
     step.target = std::string(name);
     step.value = *value;
+    out_.steps.push_back(step);
+  }
+
+  void FileBytes(std::string_view arg) {
+    const auto [name, hex] = SplitWord(arg);
+    std::string bytes;
+    int digits = 0;
+    unsigned value = 0;
+    for (const char c : hex) {
+      if (c == ' ' || c == '\t') continue;
+      unsigned digit = 0;
+      const auto [end, ec] = std::from_chars(&c, &c + 1, digit, 16);
+      if (ec != std::errc() || end != &c + 1) {
+        Error("file-bytes takes its bytes in hexadecimal, two digits each");
+        return;
+      }
+      value = value * 16 + digit;
+      if (++digits % 2 == 0) {
+        bytes += static_cast<char>(value);
+        value = 0;
+      }
+    }
+    if (name.empty() || digits % 2 != 0) {
+      Error("file-bytes needs a name and its bytes in hexadecimal, two digits each");
+      return;
+    }
+    ScriptStep step = Step(ScriptStep::Kind::kFile);
+    step.target = std::string(name);
+    step.value = std::move(bytes);
+    step.x = 1;
     out_.steps.push_back(step);
   }
 

@@ -9,6 +9,8 @@
 //   dialog PATH | dialog cancel       answers the file dialog that opens next
 //   colour R G B | colour cancel      answers the colour dialog that opens next
 //   file NAME TEXT                    writes a file in the program folder
+//   file-bytes NAME HEX               writes a file of these bytes (two hexadecimal
+//                                     digits each, spaces between allowed: EF BB BF 61)
 //   clipboard TEXT                    puts TEXT on the clipboard (escapes as for expect),
 //                                     as another program copying it would
 //   drop NAME...                      drops files (in the program folder) on the text
@@ -65,6 +67,12 @@
 //   down|toggled KEY on|off   the key state the program reads (GetKeyState)
 //   input-mode N | conv-stage N | ime-mode N
 //   clipboard VALUE     the clipboard's text
+//   file NAME VALUE     a file of the program folder, read in the system code page
+//   bytes NAME VALUE    a file's bytes, two upper-case hexadecimal digits each, one
+//                       space apart ("82 A0 0D 0A"); empty for an empty file
+//   exists NAME on|off  a file of the program folder is there
+//   encoding VALUE      the code page the document is saved in (CP932, UTF-8, or
+//                       UTF-8 BOM with the byte-order mark)
 //
 // dialog: the line after the one that opens an open or save dialog must answer
 // it; a relative PATH is taken in the program folder, and a name without an
@@ -107,7 +115,8 @@ struct ScriptStep {
                        // kFile, kClipboard: the text; kDrop: the names, one space apart;
                        // kRestart: the command line's file name, or empty
   int x = 0;           // kResize: outer width, kMove: left (pixels); kActivate: 1 or 0;
-                       // kColour: the colour (red + 256 green + 65536 blue)
+                       // kColour: the colour (red + 256 green + 65536 blue); kFile: 1
+                       // when value is the bytes themselves (file-bytes)
   int y = 0;           // kResize: outer height, kMove: top (pixels); kDialog, kColour: 1
                        // chosen, 0 cancelled
   int line = 0;

@@ -23,7 +23,8 @@ files::DroppedFiles ScriptDrop(const Program& program, const ScriptStep& step) {
 
 std::optional<std::string> WriteScriptFile(Program& program, const ScriptStep& step) {
   int unconvertible = 0;
-  const std::string bytes = program.platform.code_page.Encode(FromUtf8(step.value), &unconvertible);
+  const std::string bytes =
+      step.x == 1 ? step.value : program.platform.code_page.Encode(FromUtf8(step.value), &unconvertible);
   if (unconvertible > 0) return "cannot write " + step.target + ": the code page lacks some of its characters";
   if (const FileError error = program.platform.files.Replace(ScriptPath(program, step.target), bytes)) {
     std::string message = "cannot write ";

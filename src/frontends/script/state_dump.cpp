@@ -69,7 +69,9 @@ nlohmann::json DumpDocument(Program& program, const EditControl& box) {
           {"path", U8(d.CurrentPath)},
           {"name", U8(d.CurrentName)},
           {"modified", box.Modified()},
-          {"line_ends", d.Ends == files::LineEnds::kLf ? "lf" : "as-is"}};
+          {"line_ends", d.Ends == files::LineEnds::kLf ? "lf" : "as-is"},
+          {"code_page", files::CodePageOf(d.Encoding, program.platform.file_code_pages).Name()},
+          {"byte_order_mark", d.Encoding.byte_order_mark}};
 }
 
 // The history submenu as shown: the visible items' captions, newest first.

@@ -25,17 +25,6 @@ constexpr std::array<SharedRow, 6> kShared = {{
     {"--codepage", Shared::kCodePage, true},
 }};
 
-struct CodePageName {
-  std::string_view name;
-  CodePage code_page;
-};
-
-constexpr std::array<CodePageName, 3> kCodePages = {{
-    {"CP932", CodePage::kCp932},
-    {"cp932", CodePage::kCp932},
-    {"locale", CodePage::kLocale},
-}};
-
 void TakeShared(Shared option, const std::string& value, CommandLine& line) {
   switch (option) {
     case Shared::kHelp:
@@ -51,15 +40,10 @@ void TakeShared(Shared option, const std::string& value, CommandLine& line) {
       line.engine = emu::ParseEngineChoice(value);
       if (!line.engine) line.bad_engine = value;
       break;
-    case Shared::kCodePage: {
-      const auto found = std::ranges::find(kCodePages, std::string_view(value), &CodePageName::name);
-      if (found == kCodePages.end()) {
-        line.bad_code_page = value;
-      } else {
-        line.code_page = found->code_page;
-      }
+    case Shared::kCodePage:
+      line.code_page = emu::ParseCodePage(value);
+      if (!line.code_page) line.bad_code_page = value;
       break;
-    }
   }
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "frontends/shared/engine_choice.h"
+#include "platform/emulated/edit/codepage.h"
 
 namespace orvo::options {
 
@@ -21,15 +22,12 @@ struct OptionRow {
   bool takes_value;       // the next word is its value
 };
 
-// The system code page a --codepage names.
-enum class CodePage { kCp932, kLocale };
-
 struct CommandLine {
   bool help = false;     // --help or -h
   bool version = false;  // --version
   std::string folder;    // --folder DIR; empty: the program's own choice
   std::optional<emu::EngineChoice> engine;  // --engine auto|mozc|anthy
-  std::optional<CodePage> code_page;        // --codepage CP932|locale
+  std::optional<emu::CodePage> code_page;    // --codepage CP932|UTF-8|locale
   // The program's own options as given: a flag's value is empty. The last of
   // an option given twice counts.
   std::map<std::string, std::string, std::less<>> own;

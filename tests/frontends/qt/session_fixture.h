@@ -31,7 +31,7 @@ class QtFrontEnd : public ::testing::Test {
     options.folder = folder_.Path();
     options.kanji_conversion = false;
     options.interactive = false;
-    options.locale_code_page = false;  // byte figures as on a Japanese system
+    options.code_page = emu::CodePage::kCp932;  // byte figures as on a Japanese system
     session_ = std::make_unique<qt::QtSession>(options);
     ASSERT_TRUE(session_->Start());
     Drain();  // the window is shown and the application activated before anyone types
