@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/app_texts.h"
@@ -40,7 +41,9 @@ bool Main(Platform& p, ProgramValues& v, braille::KeySynth& keys, StartupSteps& 
   if (v.TwipsPerPixelX <= 0 || v.TwipsPerPixelY <= 0) return Refuse(p, startup_text::kTooSmall);
   v.ScreenWidthPx = RoundToInt(p.screen.WidthTwips() / v.TwipsPerPixelX);
   v.ScreenHeightPx = RoundToInt(p.screen.HeightTwips() / v.TwipsPerPixelY);
-  if (v.ScreenWidthPx < 640 || v.ScreenHeightPx < 480) return Refuse(p, startup_text::kTooSmall);
+  // The screen's own pixels count: a desktop scaled up reports fewer.
+  const double ratio = std::max(1.0, p.screen.DevicePixelRatio());
+  if (v.ScreenWidthPx * ratio < 639.5 || v.ScreenHeightPx * ratio < 479.5) return Refuse(p, startup_text::kTooSmall);
 
   v.CommandLine = p.app.CommandLine();
   v.OpenFromCommandLine = !v.CommandLine.empty();

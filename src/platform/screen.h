@@ -9,6 +9,9 @@ class Screen {
   virtual double TwipsPerPixelY() const = 0;
   virtual double WidthTwips() const = 0;
   virtual double HeightTwips() const = 0;
+  // Device pixels per pixel of the figures above: 2 on a desktop scaled to
+  // twice the size, whose screen then has twice the pixels it reports.
+  virtual double DevicePixelRatio() const { return 1.0; }
   // Bits per pixel of the desktop window's device context.
   virtual int BitsPerPixel() const = 0;
 };

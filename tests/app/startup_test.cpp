@@ -85,6 +85,7 @@ TEST(Startup, Refusals) {
       {"600x800", [](Session& s) { Screen(s, 600, 800); }, kTooSmall},
       {"639x480", [](Session& s) { Screen(s, 639, 480); }, kTooSmall},
       {"640x479", [](Session& s) { Screen(s, 640, 479); }, kTooSmall},
+      {"600x400 at scale 1.5", [](Session& s) { s.screen.device_pixel_ratio = 1.5; Screen(s, 400, 266); }, kTooSmall},
       {"639x480 at 120 dpi",
        [](Session& s) { s.screen.tpp_x = s.screen.tpp_y = 12; Screen(s, 639, 480); }, kTooSmall},
       // A screen that reports no resolution cannot be measured.
@@ -134,6 +135,8 @@ TEST(Startup, Accepted) {
       {"16 colours", [](Session& s) { s.screen.bits_per_pixel = 4; }, {}},
       {"high colour", [](Session& s) { s.screen.bits_per_pixel = 16; }, {}},
       {"640x480", [](Session& s) { Screen(s, 640, 480); }, {}},
+      // 1280x800 scaled to twice the size reports 640x400: its own pixels count.
+      {"1280x800 at scale 2", [](Session& s) { s.screen.device_pixel_ratio = 2; Screen(s, 640, 400); }, {}},
       {"640x480 at 120 dpi",
        [](Session& s) { s.screen.tpp_x = s.screen.tpp_y = 12; Screen(s, 640, 480); },
        {}},

@@ -10,6 +10,7 @@ class HeadlessScreen : public Screen {
   double TwipsPerPixelY() const override { return tpp_y; }
   double WidthTwips() const override { return width_px * tpp_x; }
   double HeightTwips() const override { return height_px * tpp_y; }
+  double DevicePixelRatio() const override { return device_pixel_ratio; }
   int BitsPerPixel() const override { return bits_per_pixel; }
 
   double tpp_x = 15;
@@ -17,6 +18,7 @@ class HeadlessScreen : public Screen {
   int width_px = 1024;
   int height_px = 768;
   int bits_per_pixel = 32;
+  double device_pixel_ratio = 1.0;
 };
 
 }  // namespace orvo::headless

@@ -30,6 +30,8 @@ double QtScreen::HeightTwips() const {
   return (Primary() ? Primary()->geometry().height() : 768) * TwipsPerPixelY();
 }
 
+double QtScreen::DevicePixelRatio() const { return Primary() ? Primary()->devicePixelRatio() : 1.0; }
+
 int QtScreen::BitsPerPixel() const { return Primary() ? Primary()->depth() : 32; }
 
 }  // namespace orvo::qt

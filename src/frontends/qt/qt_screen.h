@@ -11,6 +11,7 @@ class QtScreen : public Screen {
   double TwipsPerPixelY() const override;
   double WidthTwips() const override;
   double HeightTwips() const override;
+  double DevicePixelRatio() const override;
   int BitsPerPixel() const override;
 };
 
