@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "platform/emulated/text_box.h"
+#include "frontends/shared/window_pixels.h"
 #include "frontends/qt/document_pane.h"
 #include "frontends/qt/font_map.h"
 #include "frontends/qt/forms/form_view.h"
@@ -25,11 +26,7 @@ MainView::MainView(Program& program, std::function<void()> settle)
     : program_(program), settle_(std::move(settle)) {
   BuildMenus();
   FormView::Options options;
-  options.top_level = false;
-  const MainWindow* window = &W();
-  options.drawn_elsewhere = [window](const forms::Control& c) {
-    return c.Kind() == forms::ControlKind::kTextBox && &c.Owner() == window && c.Name() == "txtJOV";
-  };
+  options.top_level = false;  // its document boxes are this window's document pane's
   inner_ = new FormView(W(), settle_, std::move(options), this);
   setCentralWidget(inner_);
   pane_ = std::make_unique<DocumentPane>(inner_);
@@ -238,11 +235,9 @@ void MainView::SyncGeometry() {
   }
 
   if (w.State() != WindowState::kNormal) return;
-  const int tx = std::max(1, program_.values.TwipsPerPixelX);
-  const int ty = std::max(1, program_.values.TwipsPerPixelY);
-  const Rect& outer = w.OuterTwips();
+  const Rect outer = frontend::OuterPixels(w);
   const QRect frame = frameGeometry();
-  const QRect want(outer.left / tx, outer.top / ty, outer.width / tx, outer.height / ty);
+  const QRect want(outer.left, outer.top, outer.width, outer.height);
   if (frame == want) return;
   applying_ = true;
   move(want.topLeft());
@@ -257,9 +252,7 @@ void MainView::TellGeometry() {
   const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
   const forms::FrameInsets insets{g.left() - f.left(), g.top() - f.top() + menu, f.right() - g.right(),
                            f.bottom() - g.bottom()};
-  const int tx = program_.values.TwipsPerPixelX;
-  const int ty = program_.values.TwipsPerPixelY;
-  const Rect now{f.left() * tx, f.top() * ty, f.width() * tx, f.height() * ty};
+  const Rect now = frontend::OuterTwips(W(), {f.left(), f.top(), f.width(), f.height()});
   if (now == W().OuterTwips() && insets == insets_) return;
   insets_ = insets;
   W().SetInsets(insets);

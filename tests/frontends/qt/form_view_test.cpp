@@ -12,7 +12,7 @@
 
 #include "toolkit/forms/test_form.h"
 #include "toolkit/picture_ids.h"
-#include "frontends/qt/forms/control_widgets.h"
+#include "frontends/qt/forms/widget_peers.h"
 #include "frontends/qt/forms/form_view.h"
 #include "frontends/qt/qt_app.h"
 #include "frontends/qt/qt_text.h"
