@@ -33,7 +33,8 @@ struct FormMirror::Shown {
   int focused = -1;
   int value = -1;
   std::optional<int> picture;
-  std::optional<const Bitmap*> face;
+  // Held, so that a new face is never taken for the old one at its address.
+  std::optional<std::shared_ptr<const Bitmap>> face;
   Size picture_size{-1, -1};
   std::optional<std::vector<ustring>> items;
   std::optional<int> selected;
@@ -266,13 +267,13 @@ void FormMirror::SyncSlot(Slot& slot) {
     case ControlKind::kCommandButton: {
       auto& button = static_cast<ButtonPeer&>(p);
       if (Differs(d.picture, c.Picture())) button.SetPicture(c.Picture());
-      if (Differs(d.face, static_cast<const Bitmap*>(c.Face().get()))) button.SetFace(c.Face());
+      if (Differs(d.face, c.Face())) button.SetFace(c.Face());
       break;
     }
     case ControlKind::kPictureBox: {
       const Size size{c.Bounds().width, c.Bounds().height};
       const bool picture = Differs(d.picture, c.Picture());
-      const bool face = Differs(d.face, static_cast<const Bitmap*>(c.Face().get()));
+      const bool face = Differs(d.face, c.Face());
       const bool sized = !(d.picture_size == size);
       d.picture_size = size;
       if (picture || face || sized) static_cast<PicturePeer&>(p).SetPicture(c.Picture(), c.Face(), size);

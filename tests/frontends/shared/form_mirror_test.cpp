@@ -256,6 +256,14 @@ TEST_F(FormMirrorTest, APeerIsGivenOnlyWhatChanged) {
             (Log{"bounds 200,8,32,32", "picture " + std::to_string(picture_id::kAppIcon) + " at 32x32"}));
   dlg.fraDir.SetVisible(false);
   EXPECT_EQ(SyncCalls(), Log{"fraDir hidden"});
+  // A face is the core's picture, shared by every button drawn with it: given once.
+  const auto face = std::make_shared<const Bitmap>(4, 4);
+  dlg.cmdOK.SetFace(face);
+  dlg.cmdCancel.SetFace(face);
+  EXPECT_EQ(SyncCalls(), (Log{"cmdOK face", "cmdCancel face"}));
+  dlg.cmdOK.SetFace(face);
+  dlg.cmdOK.SetCaption(u"Go");
+  EXPECT_EQ(SyncCalls(), (Log{"cmdOK caption Go", "cmdOK name Go"}));
 }
 
 TEST_F(FormMirrorTest, ALiveDisplayIsHeardChangingButNotAppearing) {
