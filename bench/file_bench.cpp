@@ -36,7 +36,7 @@ Stats Summarise(std::vector<double> samples) {
 }
 
 double Run(orvo::headless::Session& s, const std::string& script) {
-  const auto parsed = orvo::headless::ParseScript(script);
+  const auto parsed = orvo::script::ParseScript(script);
   const auto start = Clock::now();
   s.Run(parsed.steps);
   const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();

@@ -50,7 +50,7 @@ orvo::qt::QtSessionOptions Options(const std::string& folder) {
   options.folder = folder;
   options.learning = false;
   options.interactive = false;  // no message waits for a person, the clock only moves when told
-  options.locale_code_page = false;
+  options.code_page = orvo::emu::CodePage::kCp932;
   return options;
 }
 

@@ -6,6 +6,8 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orvo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# GPL-3.0-or-later: share/doc/orvo/copyright says so, and what else the package holds.
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_PACKAGE_VENDOR "Orvo")
 set(CPACK_PACKAGE_CONTACT "Orvo developers <orvo@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "notepad for writing Japanese in braille on an ordinary keyboard")

@@ -10,7 +10,7 @@
 
 #include "fuzz_session.h"
 #include "help/braille_chart.h"
-#include "frontends/headless/key_script.h"
+#include "frontends/script/key_script.h"
 #include "platform/keys.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   orvo::headless::Session session(orvo::fuzz::FuzzFolder(), {}, options);
   session.CancelUnansweredDialogs(true);
   if (!session.Start()) return 0;
-  static const auto keys = orvo::headless::ParseScript(
+  static const auto keys = orvo::script::ParseScript(
       "tap F1\ntap F4\ntap M\ntap U\ntap U\ntap O\ntap I\ntap Y\ntap V\ntap C\ntap Y\ntap Space\n");
   session.Run(keys.steps);
   if (session.program.flags.HelperOpen) std::abort();

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "frontends/headless/key_script.h"
+#include "frontends/script/key_script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const orvo::headless::ParsedScript parsed = orvo::headless::ParseScript(text);
+  const orvo::script::ParsedScript parsed = orvo::script::ParseScript(text);
   int lines = 1;
   for (const char c : text) lines += c == '\n' ? 1 : 0;
   for (const auto& e : parsed.errors) {
@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   for (const auto& step : parsed.steps) {
     if (step.line < 1 || step.line > lines) std::abort();
-    (void)orvo::headless::ShowValue(step.value);
+    (void)orvo::script::ShowValue(step.value);
   }
-  (void)orvo::headless::ParseControlRef(text);
+  (void)orvo::script::ParseControlRef(text);
   return 0;
 }

@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (held[k]) script += std::string("release ") + kKeys[k] + "\n";
   }
   script += "tap Esc\ntap Enter\n";
-  const orvo::headless::ParsedScript parsed = orvo::headless::ParseScript(script);
+  const orvo::script::ParsedScript parsed = orvo::script::ParseScript(script);
   if (!parsed.errors.empty()) std::abort();
   auto session = orvo::fuzz::FreshSession();
   if (!session) return 0;

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   session->program.recent.RefreshRecentFiles();
   session->program.recent.AddRecentFile(u"a.txt\\/nowhere/a.txt");
   const int item = size > 0 ? 1 + data[0] % 4 : 1;
-  const orvo::headless::ParsedScript parsed = orvo::headless::ParseScript("menu mnuMRU" + std::to_string(item) + "\ntap Enter\ntap Enter\n");
+  const orvo::script::ParsedScript parsed = orvo::script::ParseScript("menu mnuMRU" + std::to_string(item) + "\ntap Enter\ntap Enter\n");
   session->Run(parsed.steps);
   return 0;
 }

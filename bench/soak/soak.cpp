@@ -191,7 +191,7 @@ class Soak {
       session_->SetStepWatch(nullptr);
       return;
     }
-    session_->SetStepWatch([this, lines = *batch](const orvo::headless::ScriptStep& step) {
+    session_->SetStepWatch([this, lines = *batch](const orvo::script::ScriptStep& step) {
       const Session& s = *session_;
       const auto& state = s.program.state;
       const auto& keys = session_->desktop.Keys();
@@ -271,7 +271,7 @@ class Soak {
     for (const std::string& line : lines) script += line + "\n";
     script = kBatchMark + ("\n" + script);
     if (std::getenv("ORVO_SOAK_TRACE") != nullptr) std::ofstream(std::getenv("ORVO_SOAK_TRACE"), std::ios::app) << script;
-    const auto parsed = orvo::headless::ParseScript(script);
+    const auto parsed = orvo::script::ParseScript(script);
     if (!parsed.errors.empty()) {
       std::fprintf(stderr, "soak: bad line %d: %s\n", parsed.errors.front().line, parsed.errors.front().message.c_str());
       std::exit(2);

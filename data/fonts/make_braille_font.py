@@ -152,7 +152,9 @@ def build(cells, out_path):
     fb.setupHorizontalMetrics({n: (ADVANCE, getattr(glyf[n], "xMin", 0)) for n in order})
     fb.setupHorizontalHeader(ascent=ASCENT, descent=-DESCENT)
     fb.setupNameTable({
-        "copyright": "Orvo",
+        "copyright": "Copyright (C) Orvo developers",
+        "licenseDescription": "GPL-3.0-or-later: the GNU General Public License, version 3 or any later version",
+        "licenseInfoURL": "https://www.gnu.org/licenses/gpl-3.0.html",
         "familyName": FAMILY,
         "styleName": "Regular",
         "uniqueFontIdentifier": "Orvo: Orvoten Font Regular: 1.000",

@@ -34,6 +34,8 @@ inline const ustring kSplashCaption = u"Ｏｒｖｏ ４";
 inline const ustring kSplashButton = u"OK";
 // Before the IME's own name, which says which engine converts: "Orvo IME (mozc)".
 inline const ustring kImeLine = u"かな漢字変換：";
+// Before the version number: "バージョン 0.1".
+inline const ustring kVersionLine = u"バージョン ";
 inline const ustring kSplashPicture = u"Ｏｒｖｏ ４　日本語の点字入力ノートパッド。六つの点のキー、F D S と J K L で点字を入力します。";
 inline const ustring kNewDocumentCaption = u" Ｏ ｒｖｏ ４ － 新規.txt";
 inline const ustring kExitQuestion = u"．．．終了 します。\u3000\u3000\u3000\u3000";

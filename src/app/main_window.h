@@ -3,6 +3,9 @@
 // wrapping one), the toolbar with the input-method and IME buttons, the cell
 // and mode displays, the status line, the menus, the hidden boxes that mirror
 // the IME, and the timer for deferred warnings. It sees every key first.
+// Its menus are made and worked in main_window_menus.cpp from the table in
+// main_window_menu_table.*, their entries' states kept in
+// main_window_menu_states.cpp; closing is main_window_closing.cpp.
 #include <array>
 #include <string>
 
@@ -12,6 +15,7 @@
 #include "toolkit/forms/picture_box_control.h"
 #include "toolkit/forms/text_box_control.h"
 #include "app/main_window_layout.h"
+#include "toolkit/main_window_port.h"
 #include "toolkit/window_utils/colour.h"
 #include "platform/edit_control.h"
 #include "platform/geometry.h"
@@ -23,7 +27,7 @@ class Program;
 
 class MainWindow : public forms::Form {
  public:
-  static constexpr int kTag = 1;
+  static constexpr int kTag = kMainWindowTag;
 
   explicit MainWindow(Program& program);
   ~MainWindow() override;

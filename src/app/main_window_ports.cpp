@@ -141,4 +141,17 @@ void MainWindowPorts::SetRecentCaption(int index, const ustring& caption) { W().
 
 void MainWindowPorts::SetRecentVisible(int index, bool visible) { W().RecentItem(index).SetVisible(visible); }
 
+bool MainWindowPorts::BrailleMode() const { return p_.state.BrailleMode; }
+void MainWindowPorts::FormKeyDown(int& key, int shift) { p_.chords.FormKeyDown(key, shift); }
+void MainWindowPorts::FormKeyUp(int& key, int shift) { p_.chords.FormKeyUp(key, shift); }
+void MainWindowPorts::FormKeyRepeat(int& key) { p_.chords.FormKeyRepeat(key); }
+void MainWindowPorts::DropHalfChord() { p_.chords.DropHalfChord(); }
+void MainWindowPorts::TextKeyDown(int& key, int shift) { p_.chords.TextKeyDown(key, shift); }
+void MainWindowPorts::TextKeyUp(int& key, int shift) { p_.chords.TextKeyUp(key, shift); }
+
+forms::Form& MainWindowPorts::OwnerForm() { return W(); }
+void MainWindowPorts::ActivateOwner() { W().Activate(); }
+forms::TextBoxControl& MainWindowPorts::DocumentControl() { return W().TextBoxAt(W().ActiveIndex()); }
+void MainWindowPorts::ResetDotKeys() { p_.chords.RESET_TEN_KEYS(); }
+
 }  // namespace orvo

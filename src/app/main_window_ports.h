@@ -9,9 +9,11 @@
 #include "braille/side_windows.h"
 #include "braille/warning_timer.h"
 #include "editing/document_boxes.h"
+#include "editing/find_keys.h"
 #include "editing/status_line.h"
 #include "files/document_window.h"
 #include "files/recent_files.h"
+#include "toolkit/main_window_port.h"
 
 namespace orvo::forms {
 class TextBoxControl;
@@ -31,7 +33,9 @@ class MainWindowPorts final : public braille::CellDisplay,
                               public editing::DocumentBoxes,
                               public editing::StatusLine,
                               public files::DocumentWindow,
-                              public files::RecentMenu {
+                              public files::RecentMenu,
+                              public editing::FindKeys,
+                              public MainWindowPort {
  public:
   explicit MainWindowPorts(Program& program) : p_(program) {}
 
@@ -100,6 +104,21 @@ class MainWindowPorts final : public braille::CellDisplay,
   ustring RecentCaption(int index) const override;
   void SetRecentCaption(int index, const ustring& caption) override;
   void SetRecentVisible(int index, bool visible) override;
+
+  // FindKeys: the find dialog's keys to braille input
+  bool BrailleMode() const override;
+  void FormKeyDown(int& key, int shift) override;
+  void FormKeyUp(int& key, int shift) override;
+  void FormKeyRepeat(int& key) override;
+  void DropHalfChord() override;
+  void TextKeyDown(int& key, int shift) override;
+  void TextKeyUp(int& key, int shift) override;
+
+  // MainWindowPort: the main window as the secondary windows see it
+  forms::Form& OwnerForm() override;
+  void ActivateOwner() override;
+  forms::TextBoxControl& DocumentControl() override;
+  void ResetDotKeys() override;
 
  private:
   MainWindow& W() const;

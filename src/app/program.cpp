@@ -23,7 +23,7 @@ Program::Program(Platform& p)
       hook(state, {*this, p.keyboard, ports, ports, ports}, modes),
       dialogs(p.dialogs, messages, p.app),
       recent(*this, ports, messages, p.files, p.app),
-      documents({*this, ports, messages, dialogs, p.files, p.code_page, p.app, recent}),
+      documents({*this, ports, messages, dialogs, p.files, p.file_code_pages, p.app, recent}),
       recovery({ports, documents, messages, p.files, p.app, p.timers, p.calendar, [this] { return ime.Composed(); }}),
       drops(*this, ports, messages, p.files, p.app, documents),
       windows(std::make_unique<ProgramWindows>(*this)),
@@ -31,7 +31,8 @@ Program::Program(Platform& p)
       braille_font(p.font_files, p.files, messages, p.app.PathSeparator(), [this] { DoEvents(); }),
       finder(search, {[this]() -> EditControl& { return main_->ActiveTextBox(); },
                       [this](int owner, const ustring& said, MessageFlags asked) { messages.Ask(owner, said, asked); }}),
-      edits({[this]() -> EditControl& { return main_->ActiveTextBox(); }, p.clipboard, p.calendar, p.shell}) {
+      edits({[this]() -> EditControl& { return main_->ActiveTextBox(); }, p.clipboard, p.calendar, p.shell}),
+      context{p, forms, messages, *this, *this, flags, values, work_area, ports} {
   documents.SetOnSettled([this] { recovery.Settled(); });
 }
 

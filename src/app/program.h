@@ -7,10 +7,11 @@
 #include "toolkit/forms/forms_runtime.h"
 #include "app/main_window_ports.h"
 #include "toolkit/message_box.h"
-#include "app/program_values.h"
+#include "toolkit/program_values.h"
 #include "app/secondary_windows.h"
 #include "app/startup.h"
-#include "app/window_flags.h"
+#include "toolkit/window_flags.h"
+#include "toolkit/window_context.h"
 #include "toolkit/window_utils/window_enabler.h"
 #include "braille/announcer.h"
 #include "platform/text_readings.h"
@@ -33,19 +34,13 @@
 #include "platform/platform.h"
 #include "settings/braille_font.h"
 #include "settings/settings_file.h"
-#include "settings/settings_record.h"
+#include "settings/settings_window.h"
+#include "editing/find_window.h"
+#include "toolkit/settings_record.h"
 
 namespace orvo {
 
 class MainWindow;
-
-// The desktop's work area beside the task bar, in twips.
-struct WorkAreaTwips {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-};
 
 class Program final : public braille::KeySynthHost, public StartupSteps, public WindowEnabler {
  public:
@@ -112,6 +107,13 @@ class Program final : public braille::KeySynthHost, public StartupSteps, public 
   editing::SearchState search;  // find and replace's, for the whole run
   editing::FindReplace finder;
   editing::EditCommands edits;
+  WindowContext context;  // what the secondary windows reach of the program
+
+  // What the find and settings dialogs work on beside their windows.
+  editing::FindPorts FindPortsOf() { return {search, finder, ports}; }
+  settings::SettingsPorts SettingsPortsOf() {
+    return {CurrentSettings, SavedSettings, settings_file, dialogs, ports};
+  }
 
   // What a screen reader is to say about the input just handled; a front end
   // asks after each input event and presents it as its readers expect.

@@ -21,7 +21,7 @@ void ProgramWindows::ShowHelper() {
   // Hidden by its own button it keeps its place, size and scroll position;
   // once unloaded the next opening starts from a new one.
   if (helper_ && !helper_->Loaded()) helper_.reset();
-  if (!helper_) helper_ = std::make_unique<help::HelperWindow>(p_);
+  if (!helper_) helper_ = std::make_unique<help::HelperWindow>(p_.context);
   helper_->Open();
 }
 
@@ -32,7 +32,7 @@ void ProgramWindows::UnloadHelper() {
 void ProgramWindows::ShowDiagrams() {
   // Each opening starts again from the overview.
   if (diagrams_ && diagrams_->Loaded()) return;
-  diagrams_ = std::make_unique<help::DiagramsWindow>(p_);
+  diagrams_ = std::make_unique<help::DiagramsWindow>(p_.context);
   diagrams_->Open();
 }
 
@@ -45,7 +45,7 @@ void ProgramWindows::ShowMemo() {
   MainWindow& main = p_.Main();
   p_.flags.MenuBrailleMode = p_.state.BrailleMode;
   if (p_.state.BrailleMode) p_.modes.CMD_TYPE(braille::TypeSwitch::kFileMenu);
-  memo_ = std::make_unique<help::MemoWindow>(p_);
+  memo_ = std::make_unique<help::MemoWindow>(p_.context);
   memo_->Open();
   p_.DoEvents();
   if (p_.flags.MenuBrailleMode) {
@@ -61,7 +61,7 @@ void ProgramWindows::ShowFind(int mode) {
   // A closed window may still be inside its own handler (a box it raised, keys
   // there that closed and reopened it): it is kept until the program ends.
   if (find_ && !find_->Loaded()) retired_find_.push_back(std::move(find_));
-  if (!find_) find_ = std::make_unique<editing::FindWindow>(p_);
+  if (!find_) find_ = std::make_unique<editing::FindWindow>(p_.context, p_.FindPortsOf());
   find_->Open(mode);
 }
 

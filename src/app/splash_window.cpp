@@ -18,6 +18,17 @@ constexpr Rect kPicture{0, 0, kSplashWidth, kSplashHeight};
 constexpr Rect kButton{219, 146, 72, 24};
 // Left of the button, on the same line.
 constexpr Rect kImeLine{8, 150, 205, 18};
+// The top band's right, clear of the three cells.
+constexpr Rect kVersionLine{150, 8, 141, 16};
+
+// The version stamp of the data folder ("0.1"); empty without one.
+ustring StampedVersion(const ProgramData& data) {
+  ustring version = data.Text(kVersionStamp, 64).value_or(ustring());
+  while (!version.empty() && (version.back() == u'\n' || version.back() == u'\r' || version.back() == u' ')) {
+    version.pop_back();
+  }
+  return version;
+}
 
 }  // namespace
 
@@ -26,6 +37,7 @@ SplashWindow::SplashWindow(Program& program)
       picP(*this, "picP"),
       cmdCLOSE(*this, "cmdCLOSE"),
       lblIME(*this, "lblIME"),
+      lblVER(*this, "lblVER"),
       TimerS(program.platform.timers, kButtonDelayMs, [this] { ShowButton(); }),
       p_(program) {
   SetTag(kTag);
@@ -48,6 +60,10 @@ SplashWindow::SplashWindow(Program& program)
   lblIME.SetContainer(&picP);
   lblIME.SetBounds(kImeLine);
   lblIME.SetFont({u"ＭＳ Ｐゴシック", 9, false});
+  lblVER.SetContainer(&picP);
+  lblVER.SetBounds(kVersionLine);
+  lblVER.SetAlignment(forms::LabelControl::Alignment::kRight);
+  lblVER.SetFont({u"ＭＳ Ｐゴシック", 9, false});
 }
 
 SplashWindow::~SplashWindow() = default;
@@ -66,6 +82,9 @@ void SplashWindow::OnLoad() {
   lblIME.SetFont({lblIME.Font().name, p_.values.FontSize(9), false});
   ImeService& ime = p_.platform.ime;
   lblIME.SetCaption(main_text::kImeLine + ime.Description(ime.CurrentLayout()));
+  lblVER.SetFont({lblVER.Font().name, p_.values.FontSize(9), false});
+  const ustring version = StampedVersion(p_.platform.data);
+  lblVER.SetCaption(version.empty() ? ustring() : main_text::kVersionLine + version);
   MainWindow& main = p_.Main();
   if (p_.flags.Started) {
     // The version window: over the main window, which waits for it.

@@ -34,6 +34,8 @@ class SplashWindow : public forms::Form {
   forms::CommandButtonControl cmdCLOSE;
   // The IME converting, as the IME names itself: which engine converts kana to kanji.
   forms::LabelControl lblIME;
+  // The program's version, as the build stamped it on the data folder.
+  forms::LabelControl lblVER;
   Timer TimerS;
 
  protected:

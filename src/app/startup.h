@@ -2,7 +2,7 @@
 // The start-up procedure: checks the keyboard and the display, refuses to run
 // where the editor cannot work, fixes the program-wide values, loads the
 // settings and shows the main window.
-#include "app/program_values.h"
+#include "toolkit/program_values.h"
 #include "braille/key_synth.h"
 #include "platform/platform.h"
 

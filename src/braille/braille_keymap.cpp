@@ -7,6 +7,20 @@
 namespace orvo::braille {
 namespace {
 
+// The dot keys, dots 1 to 6 in order, each with its weight inside its own column.
+struct DotKey {
+  int key;
+  int weight;
+};
+constexpr std::array<DotKey, 6> kDotKeys = {{
+    {'F', 1},
+    {'D', 2},
+    {'S', 4},  // dots 1 2 3
+    {'J', 1},
+    {'K', 2},
+    {'L', 4},  // dots 4 5 6
+}};
+
 struct GuardedKey {
   int letter;
   int key;
@@ -50,6 +64,15 @@ constexpr KeyBinding kBrailleKeys[] = {
 // clang-format on
 
 }  // namespace
+
+int DotOf(int key) {
+  for (std::size_t i = 0; i < kDotKeys.size(); ++i) {
+    if (kDotKeys[i].key == key) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int DotWeight(int dot) { return kDotKeys[static_cast<std::size_t>(dot)].weight; }
 
 std::optional<int> RepeatGuardedKey(int key) {
   for (const GuardedKey& g : kGuardedKeys) {

@@ -1,6 +1,7 @@
 #pragma once
-// What each key does in braille mode when it is not a dot key or a function
-// key: the keys are data, the commands are the chord capture's.
+// The keys of braille mode as data: the six dot keys that form a cell, and
+// what each other key does when it is not a function key (the commands are
+// the braille editing commands').
 #include <optional>
 
 namespace orvo::braille {
@@ -32,6 +33,12 @@ struct KeyBinding {
   int key;
   KeyCommand command;
 };
+
+// The dot a dot key stands for: F D S for dots 1 2 3, J K L for dots 4 5 6,
+// as 0 to 5 (the entries of DotValue); -1 for any other key.
+int DotOf(int key);
+// A dot's weight inside its own column: 1 upper, 2 middle, 4 lower.
+int DotWeight(int dot);
 
 // The editing key a letter stands for (H Backspace, N Enter, G Delete); held, it repeats nothing.
 std::optional<int> RepeatGuardedKey(int key);

@@ -60,17 +60,17 @@ constexpr KeyRow kShiftedKeys[] = {
 
 }  // namespace
 
-std::uint8_t CellCodeOf(int left, int right) {
+CellCode CellCodeOf(int left, int right) {
   if (left < 0 || left > 7 || right < 0 || right > 7) return 0;
-  return static_cast<std::uint8_t>(CellAt(left, right));
+  return static_cast<CellCode>(CellAt(left, right));
 }
 
-std::uint8_t GET_TEN_CODE(const DotWeights& dot_value) {
+CellCode GET_TEN_CODE(const DotWeights& dot_value) {
   return CellCodeOf(dot_value[0] + dot_value[1] + dot_value[2],
                     dot_value[3] + dot_value[4] + dot_value[5]);
 }
 
-KeyCode LookupKeyCode(ustring_view character) {
+KeyCode GET_KEY_CODE(ustring_view character) {
   if (character.size() != 1) return {};
   for (const KeyRow& row : kPlainKeys) {
     if (row.ch == character[0]) return {row.vk, row.scan, 1};

@@ -1,6 +1,7 @@
 #include "braille/cell_conversion.h"
 
 #include <string>
+#include <utility>
 
 #include "braille/braille_texts.h"
 #include "braille/ime_control.h"
@@ -32,7 +33,6 @@ ustring Number(int n) {
 }  // namespace
 
 void CellConversion::Reset() {
-  result_.clear();
   pending_.clear();
   prefix_pending_ = false;
   sign_waits_ = false;
@@ -41,67 +41,69 @@ void CellConversion::Reset() {
 
 bool CellConversion::TypePendingSign() {
   if (!SignPending()) return false;
-  const ustring sign = LookupSingleCell(pending_[0]);
-  // Reset first: the keys typed below let events run, and the sign must not be typed twice.
-  Reset();
-  TypeResult(sign);
+  TypeSign();
   return true;
 }
 
-void CellConversion::Convert() {
-  const char16_t cell = s_.CellCode;
+bool CellConversion::TypeSign() {
+  const ustring sign = LookupSingleCell(pending_[0]);
+  // Reset first: the keys typed below let events run, and the sign must not be typed twice.
+  Reset();
+  return TypeResult(sign);
+}
+
+CellResult CellConversion::Convert(CellCode cell) {
   if (!prefix_pending_) {
     pending_ = ustring(1, cell);
-    result_.clear();
-    const PrefixResult result = CheckPrefix(cell);
-    switch (result) {
+    const PrefixResult prefix = CheckPrefix(cell);
+    switch (prefix) {
       case PrefixResult::kWait:
       case PrefixResult::kSignWaits:
         prefix_pending_ = true;
-        sign_waits_ = result == PrefixResult::kSignWaits;
+        sign_waits_ = prefix == PrefixResult::kSignWaits;
         no_output_ = true;
-        return;
+        return {};
       case PrefixResult::kSwitched:
         m_.modes.SET_IME_MODE();
         Reset();
         no_output_ = true;
-        return;
+        return {};
       case PrefixResult::kLookUp:
         break;
     }
-    result_ = LookupSingleCell(cell);
-  } else {
-    pending_ += cell;
-    result_ = ustring(LookupPair(s_.InputMode, pending_[0], cell));
-    if (!result_.empty()) {
-      s_.JoinDisplay = true;
-    } else if (sign_waits_) {
-      // No special sound: the mark is typed, and this cell starts afresh.
-      TypePendingSign();
-      if (s_.CellCode == 0) return;  // the mark could not be typed; that failure is told
-      Convert();
-      return;
-    }
+    return Finish(LookupSingleCell(cell));
   }
-  if (!result_.empty()) {
-    TypeResult(result_);
-    if (s_.InputMode == input_mode::kOneCapital) {
-      s_.InputMode = input_mode::kLower;
-      p_.display.ShowMode(ustring(text::kModeLower));
-    }
-    Reset();
-  } else {
-    p_.host.MsgBox(text::kNoEntry, message::kWarning);
-    s_.JoinDisplay = false;
-    Fail();
-    Reset();
-    RestoreComposition(Restore::kReading);
+  pending_ += cell;
+  ustring result(LookupPair(s_.InputMode, pending_[0], cell));
+  if (!result.empty()) {
+    s_.JoinDisplay = true;
+  } else if (sign_waits_) {
+    // No special sound: the mark is typed, and this cell starts afresh.
+    cell_dropped_ = false;
+    // The mark could not be typed, or the cell was dropped meanwhile: that failure is told.
+    if (!TypeSign() || cell_dropped_) return {{}, true};
+    return Convert(cell);
   }
+  return Finish(std::move(result));
 }
 
-void CellConversion::Fail() {
-  p_.display.ShowCells(u"");
-  s_.CellCode = 0;
+// The cell's text typed, or its lack told.
+CellResult CellConversion::Finish(ustring result) {
+  if (result.empty()) {
+    p_.host.MsgBox(text::kNoEntry, message::kWarning);
+    s_.JoinDisplay = false;
+    p_.display.ShowCells(u"");
+    Reset();
+    RestoreComposition(Restore::kReading);
+    return {std::move(result), true};
+  }
+  const bool typed = TypeResult(result);
+  if (s_.InputMode == input_mode::kOneCapital) {
+    s_.InputMode = input_mode::kLower;
+    p_.display.ShowMode(ustring(text::kModeLower));
+  }
+  Reset();
+  return {std::move(result), !typed};
 }
 
 CellConversion::PrefixResult CellConversion::CheckPrefix(char16_t cell) {
@@ -173,28 +175,29 @@ ustring CellConversion::LookupSingleCell(char16_t cell) {
   return mark;
 }
 
-void CellConversion::TypeResult(const ustring& result) {
+bool CellConversion::TypeResult(const ustring& result) {
   for (char16_t c : result) {
-    const int kind = keys_.GET_KEY_CODE(ustring(1, c));
-    if (kind == 0) {
+    const KeyCode key = GET_KEY_CODE(ustring(1, c));
+    if (key.kind == 0) {
       p_.host.MsgBox(text::kNoEntry, message::kWarning);
-      Fail();
+      p_.display.ShowCells(u"");
       RestoreComposition(Restore::kReading);
-      return;
+      return false;
     }
     if (c >= u'A' && c <= u'Z' && capital_count_ == 1) {
       keys_.CAPS_OFF();
-      keys_.SEND_SHIFT_VK(s_.KeyVK, s_.KeyScan);
+      keys_.SEND_SHIFT_VK(key.KeyVK, key.KeyScan);
       capital_count_ = 0;
-    } else if (kind == 2) {
-      keys_.SEND_SHIFT_VK(s_.KeyVK, s_.KeyScan);
+    } else if (key.kind == 2) {
+      keys_.SEND_SHIFT_VK(key.KeyVK, key.KeyScan);
     } else if (capital_count_ == 2) {
       keys_.CAPS_ON();
-      keys_.SEND_VK(s_.KeyVK, s_.KeyScan);
+      keys_.SEND_VK(key.KeyVK, key.KeyScan);
     } else {
-      keys_.SEND_VK(s_.KeyVK, s_.KeyScan);
+      keys_.SEND_VK(key.KeyVK, key.KeyScan);
     }
   }
+  return true;
 }
 
 void CellConversion::RestoreComposition(Restore which) {

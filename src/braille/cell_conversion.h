@@ -5,6 +5,7 @@
 // capital signs count.
 #include <array>
 
+#include "braille/cell_codes.h"
 #include "braille/cell_display.h"
 #include "braille/editor_window.h"
 #include "braille/ime_mirrors.h"
@@ -24,6 +25,16 @@ enum class Restore {
   kResult = 1,   // the last confirmed text, taken out of the document first
 };
 
+// What converting one cell came to.
+struct CellResult {
+  // What the tables gave for the cell (or for it after a waiting prefix),
+  // typed key by key; empty while a prefix waits and when a mode switched.
+  ustring text;
+  // Nothing could be typed for it (no entry, a character without a key, or
+  // the cell dropped on the way): told to the user, the cell display emptied.
+  bool failed = false;
+};
+
 class CellConversion {
  public:
   struct Ports {
@@ -39,10 +50,12 @@ class CellConversion {
   CellConversion(InputState& state, KeySynth& keys, const Ports& ports, const Modules& modules)
       : s_(state), keys_(keys), p_(ports), m_(modules) {}
 
-  void Convert();  // the cell in InputState::CellCode
+  CellResult Convert(CellCode cell);
+  // The cell being converted goes no further: braille mode switched, or a
+  // chord was dropped, while its keys were typed.
+  void DropCell() { cell_dropped_ = true; }
   // Empties result and pending cells, clears prefix pending and the no-output flag.
   void Reset();
-  void ClearResult() { result_.clear(); }
   // A mark whose cell also begins a special sound (？ 。 KAKKO) waits for the
   // next cell; whatever else comes first has it typed now. True when typed.
   bool TypePendingSign();
@@ -65,8 +78,11 @@ class CellConversion {
   };
   PrefixResult CheckPrefix(char16_t cell);
   ustring LookupSingleCell(char16_t cell);
-  void TypeResult(const ustring& result);
-  void Fail();
+  // False when a character had no key: that failure is told.
+  bool TypeResult(const ustring& result);
+  // The waiting mark typed, as TypePendingSign does; false when it failed.
+  bool TypeSign();
+  CellResult Finish(ustring result);
 
   InputState& s_;
   KeySynth& keys_;
@@ -75,7 +91,7 @@ class CellConversion {
   bool prefix_pending_ = false;
   bool sign_waits_ = false;  // the pending prefix types a mark of its own if nothing combines
   ustring pending_;
-  ustring result_;
+  bool cell_dropped_ = false;
   int capital_count_ = 0;
   bool no_output_ = false;
   std::array<bool, 3> bracket_closes_next_{};  // corner, parenthesis, angle; for the whole run

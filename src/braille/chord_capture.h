@@ -1,91 +1,55 @@
 #pragma once
-// Six-key chord capture: in braille mode the main window sees every key
-// before the text box; dot keys held together form one cell, closed when the
-// last of them is released; other keys are remapped to editing keys,
-// refused, passed through or swallowed. Also the text box's own key and
-// mouse handlers, and the timer that shows deferred warnings.
-#include "braille/braille_keymap.h"
-#include "braille/cell_display.h"
-#include "braille/editor_window.h"
-#include "braille/ime_mirrors.h"
-#include "braille/input_state.h"
-#include "braille/key_synth.h"
-#include "toolkit/program_host.h"
-#include "braille/side_windows.h"
-#include "braille/warning_timer.h"
-#include "editing/text_box_moves.h"
+// Braille key handling as the windows see it: in braille mode the main window
+// (and the find dialog) sees every key before the text box, and this routes
+// each to its part. A real Ctrl or Alt passing through and a Shift selection
+// come first; then the dot chord (dot_chord.h), the function keys
+// (function_keys.h) and the braille editing commands (braille_commands.h).
+// Also the text box's own key and mouse handlers (text_box_keys.h) and the
+// warning timer's tick (timer_warnings.h).
+#include "braille/braille_commands.h"
+#include "braille/dot_chord.h"
+#include "braille/function_keys.h"
+#include "braille/key_part.h"
+#include "braille/text_box_keys.h"
+#include "braille/timer_warnings.h"
 
 namespace orvo::braille {
 
-class CellConversion;
-class ImeControl;
-class InputModes;
-
-class ChordCapture {
+class ChordCapture : public KeyPart {
  public:
-  struct Ports {
-    ProgramHost& host;
-    CellDisplay& display;
-    ImeMirrors& mirrors;
-    EditorWindow& window;
-    SideWindows& side;
-    WarningTimer& timer;
-    editing::TextBoxMoves& text;
-  };
-  struct Modules {
-    CellConversion& conversion;
-    InputModes& modes;
-    ImeControl& ime;
-  };
   ChordCapture(InputState& state, KeySynth& keys, const Ports& ports, const Modules& modules)
-      : s_(state), keys_(keys), p_(ports), m_(modules) {}
+      : KeyPart(state, keys, ports, modules),
+        chord_(state, keys, ports, modules),
+        commands_(state, keys, ports, modules, chord_),
+        function_keys_(state, keys, ports, modules),
+        text_keys_(state, keys, ports, modules),
+        warnings_(state, keys, ports, modules) {}
 
   void FormKeyDown(int& key, int shift);
   void FormKeyUp(int& key, int shift);
   // A held key's auto-repeat, before it acts as a key-down: a dot key's is
   // nothing at all, so a held key counts once and never starts a chord.
-  void FormKeyRepeat(int& key);
-  void TextKeyDown(int& key, int shift);
-  void TextKeyUp(int& key, int shift);
-  void TextMouseUp(int button);  // 1 left, 2 right
-  void Timer1Tick();
+  void FormKeyRepeat(int& key) { chord_.KeyRepeat(key); }
+  void TextKeyDown(int& key, int) { text_keys_.KeyDown(key); }
+  void TextKeyUp(int& key, int) { text_keys_.KeyUp(key); }
+  void TextMouseUp(int button) { text_keys_.MouseUp(button); }  // 1 left, 2 right
+  void Timer1Tick() { warnings_.Timer1Tick(); }
 
-  void RESET_TEN_KEYS();
+  void RESET_TEN_KEYS() { chord_.Reset(); }
   // Forgets the dot keys of a chord not yet closed.
-  void DropHalfChord();
-  // ConvStage kNothing, the cell display emptied, the conversion reset.
-  void DisplayReset();
-  // The same, and Shift selection and the modifier pass-through ended.
-  void FullDisplayReset();
+  void DropHalfChord() { chord_.Drop(); }
 
  private:
-  bool Pending() const;
-  void Send(int key);  // an editing key for the IME; a conversion goes back to its reading
-  void CloseChord(int& key);
-  void BrailleKeyDown(int& key);
-  void Run(KeyCommand command, int& key, bool pending);
-  bool FunctionKeyDown(int& key, int shift);  // true when the key was a function key
-  void CheckImeChanged();
-  void RefuseModifier(const ustring& which);
-  void ClearCells() { p_.display.ShowCells(u""); }
+  // The keys of a Shift selection: true when the selection took the key; an
+  // arrow it leaves to go on as Shift+arrow. Every key let go is its own.
+  bool ShiftSelectKeyDown(int& key);
+  void ShiftSelectKeyUp(int& key);
 
-  // The commands of the braille keymap.
-  void Backspace(int& key, bool pending);
-  void Enter(int& key);
-  void Modifier(int& key, bool pending, KeyCommand command);
-  void Space(int& key, bool pending);
-  void Arrow(int& key, bool pending, int arrow);
-  void Up(int& key, bool pending);
-  void Down(int& key, bool pending);
-  void LineEdge(int& key, bool pending);
-  void TextEdge(int& key, bool pending);
-  void RetypeResult();
-  void RetypeReading(bool pending);
-
-  InputState& s_;
-  KeySynth& keys_;
-  Ports p_;
-  Modules m_;
+  DotChord chord_;
+  BrailleCommands commands_;
+  FunctionKeys function_keys_;
+  TextBoxKeys text_keys_;
+  TimerWarnings warnings_;
 };
 
 }  // namespace orvo::braille

@@ -1,6 +1,7 @@
 #include "braille/ime_control.h"
 
 #include "braille/braille_texts.h"
+#include "braille/cell_codes.h"
 #include "braille/cell_conversion.h"
 #include "braille/input_modes.h"
 #include "braille/tables/retype_plan.h"
@@ -75,11 +76,11 @@ void ImeControl::WantImeMode(int mode) {
 
 void ImeControl::TypeRomaji(const ustring& romaji, bool shift) {
   for (char16_t c : romaji) {
-    const int kind = keys_.GET_KEY_CODE(ustring(1, c));
-    if (kind == 2 || (kind == 1 && shift)) {
-      keys_.SEND_CHAR_SHIFT();
-    } else if (kind == 1) {
-      keys_.SEND_CHAR();
+    const KeyCode key = GET_KEY_CODE(ustring(1, c));
+    if (key.kind == 2 || (key.kind == 1 && shift)) {
+      keys_.SEND_CHAR_SHIFT(key);
+    } else if (key.kind == 1) {
+      keys_.SEND_CHAR(key);
     } else {
       p_.host.MsgBox(text::kNoKey, message::kPlain);
     }

@@ -16,7 +16,7 @@ void InputModes::CMD_TYPE(TypeSwitch by) {
   // A mark still waiting for a special sound is typed while braille mode lasts.
   if (s_.BrailleMode) m_.conversion.TypePendingSign();
   s_.BrailleMode = !s_.BrailleMode;
-  s_.CellCode = 0;
+  m_.conversion.DropCell();
   m_.chords.RESET_TEN_KEYS();
   m_.chords.FullDisplayReset();
   if (s_.BrailleMode) {

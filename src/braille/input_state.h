@@ -54,10 +54,8 @@ struct InputState {
   DotWeights DotValue{};
   int DotKeyCount = 0;
   std::uint8_t DotKeysDown = 0;  // the chord's dot keys held now, bit i for DotValue entry i
-  std::uint8_t CellCode = 0;
-
-  std::uint8_t KeyVK = 0;  // the key found by GET_KEY_CODE
-  std::uint8_t KeyScan = 0;
+  // The cell a closed chord gives (CellCode) and the key a character needs
+  // (KeyVK, KeyScan) are values handed on, not state: see cell_codes.h.
 };
 
 }  // namespace orvo::braille

@@ -55,13 +55,6 @@ const ArrowRow* FindArrow(const Table& table, int key_code) {
 
 }  // namespace
 
-int KeySynth::GET_KEY_CODE(ustring_view character) {
-  const KeyCode key = LookupKeyCode(character);
-  s_.KeyVK = key.vk;
-  s_.KeyScan = key.scan;
-  return key.kind;
-}
-
 void KeySynth::Down(std::uint8_t key, std::uint8_t scan) {
   if (!keyboard_.SendKey(key, scan, false)) failed_ = true;
 }
@@ -236,19 +229,19 @@ void KeySynth::SEND_SHIFT_VK(std::uint8_t key, std::uint8_t scan) {
   EndWrapped();
 }
 
-void KeySynth::SEND_CHAR() {
+void KeySynth::SEND_CHAR(const KeyCode& key) {
   host_.FocusTextBox();
   s_.SynthBusy = true;
-  Tap(s_.KeyVK, s_.KeyScan);
+  Tap(key.KeyVK, key.KeyScan);
   host_.DoEvents();
   s_.SynthBusy = false;
 }
 
-void KeySynth::SEND_CHAR_SHIFT() {
+void KeySynth::SEND_CHAR_SHIFT(const KeyCode& key) {
   host_.FocusTextBox();
   s_.SynthBusy = true;
   Down(kShift.vk, kShift.scan);
-  Tap(s_.KeyVK, s_.KeyScan);
+  Tap(key.KeyVK, key.KeyScan);
   Up(kShift.vk, kShift.scan);
   host_.DoEvents();
   s_.SynthBusy = false;

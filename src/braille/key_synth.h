@@ -6,6 +6,7 @@
 // SynthBusy is set.
 #include <cstdint>
 
+#include "braille/cell_codes.h"
 #include "braille/input_state.h"
 #include "toolkit/program_host.h"
 #include "platform/keyboard.h"
@@ -23,9 +24,6 @@ class KeySynth {
  public:
   KeySynth(Keyboard& keyboard, InputState& state, KeySynthHost& host)
       : keyboard_(keyboard), s_(state), host_(host) {}
-
-  // GET_KEY_CODE: 0 no key, 1 plain, 2 with Shift; sets KeyVK and KeyScan.
-  int GET_KEY_CODE(ustring_view character);
 
   void SEND_EDIT_KEY(int key_code);
   void LATCH_ON();
@@ -45,8 +43,10 @@ class KeySynth {
   void SEND_CONTEXT_MENU();
   void SEND_VK(std::uint8_t vk, std::uint8_t scan);
   void SEND_SHIFT_VK(std::uint8_t vk, std::uint8_t scan);
-  void SEND_CHAR();
-  void SEND_CHAR_SHIFT();
+  // The key GET_KEY_CODE found for a character, plain or with Shift, with
+  // neither the latch nor its wrapping (re-typing a reading).
+  void SEND_CHAR(const KeyCode& key);
+  void SEND_CHAR_SHIFT(const KeyCode& key);
   void ALT_PASS_ON();
   void CTRL_PASS_ON();
   void PASS_END();

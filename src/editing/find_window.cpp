@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/main_window.h"
-#include "app/program.h"
 #include "editing/editing_texts.h"
 #include "platform/keys.h"
 
@@ -34,8 +32,8 @@ ustring NameOf(const char16_t* label) {
 
 }  // namespace
 
-FindWindow::FindWindow(Program& program)
-    : Form(program.forms, "frmFIND"),
+FindWindow::FindWindow(const WindowContext& context, const FindPorts& ports)
+    : Form(context.forms, "frmFIND"),
       Label1(*this, "Label1"),
       txtFIND(*this, "txtFIND"),
       Label2(*this, "Label2"),
@@ -46,7 +44,8 @@ FindWindow::FindWindow(Program& program)
       cmdFIND(*this, "cmdFIND"),
       cmdREPLACE(*this, "cmdREPLACE"),
       cmdCLOSE(*this, "cmdCLOSE"),
-      p_(program) {
+      p_(context),
+      f_(ports) {
   SetTag(kTag);
   SetCaption(text::kFindCaption);
   SetKeyPreview(true);
@@ -80,8 +79,8 @@ FindWindow::FindWindow(Program& program)
   // Grey and out of use until the dialog opens for replacing.
   txtREPLACE.SetBackColor(forms::colour::kButtonFace);
   txtREPLACE.SetEnabled(false);
-  const int tx = std::max(1, program.values.TwipsPerPixelX);
-  const int ty = std::max(1, program.values.TwipsPerPixelY);
+  const int tx = std::max(1, context.values.TwipsPerPixelX);
+  const int ty = std::max(1, context.values.TwipsPerPixelY);
   const forms::FrameInsets& f = Insets();
   Move({0, 0, (kWidthPx + f.left + f.right) * tx, (kHeightPx + f.top + f.bottom) * ty});
 }
@@ -89,12 +88,12 @@ FindWindow::FindWindow(Program& program)
 FindWindow::~FindWindow() = default;
 
 void FindWindow::Open(int mode) {
-  MainWindow& main = p_.Main();
+  forms::Form& main = p_.owner.OwnerForm();
   if (!p_.forms.Load(*this)) return;
-  EditControl& box = main.ActiveTextBox();
-  txtFIND.SetText(box.SelLength() > 0 ? box.SelText() : p_.search.text);
-  if (p_.search.match_case != 0) chkCASE.SetValue(forms::check::kChecked);
-  p_.search.dialog_mode = mode;
+  EditControl& box = p_.owner.DocumentControl().Box();
+  txtFIND.SetText(box.SelLength() > 0 ? box.SelText() : f_.search.text);
+  if (f_.search.match_case != 0) chkCASE.SetValue(forms::check::kChecked);
+  f_.search.dialog_mode = mode;
   p_.DoEvents();
   p_.forms.Show(*this, &main);
   p_.DoEvents();
@@ -109,7 +108,7 @@ void FindWindow::OnLoad() {
   p_.flags.FindOpen = true;
   p_.flags.MainHasFocus = false;
   first_activated_ = false;
-  SetIcon(p_.Main().Icon());
+  SetIcon(p_.owner.OwnerForm().Icon());
   // The dialog's own words take one size, the two boxes the text's.
   const int words = p_.values.FontSize(9);
   for (forms::Control* c : Controls()) {
@@ -120,16 +119,16 @@ void FindWindow::OnLoad() {
   }
   cmdFIND.SetEnabled(false);
   cmdREPLACE.SetEnabled(false);
-  optDirection[p_.search.direction == direction::kUp ? direction::kUp : direction::kDown].SetValue(true);
+  optDirection[f_.search.direction == direction::kUp ? direction::kUp : direction::kDown].SetValue(true);
 }
 
 void FindWindow::OnActivate() {
   if (first_activated_) return;
   first_activated_ = true;
-  if (p_.search.dialog_mode == find_mode::kReplace) {
+  if (f_.search.dialog_mode == find_mode::kReplace) {
     txtREPLACE.SetBackColor(forms::colour::kWhite);
     txtREPLACE.SetEnabled(true);
-    txtREPLACE.SetText(p_.search.replacement);
+    txtREPLACE.SetText(f_.search.replacement);
     if (!txtFIND.Text().empty()) {
       SelectReplaceStart();
       txtREPLACE.SetFocus();
@@ -147,7 +146,7 @@ void FindWindow::SelectReplaceStart() {
 }
 
 void FindWindow::OnUnload() {
-  SearchState& s = p_.search;
+  SearchState& s = f_.search;
   s.text = txtFIND.Text();
   s.match_case = chkCASE.Value() == forms::check::kChecked ? 1 : 0;
   if (s.dialog_mode == find_mode::kReplace) s.replacement = txtREPLACE.Text();
@@ -161,10 +160,10 @@ void FindWindow::OnClick(forms::Control& control) {
   if (&control == &cmdFIND) FindClicked();
   if (&control == &cmdREPLACE) ReplaceClicked();
   if (&control == &cmdCLOSE) p_.forms.Unload(*this);
-  if (&control == &optDirection[direction::kUp]) p_.search.direction = direction::kUp;
-  if (&control == &optDirection[direction::kDown]) p_.search.direction = direction::kDown;
+  if (&control == &optDirection[direction::kUp]) f_.search.direction = direction::kUp;
+  if (&control == &optDirection[direction::kDown]) f_.search.direction = direction::kDown;
   // The box counts from the next search on, not only once the dialog is opened again.
-  if (&control == &chkCASE) p_.search.match_case = chkCASE.Value() == forms::check::kChecked ? 1 : 0;
+  if (&control == &chkCASE) f_.search.match_case = chkCASE.Value() == forms::check::kChecked ? 1 : 0;
 }
 
 void FindWindow::OnChange(forms::Control& control) {
@@ -173,8 +172,8 @@ void FindWindow::OnChange(forms::Control& control) {
 }
 
 void FindWindow::FindClicked() {
-  p_.search.text = txtFIND.Text();
-  p_.finder.FindNext();
+  f_.search.text = txtFIND.Text();
+  f_.finder.FindNext();
 }
 
 void FindWindow::ReplaceClicked() {
@@ -183,9 +182,9 @@ void FindWindow::ReplaceClicked() {
     txtFIND.SetFocus();
     return;
   }
-  p_.search.text = txtFIND.Text();
-  p_.search.replacement = txtREPLACE.Text();
-  p_.finder.ReplaceAndFindNext();
+  f_.search.text = txtFIND.Text();
+  f_.search.replacement = txtREPLACE.Text();
+  f_.finder.ReplaceAndFindNext();
 }
 
 void FindWindow::MoveBy(int twips) {
@@ -225,39 +224,39 @@ void FindWindow::OnKeyDown(int& key, int shift) {
       break;
     default:
       // Braille keys, and F1 that switches braille input, as in the document.
-      if (p_.state.BrailleMode || key == vk::kF1) p_.chords.FormKeyDown(key, shift);
+      if (f_.keys.BrailleMode() || key == vk::kF1) f_.keys.FormKeyDown(key, shift);
       break;
   }
 }
 
 void FindWindow::OnKeyUp(int& key, int shift) {
-  if (p_.state.BrailleMode) p_.chords.FormKeyUp(key, shift);
+  if (f_.keys.BrailleMode()) f_.keys.FormKeyUp(key, shift);
 }
 
-void FindWindow::OnKeyRepeat(int& key, int) { p_.chords.FormKeyRepeat(key); }
+void FindWindow::OnKeyRepeat(int& key, int) { f_.keys.FormKeyRepeat(key); }
 
-void FindWindow::OnKeysLost() { p_.chords.DropHalfChord(); }
+void FindWindow::OnKeysLost() { f_.keys.DropHalfChord(); }
 
 void FindWindow::OnGotFocus(forms::Control& control) {
   // The input method is on here whenever it is in the document.
   if (!IsBox(control)) return;
   auto& box = static_cast<forms::TextBoxControl&>(control);
-  const int mode = p_.Main().ActiveTextBox().ImeMode();
+  const int mode = p_.owner.DocumentControl().Box().ImeMode();
   if (box.Box().ImeMode() != mode) box.Box().SetImeMode(mode);
 }
 
 void FindWindow::OnControlKeyUp(forms::Control& control, int& key, int shift) {
-  if (IsBox(control) && p_.state.BrailleMode) p_.chords.TextKeyUp(key, shift);
+  if (IsBox(control) && f_.keys.BrailleMode()) f_.keys.TextKeyUp(key, shift);
 }
 
 void FindWindow::OnControlKeyDown(forms::Control& control, int& key, int shift) {
-  if (IsBox(control) && p_.state.BrailleMode) {
-    p_.chords.TextKeyDown(key, shift);
+  if (IsBox(control) && f_.keys.BrailleMode()) {
+    f_.keys.TextKeyDown(key, shift);
     if (key == 0) return;
   }
   if (key == vk::kReturn && &control == &txtFIND) {
     key = 0;
-    if (p_.search.dialog_mode == find_mode::kReplace) {
+    if (f_.search.dialog_mode == find_mode::kReplace) {
       txtREPLACE.SetFocus();
       SelectReplaceStart();
     } else {

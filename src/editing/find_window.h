@@ -9,23 +9,31 @@
 #include "toolkit/forms/check_box_control.h"
 #include "toolkit/forms/command_button_control.h"
 #include "toolkit/forms/form.h"
+#include "toolkit/window_context.h"
+#include "editing/find_keys.h"
+#include "editing/find_replace.h"
 #include "toolkit/forms/frame_control.h"
 #include "toolkit/forms/label_control.h"
 #include "toolkit/forms/option_button_control.h"
 #include "toolkit/forms/text_box_control.h"
 
-namespace orvo {
-class Program;
-}
 
 namespace orvo::editing {
+
+// What the dialog works on beside its window: the program's search state,
+// the search itself, and braille input for its boxes.
+struct FindPorts {
+  SearchState& search;
+  FindReplace& finder;
+  FindKeys& keys;
+};
 
 class FindWindow : public forms::Form {
  public:
   static constexpr int kTag = 3;
   static constexpr int kMoveStep = 300;  // twips per Up or Down
 
-  FindWindow(Program& program);
+  FindWindow(const WindowContext& context, const FindPorts& ports);
   ~FindWindow() override;
 
   // Opens for find or replace (find_mode), over the main window.
@@ -63,7 +71,8 @@ class FindWindow : public forms::Form {
   void SelectReplaceStart();  // the first len(txtFIND) characters of txtREPLACE
   bool IsBox(const forms::Control& control) const { return &control == &txtFIND || &control == &txtREPLACE; }
 
-  Program& p_;
+  WindowContext p_;
+  FindPorts f_;
   bool first_activated_ = false;
 };
 

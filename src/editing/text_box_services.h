@@ -14,7 +14,7 @@
 #include "platform/edit_control.h"
 #include "platform/shell.h"
 #include "platform/text.h"
-#include "settings/settings_record.h"
+#include "toolkit/settings_record.h"
 
 namespace orvo::editing {
 

@@ -1,5 +1,6 @@
 #include "files/document_lifecycle.h"
 
+#include "files/file_failure.h"
 #include "files/files_texts.h"
 #include "files/recent_files.h"
 
@@ -12,13 +13,6 @@ constexpr MessageFlags kInformationYesNoCancel{MessageIconCode::kInformation, Me
 constexpr MessageFlags kQuestionYesNoCancel{MessageIconCode::kQuestion, MessageButtons::kYesNoCancel};
 
 ustring Digits(long long value) { return FromUtf8(std::to_string(value)); }
-
-ustring Failure(const ustring& prefix, const FileError& error) {
-  ustring told = prefix;
-  told += Digits(error.number);
-  told += error.description;
-  return told;
-}
 
 ustring TooLong(const ustring& name, long long length) {
   ustring told = text::kTooLongHead;
@@ -68,12 +62,15 @@ ustring DocumentLifecycle::Caption(const ustring& prefix, const ustring& name, l
   return caption;
 }
 
-long long DocumentLifecycle::DiskSize(ustring_view text) const { return DiskBytes(text, state_.Ends, p_.code_page); }
+long long DocumentLifecycle::DiskSize(ustring_view text) const {
+  return DiskBytes(text, state_.Ends, state_.Encoding, p_.code_pages);
+}
 
 void DocumentLifecycle::StartNew() {
   p_.window.SetCaption(text::kNewCaption);
   state_.Kind = DocumentKind::kNew;
   state_.Ends = LineEnds::kLf;
+  state_.Encoding = {};
 }
 
 // --- New and open ---
@@ -120,6 +117,8 @@ void DocumentLifecycle::Restore(ustring text, const ustring& path, LineEnds ends
     state_.CurrentName = NameOf(path);
     state_.Kind = DocumentKind::kFile;
     state_.Ends = ends;
+    const FileRead read = p_.files.Read(path, kMaxDocumentBytes);
+    state_.Encoding = read.error ? FileEncoding{} : DetectEncoding(read.bytes, p_.code_pages).value_or(FileEncoding{});
     p_.window.SetCaption(Caption(text::kGivenCaptionPrefix, state_.CurrentName, info.length));
   } else {
     state_.CurrentPath.clear();
@@ -199,14 +198,14 @@ void DocumentLifecycle::Open(Source source) {
   const ustring prefix = given ? text::kOpenDropError : text::kOpenError;
   const FileRead read = p_.files.Read(state_.PendingPath, kMaxDocumentBytes);
   if (read.error) {
-    Ask(Failure(prefix, read.error), message::kWarning);
+    Ask(FailureText(prefix, read.error, state_.PendingPath), message::kWarning);
     OpenFailedExit();
     return;
   }
-  DecodedFile decoded = DecodeFile(read.bytes, p_.code_page);
+  DecodedFile decoded = DecodeFile(read.bytes, p_.code_pages);
   if (!decoded.valid) {
     ustring told = text::kNotInCodePageHead;
-    told.append(FromUtf8(p_.code_page.Name())).append(text::kNotInCodePageTail);
+    told.append(TriedCodePages(p_.code_pages)).append(text::kNotInCodePageTail);
     Ask(told, message::kWarning);
     OpenFailedExit();
     return;
@@ -218,6 +217,7 @@ void DocumentLifecycle::Open(Source source) {
   state_.ClearPending();
   p_.recent.AddRecentFile(state_.CurrentName + u"\\" + state_.CurrentPath);
   state_.Ends = decoded.ends;
+  state_.Encoding = decoded.encoding;
   p_.window.ActiveTextBox().SetText(std::move(decoded.text));
   state_.Kind = DocumentKind::kFile;
 }
@@ -274,7 +274,7 @@ void DocumentLifecycle::SaveBeforeDiscard(SaveMode mode) {
 }
 
 bool DocumentLifecycle::Write(const ustring& error_prefix) {
-  const EncodedFile encoded = EncodeFile(state_.strSAVEtxt, state_.Ends, p_.code_page);
+  const EncodedFile encoded = EncodeFile(state_.strSAVEtxt, state_.Ends, state_.Encoding, p_.code_pages);
   if (encoded.unstorable) {
     ustring told = text::kCannotStoreHead;
     told.append(encoded.unstorable->character).append(text::kCannotStoreLine);
@@ -283,7 +283,7 @@ bool DocumentLifecycle::Write(const ustring& error_prefix) {
     return false;
   }
   if (const FileError error = p_.files.Replace(state_.PendingPath, encoded.bytes)) {
-    Ask(Failure(error_prefix, error), message::kWarning);
+    Ask(FailureText(error_prefix, error, state_.PendingPath), message::kWarning);
     return false;
   }
   return true;

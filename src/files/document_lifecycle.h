@@ -37,7 +37,7 @@ class DocumentLifecycle {
     MessageBox& messages;
     TextDialogs& dialogs;
     FileSystem& files;
-    const SystemCodePage& code_page;
+    FileCodePages code_pages;
     const AppHost& app;
     RecentFiles& recent;
   };
@@ -59,7 +59,8 @@ class DocumentLifecycle {
   // The first activation without a file, and after a command line that opened none.
   void StartNew();
   // A text an earlier run left unsaved, back in the box and marked modified:
-  // with its file's name when `path` still names a file, else as a new text.
+  // with its file's name (and the code page the file is in) when `path`
+  // still names a file, else as a new text.
   void Restore(ustring text, const ustring& path, LineEnds ends);
   // Told whenever a command has left the text without unsaved changes (saved,
   // replaced, a new text).

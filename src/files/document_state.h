@@ -19,6 +19,7 @@ struct DocumentState {
   ustring PendingName;
   ustring strSAVEtxt;  // the text captured for the save in progress
   LineEnds Ends = LineEnds::kLf;  // how the file on disk ends its lines
+  FileEncoding Encoding;          // the code page it is in, and its byte-order mark
   // Outcomes, read and cleared by the command that asked.
   bool SaveCancelled = false;
   bool SaveDeclined = false;

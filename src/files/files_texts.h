@@ -44,6 +44,8 @@ inline constexpr const char16_t* kTooLongOver = u"　　　６０Ｋバイトを
 inline constexpr const char16_t* kTooLongOverDropped = u"　　　６０ Ｋバイトを超えるファイルは";
 inline constexpr const char16_t* kTooLongCannot = u"　　　読み込み、編集ができません！　　　";
 inline constexpr const char16_t* kOpenError = u"Open_Err-";
+// Before the path of the file a failure was about.
+inline constexpr const char16_t* kFailedFile = u"ファイル：";
 inline constexpr const char16_t* kOpenDropError = u"Open_Drop_Err-";
 inline constexpr const char16_t* kNoPath = u"???";
 
@@ -82,7 +84,7 @@ inline constexpr const char16_t* kCannotStoreHead = u"この文字は保存で�
 inline constexpr const char16_t* kCannotStoreLine = u" 」　（";
 inline constexpr const char16_t* kCannotStoreTail = u" 行目）\r\n\r\n　　　ファイルは保存していません。　　　";
 inline constexpr const char16_t* kNotInCodePageHead = u"このファイルは 文字コード ";
-inline constexpr const char16_t* kNotInCodePageTail = u" のテキストではありません！　　　\r\n\r\n　　　読み込みできません。　　　";
+inline constexpr const char16_t* kNotInCodePageTail = u" のいずれのテキストでもありません！　　　\r\n\r\n　　　読み込みできません。　　　";
 
 // The recovery copy: the question at the start after a run that did not end
 // by itself, and what became of a copy that cannot be used.
@@ -101,5 +103,8 @@ inline constexpr const char16_t* kRecoveryOtherUser = u"別のユーザーの写
 inline constexpr const char16_t* kRecoveryTooLarge = u"写しが大きすぎます。";
 inline constexpr const char16_t* kRecoveryUnreadable = u"写しを読めません：　";
 inline constexpr const char16_t* kRecoveryNotKept = u"\r\n\r\n　　　写しの名前を変えられませんでした：　";
+
+// On the terminal, when the unsaved text of an abrupt end cannot be kept.
+inline constexpr const char* kRescueNamesTaken = "every rescue file name of this second is taken";
 
 }  // namespace orvo::files::text

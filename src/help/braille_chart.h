@@ -11,7 +11,7 @@ inline constexpr char kChartName[] = "chart/braille_chart.txt";
 // Far above the chart's size: a file this long is not the chart.
 inline constexpr long long kChartLimit = 1 << 20;
 
-// The chart's text; nothing when it cannot be read or is not CP932.
-inline std::optional<ustring> LoadChart(const ProgramData& data) { return data.Cp932Text(kChartName, kChartLimit); }
+// The chart's text; nothing when it cannot be read or is text in neither UTF-8 nor CP932.
+inline std::optional<ustring> LoadChart(const ProgramData& data) { return data.Text(kChartName, kChartLimit); }
 
 }  // namespace orvo::help

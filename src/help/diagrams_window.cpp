@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "app/main_window.h"
 #include "toolkit/picture_ids.h"
-#include "app/program.h"
 #include "help/help_texts.h"
 #include "platform/keys.h"
 
@@ -32,12 +30,12 @@ constexpr SelectorKey kSelectorKeys[] = {
 
 }  // namespace
 
-DiagramsWindow::DiagramsWindow(Program& program)
-    : Form(program.forms, "frmTenBMP"),
+DiagramsWindow::DiagramsWindow(const WindowContext& context)
+    : Form(context.forms, "frmTenBMP"),
       imgKEY{{{*this, "imgKEY", 0}, {*this, "imgKEY", 1}, {*this, "imgKEY", 2}, {*this, "imgKEY", 3}}},
       cmdBTN{{{*this, "cmdBTN", 0}, {*this, "cmdBTN", 1}, {*this, "cmdBTN", 2}, {*this, "cmdBTN", 3}}},
       cmdCLOSE(*this, "cmdCLOSE"),
-      p_(program) {
+      p_(context) {
   SetTag(kTag);
   SetCaption(text::kDiagramsCaption);
   SetKeyPreview(true);
@@ -54,8 +52,8 @@ DiagramsWindow::DiagramsWindow(Program& program)
   }
   cmdCLOSE.SetCaption(text::kDiagramsClose);
   cmdCLOSE.SetBounds(kCloseButton);
-  const int tx = std::max(1, program.values.TwipsPerPixelX);
-  const int ty = std::max(1, program.values.TwipsPerPixelY);
+  const int tx = std::max(1, context.values.TwipsPerPixelX);
+  const int ty = std::max(1, context.values.TwipsPerPixelY);
   const forms::FrameInsets& f = Insets();
   Move({0, 0, (kInnerWidth + f.left + f.right) * tx, (kInnerHeight + f.top + f.bottom) * ty});
 }
@@ -63,13 +61,13 @@ DiagramsWindow::DiagramsWindow(Program& program)
 DiagramsWindow::~DiagramsWindow() = default;
 
 void DiagramsWindow::Open() {
-  p_.forms.ShowModal(*this, &p_.Main());
+  p_.forms.ShowModal(*this, &p_.owner.OwnerForm());
 }
 
 void DiagramsWindow::OnLoad() {
   p_.flags.DiagramsOpen = true;
   p_.flags.MainHasFocus = false;
-  SetIcon(p_.Main().Icon());
+  SetIcon(p_.owner.OwnerForm().Icon());
   for (forms::Control* c : Controls()) {
     FontSpec font = c->Font();
     font.points = p_.values.FontSize(c == &cmdCLOSE ? 11 : 9);
@@ -79,7 +77,7 @@ void DiagramsWindow::OnLoad() {
   for (auto& button : cmdBTN) button.SetEnabled(true);
   cmdBTN[0].SetEnabled(false);
   // A chord half held when the window came would never close: its releases come here.
-  p_.chords.RESET_TEN_KEYS();
+  p_.owner.ResetDotKeys();
   cmdCLOSE.SetFocus();
 }
 

@@ -6,11 +6,9 @@
 
 #include "toolkit/forms/command_button_control.h"
 #include "toolkit/forms/form.h"
+#include "toolkit/window_context.h"
 #include "toolkit/forms/picture_box_control.h"
 
-namespace orvo {
-class Program;
-}
 
 namespace orvo::help {
 
@@ -19,7 +17,7 @@ class DiagramsWindow : public forms::Form {
   static constexpr int kTag = 5;
   static constexpr int kPictures = 4;
 
-  explicit DiagramsWindow(Program& program);
+  explicit DiagramsWindow(const WindowContext& context);
   ~DiagramsWindow() override;
 
   // Shows it modally over the main window; returns once it has closed.
@@ -40,7 +38,7 @@ class DiagramsWindow : public forms::Form {
   void Select(int picture);
   void BringToFront(int picture);
 
-  Program& p_;
+  WindowContext p_;
   int front_ = 0;
 };
 

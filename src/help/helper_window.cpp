@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/main_window.h"
-#include "app/program.h"
 #include "help/braille_chart.h"
 #include "help/help_texts.h"
 #include "platform/keys.h"
@@ -41,15 +39,15 @@ constexpr KeyAction kKeyActions[] = {
 
 }  // namespace
 
-HelperWindow::HelperWindow(Program& program)
-    : Form(program.forms, "frmHELPER"),
+HelperWindow::HelperWindow(const WindowContext& context)
+    : Form(context.forms, "frmHELPER"),
       txtROLL(*this, "txtROLL"),
       lblN(*this, "lblN"),
       Line1(*this, "Line1"),
       Line2(*this, "Line2"),
       lblM(*this, "lblM"),
       Command1(*this, "Command1"),
-      p_(program) {
+      p_(context) {
   SetTag(kTag);
   SetCaption(text::kHelperCaption);
   SetKeyPreview(true);
@@ -76,14 +74,14 @@ HelperWindow::HelperWindow(Program& program)
 HelperWindow::~HelperWindow() = default;
 
 void HelperWindow::Open() {
-  p_.forms.Show(*this, &p_.Main());
+  p_.forms.Show(*this, &p_.owner.OwnerForm());
   p_.DoEvents();
 }
 
 void HelperWindow::OnLoad() {
   p_.flags.HelperOpen = true;
   p_.flags.MainHasFocus = false;
-  SetIcon(p_.Main().Icon());
+  SetIcon(p_.owner.OwnerForm().Icon());
   const int size = p_.values.FontSize(9);
   for (forms::Control* c : {static_cast<forms::Control*>(&txtROLL), static_cast<forms::Control*>(&lblM),
                             static_cast<forms::Control*>(&lblN), static_cast<forms::Control*>(&Command1)}) {
@@ -92,7 +90,7 @@ void HelperWindow::OnLoad() {
     if (c == &txtROLL) font.name = text::kChartFont;
     c->SetFont(font);
   }
-  const Rect main = p_.Main().OuterTwips();
+  const Rect main = p_.owner.OwnerForm().OuterTwips();
   const int tx = std::max(1, p_.values.TwipsPerPixelX);
   const int ty = std::max(1, p_.values.TwipsPerPixelY);
   keys_shown_ = false;
@@ -113,7 +111,7 @@ void HelperWindow::OnActivate() {
   p_.flags.MainHasFocus = false;
   // A chord half held when the keyboard came here would never close: its
   // releases come here, not to the editor.
-  p_.chords.RESET_TEN_KEYS();
+  p_.owner.ResetDotKeys();
   Command1.SetFocus();
 }
 
@@ -227,7 +225,7 @@ void HelperWindow::ToggleKeys() {
 void HelperWindow::GiveKeyboardBack() {
   p_.flags.MainHasFocus = true;
   p_.flags.ReturnFromWindow = true;
-  p_.Main().Activate();
+  p_.owner.ActivateOwner();
 }
 
 }  // namespace orvo::help

@@ -6,13 +6,11 @@
 // keeps its scroll position and size for the next showing.
 #include "toolkit/forms/command_button_control.h"
 #include "toolkit/forms/form.h"
+#include "toolkit/window_context.h"
 #include "toolkit/forms/label_control.h"
 #include "toolkit/forms/picture_box_control.h"
 #include "toolkit/forms/text_box_control.h"
 
-namespace orvo {
-class Program;
-}
 
 namespace orvo::help {
 
@@ -24,7 +22,7 @@ class HelperWindow : public forms::Form {
   static constexpr int kShortHeightPx = 303;
   static constexpr int kTallHeightPx = 402;  // with the key list
 
-  explicit HelperWindow(Program& program);
+  explicit HelperWindow(const WindowContext& context);
   ~HelperWindow() override;
 
   // Loads it over the main window, or shows it again as it was hidden.
@@ -55,7 +53,7 @@ class HelperWindow : public forms::Form {
   void GiveKeyboardBack();
   void Close();
 
-  Program& p_;
+  WindowContext p_;
   bool load_failed_ = false;
   bool keys_shown_ = false;
 };

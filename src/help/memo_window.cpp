@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "app/main_window.h"
-#include "app/program.h"
+#include "files/text_file.h"
 #include "help/help_texts.h"
 
 namespace orvo::help {
@@ -33,8 +32,8 @@ ustring AsBoxLines(ustring_view memo) {
 
 }  // namespace
 
-MemoWindow::MemoWindow(Program& program)
-    : Form(program.forms, "frmMEMO"), txtMEMO(*this, "txtMEMO"), cmdOK(*this, "cmdOK"), p_(program) {
+MemoWindow::MemoWindow(const WindowContext& context)
+    : Form(context.forms, "frmMEMO"), txtMEMO(*this, "txtMEMO"), cmdOK(*this, "cmdOK"), p_(context) {
   SetTag(kTag);
   SetCaption(text::kMemoCaption);
   SetStart(forms::StartPosition::kCentreOwner);
@@ -45,8 +44,8 @@ MemoWindow::MemoWindow(Program& program)
   cmdOK.SetCaption(text::kMemoOk);
   cmdOK.SetBounds(kOkButton);
   cmdOK.SetCancel(true);
-  const int tx = std::max(1, program.values.TwipsPerPixelX);
-  const int ty = std::max(1, program.values.TwipsPerPixelY);
+  const int tx = std::max(1, context.values.TwipsPerPixelX);
+  const int ty = std::max(1, context.values.TwipsPerPixelY);
   const forms::FrameInsets& f = Insets();
   Move({0, 0, (kInnerWidth + f.left + f.right) * tx, (kInnerHeight + f.top + f.bottom) * ty});
 }
@@ -55,7 +54,7 @@ MemoWindow::~MemoWindow() = default;
 
 ustring MemoWindow::MemoPath() const { return p_.values.AppFolder + text::kMemoFileName; }
 
-void MemoWindow::Open() { p_.forms.ShowModal(*this, &p_.Main()); }
+void MemoWindow::Open() { p_.forms.ShowModal(*this, &p_.owner.OwnerForm()); }
 
 void MemoWindow::INIT_F7() {
   const int size = p_.values.FontSize(9);
@@ -70,13 +69,13 @@ void MemoWindow::INIT_F7() {
 void MemoWindow::Fail(const char16_t* message) {
   // Where the memo is looked for, so the user knows where to put one.
   const ustring where = ustring(message) + u"\r\n\r\n" + text::kMemoLookedIn + p_.values.AppFolder;
-  p_.messages.Ask(MainWindow::kTag, where, message::kPlain);
+  p_.messages.Ask(kMainWindowTag, where, message::kPlain);
   load_failed_ = true;
 }
 
 void MemoWindow::OnLoad() {
   p_.flags.MainHasFocus = false;
-  SetIcon(p_.Main().Icon());
+  SetIcon(p_.owner.OwnerForm().Icon());
   INIT_F7();
   load_failed_ = false;
   ustring memo;
@@ -99,9 +98,11 @@ const char16_t* MemoWindow::ReadMemo(ustring& memo) const {
   if (read.error) return text::kMemoReadError;
   // A NUL byte is no part of a text, and would cut it short on the screen.
   if (read.bytes.find('\0') != std::string::npos) return text::kMemoConvertError;
-  int unconvertible = 0;
-  memo = AsBoxLines(p_.platform.code_page.Decode(read.bytes, &unconvertible));
-  return unconvertible > 0 ? text::kMemoConvertError : nullptr;
+  // In the code page it came in, as a document is read.
+  const std::optional<ustring> text = files::DecodeText(read.bytes, p_.platform.file_code_pages);
+  if (!text) return text::kMemoConvertError;
+  memo = AsBoxLines(*text);
+  return nullptr;
 }
 
 void MemoWindow::OnActivate() {

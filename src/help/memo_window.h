@@ -5,11 +5,9 @@
 // message, and the window closes itself.
 #include "toolkit/forms/command_button_control.h"
 #include "toolkit/forms/form.h"
+#include "toolkit/window_context.h"
 #include "toolkit/forms/text_box_control.h"
 
-namespace orvo {
-class Program;
-}
 
 namespace orvo::help {
 
@@ -19,7 +17,7 @@ class MemoWindow : public forms::Form {
   // The document's limit: a memo longer than that is not read.
   static constexpr long long kMemoLimit = 60000;
 
-  explicit MemoWindow(Program& program);
+  explicit MemoWindow(const WindowContext& context);
   ~MemoWindow() override;
 
   // The file looked for.
@@ -42,7 +40,7 @@ class MemoWindow : public forms::Form {
   const char16_t* ReadMemo(ustring& memo) const;
   void Fail(const char16_t* message);
 
-  Program& p_;
+  WindowContext p_;
   bool load_failed_ = false;
 };
 

@@ -34,6 +34,7 @@ struct Platform {
   Calendar& calendar;
   FontRegistry& font_files;
   ProgramData& data;
+  FileCodePages file_code_pages;  // standard is code_page
 };
 
 }  // namespace orvo

@@ -1,17 +1,40 @@
 #include "settings/font_list.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "settings/settings_record.h"
 #include "settings/settings_texts.h"
 
 namespace orvo::settings {
 namespace {
 
 constexpr std::u16string_view kSkippedFirst = u"@#&$";
+// Fixed-pitch families with Japanese, as Debian names them (fonts-ipafont-gothic first: Orvo depends on it).
+constexpr const char16_t* kStandIns[] = {u"IPAGothic", u"IPAゴシック", u"Noto Sans Mono CJK JP", u"VL Gothic",
+                                         u"TakaoGothic", u"DejaVu Sans Mono", u"Liberation Mono"};
 
 }  // namespace
 
 bool ListsFontFamily(ustring_view family) {
   if (!family.empty() && kSkippedFirst.find(family.front()) != ustring_view::npos) return false;
   return family != text::kBrailleFontFace;
+}
+
+ustring StandInFont(const ustring& name, const FontRegistry& fonts) {
+  if (name != SettingsRecord{}.FontName) return name;
+  const std::vector<ustring> families = fonts.Families();
+  const auto has = [&families](ustring_view family) {
+    return std::find(families.begin(), families.end(), family) != families.end();
+  };
+  if (families.empty() || has(name)) return name;
+  for (const char16_t* family : kStandIns) {
+    if (has(family)) return family;
+  }
+  for (const ustring& family : families) {
+    if (ListsFontFamily(family) && !family.empty()) return family;
+  }
+  return name;
 }
 
 void FillFontList(const FontRegistry& fonts, forms::ListBoxControl& list) {

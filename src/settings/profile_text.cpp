@@ -52,7 +52,6 @@ std::optional<KeyLine> KeyOf(std::string_view line) {
 }  // namespace
 
 ProfileText::ProfileText(std::string bytes) {
-  bool newline_known = false;
   std::size_t start = 0;
   while (start < bytes.size()) {
     const std::size_t stop = bytes.find_first_of("\r\n", start);
@@ -62,12 +61,26 @@ ProfileText::ProfileText(std::string bytes) {
     }
     const std::size_t end_length = bytes.compare(stop, 2, "\r\n") == 0 ? 2 : 1;
     lines_.push_back({bytes.substr(start, stop - start), bytes.substr(stop, end_length)});
-    if (!newline_known) {
-      newline_ = lines_.back().end;
-      newline_known = true;
-    }
     start = stop + end_length;
   }
+  newline_ = OwnLineEnd();
+}
+
+// The line end most of the sections and keys have (on a tie CR LF, then LF):
+// a stray CR or LF in a damaged line does not decide it. A text without any
+// takes CR LF when it has one anywhere, else LF.
+std::string ProfileText::OwnLineEnd() const {
+  int crlf = 0;
+  int lf = 0;
+  int cr = 0;
+  bool any_crlf = false;
+  for (const Line& line : lines_) {
+    any_crlf = any_crlf || line.end == "\r\n";
+    if (line.end.empty() || (!SectionName(line.text) && !KeyOf(line.text))) continue;
+    ++(line.end == "\r\n" ? crlf : line.end == "\n" ? lf : cr);
+  }
+  if (crlf + lf + cr == 0) return any_crlf ? "\r\n" : "\n";
+  return crlf >= lf && crlf >= cr ? "\r\n" : lf >= cr ? "\n" : "\r";
 }
 
 std::optional<ProfileText::Found> ProfileText::Find(std::string_view section,

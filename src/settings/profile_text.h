@@ -44,9 +44,10 @@ class ProfileText {
   std::optional<Found> Find(std::string_view section, std::string_view key) const;
   std::size_t EndOfSection(std::size_t header) const;  // where a new key of it goes
   void Insert(std::size_t at, std::string text);
+  std::string OwnLineEnd() const;
 
   std::vector<Line> lines_;
-  std::string newline_ = "\n";  // the text's own line end, for the lines added
+  std::string newline_ = "\n";  // the text's own line end (OwnLineEnd), for the lines added
 };
 
 // The number at the start of a value as the profile reader takes it: an

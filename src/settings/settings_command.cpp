@@ -1,21 +1,19 @@
 #include "settings/settings_command.h"
 
-#include "app/main_window.h"
-#include "app/program.h"
-#include "settings/settings_window.h"
+#include "toolkit/forms/text_box_control.h"
 
 namespace orvo::settings {
 
-void RunSettingsDialog(Program& program) {
+void RunSettingsDialog(const WindowContext& context, const SettingsPorts& ports) {
   {
-    SettingsWindow dialog(program);
+    SettingsWindow dialog(context, ports);
     dialog.Run();
   }
-  program.DoEvents();
-  if (!program.flags.SettingsApplied) return;
+  context.DoEvents();
+  if (!context.flags.SettingsApplied) return;
   // In the order the text box takes them: background, text colour, font, size.
-  const SettingsRecord& look = program.CurrentSettings;
-  forms::TextBoxControl& box = program.Main().TextBoxAt(program.Main().ActiveIndex());
+  const SettingsRecord& look = ports.current;
+  forms::TextBoxControl& box = context.owner.DocumentControl();
   box.SetBackColor(static_cast<std::uint32_t>(look.BackColor) & 0xFFFFFFu);
   box.SetForeColor(static_cast<std::uint32_t>(look.ForeColor) & 0xFFFFFFu);
   FontSpec font = box.Font();
@@ -23,8 +21,8 @@ void RunSettingsDialog(Program& program) {
   box.SetFont(font);
   font.points = look.FontSize;
   box.SetFont(font);
-  program.DoEvents();
-  program.flags.SettingsApplied = false;
+  context.DoEvents();
+  context.flags.SettingsApplied = false;
 }
 
 }  // namespace orvo::settings

@@ -1,12 +1,10 @@
 #pragma once
 // The settings menu command: the settings dialog, then what it applied
 // given to the document's text box.
-namespace orvo {
-class Program;
-}
+#include "settings/settings_window.h"
 
 namespace orvo::settings {
 
-void RunSettingsDialog(Program& program);
+void RunSettingsDialog(const WindowContext& context, const SettingsPorts& ports);
 
 }  // namespace orvo::settings

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "files/file_failure.h"
+#include "settings/font_list.h"
 #include "settings/ini_file.h"
 #include "settings/settings_texts.h"
 #include "settings/settings_values.h"
@@ -50,15 +52,15 @@ bool SettingsFile::LoadSettings(SettingsRecord& saved, RecentSlots& history) {
   SettingsRecord read;
   read.BackColor = ini.iReadINI(kSetting, kBackColor, defaults.BackColor);
   if (const FileError& failure = ini.Failure()) {
-    ustring message = text::kReadFailed;
-    message += failure.description;
-    platform_.app.StandardMessage(message, mb_icon::kStop, text::kReadFailedTitle);
+    platform_.app.StandardMessage(files::FailureText(text::kReadFailed, failure, values_.SettingsPath), mb_icon::kStop,
+                                  text::kReadFailedTitle);
     return false;
   }
   read.ForeColor = ini.iReadINI(kSetting, kForeColor, defaults.ForeColor);
   read.FontSize = ini.iReadINI(kSetting, kFontSize, defaults.FontSize);
   read.FontName = ini.sReadINI(kSetting, kFontName, defaults.FontName);
   saved = WithDefaultsForBadValues(std::move(read));
+  saved.FontName = StandInFont(saved.FontName, platform_.font_files);
   // Key 1 into slot 4, ..., key 4 into slot 1: the most recent sits highest.
   for (std::size_t i = 0; i < kMruKeys.size(); ++i) {
     ustring entry = ini.sReadINI(kMru, kMruKeys[i], {});
@@ -75,6 +77,7 @@ bool SettingsFile::WriteDefaultSettings(SettingsRecord& saved) {
     platform_.app.StandardMessage(ini.Failure().description, mb_icon::kExclamation,
                                   platform_.app.Title());
   }
+  saved.FontName = StandInFont(saved.FontName, platform_.font_files);
   return true;
 }
 
@@ -92,6 +95,7 @@ bool SettingsFile::SaveRecentFiles(const RecentList& shown, SettingsRecord& save
   // A file deleted while the program ran comes back with the defaults.
   if (!ini.SetINIpath(values_.SettingsPath)) {
     saved = SettingsRecord{};
+    saved.FontName = StandInFont(saved.FontName, platform_.font_files);
     entries = DefaultLayout();
   }
   for (std::size_t i = 0; i < kMruKeys.size(); ++i) {
@@ -107,9 +111,7 @@ bool SettingsFile::SaveRecentFiles(const RecentList& shown, SettingsRecord& save
 }
 
 void SettingsFile::TellSaveFailure(const ustring& tag, int owner, const FileError& error) {
-  ustring message = tag;
-  message += error.description;
-  messages_.Ask(owner, message, message::kStop, {});
+  messages_.Ask(owner, files::FailureText(tag, error, values_.SettingsPath), message::kStop, {});
 }
 
 }  // namespace orvo::settings

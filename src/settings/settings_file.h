@@ -6,9 +6,9 @@
 #include <array>
 
 #include "toolkit/message_box.h"
-#include "app/program_values.h"
+#include "toolkit/program_values.h"
 #include "platform/platform.h"
-#include "settings/settings_record.h"
+#include "toolkit/settings_record.h"
 
 namespace orvo::settings {
 

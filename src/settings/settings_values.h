@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "platform/text.h"
-#include "settings/settings_record.h"
+#include "toolkit/settings_record.h"
 
 namespace orvo::settings {
 

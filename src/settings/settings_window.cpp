@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/main_window.h"
 #include "toolkit/message_flags.h"
-#include "app/program.h"
 #include "toolkit/window_utils/wait_cursor.h"
 #include "platform/keys.h"
 #include "settings/font_list.h"
@@ -72,8 +70,8 @@ std::uint32_t Colour(std::int32_t value) { return static_cast<std::uint32_t>(val
 
 }  // namespace
 
-SettingsWindow::SettingsWindow(Program& program)
-    : Form(program.forms, "frmSETING"),
+SettingsWindow::SettingsWindow(const WindowContext& context, const SettingsPorts& ports)
+    : Form(context.forms, "frmSETING"),
       txtFONT(*this, "txtFONT"),
       lstFONT(*this, "lstFONT"),
       txtSIZE(*this, "txtSIZE"),
@@ -98,7 +96,8 @@ SettingsWindow::SettingsWindow(Program& program)
       cmdINIT(*this, "cmdINIT"),
       cmdSAVE(*this, "cmdSAVE"),
       cmdOK(*this, "cmdOK"),
-      p_(program) {
+      p_(context),
+      s_(ports) {
   SetTag(kTag);
   SetCaption(text::kDialogCaption);
   SetKeyPreview(true);
@@ -166,8 +165,8 @@ SettingsWindow::SettingsWindow(Program& program)
     buttons[i]->SetBounds({8 + i * kButtonStep, kButtonTop, kButtonWidth, kButtonHeight});
   }
   for (std::size_t i = 0; i < swatches_.size(); ++i) swatches_[i] = kSwatchColours[i];
-  const int tx = std::max(1, program.values.TwipsPerPixelX);
-  const int ty = std::max(1, program.values.TwipsPerPixelY);
+  const int tx = std::max(1, context.values.TwipsPerPixelX);
+  const int ty = std::max(1, context.values.TwipsPerPixelY);
   const forms::FrameInsets& f = Insets();
   Move({0, 0, (kWidthPx + f.left + f.right) * tx, (kHeightPx + f.top + f.bottom) * ty});
 }
@@ -183,14 +182,13 @@ const SettingsWindow::KeyCommand SettingsWindow::kKeyCommands[] = {
 };
 
 void SettingsWindow::Run() {
-  MainWindow& main = p_.Main();
-  p_.forms.ShowModal(*this, &main);
+  p_.forms.ShowModal(*this, &p_.owner.OwnerForm());
 }
 
 void SettingsWindow::OnLoad() {
-  WaitCursor wait(p_.platform.shell, p_);
+  WaitCursor wait(p_.platform.shell, p_.enabler);
   wait.Show(0);
-  SetIcon(p_.Main().Icon());
+  SetIcon(p_.owner.OwnerForm().Icon());
   cmdOK.SetBackColor(forms::colour::kButtonFace);
   const int words = p_.values.FontSize(9);
   for (forms::Control* c : Controls()) {
@@ -204,9 +202,9 @@ void SettingsWindow::OnLoad() {
   p_.DoEvents();
   FillSizes();
   cmdSAVE.SetEnabled(false);
-  cmdINIT.SetEnabled(!(p_.CurrentSettings == kFactoryDefaults));
-  cmdRESET.SetEnabled(!(p_.CurrentSettings == p_.SavedSettings));
-  edit_ = p_.CurrentSettings;
+  cmdINIT.SetEnabled(!(s_.current == kFactoryDefaults));
+  cmdRESET.SetEnabled(!(s_.current == s_.saved));
+  edit_ = s_.current;
   ShowSaved();
   SampleColours();
   lblSAMPLE.SetFont({edit_.FontName, edit_.FontSize, false});
@@ -252,7 +250,7 @@ bool SettingsWindow::SelectEntry(forms::ListBoxControl& list, forms::TextBoxCont
 }
 
 void SettingsWindow::ShowSaved() {
-  const SettingsRecord& saved = p_.SavedSettings;
+  const SettingsRecord& saved = s_.saved;
   lblDATA[0].SetCaption(saved.FontName);
   lblDATA[1].SetCaption(Decimal(saved.FontSize));
   lblDATA[2].SetBackColor(Colour(saved.ForeColor));
@@ -291,15 +289,15 @@ bool SettingsWindow::CHECK_ProPotion() const {
 
 void SettingsWindow::CHECK_DATA(int chn) {
   if (chn == 0) {
-    changed_ = !(edit_ == p_.CurrentSettings);
+    changed_ = !(edit_ == s_.current);
   } else if (chn == 1) {
     changed_ = false;
   } else {
-    p_.MSG_BOX(kTag, text::kBadCheck, 0);
+    p_.messages.MSG_BOX(kTag, text::kBadCheck, 0);
     return;
   }
   cmdINIT.SetEnabled(!(edit_ == kFactoryDefaults));
-  cmdRESET.SetEnabled(!(edit_ == p_.SavedSettings));
+  cmdRESET.SetEnabled(!(edit_ == s_.saved));
   cmdOK.SetCaption(changed_ ? text::kApply : text::kClose);
   cmdOK.SetBackColor(changed_ ? kApplyColour : forms::colour::kButtonFace);
   cmdSAVE.SetEnabled(changed_);
@@ -335,7 +333,7 @@ void SettingsWindow::FontClicked() {
   if (busy_ || lstFONT.Selected() == forms::ListBoxControl::kNone) return;
   const ustring name = Trimmed(lstFONT.Item(lstFONT.Selected()));
   if (name == edit_.FontName) return;
-  WaitCursor wait(p_.platform.shell, p_);
+  WaitCursor wait(p_.platform.shell, p_.enabler);
   wait.Show(0);
   busy_ = true;
   edit_.FontName = name;
@@ -391,7 +389,7 @@ void SettingsWindow::SwatchClicked(int index) {
 
 void SettingsWindow::SwatchEdited(int index) {
   auto& swatch = swatches_[static_cast<std::size_t>(index)];
-  swatch = p_.dialogs.ShowColorDialogFor(swatch, kTag) & 0xFFFFFFu;
+  swatch = s_.dialogs.ShowColorDialogFor(swatch, kTag) & 0xFFFFFFu;
   SampleColours();
   SwatchClicked(index);
 }
@@ -399,8 +397,8 @@ void SettingsWindow::SwatchEdited(int index) {
 void SettingsWindow::ApplyAndClose() {
   if (changed_) {
     p_.flags.SettingsApplied = true;
-    p_.CurrentSettings = edit_;
-    p_.ports.SetFontResetEnabled(true);
+    s_.current = edit_;
+    s_.boxes.SetFontResetEnabled(true);
   }
   p_.forms.Unload(*this);
 }
@@ -419,12 +417,12 @@ void SettingsWindow::Defaults() {
 }
 
 void SettingsWindow::Revert() {
-  if (edit_ == p_.SavedSettings) {
+  if (edit_ == s_.saved) {
     Message(text::kSameAsSaved, 48, p_.platform.app.Title());
     cmdRESET.SetEnabled(false);
     return;
   }
-  edit_ = p_.SavedSettings;
+  edit_ = s_.saved;
   SampleColours();
   busy_ = true;
   SelectEntry(lstFONT, txtFONT, edit_.FontName);
@@ -441,28 +439,28 @@ void SettingsWindow::Revert() {
 }
 
 void SettingsWindow::Save() {
-  if (edit_ == p_.SavedSettings) {
+  if (edit_ == s_.saved) {
     Message(text::kAlreadySaved, 48, p_.platform.app.Title());
     return;
   }
   // The saved values change only when they reached the file: a refused
   // write has told its failure, and everything stays as it was.
-  WaitCursor wait(p_.platform.shell, p_);
+  WaitCursor wait(p_.platform.shell, p_.enabler);
   wait.Show(0);
-  const bool written = p_.settings_file.SaveSettings(edit_);
+  const bool written = s_.file.SaveSettings(edit_);
   wait.Hide();
   if (!written) return;
-  p_.SavedSettings = edit_;
+  s_.saved = edit_;
   Message(text::kSaved, 64, {});
   p_.flags.SettingsApplied = true;
-  p_.CurrentSettings = edit_;
+  s_.current = edit_;
   ShowSaved();
   CHECK_DATA(0);
   cmdOK.SetFocus();
 }
 
 void SettingsWindow::Message(const ustring& message, int code, const ustring& caption) {
-  p_.MSG_BOX(kTag, message, code, caption);
+  p_.messages.MSG_BOX(kTag, message, code, caption);
 }
 
 void SettingsWindow::OnQueryUnload(bool& cancel, forms::UnloadMode mode) {

@@ -10,24 +10,35 @@
 
 #include "toolkit/forms/command_button_control.h"
 #include "toolkit/forms/form.h"
+#include "toolkit/window_context.h"
+#include "editing/document_boxes.h"
+#include "files/text_dialogs.h"
+#include "settings/settings_file.h"
 #include "toolkit/forms/frame_control.h"
 #include "toolkit/forms/label_control.h"
 #include "toolkit/forms/list_box_control.h"
 #include "toolkit/forms/option_button_control.h"
 #include "toolkit/forms/text_box_control.h"
-#include "settings/settings_record.h"
+#include "toolkit/settings_record.h"
 
-namespace orvo {
-class Program;
-}
 
 namespace orvo::settings {
+
+// What the dialog works on beside its window: the settings in use and as
+// saved, the settings file, the colour dialog, and the document's boxes.
+struct SettingsPorts {
+  SettingsRecord& current;
+  SettingsRecord& saved;
+  SettingsFile& file;
+  files::TextDialogs& dialogs;
+  editing::DocumentBoxes& boxes;
+};
 
 class SettingsWindow : public forms::Form {
  public:
   static constexpr int kTag = 2;
 
-  explicit SettingsWindow(Program& program);
+  SettingsWindow(const WindowContext& context, const SettingsPorts& ports);
   ~SettingsWindow() override;
 
   // Shows the dialog modally over the main window; returns when it has closed.
@@ -95,7 +106,8 @@ class SettingsWindow : public forms::Form {
   };
   static const KeyCommand kKeyCommands[];
 
-  Program& p_;
+  WindowContext p_;
+  SettingsPorts s_;
   SettingsRecord edit_;  // the working copy: EditBackColor, EditForeColor, EditFontName, EditFontSize
   std::array<std::uint32_t, 8> swatches_{};
   bool changed_ = false;

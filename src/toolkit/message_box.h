@@ -9,7 +9,7 @@
 
 #include "toolkit/forms/forms_runtime.h"
 #include "toolkit/message_flags.h"
-#include "app/program_values.h"
+#include "toolkit/program_values.h"
 #include "platform/font_metrics.h"
 #include "platform/geometry.h"
 #include "platform/platform.h"

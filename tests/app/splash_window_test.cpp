@@ -12,6 +12,7 @@
 #include "braille/braille_menus.h"
 #include "frontends/headless/session.h"
 #include "platform/keys.h"
+#include "platform/posix/data_folder.h"
 #include "support/temp_folder.h"
 
 namespace orvo {
@@ -90,6 +91,19 @@ TEST_F(SplashTest, TheVersionWindowHasItsButtonAtOnceAndGivesTheTextBack) {
   EXPECT_TRUE(S().Main().TextBoxAt(0).HasFocus());
   S().Tap('B');
   EXPECT_EQ(S().Text(), u"ab");
+}
+
+// The build's one version number, as --version prints it, on the splash and the version window.
+TEST_F(SplashTest, BothShowTheBuildsVersion) {
+  StartAtSplash();
+  const ustring shown = u"バージョン " + FromUtf8(std::string(posix::ProgramVersion()));
+  EXPECT_EQ(Splash()->lblVER.Caption(), shown);
+  S().Wait(600);
+  S().Tap(vk::kReturn);
+  ASSERT_TRUE(S().Menu("mnuHELP_ABOUT"));
+  ASSERT_NE(Splash(), nullptr);
+  EXPECT_EQ(Splash()->lblVER.Caption(), shown);
+  EXPECT_TRUE(Splash()->lblVER.Visible());
 }
 
 TEST_F(SplashTest, TheGradientsFollowTheDesktopsButtonColour) {

@@ -131,7 +131,7 @@ void ForEachKey(Visit visit) {
 
 std::string Show(char16_t ch) { return std::string(1, static_cast<char>(ch)); }
 
-// GET_KEY_CODE also leaves the key for SEND_CHAR in the shared state.
+// GET_KEY_CODE returns the key, and that key is what SEND_CHAR then types.
 TEST(KeyCodes, EveryRowOfTheKeyTable) {
   emu::Desktop desktop;
   InputState state;
@@ -139,13 +139,16 @@ TEST(KeyCodes, EveryRowOfTheKeyTable) {
   KeySynth keys(desktop, state, host);
   ForEachKey([&](char16_t ch, std::uint8_t vk, std::uint8_t scan, int kind) {
     SCOPED_TRACE(Show(ch));
-    const KeyCode key = LookupKeyCode(ustring(1, ch));
+    const KeyCode key = GET_KEY_CODE(ustring(1, ch));
     EXPECT_EQ(key.kind, kind);
-    EXPECT_EQ(key.vk, vk);
-    EXPECT_EQ(key.scan, scan);
-    EXPECT_EQ(keys.GET_KEY_CODE(ustring(1, ch)), kind);
-    EXPECT_EQ(state.KeyVK, vk);
-    EXPECT_EQ(state.KeyScan, scan);
+    EXPECT_EQ(key.KeyVK, vk);
+    EXPECT_EQ(key.KeyScan, scan);
+    desktop.ClearSyntheticLog();
+    keys.SEND_CHAR(key);
+    ASSERT_EQ(desktop.SyntheticLog().size(), 2U);
+    const KeyEvent& sent = desktop.SyntheticLog().front();
+    EXPECT_EQ(sent.vk, vk);
+    EXPECT_EQ(sent.scan, scan);
   });
 }
 
@@ -154,7 +157,7 @@ TEST(KeyCodes, EveryPrintableAsciiButLowerCaseHasAKey) {
   for (char16_t ch = 0x20; ch < 0x7F; ++ch) {
     SCOPED_TRACE(Show(ch));
     const bool lower = ch >= u'a' && ch <= u'z';
-    EXPECT_EQ(LookupKeyCode(ustring(1, ch)).kind != 0, !lower);
+    EXPECT_EQ(GET_KEY_CODE(ustring(1, ch)).kind != 0, !lower);
   }
 }
 
@@ -171,18 +174,15 @@ TEST(KeyCodes, KeysTypeTheirCharacterOnTheJisLayout) {
 TEST(KeyCodes, OtherStringsHaveNoKey) {
   const ustring_view none[] = {u"a",      u"z",  u"Ａ", u"ａ", u"あ", u"ｱ", u"、",
                                u"\u3000", u"AB", u"KA", u"",   u"\t", u"\r"};
-  emu::Desktop desktop;
-  InputState state;
-  test_support::FakeSynthHost host(desktop);
-  KeySynth keys(desktop, state, host);
   for (ustring_view text : none) {
     SCOPED_TRACE(ToUtf8(text));
-    EXPECT_EQ(LookupKeyCode(text).kind, 0);
-    // A miss clears what an earlier hit left for SEND_CHAR.
-    ASSERT_EQ(keys.GET_KEY_CODE(u"_"), 2);
-    EXPECT_EQ(keys.GET_KEY_CODE(text), 0);
-    EXPECT_EQ(state.KeyVK, 0);
-    EXPECT_EQ(state.KeyScan, 0);
+    EXPECT_EQ(GET_KEY_CODE(text).kind, 0);
+    // A miss after a hit holds nothing of the hit's key.
+    ASSERT_EQ(GET_KEY_CODE(u"_").kind, 2);
+    const KeyCode miss = GET_KEY_CODE(text);
+    EXPECT_EQ(miss.kind, 0);
+    EXPECT_EQ(miss.KeyVK, 0);
+    EXPECT_EQ(miss.KeyScan, 0);
   }
 }
 

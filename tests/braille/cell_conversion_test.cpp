@@ -26,12 +26,11 @@ class CellConversionTest : public ::testing::Test {
  protected:
   void SetUp() override { rig.EnterBraille(); }
 
-  // Converts cells one by one, as closing their chords would.
-  void Convert(const ustring& cells) {
-    for (char16_t cell : cells) {
-      rig.state.CellCode = static_cast<std::uint8_t>(cell);
-      rig.conversion.Convert();
-    }
+  // Converts plain cells one by one, as closing their chords would; what the last one came to.
+  CellResult Convert(const ustring& cells) {
+    CellResult last;
+    for (char16_t cell : cells) last = rig.conversion.Convert(static_cast<CellCode>(cell));
+    return last;
   }
   std::string Typed() const { return test_support::TypedLetters(rig.desktop.SyntheticLog()); }
   ustring Composition() { return rig.box.Ime().CompositionString(); }
@@ -61,10 +60,7 @@ TEST_F(CellConversionTest, CellsTypeTheirRomaji) {
     SCOPED_TRACE(c.name);
     BrailleRig fresh;
     fresh.EnterBraille();
-    for (char16_t cell : c.cells) {
-      fresh.state.CellCode = static_cast<std::uint8_t>(cell);
-      fresh.conversion.Convert();
-    }
+    for (char16_t cell : c.cells) fresh.conversion.Convert(static_cast<CellCode>(cell));
     EXPECT_EQ(test_support::TypedLetters(fresh.desktop.SyntheticLog()), c.typed);
     EXPECT_EQ(fresh.box.Ime().CompositionString(), c.composition);
     EXPECT_FALSE(fresh.conversion.PrefixPending());
@@ -85,19 +81,47 @@ TEST_F(CellConversionTest, APrefixWaitsForTheNextCellAndBothShow) {
 }
 
 TEST_F(CellConversionTest, APairWithoutAnEntryIsReportedAndForgotten) {
-  Convert(u"\"A");  // a voiced あ does not exist
+  const CellResult result = Convert(u"\"A");  // a voiced あ does not exist
   EXPECT_EQ(rig.host.messages, (std::vector<ShownMessage>{{text::kNoEntry, 48}}));
   EXPECT_EQ(rig.display.cells, u"");
   EXPECT_FALSE(rig.conversion.PrefixPending());
-  EXPECT_EQ(rig.state.CellCode, 0);
+  EXPECT_TRUE(result.failed);
   EXPECT_FALSE(rig.Composing());
 }
 
 TEST_F(CellConversionTest, ACellWithoutAnEntryIsReported) {
   Convert(u"#");
-  Convert(u"K");  // no digit
+  const CellResult result = Convert(u"K");  // no digit
   EXPECT_EQ(rig.host.messages, (std::vector<ShownMessage>{{text::kNoEntry, 48}}));
   EXPECT_EQ(rig.display.cells, u"");
+  EXPECT_TRUE(result.failed);
+  EXPECT_EQ(result.text, u"");
+}
+
+// Each plain cell's result: the text typed for it, nothing while a prefix
+// waits or a mode switches, and the pair's text once the prefix has its cell.
+TEST_F(CellConversionTest, APlainCellReturnsWhatItTyped) {
+  struct Step {
+    char16_t cell;
+    ustring text;
+  };
+  const Step steps[] = {
+      {u'*', u"KA"},   // か
+      {u'"', u""},     // voicing waits
+      {u'*', u"GA"},   // が
+      {u'#', u""},     // digits
+      {u'B', u"2"},
+      {u'8', u""},     // letters
+      {u'B', u"B"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(cases::U8(ustring(1, step.cell)));
+    const CellResult result = rig.conversion.Convert(static_cast<CellCode>(step.cell));
+    EXPECT_EQ(result.text, step.text);
+    EXPECT_FALSE(result.failed);
+  }
+  EXPECT_EQ(Typed(), "KAGA2B");
+  EXPECT_TRUE(rig.host.messages.empty());
 }
 
 // --- Marks that may begin a special sound ---
@@ -123,9 +147,9 @@ std::string KeysFor(std::u16string_view words) {
   std::string out;
   for (const ustring& word : cases::Words(words)) {
     for (char16_t c : word) {
-      const KeyCode key = LookupKeyCode(ustring(1, c));
+      const KeyCode key = GET_KEY_CODE(ustring(1, c));
       if (key.kind == 2) out += '^';
-      out.append(std::to_string(key.vk)).append(" ");
+      out.append(std::to_string(key.KeyVK)).append(" ");
     }
   }
   return out;
@@ -140,10 +164,7 @@ TEST(CellConversionRuns, SequencesWithoutTheNewCellsTypeAsBefore) {
     SCOPED_TRACE(trace);
     BrailleRig rig;
     rig.EnterBraille();
-    auto convert = [&](char16_t cell) {
-      rig.state.CellCode = static_cast<std::uint8_t>(cell);
-      rig.conversion.Convert();
-    };
+    auto convert = [&](char16_t cell) { rig.conversion.Convert(static_cast<CellCode>(cell)); };
     if (run.mode == input_mode::kDigits) convert(cells::kNumberSign);
     if (run.mode == input_mode::kLower) convert(cells::kForeignLetters);
     ASSERT_EQ(rig.state.InputMode, run.mode);

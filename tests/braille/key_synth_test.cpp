@@ -208,8 +208,8 @@ TEST(SendKeys, ShiftedAndPlainKeys) {
       {"context menu", [](KeySynth& s) { s.SEND_CONTEXT_MENU(); },
        Wrapped(WithShift(Tap(0x79, 0x6B)))},
       // Re-typing a reading leaves the latch alone.
-      {"char", [](KeySynth& s) { s.GET_KEY_CODE(u"K"); s.SEND_CHAR(); }, Tap(0x4B, 0x24)},
-      {"char shift", [](KeySynth& s) { s.GET_KEY_CODE(u"!"); s.SEND_CHAR_SHIFT(); },
+      {"char", [](KeySynth& s) { s.SEND_CHAR(GET_KEY_CODE(u"K")); }, Tap(0x4B, 0x24)},
+      {"char shift", [](KeySynth& s) { s.SEND_CHAR_SHIFT(GET_KEY_CODE(u"!")); },
        WithShift(Tap(0x31, 0x01))},
   };
   // clang-format on

@@ -90,12 +90,12 @@ TEST(RomajiTyping, EachSpellingComposesItsKanaAndEnterConfirmsIt) {
     SCOPED_TRACE(ToUtf8(spelling.romaji));
     // Each character as its key, with Shift where the layout needs it.
     for (char16_t c : spelling.romaji) {
-      const int kind = keys.GET_KEY_CODE(ustring(1, c));
-      ASSERT_NE(kind, 0);
-      if (kind == 2) {
-        keys.SEND_SHIFT_VK(s.program.state.KeyVK, s.program.state.KeyScan);
+      const KeyCode key = GET_KEY_CODE(ustring(1, c));
+      ASSERT_NE(key.kind, 0);
+      if (key.kind == 2) {
+        keys.SEND_SHIFT_VK(key.KeyVK, key.KeyScan);
       } else {
-        keys.SEND_VK(s.program.state.KeyVK, s.program.state.KeyScan);
+        keys.SEND_VK(key.KeyVK, key.KeyScan);
       }
     }
     EXPECT_EQ(ToUtf8(box.Ime().CompositionString()), ToUtf8(spelling.kana));

@@ -56,11 +56,58 @@ TEST_F(Open, WhatIsNotAPlainFileIsRefusedWithoutWaiting) {
   }
 }
 
-TEST_F(Open, BytesThatAreNotTextInTheCodePageAreRefused) {
+TEST_F(Open, BytesThatAreTextInNeitherCodePageAreRefusedNamingBoth) {
   Write("binary.txt", std::string("\x82\xff\x00\x81", 4));
   Run("menu mnuFILE_OPEN\ndialog binary.txt\ntap Enter\n");
-  EXPECT_TRUE(LastMessage().starts_with(u"このファイルは 文字コード CP932")) << ToUtf8(LastMessage());
+  EXPECT_TRUE(LastMessage().starts_with(u"このファイルは 文字コード UTF-8、CP932 のいずれのテキストでもありません！"))
+      << ToUtf8(LastMessage());
   EXPECT_EQ(Text(), u"");
+}
+
+// Whatever the system code page, a file is read and written in the one it came in.
+TEST_F(Open, EachFileIsSavedInTheCodePageItCameIn) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::u16string shown;
+    const char* code_page;
+    std::string saved;  // after あ typed at the start
+  };
+  const Case cases[] = {
+      {"sjis.txt", "\x82\xa0\r\n", u"あ\r\n", "CP932", "\x82\xa0\x82\xa0\r\n"},
+      {"utf8.txt", "\xe3\x81\x82\n", u"あ\r\n", "UTF-8", "\xe3\x81\x82\xe3\x81\x82\n"},
+      {"bom.txt", "\xef\xbb\xbf\xe3\x81\x82", u"あ", "UTF-8", "\xef\xbb\xbf\xe3\x81\x82\xe3\x81\x82"},
+      // Half-width ﾃｽ in CP932 is C3 BD, UTF-8's ý: valid UTF-8 is UTF-8.
+      {"both.txt", "\xc3\xbd", u"ý", "UTF-8", "\xe3\x81\x82\xc3\xbd"},
+      // ASCII alone is text in both: it keeps the system code page (CP932 here).
+      {"ascii.txt", "ab", u"ab", "CP932", "\x82\xa0" "ab"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    OpenAfresh(c.name, c.bytes);
+    EXPECT_EQ(Text(), c.shown);
+    const files::DocumentState& state = S().program.documents.State();
+    EXPECT_EQ(files::CodePageOf(state.Encoding, S().platform.file_code_pages).Name(), c.code_page);
+    Run("tap F1\nchord F\ntap N\ntap F1\nmenu mnuFILE_SAVE\ntap Enter\n");
+    EXPECT_EQ(Bytes(c.name), c.saved);
+    // The title counts the bytes written.
+    EXPECT_NE(S().Main().Caption().find(u"( " + FromUtf8(std::to_string(c.saved.size())) + u" byte )"),
+              std::u16string::npos)
+        << ToUtf8(S().Main().Caption());
+  }
+}
+
+TEST_F(Open, TheStatusLineAndTheLimitCountTheBytesAsTheFileIsWritten) {
+  // 20,000 あ: 40,000 bytes in CP932, 60,000 in UTF-8, the limit.
+  std::string utf8;
+  for (int i = 0; i < 20000; ++i) utf8 += "\xe3\x81\x82";
+  Write("full.txt", utf8);
+  Run("menu mnuFILE_OPEN\ndialog full.txt\n");
+  EXPECT_EQ(Text().size(), 20000u);
+  EXPECT_EQ(S().program.documents.DiskSize(Text()), 60000);
+  // Not a byte more fits.
+  Run("tap End\ntap A\n");
+  EXPECT_EQ(Text().size(), 20000u);
 }
 
 TEST_F(Open, LineEndsComeBackAsTheyWere) {
@@ -76,9 +123,7 @@ TEST_F(Open, LineEndsComeBackAsTheyWere) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Restart();
-    Write(c.name, c.bytes);
-    Run(std::string("menu mnuFILE_OPEN\ndialog ") + c.name + "\n");
+    OpenAfresh(c.name, c.bytes);
     EXPECT_EQ(Text(), c.shown);
     // Saved unchanged in substance: a character typed and taken back.
     Run("tap A\ntap Backspace\nmenu mnuFILE_SAVE\ntap Enter\n");
@@ -105,12 +150,12 @@ TEST(OpenInTheLocale, AUtf8FileWithLfLineEndsRoundTrips) {
   {
     test_support::TempFolder folder;
     headless::SessionOptions options;
-    options.locale_code_page = true;
+    options.code_page = emu::CodePage::kLocale;
     headless::Session s(folder.Path(), {}, options);
     ASSERT_TRUE(s.Start());
     const std::string utf8 = "かなカナ漢字ｶﾅＡａ①〜—\nabc\n";
     std::ofstream(folder.Path() + "/u.txt", std::ios::binary) << utf8;
-    const auto parsed = headless::ParseScript("menu mnuFILE_OPEN\ndialog u.txt\ntap A\ntap Backspace\nmenu mnuFILE_SAVE\ntap Enter\n");
+    const auto parsed = script::ParseScript("menu mnuFILE_OPEN\ndialog u.txt\ntap A\ntap Backspace\nmenu mnuFILE_SAVE\ntap Enter\n");
     s.Run(parsed.steps);
     EXPECT_FALSE(s.Failed().has_value());
     EXPECT_EQ(s.Text(), u"かなカナ漢字ｶﾅＡａ①〜—\r\nabc\r\n");

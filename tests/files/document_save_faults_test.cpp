@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <filesystem>
+#include <string>
 
 #include "files/files_fixture.h"
 #include "platform/posix/posix_file_system.h"
@@ -19,6 +21,11 @@ constexpr const char* kOld = "old text\nsecond line\n";
 
 class SaveFaults : public FilesTest {
  protected:
+  // The tag and the number, a space, the system's description, then the file.
+  std::u16string Told(const char16_t* tag, int number, const char16_t* description) {
+    return std::u16string(tag) + FromUtf8(std::to_string(number)) + u" " + description + u"\r\n\r\nファイル：" +
+           FromUtf8(Path("doc.txt"));
+  }
   // doc.txt open, with a typed at its end.
   void OpenAndEdit() {
     Write("doc.txt", kOld);
@@ -45,17 +52,17 @@ TEST_F(SaveFaults, EveryStepOfAnOverwriteOrASaveAsFailsSafely) {
     FileStep step;
     int error;
     const char* command;
-    const char16_t* told;
+    std::u16string told;
   };
   const Case cases[] = {
-      {FileStep::kCreate, EACCES, "menu mnuFILE_SAVE\n", u"Save_Over_Err-13Permission denied"},
-      {FileStep::kWrite, ENOSPC, "menu mnuFILE_SAVE\n", u"Save_Over_Err-28No space left on device"},
-      {FileStep::kFlush, EIO, "menu mnuFILE_SAVE\n", u"Save_Over_Err-5Input/output error"},
-      {FileStep::kRename, EXDEV, "menu mnuFILE_SAVE\n", u"Save_Over_Err-18Invalid cross-device link"},
-      {FileStep::kCreate, EACCES, "menu mnuFILE_SAVEAS\ndialog doc.txt\n", u"Save_AD_Err-13Permission denied"},
-      {FileStep::kWrite, ENOSPC, "menu mnuFILE_SAVEAS\ndialog doc.txt\n", u"Save_AD_Err-28No space left on device"},
-      {FileStep::kFlush, EIO, "menu mnuFILE_SAVEAS\ndialog doc.txt\n", u"Save_AD_Err-5Input/output error"},
-      {FileStep::kRename, EXDEV, "menu mnuFILE_SAVEAS\ndialog doc.txt\n", u"Save_AD_Err-18Invalid cross-device link"},
+      {FileStep::kCreate, EACCES, "menu mnuFILE_SAVE\n", Told(u"Save_Over_Err-", 13, u"Permission denied")},
+      {FileStep::kWrite, ENOSPC, "menu mnuFILE_SAVE\n", Told(u"Save_Over_Err-", 28, u"No space left on device")},
+      {FileStep::kFlush, EIO, "menu mnuFILE_SAVE\n", Told(u"Save_Over_Err-", 5, u"Input/output error")},
+      {FileStep::kRename, EXDEV, "menu mnuFILE_SAVE\n", Told(u"Save_Over_Err-", 18, u"Invalid cross-device link")},
+      {FileStep::kCreate, EACCES, "menu mnuFILE_SAVEAS\ndialog doc.txt\n", Told(u"Save_AD_Err-", 13, u"Permission denied")},
+      {FileStep::kWrite, ENOSPC, "menu mnuFILE_SAVEAS\ndialog doc.txt\n", Told(u"Save_AD_Err-", 28, u"No space left on device")},
+      {FileStep::kFlush, EIO, "menu mnuFILE_SAVEAS\ndialog doc.txt\n", Told(u"Save_AD_Err-", 5, u"Input/output error")},
+      {FileStep::kRename, EXDEV, "menu mnuFILE_SAVEAS\ndialog doc.txt\n", Told(u"Save_AD_Err-", 18, u"Invalid cross-device link")},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(ToUtf8(c.told));
@@ -71,6 +78,20 @@ TEST_F(SaveFaults, EveryStepOfAnOverwriteOrASaveAsFailsSafely) {
     EXPECT_EQ(Bytes("doc.txt"), "old text\nsecond line\na");
     EXPECT_FALSE(Modified());
   }
+}
+
+// Under a Japanese locale the system's description is Japanese (libc's own,
+// from libc-l10n; tools/install-deps makes the ja_JP.UTF-8 locale).
+TEST_F(SaveFaults, TheSystemsDescriptionIsInTheUsersLanguage) {
+  const char* before = std::setlocale(LC_ALL, nullptr);
+  const std::string saved = before != nullptr ? before : "C";
+  ASSERT_NE(std::setlocale(LC_ALL, "ja_JP.UTF-8"), nullptr) << "no ja_JP.UTF-8 locale: run tools/install-deps";
+  OpenAndEdit();
+  FailAt(FileStep::kWrite, ENOSPC);
+  Run("menu mnuFILE_SAVE\ntap Enter\n");
+  std::setlocale(LC_ALL, saved.c_str());
+  EXPECT_EQ(LastMessage(), Told(u"Save_Over_Err-", 28, u"デバイスに空き領域がありません"));
+  ExpectNothingLost();
 }
 
 TEST_F(SaveFaults, AFileDeletedMeanwhileIsSavedUnderANewNameOrKept) {
@@ -93,7 +114,7 @@ TEST_F(SaveFaults, AReadOnlyFileIsNeverReplaced) {
   const auto& told = S().program.messages.History();
   ASSERT_GE(told.size(), 2u);
   EXPECT_EQ(told[told.size() - 2].text, u"ファイルは上書き禁止（読み取り専用）です！\u3000\u3000\u3000\u3000");
-  EXPECT_EQ(LastMessage(), u"Save_AD_Err-13Permission denied");
+  EXPECT_EQ(LastMessage(), Told(u"Save_AD_Err-", 13, u"Permission denied"));
   ExpectNothingLost();
 }
 
@@ -107,7 +128,7 @@ TEST_F(SaveFaults, AFolderThatCannotBeWrittenKeepsItsFile) {
     ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
   }
   Run("menu mnuFILE_SAVE\ntap Enter\n");
-  EXPECT_EQ(LastMessage(), u"Save_Over_Err-13Permission denied");
+  EXPECT_EQ(LastMessage(), Told(u"Save_Over_Err-", 13, u"Permission denied"));
   ::chmod(folder.c_str(), 0755);
   ExpectNothingLost();
 }

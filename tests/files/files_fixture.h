@@ -29,7 +29,7 @@ class FilesTest : public ::testing::Test {
   // the script's lines the input of its start (a message box at the first
   // activation takes them) and of what follows.
   void RestartWith(const std::string& script, const std::string& command_line = {}) {
-    const headless::ParsedScript parsed = headless::ParseScript(script);
+    const script::ParsedScript parsed = script::ParseScript(script);
     for (const auto& e : parsed.errors) ADD_FAILURE() << "line " << e.line << ": " << e.message;
     session_.reset();
     session_ = std::make_unique<headless::Session>(folder_.Path(), FromUtf8(command_line));
@@ -50,11 +50,18 @@ class FilesTest : public ::testing::Test {
 
   // Runs script lines; a failed expectation or a script error fails the test.
   void Run(const std::string& script) {
-    const headless::ParsedScript parsed = headless::ParseScript(script);
+    const script::ParsedScript parsed = script::ParseScript(script);
     for (const auto& e : parsed.errors) ADD_FAILURE() << "line " << e.line << ": " << e.message;
     ASSERT_TRUE(parsed.errors.empty());
     S().Run(parsed.steps);
     if (const auto& failed = S().Failed()) ADD_FAILURE() << "line " << failed->line << ": " << failed->message;
+  }
+
+  // A fresh program opens a file of these bytes through the open dialog.
+  void OpenAfresh(const std::string& name, const std::string& bytes) {
+    Restart();
+    Write(name, bytes);
+    Run("menu mnuFILE_OPEN\ndialog " + name + "\n");
   }
 
   std::u16string Text() { return S().Text(); }

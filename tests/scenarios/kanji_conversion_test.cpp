@@ -4,7 +4,7 @@
 #include "toolkit/forms/text_box_control.h"
 #include "app/program_windows.h"
 #include "platform/emulated/text_box.h"
-#include "frontends/headless/key_script.h"
+#include "frontends/script/key_script.h"
 #include "scenarios/scenario_fixture.h"
 
 // anthy's reverse conversion keeps the split of each string it reads past the
@@ -49,7 +49,7 @@ class KanjiConversion : public ::testing::Test {
 // A word found and replaced with the words typed in braille in the dialog:
 // ファイル in the search box, 文書 converted in the replacement box.
 TEST_F(KanjiConversion, TheReplaceDialogsBoxesTakeBrailleAndKanji) {
-  const headless::ParsedScript script = headless::ParseScript(
+  const script::ParsedScript script = script::ParseScript(
       "tap F1\n"  // braille off: the text goes in as typed
       "clipboard ファイルを開く\n"
       "press Ctrl\ntap V\ntap Home\nrelease Ctrl\n"

@@ -1,25 +1,25 @@
 // The key-script language: what each line becomes, the lines it refuses, and
 // expectations that hold or stop the run.
-#include "frontends/headless/key_script.h"
+#include "frontends/script/key_script.h"
 
 #include "scenarios/scenario_fixture.h"
 
 namespace orvo::testing {
 namespace {
 
-using headless::ParseScript;
-using Kind = headless::ScriptStep::Kind;
+using script::ParseScript;
+using Kind = script::ScriptStep::Kind;
 
-headless::ScriptStep OnlyStep(std::string_view line) {
-  const headless::ParsedScript parsed = ParseScript(line);
+script::ScriptStep OnlyStep(std::string_view line) {
+  const script::ParsedScript parsed = ParseScript(line);
   EXPECT_TRUE(parsed.errors.empty())
       << line << ": " << (parsed.errors.empty() ? "" : parsed.errors[0].message);
   EXPECT_EQ(parsed.steps.size(), 1u) << line;
-  return parsed.steps.empty() ? headless::ScriptStep{} : parsed.steps[0];
+  return parsed.steps.empty() ? script::ScriptStep{} : parsed.steps[0];
 }
 
 std::string FirstError(std::string_view text) {
-  const headless::ParsedScript parsed = ParseScript(text);
+  const script::ParsedScript parsed = ParseScript(text);
   return parsed.errors.empty()
              ? ""
              : std::to_string(parsed.errors[0].line) + ": " + parsed.errors[0].message;
@@ -52,7 +52,7 @@ TEST(KeyScript, ExpectedValuesResolveTheirEscapes) {
   EXPECT_EQ(OnlyStep("expect text \\\\t\\t").value, "\\t\t");
   EXPECT_EQ(OnlyStep("expect text \\uD83D\\uDE00").value, "😀");
   EXPECT_EQ(OnlyStep("expect text").value, "");
-  EXPECT_EQ(headless::ShowValue("か\r\n\t\\\u3000x"), "か\\r\\n\\t\\\\\\u3000x");
+  EXPECT_EQ(script::ShowValue("か\r\n\t\\\u3000x"), "か\\r\\n\\t\\\\\\u3000x");
 }
 
 TEST(KeyScript, ExpectationsNameTheirSubjects) {
@@ -121,7 +121,7 @@ TEST(KeyScript, BadLinesSayWhatIsWrong) {
 class Expectations : public Scenario {
  protected:
   std::string Failure(std::string_view script) {
-    const headless::ParsedScript parsed = ParseScript(script);
+    const script::ParsedScript parsed = ParseScript(script);
     EXPECT_TRUE(parsed.errors.empty()) << parsed.errors.front().message;
     S().Run(parsed.steps);
     const auto& failed = S().Failed();

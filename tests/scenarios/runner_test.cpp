@@ -239,6 +239,65 @@ TEST(Runner, UnknownOptionsAndCodePagesAreRefused) {
   EXPECT_EQ(RunHeadless("--frobnicate", "").status, 2);
   EXPECT_EQ(RunHeadless("--codepage KOI8", "").status, 2);
   EXPECT_EQ(RunHeadless("--codepage CP932", "").status, 0);
+  EXPECT_EQ(RunHeadless("--codepage utf-8", "").status, 0);
+}
+
+// The locales a test runs the editor under; ja_JP.UTF-8 is made by tools/install-deps.
+const char* const kLocales[] = {"C", "C.UTF-8", "ja_JP.UTF-8"};
+
+// The scenarios of files in UTF-8 and CP932 hold under each locale, whatever
+// code page new texts take there.
+TEST(Runner, FilesKeepTheirCodePageUnderEveryLocale) {
+  const std::filesystem::path scenarios = std::filesystem::path(ORVO_SOURCE_TREE) / "tests" / "scenarios";
+  int found = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(scenarios)) {
+    const std::string name = entry.path().filename().string();
+    if (!name.starts_with("file_encoding_")) continue;
+    ++found;
+    for (const char* locale : kLocales) {
+      const RunResult r = RunHeadless("'" + entry.path().string() + "'", "", std::string("LC_ALL=") + locale + " ");
+      EXPECT_EQ(r.status, 0) << name << " under " << locale << ": " << r.err;
+    }
+  }
+  EXPECT_GE(found, 3);
+}
+
+// A new text, and a file of ASCII alone, take the locale's code page unless
+// the settings file or --codepage (which wins) names another.
+TEST(Runner, NewTextsTakeTheLocalesCodePageOrTheOneNamed) {
+  const std::string script =
+      "file-bytes ascii.txt 61\nmenu mnuFILE_OPEN\ndialog ascii.txt\nexpect encoding CODE\n"
+      "menu mnuFILE_NEW\ntap Enter\ntap F1\nchord F\ntap N\nmenu mnuFILE_SAVEAS\ndialog new.txt\ntap Enter\n"
+      "expect bytes new.txt BYTES\n";
+  const auto with = [&script](const std::string& code, const std::string& bytes) {
+    std::string s = script;
+    s.replace(s.find("CODE"), 4, code);
+    s.replace(s.find("BYTES"), 5, bytes);
+    return s;
+  };
+  const std::string utf8 = with("UTF-8", "E3 81 82");
+  const std::string cp932 = with("CP932", "82 A0");
+  EXPECT_EQ(RunHeadless("", utf8, "LC_ALL=C.UTF-8 ").err, "");
+  EXPECT_EQ(RunHeadless("", utf8, "LC_ALL=C ").err, "");  // the plain C locale writes UTF-8
+  EXPECT_EQ(RunHeadless("--codepage CP932", cp932, "LC_ALL=C.UTF-8 ").err, "");
+  TempFolder folder;
+  std::ofstream(folder.Path() + "/Orvo_4.ini") << "[SETTING]\r\nCodePage=CP932\r\n";
+  EXPECT_EQ(RunHeadless("--folder '" + folder.Path() + "'", cp932, "LC_ALL=C.UTF-8 ").err, "");
+  EXPECT_EQ(RunHeadless("--codepage UTF-8 --folder '" + folder.Path() + "'", utf8, "LC_ALL=C.UTF-8 ").err, "");
+}
+
+// A failed save names the message's tag, the system's number, a space, the
+// system's description in the user's language and the file.
+TEST(Runner, AFailedSaveIsToldInTheUsersLanguageWithItsFile) {
+  TempFolder folder;
+  const auto script = [&folder](const std::string& description) {
+    return "tap F1\nchord F\ntap N\nmenu mnuFILE_SAVEAS\ndialog nofolder/x.txt\n"
+           "expect message Save_AD_Err-2 " + description + "\\r\\n\\r\\nファイル：" + folder.Path() +
+           "/nofolder/x.txt\ntap Enter\nexpect text あ\nexpect modified on\n";
+  };
+  const std::string args = "--folder '" + folder.Path() + "'";
+  EXPECT_EQ(RunHeadless(args, script("そのようなファイルやディレクトリはありません"), "LC_ALL=ja_JP.UTF-8 ").err, "");
+  EXPECT_EQ(RunHeadless(args, script("No such file or directory"), "LC_ALL=C ").err, "");
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ TEST_P(ScenarioFile, Holds) {
   std::ifstream in(ScenarioFolder() / file, std::ios::binary);
   ASSERT_TRUE(in) << "cannot read " << file;
   const std::string script{std::istreambuf_iterator<char>(in), {}};
-  const headless::ParsedScript parsed = headless::ParseScript(script);
+  const script::ParsedScript parsed = script::ParseScript(script);
   for (const auto& e : parsed.errors)
     ADD_FAILURE() << file << ":" << e.line << ": error: " << e.message;
   ASSERT_TRUE(parsed.errors.empty());

@@ -73,7 +73,7 @@ class Scenario : public ::testing::Test {
   void Confirm() { S().Tap('N'); }
   // Runs key-script lines; a message box takes the lines after it, as from a person.
   void Script(std::string_view text) {
-    const headless::ParsedScript parsed = headless::ParseScript(text);
+    const script::ParsedScript parsed = script::ParseScript(text);
     ASSERT_TRUE(parsed.errors.empty()) << parsed.errors.front().message;
     session_->Run(parsed.steps);
   }

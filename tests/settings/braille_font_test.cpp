@@ -116,7 +116,7 @@ TEST_F(BrailleFontStart, ABrokenFileIsToldAndTheEditorGoesOnWithoutIt) {
     EXPECT_EQ(Messages(), (std::vector<ustring>{kNotAdded, kUnregistered}));
     ExpectFallback();
     // Braille input works all the same, and the display still follows the cells.
-    const auto parsed = headless::ParseScript("tap F1\nchord FD\nexpect cell B\ntap N\n");
+    const auto parsed = script::ParseScript("tap F1\nchord FD\nexpect cell B\ntap N\n");
     S().Run(parsed.steps);
     EXPECT_FALSE(S().Failed().has_value()) << S().Failed()->message;
     EXPECT_EQ(S().Text(), u"い");

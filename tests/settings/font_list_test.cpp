@@ -66,5 +66,36 @@ TEST(FillFontList, ANameEndsAtItsFirstNul) {
   EXPECT_EQ(form.lstFONT.Items(), std::vector<ustring>{u"Arial"});
 }
 
+// A desktop's own families, as a Linux desktop without FixedSys has them.
+class GivenFamilies : public headless::HeadlessFonts {
+ public:
+  explicit GivenFamilies(std::vector<ustring> families) : families_(std::move(families)) {}
+  std::vector<ustring> Families() const override { return families_; }
+
+ private:
+  std::vector<ustring> families_;
+};
+
+TEST(StandInFont, AFontThatExistsStandsInForAMissingFixedSys) {
+  struct Case {
+    const char* what;
+    std::vector<ustring> families;
+    ustring name;
+    ustring shown;
+  };
+  const Case cases[] = {
+      {"FixedSys there", {u"DejaVu Sans", u"FixedSys"}, u"FixedSys", u"FixedSys"},
+      {"IPAGothic first", {u"DejaVu Sans Mono", u"IPAGothic", u"IPAPGothic"}, u"FixedSys", u"IPAGothic"},
+      {"its Japanese name", {u"@IPAゴシック", u"IPAゴシック"}, u"FixedSys", u"IPAゴシック"},
+      {"a fixed-pitch family", {u"DejaVu Sans", u"DejaVu Sans Mono"}, u"FixedSys", u"DejaVu Sans Mono"},
+      {"else the list's first", {u"@Vertical", u"Orvoten Font", u"Some Sans"}, u"FixedSys", u"Some Sans"},
+      {"the user's own choice stays", {u"IPAGothic"}, u"Gone Font", u"Gone Font"},
+      {"nothing listed", {}, u"FixedSys", u"FixedSys"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(settings::StandInFont(c.name, GivenFamilies(c.families)), c.shown) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace orvo::testing

@@ -60,6 +60,29 @@ TEST(ProfileText, AnEmptyTextGetsSectionsAsTheyAreWritten) {
   EXPECT_EQ(p.Bytes(), "[SETTING]\nBC=16777215\nFC=0\n\n[MRU]\n1=\n");
 }
 
+// A damaged file's stray CR (or LF) does not decide how the lines added end:
+// the line end most of its sections and keys have does.
+TEST(ProfileText, LinesAddedEndAsMostOfTheFilesLinesDo) {
+  const struct {
+    const char* what;
+    std::string before;
+    std::string after;
+  } cases[] = {
+      {"CR LF keys after a stray CR", "\x82\xff junk\r[SETTING]\r\nBC=1\r\nFC=0\r\n",
+       "\x82\xff junk\r[SETTING]\r\nBC=1\r\nFC=0\r\n\r\n[MRU]\r\n1=\r\n"},
+      {"LF keys after a stray CR LF", "junk\r\n[SETTING]\nBC=1\n", "junk\r\n[SETTING]\nBC=1\n\n[MRU]\n1=\n"},
+      {"CR alone throughout", "[S]\rk=1\r", "[S]\rk=1\r\r[MRU]\r1=\r"},
+      {"junk with CR LF somewhere", "\x82\xff\r\x01\rjunk\r\n\xfe\r", "\x82\xff\r\x01\rjunk\r\n\xfe\r\r\n[MRU]\r\n1=\r\n"},
+      {"junk with stray CRs and LFs alone", "\x82\r\x01\r\xff\n\xfe\r", "\x82\r\x01\r\xff\n\xfe\r\n[MRU]\n1=\n"},
+      {"no line end at all", "junk", "junk\n\n[MRU]\n1=\n"},
+  };
+  for (const auto& c : cases) {
+    ProfileText p(c.before);
+    p.Set("MRU", "1", "");
+    EXPECT_EQ(p.Bytes(), c.after) << c.what;
+  }
+}
+
 TEST(ProfileText, WritingOneKeyKeepsEveryOtherLine) {
   const std::string before =
       "; Orvo\r\n"

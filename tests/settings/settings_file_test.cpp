@@ -38,9 +38,11 @@ const std::string kDefaultFile =
 const ustring kCannotGoOn = u"ソフトを終了します！\u3000\u3000\u3000\u3000";
 const ustring kSameAsSaved = u"現在の設定は保存値と同じです！\u3000\u3000\u3000\u3000";
 
-ustring Described(const char* tag, int number) {
+// The tag and the number, a space, the system's description, then the file.
+ustring Described(const char* tag, int number, const std::string& path) {
   ustring text = FromUtf8(tag);
-  text += FromUtf8(std::strerror(number));
+  text += FromUtf8(std::to_string(number) + " " + std::strerror(number));
+  text += u"\r\n\r\nファイル：" + FromUtf8(path);
   return text;
 }
 
@@ -227,7 +229,7 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReadEndsTheStart) {
     EXPECT_FALSE(P().HasMainWindow());
     const auto shown = Standard();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].text, Described("ERR!_ReadINI-", c.number));
+    EXPECT_EQ(shown[0].text, Described("ERR!_ReadINI-", c.number, IniPath()));
     EXPECT_EQ(shown[0].icon, 16);
     EXPECT_EQ(shown[0].title, u" Orvo");
     EXPECT_EQ(shown[1].text, kCannotGoOn);
@@ -241,7 +243,7 @@ TEST_F(SettingsFileTest, AFileWithoutReadPermissionEndsTheStart) {
   std::filesystem::permissions(IniPath(), std::filesystem::perms::none);
   EXPECT_FALSE(S().Start());
   ASSERT_FALSE(Standard().empty());
-  EXPECT_EQ(Standard()[0].text, Described("ERR!_ReadINI-", EACCES));
+  EXPECT_EQ(Standard()[0].text, Described("ERR!_ReadINI-", EACCES, IniPath()));
 }
 
 TEST_F(SettingsFileTest, AFolderThatCannotBeWrittenStillStartsWithTheDefaults) {
@@ -322,9 +324,9 @@ TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
     EXPECT_EQ(FolderNames(), std::vector<std::string>{"Orvo_4.ini"});
     const auto& history = P().messages.History();
     ASSERT_EQ(history.size(), before + 2);
-    EXPECT_EQ(history[before].text, Described("ERR!_SaveData-", s.number));
+    EXPECT_EQ(history[before].text, Described("ERR!_SaveData-", s.number, IniPath()));
     EXPECT_EQ(history[before].flags, 16);
-    EXPECT_EQ(history[before + 1].text, Described("ERR!_SaveMRU-", s.number));
+    EXPECT_EQ(history[before + 1].text, Described("ERR!_SaveMRU-", s.number, IniPath()));
     EXPECT_EQ(history[before + 1].flags, 16);
   }
   EXPECT_EQ(P().SavedSettings, Record(255, 0, u"FixedSys", 14));
@@ -344,8 +346,8 @@ TEST_F(SettingsFileTest, WritesThatWouldLoseWhatTheFileHoldsAreRefused) {
   EXPECT_EQ(ReadIni(), kDefaultFile);
   const auto texts = BoxTexts();
   ASSERT_EQ(texts.size(), 2u);
-  EXPECT_EQ(texts[0], Described("ERR!_SaveData-", EFBIG));
-  EXPECT_EQ(texts[1], u"ERR!_SaveData-設定値に保存できない文字があります");
+  EXPECT_EQ(texts[0], Described("ERR!_SaveData-", EFBIG, IniPath()));
+  EXPECT_EQ(texts[1], u"ERR!_SaveData-84 設定値に保存できない文字があります\r\n\r\nファイル：" + FromUtf8(IniPath()));
 }
 
 TEST_F(SettingsFileTest, AReadOnlyFileIsNotReplaced) {
@@ -354,7 +356,7 @@ TEST_F(SettingsFileTest, AReadOnlyFileIsNotReplaced) {
   std::filesystem::permissions(IniPath(), std::filesystem::perms::owner_read);
   EXPECT_FALSE(File().SaveSettings(Record(1, 2, u"Mono", 9)));
   EXPECT_EQ(ReadIni(), kDefaultFile);
-  EXPECT_EQ(BoxTexts(), std::vector<ustring>{Described("ERR!_SaveData-", EACCES)});
+  EXPECT_EQ(BoxTexts(), std::vector<ustring>{Described("ERR!_SaveData-", EACCES, IniPath())});
 }
 
 }  // namespace

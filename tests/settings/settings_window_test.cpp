@@ -31,7 +31,7 @@ class SettingsWindowTest : public ::testing::Test {
   Session& S() { return *session_; }
   Program& P() { return session_->program; }
   void Script(std::string_view text) {
-    const headless::ParsedScript parsed = headless::ParseScript(text);
+    const script::ParsedScript parsed = script::ParseScript(text);
     ASSERT_TRUE(parsed.errors.empty()) << parsed.errors.front().message;
     session_->Run(parsed.steps);
     ASSERT_FALSE(session_->Failed().has_value())
@@ -144,7 +144,7 @@ TEST_F(SettingsWindowTest, AFontAndSizeNoListHoldsOpenWithNothingChosen) {
 }
 
 TEST_F(SettingsWindowTest, TheCheckAcceptsOnlyItsTwoCodes) {
-  SettingsWindow dialog(P());
+  SettingsWindow dialog(P().context, P().SettingsPortsOf());
   ASSERT_TRUE(P().forms.Load(dialog));
   dialog.CHECK_DATA(1);
   EXPECT_FALSE(dialog.Changed());

@@ -12,7 +12,7 @@
 
 #include "app/main_window.h"
 #include "toolkit/message_layout.h"
-#include "frontends/headless/key_script.h"
+#include "frontends/script/key_script.h"
 #include "frontends/headless/session.h"
 #include "frontends/headless/state_dump.h"
 #include "platform/keys.h"
@@ -147,7 +147,7 @@ class Rig {
     At(ms, [this, owner, text, flags, result] { *result = Box().MSG_BOX(owner, text, flags); });
   }
   void Run(std::string_view script) {
-    const headless::ParsedScript parsed = headless::ParseScript(script);
+    const script::ParsedScript parsed = script::ParseScript(script);
     ASSERT_TRUE(parsed.errors.empty()) << parsed.errors.front().message;
     s->Run(parsed.steps);
   }
@@ -411,10 +411,12 @@ TEST(MessageBoxFlow, FailureIsToldAndTheResultSoFarReturned) {
   const Case cases[] = {
       {"before the box shows", {s.host, s.screen, s.desktop, s.desktop, s.desktop.Clock(), s.ime,
                                 s.shell, broken_fonts, s.code_page, s.files, s.dialogs, s.desktop.Clip(),
-                                s.desktop.Clock(), s.font_files, s.data}, 0, u"eno font"},
+                                s.desktop.Clock(), s.font_files, s.data,
+                                {s.code_page, s.utf8_code_page, s.cp932_code_page}}, 0, u"eno font"},
       {"after OK was chosen", {s.host, s.screen, s.desktop, failing_events, s.desktop.Clock(), s.ime,
                                s.shell, s.fonts, s.code_page, s.files, s.dialogs, s.desktop.Clip(),
-                               s.desktop.Clock(), s.font_files, s.data}, 1, u"eevents failed"},
+                               s.desktop.Clock(), s.font_files, s.data,
+                                {s.code_page, s.utf8_code_page, s.cp932_code_page}}, 1, u"eevents failed"},
   };
   // clang-format on
   for (const Case& c : cases) {

@@ -21,14 +21,11 @@ inline constexpr const char* kUsage =
     "         drop NAME... | expect WHAT VALUE | # comment\n"
     "  --describe prints TEXT as it is said to a screen reader's user, each kanji by a word.\n"
     "  Exit status: 0 done, 1 an expectation failed, 2 the script or the arguments are wrong.\n";
-inline constexpr const char* kUnknownArgument = "orvo-headless: unknown argument '";
-inline constexpr const char* kUnknownCodePage = "orvo-headless: unknown code page '";
-inline constexpr const char* kCodePages = "' (CP932 or locale)\n";
-inline constexpr const char* kUnknownEngine = "orvo-headless: unknown engine '";
-inline constexpr const char* kEngines = "' (auto, mozc or anthy)\n";
 inline constexpr const char* kCannotRead = "orvo-headless: cannot read ";
 inline constexpr const char* kNoFolder = "orvo-headless: no program folder at '";
 inline constexpr const char* kStdinName = "<stdin>";
+inline constexpr const char* kReadingTerminal =
+    "orvo-headless: reading a key script from the terminal; end it with Ctrl+D.\n";
 inline constexpr const char* kProgramName = "orvo-headless";
 inline constexpr const char* kDataLine = "data: ";
 inline constexpr const char* kDescribeNotUtf8 = "orvo-headless: --describe: the text is not valid UTF-8\n";

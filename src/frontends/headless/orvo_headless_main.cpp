@@ -4,7 +4,6 @@
 
 #include <clocale>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
@@ -12,8 +11,9 @@
 #include <string>
 
 #include "frontends/headless/describe_command.h"
+#include "frontends/script/script_source.h"
+#include "frontends/shared/options.h"
 #include "frontends/headless/headless_texts.h"
-#include "frontends/headless/key_script.h"
 #include "frontends/headless/script_run.h"
 #include "frontends/headless/session.h"
 #include "frontends/headless/state_dump.h"
@@ -23,9 +23,15 @@ namespace {
 
 using namespace orvo::headless::texts;
 
+// orvo-headless's own options, beside the ones both programs take.
+constexpr orvo::options::OptionRow kOwnOptions[] = {
+    {"--json", false},       {"--open", true},          {"--dictionary", true},
+    {"--font-folder", true}, {"--font-installed", false}, {"--describe", true},
+};
+
 struct Options {
   std::string folder;
-  std::string codepage = "CP932";
+  std::optional<orvo::emu::CodePage> code_page;  // none: the settings file's, else the locale's
   std::string dictionary;
   bool json = false;
   std::string script_path;
@@ -36,48 +42,38 @@ struct Options {
   std::optional<std::string> describe;  // --describe TEXT: describe it and stop
 };
 
-bool ParseArgs(int argc, char** argv, Options& o) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--json") {
-      o.json = true;
-    } else if (arg == "--open" && i + 1 < argc) {
-      // Relative to where the editor was started, as a command line's path is.
-      o.open = std::filesystem::absolute(argv[++i]).string();
-    } else if ((arg == "--folder" || arg == "--codepage" || arg == "--dictionary") && i + 1 < argc) {
-      (arg == "--folder" ? o.folder : arg == "--codepage" ? o.codepage : o.dictionary) = argv[++i];
-    } else if (arg == "--engine" && i + 1 < argc) {
-      o.engine = orvo::emu::ParseEngineChoice(argv[++i]);
-      if (!o.engine) {
-        std::cerr << kUnknownEngine << argv[i] << kEngines;
-        return false;
-      }
-    } else if (arg == "--font-folder" && i + 1 < argc) {
-      o.font_folder = argv[++i];
-    } else if (arg == "--describe" && i + 1 < argc) {
-      o.describe = argv[++i];
-    } else if (arg == "--font-installed") {
-      o.font_installed = true;
-    } else if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage;
-      std::exit(0);
-    } else if (arg == "--version") {
-      const auto data = orvo::posix::FindOwnDataFolder();
-      std::cout << kProgramName << " " << orvo::posix::ProgramVersion() << "\n"
-                << kDataLine << (data.path.empty() ? data.problem : data.path.string()) << "\n";
-      std::exit(0);
-    } else if (!arg.starts_with("--") && o.script_path.empty()) {
-      o.script_path = arg;
-    } else {
-      std::cerr << kUnknownArgument << arg << "'\n" << kUsage;
-      return false;
-    }
+// 0 or 2 when the run ends here (help, the version, a wrong command line).
+std::optional<int> ParseArgs(int argc, char** argv, Options& o) {
+  orvo::options::CommandLine line = orvo::options::ParseCommandLine(orvo::options::Arguments(argc, argv), kOwnOptions);
+  if (line.help) {
+    std::cout << kUsage;
+    return 0;
   }
-  if (o.codepage != "CP932" && o.codepage != "cp932" && o.codepage != "locale") {
-    std::cerr << kUnknownCodePage << o.codepage << kCodePages;
-    return false;
+  if (line.version) {
+    const auto data = orvo::posix::FindOwnDataFolder();
+    std::cout << kProgramName << " " << orvo::posix::ProgramVersion() << "\n"
+              << kDataLine << (data.path.empty() ? data.problem : data.path.string()) << "\n";
+    return 0;
   }
-  return true;
+  // One script at most.
+  if (line.words.size() > 1 && !line.unknown) line.unknown = line.words[1];
+  if (line.Wrong()) {
+    orvo::options::ReportWrong(line, kProgramName, stderr);
+    if (line.unknown) std::cerr << kUsage;
+    return 2;
+  }
+  o.folder = line.folder;
+  o.engine = line.engine;
+  o.code_page = line.code_page;
+  o.dictionary = line.Value("--dictionary");
+  o.json = line.Has("--json");
+  // Relative to where the editor was started, as a command line's path is.
+  if (line.Has("--open")) o.open = std::filesystem::absolute(line.Value("--open")).string();
+  if (line.Has("--font-folder")) o.font_folder = line.Value("--font-folder");
+  o.font_installed = line.Has("--font-installed");
+  if (line.Has("--describe")) o.describe = line.Value("--describe");
+  if (!line.words.empty()) o.script_path = line.words.front();
+  return std::nullopt;
 }
 
 // A fresh program folder, removed again when the run ends.
@@ -102,7 +98,7 @@ class TempFolder {
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");  // the locale's charset, for --codepage locale
   Options options;
-  if (!ParseArgs(argc, argv, options)) return 2;
+  if (const auto status = ParseArgs(argc, argv, options)) return *status;
   if (options.describe) return orvo::headless::DescribeCommand(*options.describe, std::cout, std::cerr);
 
   if (const auto data = orvo::posix::FindOwnDataFolder(); data.path.empty()) {
@@ -113,23 +109,20 @@ int main(int argc, char** argv) {
   if (options.script_path.empty()) {
     // Someone at a terminal would otherwise see nothing happen.
     if (isatty(STDIN_FILENO)) {
-      std::cerr << "orvo-headless: reading a key script from the terminal; end it with Ctrl+D.\n";
+      std::cerr << kReadingTerminal;
     }
     script.assign(std::istreambuf_iterator<char>(std::cin), {});
   } else {
-    std::ifstream in(options.script_path, std::ios::binary);
-    if (!in) {
+    auto text = orvo::script::ReadScriptFile(options.script_path);
+    if (!text) {
       std::cerr << kCannotRead << options.script_path << "\n";
       return 2;
     }
-    script.assign(std::istreambuf_iterator<char>(in), {});
+    script = std::move(*text);
   }
   const std::string name = options.script_path.empty() ? kStdinName : options.script_path;
-  const orvo::headless::ParsedScript parsed = orvo::headless::ParseScript(script);
-  if (!parsed.errors.empty()) {
-    for (const auto& e : parsed.errors) std::cerr << name << ":" << e.line << ": error: " << e.message << "\n";
-    return 2;
-  }
+  const auto steps = orvo::script::ParseOrReport(script, name, std::cerr);
+  if (!steps) return 2;
 
   TempFolder temp;
   std::string folder = options.folder;
@@ -149,11 +142,11 @@ int main(int argc, char** argv) {
   session_options.learning = true;  // into the program folder, never the user's home
   session_options.dictionary = options.dictionary;
   session_options.engine = options.engine;
-  session_options.locale_code_page = options.codepage == "locale";
+  session_options.code_page = options.code_page;
   session_options.font_folder = options.font_folder;
   session_options.font_installed = options.font_installed;
   const orvo::headless::ScriptRun run = orvo::headless::RunScript(
-      folder, orvo::FromUtf8(options.open), parsed.steps, session_options,
+      folder, orvo::FromUtf8(options.open), *steps, session_options,
       [](orvo::headless::Session& started) { started.host.EchoMessages(true); });
   orvo::headless::Session& session = *run.session;
 

@@ -14,10 +14,15 @@
 #include "frontends/headless/headless_screen.h"
 #include "frontends/headless/headless_shell.h"
 #include "frontends/headless/headless_menu.h"
-#include "frontends/headless/key_script.h"
-#include "frontends/headless/scripted_dialogs.h"
+#include "frontends/headless/session_target.h"
+#include "frontends/script/key_script.h"
+#include "frontends/script/script_player.h"
+#include "frontends/script/scripted_dialogs.h"
 
 namespace orvo::headless {
+
+using script::ControlRef;
+using script::ScriptStep;
 
 struct SessionOptions {
   // Kana-kanji conversion by anthy; off: the IME offers the reading's kana only.
@@ -26,8 +31,9 @@ struct SessionOptions {
   bool learning = false;
   // The conversion dictionary; empty for the one installed.
   std::string dictionary;
-  // The system code page: CP932, or the locale's charset.
-  bool locale_code_page = false;
+  // The system code page, which new texts take (scripts count bytes alike
+  // everywhere unless told otherwise); none: the settings file's, else the locale's.
+  std::optional<emu::CodePage> code_page = emu::CodePage::kCp932;
   // The braille font: the folder the program's fonts ship in (none: the
   // build's data folder; empty: nowhere), and whether the system has it installed.
   std::optional<std::string> font_folder;
@@ -46,7 +52,7 @@ struct HeadlessParts {
   HeadlessShell shell;
   HeadlessFontMetrics fonts;
   HeadlessHost host;
-  ScriptedDialogs dialogs;
+  script::ScriptedDialogs dialogs;
   HeadlessFonts font_files;
 };
 
@@ -87,7 +93,7 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
 
   // Key storms type into dialogs they cannot answer: those are then cancelled
   // instead of stopping the run.
-  void CancelUnansweredDialogs(bool cancel) { cancel_unanswered_ = cancel; }
+  void CancelUnansweredDialogs(bool cancel) { player_.CancelUnansweredDialogs(cancel); }
   // Asked for a key when the input has run out while a modal window waits
   // (a soak answers the boxes its keys raised); nothing: the window closes unanswered.
   void SetModalAnswer(std::function<std::optional<KeyEvent>()> answer) { modal_answer_ = std::move(answer); }
@@ -100,47 +106,31 @@ class Session : public HeadlessParts, public emu::EmulatedSystem {
   // A restart step stopped the run: the program is to be killed where it
   // stands and a new one started in its folder, going on with the steps from
   // `next`, with `file` (in the program folder; empty: none) on its command line.
-  struct Restart {
-    std::size_t next;
-    std::string file;
-  };
-  const std::optional<Restart>& Restarting() const { return restart_; }
+  using Restart = script::ScriptPlayer::Restart;
+  const std::optional<Restart>& Restarting() const { return player_.Restarting(); }
   // True when the input of the last run ended while a modal window still waited.
   bool EndedInModal() const { return ended_in_modal_; }
   // The step that stopped the run: an expectation that did not hold, or a
   // click on a control that is not there.
-  struct Failure {
-    int line;
-    std::string message;  // expected text "か", got "き"
-  };
-  const std::optional<Failure>& Failed() const { return failure_; }
+  using Failure = script::ScriptPlayer::Failure;
+  const std::optional<Failure>& Failed() const { return player_.Failed(); }
 
   MainWindow& Main() { return program.Main(); }
   const ustring& Text() { return program.Main().ActiveTextBox().Text(); }
+  // What expect lines and the state dump read now.
+  script::ScriptView View();
 
  private:
   void Deliver(const KeyEvent& event);
   bool PullStep();
-  const ScriptStep* DialogAnswer(const std::string& what);
-  void WriteFile(const ScriptStep& step);
-  void Perform(const ScriptStep& step);
-  void Check(const ScriptStep& step);
   void Continue();
 
   HeadlessMenu menu_;
-  const std::vector<ScriptStep>* steps_ = nullptr;
-  std::size_t next_ = 0;
-  // A script started with Start(steps, from): the prelude, then its steps from
-  // `from` on; a restart's place is told in the script's own numbering.
-  std::vector<ScriptStep> started_steps_;
-  std::size_t started_offset_ = 0;  // the script's index of started_steps_[prelude length]
-  std::size_t prelude_length_ = 0;
+  SessionTarget target_;
+  script::ScriptPlayer player_;
   bool ended_in_modal_ = false;
-  bool cancel_unanswered_ = false;
   std::function<std::optional<KeyEvent>()> modal_answer_;
   std::function<void(const ScriptStep&)> step_watch_;
-  std::optional<Failure> failure_;
-  std::optional<Restart> restart_;
 };
 
 }  // namespace orvo::headless

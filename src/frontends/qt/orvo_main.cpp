@@ -1,17 +1,15 @@
 // orvo: the editor on a Linux desktop.
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QMessageBox>
-#include <algorithm>
 #include <cstdio>
+#include <iostream>
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "app/main_window.h"
-#include "frontends/headless/key_script.h"
-#include "frontends/headless/start_prelude.h"
+#include "frontends/script/script_source.h"
+#include "frontends/shared/options.h"
 #include "platform/posix/data_folder.h"
 #include "frontends/qt/display_check.h"
 #include "frontends/qt/qt_session.h"
@@ -23,66 +21,23 @@
 
 namespace {
 
-struct Options {
-  QString folder;
-  QString script;  // not in --help: a key script played after start (screenshots, checks)
-  QString file;
-  QString dump;  // --dump-state: the state as JSON at the end and on SIGUSR1
-  QString engine;  // --engine auto|mozc|anthy; empty: the settings file's, else auto
+// The window's own options, beside the ones both programs take.
+constexpr orvo::options::OptionRow kOwnOptions[] = {
+    {"--script", true},      // not in --help: a key script played after start (screenshots, checks)
+    {"--dump-state", true},  // the state as JSON at the end and on SIGUSR1
 };
-
-// The words of the command line that are not options are one path, joined by
-// spaces (so a path with spaces needs no quotes), taken from the folder the
-// program was started in.
-bool ParseArgs(const QStringList& args, Options& o) {
-  QStringList words;
-  for (qsizetype i = 1; i < args.size(); ++i) {
-    const QString& arg = args[i];
-    QString* value = arg == QLatin1String("--folder")       ? &o.folder
-                     : arg == QLatin1String("--script")     ? &o.script
-                     : arg == QLatin1String("--dump-state") ? &o.dump
-                     : arg == QLatin1String("--engine")     ? &o.engine
-                                                            : nullptr;
-    if (value != nullptr && i + 1 < args.size()) {
-      *value = args[++i];
-    } else if (!arg.startsWith(QLatin1String("--"))) {
-      words << arg;
-    } else {
-      std::fprintf(stderr, orvo::qt::texts::kUnknownArgument, arg.toLocal8Bit().constData());
-      return false;
-    }
-  }
-  if (!words.isEmpty()) o.file = QDir::current().absoluteFilePath(words.join(QLatin1Char(' ')));
-  if (!o.engine.isEmpty() && !orvo::emu::ParseEngineChoice(o.engine.toStdString())) {
-    std::fprintf(stderr, orvo::qt::texts::kUnknownEngine, o.engine.toLocal8Bit().constData());
-    return false;
-  }
-  return true;
-}
-
-// Read before Qt starts, so that help and the version need no screen.
-bool Asks(int argc, char** argv, std::string_view what, std::string_view short_form = {}) {
-  constexpr std::string_view kTakesValue[] = {"--folder", "--script", "--dump-state", "--engine"};
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (std::ranges::find(kTakesValue, arg) != std::end(kTakesValue)) {
-      ++i;
-    } else if (arg == what || (!short_form.empty() && arg == short_form)) {
-      return true;
-    }
-  }
-  return false;
-}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (Asks(argc, argv, "--help", "-h")) {
+  // Help and the version are read before Qt starts, so that they need no screen.
+  const auto asked = orvo::options::ParseCommandLine(orvo::options::Arguments(argc, argv), kOwnOptions);
+  if (asked.help) {
     std::fputs(orvo::qt::texts::kUsage, stdout);
     return 0;
   }
   const auto data = orvo::posix::FindOwnDataFolder();
-  if (Asks(argc, argv, "--version")) {
+  if (asked.version) {
     std::printf(orvo::qt::texts::kVersionLine, std::string(orvo::posix::ProgramVersion()).c_str(),
                 data.path.empty() ? data.problem.c_str() : data.path.c_str());
     return 0;
@@ -103,43 +58,53 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   start_guard.reset();
   QApplication::setApplicationName(QStringLiteral("orvo"));
-  Options options;
-  if (!ParseArgs(QApplication::arguments(), options)) return 2;
+  // Qt has taken its own options (-platform, -display) out of these.
+  std::vector<std::string> args;
+  for (const QString& arg : QApplication::arguments().mid(1)) args.push_back(arg.toStdString());
+  const auto line = orvo::options::ParseCommandLine(args, kOwnOptions);
+  if (line.Wrong()) {
+    orvo::options::ReportWrong(line, orvo::qt::texts::kProgramName, stderr);
+    return 2;
+  }
+  const std::string script_path = line.Value("--script");
+  const QString dump_path = QString::fromStdString(line.Value("--dump-state"));
+  // The words that are not options are one path, joined by spaces (so a path
+  // with spaces needs no quotes), taken from the folder the program was started in.
+  QString file_path;
+  if (!line.words.empty()) {
+    QStringList words;
+    for (const std::string& word : line.words) words << QString::fromStdString(word);
+    file_path = QDir::current().absoluteFilePath(words.join(QLatin1Char(' ')));
+  }
 
-  std::vector<orvo::headless::ScriptStep> steps;
-  if (!options.script.isEmpty()) {
-    QFile file(options.script);
-    if (!file.open(QIODevice::ReadOnly)) {
-      std::fprintf(stderr, orvo::qt::texts::kCannotReadScript, options.script.toLocal8Bit().constData());
+  std::vector<orvo::script::ScriptStep> steps;
+  if (line.Has("--script")) {
+    const auto text = orvo::script::ReadScriptFile(script_path);
+    if (!text) {
+      std::fprintf(stderr, orvo::qt::texts::kCannotReadScript, script_path.c_str());
       return 2;
     }
-    const QByteArray text = file.readAll();
-    const auto parsed = orvo::headless::ParseScript(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-    for (const auto& e : parsed.errors) {
-      std::fprintf(stderr, "%s:%d: error: %s\n", options.script.toLocal8Bit().constData(), e.line, e.message.c_str());
-    }
-    if (!parsed.errors.empty()) return 2;
-    // Played as the headless runner plays a script: the splash closed first, as a person closes it.
-    steps = orvo::headless::ParseScript(orvo::headless::kStartPrelude).steps;
-    steps.insert(steps.end(), parsed.steps.begin(), parsed.steps.end());
+    auto parsed = orvo::script::ParseOrReport(*text, script_path, std::cerr);
+    if (!parsed) return 2;
+    steps = std::move(*parsed);
   }
 
   orvo::qt::QtSessionOptions session_options;
-  session_options.folder = options.folder.isEmpty() ? orvo::ToUtf8(orvo::qt::QtHost::DefaultFolder())
-                                                    : options.folder.toStdString();
-  if (!options.folder.isEmpty() && !QDir().mkpath(options.folder)) session_options.folder.clear();
+  session_options.folder = line.folder.empty() ? orvo::ToUtf8(orvo::qt::QtHost::DefaultFolder()) : line.folder;
+  if (!line.folder.empty() && !QDir().mkpath(QString::fromStdString(line.folder))) session_options.folder.clear();
   if (session_options.folder.empty()) {
     QMessageBox::critical(nullptr, orvo::qt::ToQ(orvo::qt::texts::kBoxTitle),
                           orvo::qt::ToQ(orvo::qt::texts::kNoProgramFolder));
     return 1;
   }
-  session_options.command_line = orvo::qt::FromQ(options.file);
-  if (!options.engine.isEmpty()) session_options.engine = orvo::emu::ParseEngineChoice(options.engine.toStdString());
+  session_options.command_line = orvo::qt::FromQ(file_path);
+  session_options.engine = line.engine;
+  session_options.code_page = line.code_page;
 
   orvo::qt::QtSession session(session_options);
   std::unique_ptr<orvo::qt::StateDumper> dumper;
-  if (!options.dump.isEmpty()) {
-    dumper = std::make_unique<orvo::qt::StateDumper>(session, options.dump);
+  if (!dump_path.isEmpty()) {
+    dumper = std::make_unique<orvo::qt::StateDumper>(session, dump_path);
     if (!dumper->ListenForSignal()) std::fputs(orvo::qt::texts::kNoStateSignal, stderr);
   }
   // The document for a rescue when the run ends abruptly (the X connection
@@ -168,18 +133,24 @@ int main(int argc, char** argv) {
   if (!session.Start()) return finish(0);
   std::unique_ptr<orvo::qt::ScriptFeeder> feeder;
   bool script_failed = false;
-  if (!steps.empty()) {
-    feeder = std::make_unique<orvo::qt::ScriptFeeder>(session, std::move(steps), [] {
-      std::fputs("orvo: script done\n", stderr);
-      std::fflush(stderr);
-    });
-    feeder->SetOnFailure([&script_failed, &options](int line, const std::string& message) {
+  if (line.Has("--script")) {
+    // Played as the headless runner plays a script: the splash closed first, as a person closes it.
+    feeder = std::make_unique<orvo::qt::ScriptFeeder>(
+        session, std::move(steps),
+        [] {
+          std::fputs("orvo: script done\n", stderr);
+          std::fflush(stderr);
+        },
+        orvo::qt::ScriptFeeder::Prelude::kFirst);
+    feeder->SetOnFailure([&script_failed, &script_path](int at, const std::string& message) {
       script_failed = true;
-      std::fprintf(stderr, "%s:%d: %s\n", options.script.toLocal8Bit().constData(), line, message.c_str());
+      std::fprintf(stderr, "%s:%d: %s\n", script_path.c_str(), at, message.c_str());
     });
     feeder->Start();
   }
-  if (session.host.Ended()) return finish(0);
-  const int status = QApplication::exec();
+  int status = 0;
+  if (!session.host.Ended()) status = QApplication::exec();
+  // What should hold once the program has ended is still checked.
+  if (feeder) feeder->Finish();
   return finish(status == 0 && script_failed ? 1 : status);
 }

@@ -24,7 +24,7 @@ int QtDialogs::Run(QDialog& dialog) {
   return result;
 }
 
-void QtDialogs::SetAnswerSource(headless::ScriptedDialogs::AnswerSource source) {
+void QtDialogs::SetAnswerSource(script::ScriptedDialogs::AnswerSource source) {
   scripted_answers_ = static_cast<bool>(source);
   scripted_.SetAnswerSource(std::move(source));
 }

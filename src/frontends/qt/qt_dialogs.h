@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "platform/common_dialogs.h"
-#include "frontends/headless/scripted_dialogs.h"
+#include "frontends/script/scripted_dialogs.h"
 
 namespace orvo::qt {
 
@@ -21,18 +21,18 @@ class QtDialogs : public CommonDialogs {
   // program's own key handling must stand aside meanwhile.
   void SetGuard(std::function<void(bool showing)> guard) { guard_ = std::move(guard); }
   // While set, the script answers every dialog.
-  void SetAnswerSource(headless::ScriptedDialogs::AnswerSource source);
+  void SetAnswerSource(script::ScriptedDialogs::AnswerSource source);
 
   FileDialogAnswer ShowFile(const FileDialogRequest& request) override;
   ColourDialogAnswer ShowColour(const ColourDialogRequest& request) override;
 
-  const std::vector<headless::ShownDialog>& Shown() const { return scripted_.Shown(); }
+  const std::vector<script::ShownDialog>& Shown() const { return scripted_.Shown(); }
 
  private:
   QWidget* Owner() const { return owner_ ? owner_() : nullptr; }
   int Run(QDialog& dialog);
 
-  headless::ScriptedDialogs scripted_;
+  script::ScriptedDialogs scripted_;
   bool scripted_answers_ = false;
   std::function<QWidget*()> owner_;
   std::function<void(bool)> guard_;

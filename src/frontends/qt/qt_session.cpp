@@ -18,7 +18,7 @@ QtParts::QtParts(const std::string& folder, const ustring& command_line, const s
 
 QtSession::QtSession(const QtSessionOptions& options)
     : QtParts(options.folder, options.command_line, options.font_folder),
-      EmulatedSystem({options.folder, options.kanji_conversion, options.learning, {}, options.locale_code_page, {},
+      EmulatedSystem({options.folder, options.kanji_conversion, options.learning, {}, options.code_page, {},
                       options.engine, emu::EngineChoice::kAuto},
                      {host, screen, shell, fonts, dialogs, font_files, &clipboard}),
       interactive_(options.interactive),
@@ -118,6 +118,12 @@ void QtSession::Settle() {
 void QtSession::Sync() {
   if (view_) view_->Sync();
   views_->Sync();
+}
+
+script::ScriptView QtSession::Observed() {
+  script::ScriptView view{program, desktop, host, {}, desktop.ModalDepth() > 0, &dialogs.Shown(), &desktop.SyntheticLog()};
+  for (const auto& m : host.Messages()) view.standard_messages.push_back({m.text, m.icon});
+  return view;
 }
 
 bool QtSession::PullInput() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "frontends/shared/emulated_system.h"
+#include "frontends/script/script_view.h"
 #include "frontends/qt/clock_ticker.h"
 #include "frontends/qt/key_filter.h"
 #include "frontends/qt/qt_clipboard.h"
@@ -32,8 +33,8 @@ struct QtSessionOptions {
   bool learning = true;
   // The conversion engine; none: the settings file's, else mozc when usable.
   std::optional<emu::EngineChoice> engine;
-  // The system code page: the locale's charset, or CP932.
-  bool locale_code_page = true;
+  // The system code page, which new texts take; none: the settings file's, else the locale's.
+  std::optional<emu::CodePage> code_page;
   // A person is there: standard messages wait for OK, modal loops wait for
   // keys and the clock follows real time. Off (tests): input has ended when
   // no key is waiting, and time moves only when told.
@@ -74,6 +75,9 @@ class QtSession : public QtParts, public emu::EmulatedSystem {
   void Settle();
   // Draws every model again.
   void Sync();
+
+  // What a key script and a state dump read of the session now.
+  script::ScriptView Observed();
 
   // Whether a person is there (real time, waiting modal loops).
   bool Interactive() const { return interactive_; }

@@ -32,14 +32,15 @@ inline constexpr const char* kRescueFailed = "orvo: 保存していない文章�
 inline constexpr const char* kRescueFailedEnglish =
     "orvo: the unsaved text could not be written to %s: %s\n";
 inline constexpr const char* kUsage =
-    "usage: orvo [--folder DIR] [--engine auto|mozc|anthy] [--dump-state JSON] [FILE]\n"
+    "usage: orvo [--folder DIR] [--engine auto|mozc|anthy] [--codepage CP932|UTF-8|locale] [--dump-state JSON] [FILE]\n"
     "       orvo --version\n"
     "  Kana-kanji conversion: mozc when the user has it and it answers, else anthy (auto),\n"
-    "  unless --engine or the settings file's [SETTING] Engine names one.\n";
+    "  unless --engine or the settings file's [SETTING] Engine names one.\n"
+    "  New texts are in the locale's code page unless --codepage or [SETTING] CodePage names one;\n"
+    "  a file opened is saved in the code page it came in (UTF-8 or CP932).\n";
+inline constexpr const char* kProgramName = "orvo";
 inline constexpr const char* kVersionLine = "orvo %s\ndata: %s\n";
 inline constexpr const char* kDataProblem = "orvo: %s\n";
-inline constexpr const char* kUnknownArgument = "orvo: unknown argument '%s'\n";
-inline constexpr const char* kUnknownEngine = "orvo: unknown engine '%s' (auto, mozc or anthy)\n";
 inline constexpr const char* kCannotReadScript = "orvo: cannot read %s\n";
 inline constexpr const char* kNoStateSignal = "orvo: SIGUSR1 cannot ask for the state\n";
 inline constexpr const char* kNoRescue = "orvo: an abrupt end may lose the text\n";

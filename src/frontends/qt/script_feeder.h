@@ -1,41 +1,56 @@
 #pragma once
-// Plays a key script into a running session after start, step by step through
-// the same input queue as the keyboard; waits take real time. Expect lines are
-// checked as the headless runner checks them; the first that fails ends the script.
+// Plays a key script into a running Qt session after start, step by step
+// through the same input queue as the keyboard, one step each turn of Qt's
+// event loop. A person's session waits in real time; one without a person
+// moves the program's clock at once. The first expectation that fails ends the script.
 #include <QObject>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "frontends/headless/key_script.h"
+#include "frontends/script/script_player.h"
 
 namespace orvo::qt {
 
 class QtSession;
 
-class ScriptFeeder : public QObject {
+class ScriptFeeder : public QObject, private script::ScriptTarget {
   Q_OBJECT
 
  public:
+  // Whether the start prelude is played before the steps (the splash closed as a person closes it).
+  enum class Prelude { kNo, kFirst };
   // on_done: runs once the last step was taken.
-  ScriptFeeder(QtSession& session, std::vector<headless::ScriptStep> steps, std::function<void()> on_done);
+  ScriptFeeder(QtSession& session, std::vector<script::ScriptStep> steps, std::function<void()> on_done,
+               Prelude prelude = Prelude::kNo);
   ~ScriptFeeder() override;
 
   void Start();
-  // Told of the failed expectation that ended the script (before on_done).
+  // The program's loop has ended: the expectations left are checked, and the
+  // script is done. Nothing happens when it was done before.
+  void Finish();
+  // Told of the step that ended the script (before on_done).
   void SetOnFailure(std::function<void(int line, const std::string& message)> on_failure) {
     on_failure_ = std::move(on_failure);
   }
 
  private:
   void Next();
-  void Perform(const headless::ScriptStep& step);
-  const headless::ScriptStep* DialogAnswer(const std::string& what);
-  void Fail(int line, const std::string& message);
+  void ReportFailure();
+
+  // ScriptTarget
+  script::ScriptView View() override;
+  void Key(const KeyEvent& event) override;
+  void Wait(long long ms) override;
+  void Resize(int width_px, int height_px) override;
+  void Move(int left_px, int top_px) override;
+  void SetState(WindowState state) override;
+  void Settle() override;
+  bool Ended() const override;
 
   QtSession& session_;
-  std::vector<headless::ScriptStep> steps_;
-  std::size_t next_ = 0;
+  script::ScriptPlayer player_;
+  bool reported_ = false;
   std::function<void()> on_done_;
   std::function<void(int, const std::string&)> on_failure_;
 };

@@ -4,7 +4,7 @@
 #include <csignal>
 #include <cstdio>
 
-#include "frontends/headless/state_dump.h"
+#include "frontends/script/state_dump.h"
 #include "frontends/qt/qt_session.h"
 #include "frontends/qt/qt_texts.h"
 
@@ -15,12 +15,7 @@ StateDumper::StateDumper(QtSession& session, QString path)
 
 bool StateDumper::ListenForSignal() { return bridge_.Listen(); }
 
-nlohmann::json StateDumper::Dump() {
-  headless::StateSources sources{session_.program, session_.desktop, session_.host, {},
-                                 session_.desktop.ModalDepth() > 0, &session_.dialogs.Shown()};
-  for (const auto& m : session_.host.Messages()) sources.standard_messages.push_back({m.text, m.icon});
-  return headless::DumpState(sources);
-}
+nlohmann::json StateDumper::Dump() { return script::DumpState(session_.Observed()); }
 
 bool StateDumper::Write() {
   const std::string text = Dump().dump(2) + "\n";

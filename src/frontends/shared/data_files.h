@@ -1,5 +1,5 @@
 #pragma once
-// The program's data folder on disk: its texts read whole and decoded as CP932.
+// The program's data folder on disk: its texts read whole, in UTF-8 or CP932.
 #include <string>
 
 #include "platform/emulated/system_code_page.h"
@@ -13,12 +13,13 @@ class DataFiles : public ProgramData {
   // folder: the data folder; empty: none, so that every text is missing.
   DataFiles(std::string folder, const FileSystem& files) : folder_(std::move(folder)), files_(files) {}
 
-  std::optional<ustring> Cp932Text(std::string_view name, long long limit) const override;
+  std::optional<ustring> Text(std::string_view name, long long limit) const override;
 
  private:
   std::string folder_;
   const FileSystem& files_;
   IconvCodePage cp932_{CodePage::kCp932};
+  IconvCodePage utf8_{CodePage::kUtf8};
 };
 
 }  // namespace orvo::emu

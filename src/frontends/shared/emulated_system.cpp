@@ -8,13 +8,13 @@
 namespace orvo::emu {
 
 EmulatedSystem::EmulatedSystem(const SystemOptions& options, const FrontEndParts& parts)
-    : code_page(options.locale_code_page ? CodePage::kLocale : CodePage::kCp932),
+    : code_page(options.code_page ? *options.code_page : ReadCodePageSetting(options.folder, CodePage::kLocale, files)),
       data(options.data_folder.empty() ? posix::FindOwnDataFolder().path.string() : options.data_folder, files),
       ime(desktop),
       platform{parts.host, parts.screen, desktop,   desktop, desktop.Clock(), ime,
                parts.shell, parts.fonts, code_page, files,   parts.dialogs,
                parts.clipboard != nullptr ? *parts.clipboard : desktop.Clip(), desktop.Clock(),
-               parts.font_files, data},
+               parts.font_files, data, {code_page, utf8_code_page, cp932_code_page}},
       program(platform),
       mozc_lost_notice_(desktop.Clock(), 1, [this] {
         mozc_lost_notice_.SetEnabled(false);

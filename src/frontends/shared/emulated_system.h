@@ -26,8 +26,9 @@ struct SystemOptions {
   bool kanji_conversion = false;
   bool learning = false;
   std::string dictionary;  // empty: the one installed
-  // The system code page: the locale's charset, or CP932.
-  bool locale_code_page = false;
+  // The system code page, which new texts take; none: the settings file's
+  // [SETTING] CodePage, and without one the locale's charset.
+  std::optional<CodePage> code_page;
   // The program's data folder; empty: the one beside the running program.
   std::string data_folder;
   // The engine asked for on the command line; none: the settings file's
@@ -62,8 +63,10 @@ class EmulatedSystem {
   std::string engine_name;                   // "mozc", "anthy", or empty for kana only
   std::unique_ptr<ConversionEngine> engine;  // outlives the text boxes that use it
   std::unique_ptr<TextReadings> readings;     // readings of written text, with the engine
-  IconvCodePage code_page;
   posix::PosixFileSystem files;
+  IconvCodePage code_page;
+  IconvCodePage utf8_code_page{CodePage::kUtf8};
+  IconvCodePage cp932_code_page{CodePage::kCp932};
   DataFiles data;
   Desktop desktop;
   EmulatedIme ime;

@@ -32,27 +32,10 @@ void Desktop::SetFocus(KeyHandler* control, EditControl* edit) {
   focus_edit_ = edit;
 }
 
-// What a real key event is to the person's keys: a press or release, a repeat
-// of a key held down, or nothing at all (the release some window systems send
-// before each repeat, or a repeat that arrives after its key came up).
-Desktop::Held Desktop::Track(const KeyEvent& event) {
-  if (event.synthetic) return Held::kEvent;
-  bool& held = held_[event.vk];
-  if (event.up) {
-    if (event.repeat) return Held::kNothing;
-    held = false;
-    return Held::kEvent;
-  }
-  if (held) return Held::kRepeat;
-  if (event.repeat) return Held::kNothing;
-  held = true;
-  return Held::kEvent;
-}
-
 void Desktop::Dispatch(const KeyEvent& event) {
   // Tracked before the filter: a key let go while a menu has the keys is up.
-  const Held held = Track(event);
-  if (held == Held::kNothing) return;
+  const KeyRouter::Held held = router_.Track(event);
+  if (held == KeyRouter::Held::kNothing) return;
   if (filter_ && filter_(event)) return;
   // Handlers pump events of their own: each one is told about the event it sees.
   const bool outer_synthetic = handling_synthetic_;
@@ -63,9 +46,7 @@ void Desktop::Dispatch(const KeyEvent& event) {
   } restore{handling_synthetic_, outer_synthetic};
   handling_synthetic_ = event.synthetic;
   keys_.Apply(event);
-  const int shift = keys_.ShiftMask();
-  KeyHandler* window = active_;
-  KeyHandler* control = focus_control_;
+  const KeyRouter::Chain chain{active_, focus_control_};
   auto* sink = dynamic_cast<KeySink*>(focus_edit_);
   bool ime_took = false;
   char16_t ch = 0;
@@ -73,47 +54,13 @@ void Desktop::Dispatch(const KeyEvent& event) {
     ime_took = sink->ImeFilter(event.vk, keys_);
     if (!ime_took) ch = sink->TranslateChar(event.vk, keys_);
   }
-  int code = ime_took ? kVkProcessKey : event.vk;
-  if (event.lost && window != nullptr) window->KeysLost();
-  const auto deliver = [&](KeyHandler& to) {
-    if (event.up) {
-      to.KeyUp(code, shift);
-    } else if (held == Held::kRepeat) {
-      to.KeyRepeat(code, shift);
-    } else {
-      to.KeyDown(code, shift);
-    }
-  };
-  if (window != nullptr) deliver(*window);
-  if (code != 0 && control != nullptr && control != window) deliver(*control);
-  if (!ime_took && MenuKeys(event, code, window)) return;
+  const int code = router_.Deliver(event, held, ime_took ? kVkProcessKey : event.vk, keys_.ShiftMask(), chain);
+  const KeyRouter::Modifiers mods{keys_.Down(vk::kControl), keys_.Down(vk::kMenu), keys_.Down(vk::kShift)};
+  if (!ime_took && router_.MenuKeys(event, code, active_, mods)) return;
   if (event.up || sink == nullptr || ime_took) return;
   if (code != 0) sink->KeyDownAction(static_cast<std::uint8_t>(code), keys_);
-  if (ch != 0 && window != nullptr) window->KeyPress(ch);
-  if (ch != 0 && control != nullptr && control != window) control->KeyPress(ch);
+  ch = router_.DeliverChar(ch, chain);
   if (ch != 0) sink->CharAction(ch);
-}
-
-bool Desktop::MenuKeys(const KeyEvent& event, int code, KeyHandler* window) {
-  if (window == nullptr) return false;
-  const bool ctrl = keys_.Down(vk::kControl);
-  if (event.vk == vk::kMenu) {
-    // Alt alone: down and up with nothing between, neither cancelled, Ctrl not held.
-    if (!event.up) {
-      alt_alone_ = code != 0 && !ctrl ? AltAlone::kDown : AltAlone::kSpoilt;
-      return false;
-    }
-    const bool alone = alt_alone_ == AltAlone::kDown && code != 0;
-    alt_alone_ = AltAlone::kNo;
-    return alone && window->MenuKey(0);
-  }
-  if (!event.up && alt_alone_ == AltAlone::kDown) alt_alone_ = AltAlone::kSpoilt;
-  if (event.up || code == 0) return false;
-  const bool alt = keys_.Down(vk::kMenu);
-  if (event.vk == vk::kF10 && !alt && !ctrl && !keys_.Down(vk::kShift)) return window->MenuKey(0);
-  const bool letter = (event.vk >= 'A' && event.vk <= 'Z') || (event.vk >= '0' && event.vk <= '9');
-  if (alt && !ctrl && letter) return window->MenuKey(static_cast<char16_t>(event.vk));
-  return false;
 }
 
 bool Desktop::RunModal(KeyHandler& window, const std::function<bool()>& done) {

@@ -11,6 +11,7 @@
 #include "platform/emulated/input_queue.h"
 #include "platform/emulated/key_state_table.h"
 #include "platform/emulated/virtual_clock.h"
+#include "platform/key_router.h"
 #include "platform/keyboard.h"
 #include "platform/windowing.h"
 
@@ -76,18 +77,9 @@ class Desktop : public Keyboard, public Windowing {
   void SetKeyFilter(std::function<bool(const KeyEvent&)> filter) { filter_ = std::move(filter); }
 
  private:
-  // The menu keys after the handlers: true when the window opened a menu.
-  bool MenuKeys(const KeyEvent& event, int code, KeyHandler* window);
-
-  enum class AltAlone { kNo, kDown, kSpoilt };  // Alt down with nothing else yet, or not
-  enum class Held { kEvent, kRepeat, kNothing };
-  Held Track(const KeyEvent& event);
-
   InputQueue queue_;
   KeyStateTable keys_;
-  // The keys the person holds down, from real events alone: the program's own
-  // keys do not make a held key's repeat a new press.
-  std::array<bool, 256> held_{};
+  KeyRouter router_;  // held keys, the preview chain and the menu keys
   VirtualClock clock_;
   std::function<bool()> pull_;
   KeyHandler* active_ = nullptr;
@@ -98,7 +90,6 @@ class Desktop : public Keyboard, public Windowing {
   bool handling_synthetic_ = false;  // the event Dispatch delivers now was sent by the program
   int modal_depth_ = 0;
   std::vector<EditControl**> saved_edits_;  // the focus each open modal loop gives back
-  AltAlone alt_alone_ = AltAlone::kNo;
   std::function<bool(const KeyEvent&)> filter_;
   std::vector<TextBox*> boxes_;
   ConversionEngine* engine_ = nullptr;

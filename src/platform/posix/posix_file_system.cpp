@@ -4,8 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <locale.h>
+
 #include <cerrno>
 #include <climits>
+#include <clocale>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -75,7 +78,19 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-FileError ErrnoError(int number) { return {number, FromUtf8(std::strerror(number))}; }
+FileError ErrnoError(int number) {
+  // In the language of the locale's messages (LC_MESSAGES), as UTF-8 whatever its charset.
+  const char* messages = std::setlocale(LC_MESSAGES, nullptr);
+  const locale_t language = ::newlocale(LC_MESSAGES_MASK, messages != nullptr ? messages : "C", locale_t{});
+  const locale_t in_utf8 = language != locale_t{} ? ::newlocale(LC_CTYPE_MASK, "C.UTF-8", language) : locale_t{};
+  if (in_utf8 == locale_t{}) {
+    if (language != locale_t{}) ::freelocale(language);
+    return {number, FromUtf8(std::strerror(number))};
+  }
+  FileError error{number, FromUtf8(::strerror_l(number, in_utf8))};
+  ::freelocale(in_utf8);  // language with it: newlocale made one of the two
+  return error;
+}
 
 PosixFileSystem::PosixFileSystem() {
   char buffer[PATH_MAX];

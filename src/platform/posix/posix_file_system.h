@@ -34,7 +34,8 @@ class PosixFileSystem : public FileSystem {
   FaultHook fault_;
 };
 
-// The platform's failure for an errno value.
+// The platform's failure for an errno value, described in the user's language
+// where the system has the description in it.
 FileError ErrnoError(int number);
 
 }  // namespace orvo::posix

@@ -20,6 +20,14 @@ struct WorkArea {
 // right, bottom, top, left in turn; a bar that fits none of them (one that
 // covers the screen) leaves the whole screen. The result never reaches past
 // the screen, even for a bar placed partly off it.
+// The same area as the windows place themselves in it.
+struct WorkAreaTwips {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
 WorkArea QueryWorkArea(std::optional<Rect> task_bar_px, int screen_w_px, int screen_h_px, int tpp_x,
                        int tpp_y);
 

@@ -30,7 +30,7 @@ TEST_F(QtFrontEnd, TheHelperIsDrawnAndNamed) {
 }
 
 TEST_F(QtFrontEnd, EachDiagramIsDrawnFromItsSourceAndDescribed) {
-  help::DiagramsWindow diagrams(S().program);
+  help::DiagramsWindow diagrams(S().program.context);
   ASSERT_TRUE(S().program.forms.Load(diagrams));
   qt::FormView view(diagrams, [] {}, {});
   for (int i = 0; i < help::DiagramsWindow::kPictures; ++i) {

@@ -2,7 +2,7 @@
 // a step opens answered by the steps after it, expectations checked.
 #include "frontends/qt/script_feeder.h"
 
-#include "frontends/headless/key_script.h"
+#include "frontends/script/key_script.h"
 #include "frontends/qt/session_fixture.h"
 
 namespace orvo::testing {
@@ -11,7 +11,7 @@ namespace {
 class ScriptPlayer : public QtFrontEnd {
  protected:
   void Play(std::string_view script) {
-    const headless::ParsedScript parsed = headless::ParseScript(script);
+    const script::ParsedScript parsed = script::ParseScript(script);
     ASSERT_TRUE(parsed.errors.empty()) << parsed.errors.front().message;
     bool done = false;
     qt::ScriptFeeder feeder(S(), parsed.steps, [&done] { done = true; });
@@ -38,6 +38,18 @@ TEST_F(ScriptPlayer, TheFirstFailedExpectationEndsTheScript) {
   Play("tap F1\nchord FL\ntap N\nexpect text か\nexpect mode 数字\ntap F1\n");
   EXPECT_EQ(failure_, "5: expected mode \"数字\", got \"ひらがな\"");
   EXPECT_TRUE(BrailleMode());  // the F1 after it never came
+}
+
+TEST_F(ScriptPlayer, AClickOnAControlNoFormHasEndsTheScript) {
+  Play("click cmdNOSUCH\ntap F1\n");
+  EXPECT_EQ(failure_, "1: cannot click frmMAIN.cmdNOSUCH: no loaded form has it");
+  EXPECT_FALSE(BrailleMode());  // the F1 after it never came
+}
+
+TEST_F(ScriptPlayer, ARestartIsRefusedInTheWindow) {
+  Play("restart\ntap F1\n");
+  EXPECT_EQ(failure_, "1: restart runs only in orvo-headless");
+  EXPECT_FALSE(BrailleMode());
 }
 
 }  // namespace

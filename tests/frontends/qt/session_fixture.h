@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "frontends/headless/start_prelude.h"
+#include "frontends/script/start_prelude.h"
 #include "frontends/qt/document_edit.h"
 #include "frontends/qt/main_view.h"
 #include "frontends/qt/qt_session.h"
@@ -31,15 +31,15 @@ class QtFrontEnd : public ::testing::Test {
     options.folder = folder_.Path();
     options.kanji_conversion = false;
     options.interactive = false;
-    options.locale_code_page = false;  // byte figures as on a Japanese system
+    options.code_page = emu::CodePage::kCp932;  // byte figures as on a Japanese system
     session_ = std::make_unique<qt::QtSession>(options);
     ASSERT_TRUE(session_->Start());
     Drain();  // the window is shown and the application activated before anyone types
-    Play(headless::kStartPrelude);  // the splash closed, as every run begins
+    Play(script::kStartPrelude);  // the splash closed, as every run begins
   }
   // Plays key-script lines through the window's own script player.
   void Play(std::string_view script) {
-    const headless::ParsedScript parsed = headless::ParseScript(script);
+    const script::ParsedScript parsed = script::ParseScript(script);
     ASSERT_TRUE(parsed.errors.empty());
     bool done = false;
     qt::ScriptFeeder feeder(*session_, parsed.steps, [&done] { done = true; });

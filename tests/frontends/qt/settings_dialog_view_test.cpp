@@ -3,7 +3,7 @@
 // with the boxes they show answered.
 #include <string>
 
-#include "frontends/headless/key_script.h"
+#include "frontends/script/key_script.h"
 #include "frontends/qt/script_feeder.h"
 #include "session_fixture.h"
 
@@ -11,7 +11,7 @@ namespace orvo::testing {
 namespace {
 
 TEST_F(QtFrontEnd, TheSettingsDialogIsWorkedFromTheKeyboardAlone) {
-  const headless::ParsedScript parsed = headless::ParseScript(
+  const script::ParsedScript parsed = script::ParseScript(
       "menu mnuSETTING\n"
       "expect focus frmSETING.cmdOK\n"
       "tap Tab\n"

@@ -27,7 +27,7 @@ class StateDumperTest : public QtFrontEnd {
 TEST_F(StateDumperTest, MatchesTheHeadlessDumpForTheSameKeys) {
   test_support::TempFolder other;
   headless::SessionOptions options;
-  options.locale_code_page = false;
+  options.code_page = emu::CodePage::kCp932;
   headless::Session headless(other.Path(), {}, options);
   ASSERT_TRUE(headless.Start());
 

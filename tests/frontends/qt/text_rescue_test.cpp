@@ -27,7 +27,7 @@ constexpr std::time_t kWhen = 1700000000;
 std::string NameAt(std::time_t when) {
   std::tm local{};
   localtime_r(&when, &local);
-  return qt::RescueFileName(local);
+  return files::RescueFileName(local);
 }
 
 std::string Slurp(const fs::path& path) {
@@ -61,7 +61,7 @@ const DecisionCase kDecisions[] = {
 
 TEST(TextRescue, KeepsOnlyModifiedTextOfAnAbruptEnd) {
   for (const DecisionCase& c : kDecisions) {
-    EXPECT_EQ(qt::NeedsRescue(c.ended_normally, c.snapshot), c.rescued) << c.what;
+    EXPECT_EQ(files::NeedsRescue(c.ended_normally, c.snapshot), c.rescued) << c.what;
 
     test_support::TempFolder folder;
     TextRescue rescue([&] { return c.snapshot; }, folder.Path());
@@ -72,39 +72,17 @@ TEST(TextRescue, KeepsOnlyModifiedTextOfAnAbruptEnd) {
   }
 }
 
-TEST(TextRescue, NamesTheFileByTheLocalTime) {
-  std::tm local{};
-  local.tm_year = 2024 - 1900;
-  local.tm_mon = 2;
-  local.tm_mday = 5;
-  local.tm_hour = 7;
-  local.tm_min = 8;
-  local.tm_sec = 9;
-  EXPECT_EQ(qt::RescueFileName(local), "rescued-20240305-070809.txt");
-}
-
 TEST(TextRescue, WritesTheExactTextOnceAndLeavesNoTemporaryFile) {
   test_support::TempFolder folder;
   const ustring text = u"一行目\r\n二行目 ｶﾅ abc\r\n";
   TextRescue rescue([&] { return RescueSnapshot{text, true}; }, folder.Path());
   rescue.SetClock([] { return kWhen; });
-  const qt::RescueResult result = rescue.Rescue();
+  const files::RescueResult result = rescue.Rescue();
   ASSERT_TRUE(result.written) << result.error;
   EXPECT_EQ(result.path, folder.Path() + "/" + NameAt(kWhen));
   EXPECT_EQ(Slurp(result.path), ToUtf8(text));
   EXPECT_FALSE(rescue.Rescue().written) << "a second rescue of the same run";
   EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{NameAt(kWhen)});
-}
-
-TEST(TextRescue, SameSecondTakesTheNextFreeName) {
-  test_support::TempFolder folder;
-  const std::string name = NameAt(kWhen);
-  ASSERT_TRUE(qt::WriteRescueFile(folder.Path(), "first", kWhen).written);
-  const qt::RescueResult second = qt::WriteRescueFile(folder.Path(), "second", kWhen);
-  ASSERT_TRUE(second.written);
-  EXPECT_EQ(fs::path(second.path).filename(), name.substr(0, name.size() - 4) + "-2.txt");
-  EXPECT_EQ(Slurp(folder.Path() + "/" + name), "first");
-  EXPECT_EQ(Slurp(second.path), "second");
 }
 
 TEST(TextRescue, UnwritableFolderIsReportedAndLeavesNothing) {
@@ -113,7 +91,7 @@ TEST(TextRescue, UnwritableFolderIsReportedAndLeavesNothing) {
   std::ofstream(file) << "x";
   for (const std::string& where : {folder.Path() + "/missing", file}) {
     TextRescue rescue([] { return RescueSnapshot{u"あ", true}; }, where);
-    const qt::RescueResult result = rescue.Rescue();
+    const files::RescueResult result = rescue.Rescue();
     EXPECT_FALSE(result.written) << where;
     EXPECT_FALSE(result.error.empty()) << where;
   }

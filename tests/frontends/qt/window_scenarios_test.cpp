@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "frontends/headless/key_script.h"
+#include "frontends/script/key_script.h"
 #include "frontends/qt/script_feeder.h"
 #include "frontends/qt/session_fixture.h"
 
@@ -39,7 +39,7 @@ TEST_P(WindowScenario, HoldsInTheWindowToo) {
   std::ifstream in(ScenarioFolder() / GetParam(), std::ios::binary);
   ASSERT_TRUE(in) << "cannot read " << GetParam();
   const std::string script{std::istreambuf_iterator<char>(in), {}};
-  const headless::ParsedScript parsed = headless::ParseScript(script);
+  const script::ParsedScript parsed = script::ParseScript(script);
   ASSERT_TRUE(parsed.errors.empty()) << GetParam();
   // A program killed and started again, and the recovery copy's life around
   // it, are the headless editor's to play; tools/e2e-xvfb kills the window itself.

@@ -17,7 +17,7 @@
 #include "toolkit/forms/option_button_control.h"
 #include "toolkit/forms/picture_box_control.h"
 #include "toolkit/forms/text_box_control.h"
-#include "frontends/headless/key_script.h"
+#include "frontends/script/key_script.h"
 #include "frontends/headless/session.h"
 #include "support/temp_folder.h"
 
@@ -122,7 +122,7 @@ class Rig {
     timers_[i]->SetEnabled(true);
   }
   void Run(std::string_view script) {
-    const headless::ParsedScript parsed = headless::ParseScript(script);
+    const script::ParsedScript parsed = script::ParseScript(script);
     ASSERT_TRUE(parsed.errors.empty()) << parsed.errors.front().message;
     session->Run(parsed.steps);
   }

@@ -4,6 +4,7 @@
 #include <langinfo.h>
 
 #include <bit>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 
@@ -63,8 +64,18 @@ bool IsLowSurrogate(char16_t ch) { return ch >= 0xDC00 && ch <= 0xDFFF; }
 
 }  // namespace
 
+std::optional<CodePage> ParseCodePage(std::string_view name) {
+  std::string lower(name);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (lower == "cp932") return CodePage::kCp932;
+  if (lower == "utf-8" || lower == "utf8") return CodePage::kUtf8;
+  if (lower == "locale") return CodePage::kLocale;
+  return std::nullopt;
+}
+
 std::string CharsetName(CodePage code_page) {
   if (code_page == CodePage::kCp932) return "CP932";
+  if (code_page == CodePage::kUtf8) return "UTF-8";
   const std::string charset = nl_langinfo(CODESET);
   // The plain C locale holds no Japanese at all: a text could be typed but never
   // saved. Files are then UTF-8, as in the C.UTF-8 locale.

@@ -4,6 +4,7 @@
 // Characters the target cannot hold are reported, never silently dropped;
 // they become '?' in bytes and U+FFFD in text, as the desktop's own
 // converters substitute them.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,7 +15,12 @@ namespace orvo::emu {
 enum class CodePage {
   kCp932,
   kLocale,  // nl_langinfo(CODESET): whatever setlocale(LC_CTYPE) chose
+  kUtf8,
 };
+
+// A code page as --codepage and the settings file's [SETTING] CodePage name
+// it: CP932, UTF-8 or locale, in any letter case; nothing for another word.
+std::optional<CodePage> ParseCodePage(std::string_view name);
 
 enum class ConvStatus {
   kOk,

@@ -1,0 +1,23 @@
+#include "toolkit/program_values.h"
+
+#include <cmath>
+
+namespace orvo {
+
+std::array<int, 11> ScaleFontSizes(int twips_per_pixel_x) {
+  std::array<int, 11> sizes{};
+  for (std::size_t i = 0; i < sizes.size(); ++i) {
+    const double exact = static_cast<double>(twips_per_pixel_x) * kNominalFontSizes[i] / 15.0;
+    sizes[i] = static_cast<int>(std::nearbyint(exact));  // the default mode rounds halves to even
+  }
+  return sizes;
+}
+
+int ProgramValues::FontSize(int nominal) const {
+  for (std::size_t i = 0; i < kNominalFontSizes.size(); ++i) {
+    if (kNominalFontSizes[i] == nominal) return ScaledFontSize[i];
+  }
+  return nominal;
+}
+
+}  // namespace orvo

@@ -1,0 +1,70 @@
+// The command line both programs share: which words are options, which are
+// their values, and what makes a line wrong.
+#include "frontends/shared/options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace orvo::testing {
+namespace {
+
+using options::CodePage;
+using options::CommandLine;
+using options::OptionRow;
+
+constexpr OptionRow kOwn[] = {{"--json", false}, {"--script", true}};
+
+CommandLine Parse(std::vector<std::string> args) { return options::ParseCommandLine(args, kOwn); }
+
+TEST(CommandLine, SharedAndOwnOptionsWithTheirValuesAndTheWordsLeft) {
+  const CommandLine line =
+      Parse({"--folder", "/tmp/f", "my", "--json", "--engine", "ANTHY", "--script", "s.keys", "notes.txt", "--codepage", "locale"});
+  EXPECT_FALSE(line.Wrong());
+  EXPECT_EQ(line.folder, "/tmp/f");
+  EXPECT_EQ(line.engine, emu::EngineChoice::kAnthy);
+  EXPECT_EQ(line.code_page, CodePage::kLocale);
+  EXPECT_TRUE(line.Has("--json"));
+  EXPECT_EQ(line.Value("--script"), "s.keys");
+  EXPECT_FALSE(line.Has("--dump-state"));
+  EXPECT_EQ(line.words, (std::vector<std::string>{"my", "notes.txt"}));
+}
+
+TEST(CommandLine, AValueIsNeverReadAsAnOption) {
+  const CommandLine line = Parse({"--folder", "--help", "--script", "--version"});
+  EXPECT_FALSE(line.help);
+  EXPECT_FALSE(line.version);
+  EXPECT_EQ(line.folder, "--help");
+  EXPECT_EQ(line.Value("--script"), "--version");
+  EXPECT_TRUE(Parse({"-h"}).help);
+  EXPECT_TRUE(Parse({"notes.txt", "--version"}).version);
+}
+
+TEST(CommandLine, WrongLinesSayWhatIsWrong) {
+  const struct {
+    std::vector<std::string> args;
+    const char* unknown;
+    const char* engine;
+    const char* code_page;
+  } cases[] = {
+      {{"--bogus", "--also-bogus"}, "--bogus", nullptr, nullptr},
+      {{"--folder"}, "--folder", nullptr, nullptr},  // the value is missing
+      {{"--script"}, "--script", nullptr, nullptr},
+      {{"--engine", "atok"}, nullptr, "atok", nullptr},
+      {{"--codepage", "UTF-8"}, nullptr, nullptr, "UTF-8"},
+  };
+  for (const auto& c : cases) {
+    const CommandLine line = Parse(c.args);
+    EXPECT_TRUE(line.Wrong()) << c.args.front();
+    EXPECT_EQ(line.unknown.value_or(""), c.unknown ? c.unknown : "") << c.args.front();
+    EXPECT_EQ(line.bad_engine.value_or(""), c.engine ? c.engine : "") << c.args.front();
+    EXPECT_EQ(line.bad_code_page.value_or(""), c.code_page ? c.code_page : "") << c.args.front();
+  }
+  EXPECT_EQ(Parse({"--codepage", "cp932"}).code_page, CodePage::kCp932);
+  EXPECT_EQ(Parse({"--codepage", "CP932"}).code_page, CodePage::kCp932);
+  EXPECT_TRUE(Parse({"--bogus", "--help"}).help) << "help is read past a wrong word";
+}
+
+}  // namespace
+}  // namespace orvo::testing
