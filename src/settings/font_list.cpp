@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "settings/settings_record.h"
+#include "toolkit/settings_record.h"
 #include "settings/settings_texts.h"
 
 namespace orvo::settings {

@@ -10,7 +10,7 @@
 namespace orvo::testing {
 namespace {
 
-using options::CodePage;
+using emu::CodePage;
 using options::CommandLine;
 using options::OptionRow;
 
