@@ -151,6 +151,15 @@ TEST_F(FormViewTest, AClickOnADisabledWindowDoesNothing) {
   EXPECT_TRUE(Only(rig.log, "dlg:Click").empty());
 }
 
+TEST_F(FormViewTest, AClickTheModelRefusesLeavesTheWidgetShowingTheModel) {
+  dlg.SetEnabled(false);
+  QTest::mouseClick(&Widget<QCheckBox>("chkCase"), Qt::LeftButton);
+  QTest::mouseClick(&Widget<QRadioButton>("optDir", 1), Qt::LeftButton);
+  view->Sync();
+  EXPECT_EQ(Widget<QCheckBox>("chkCase").checkState(), Qt::Unchecked);
+  EXPECT_FALSE(Widget<QRadioButton>("optDir", 1).isChecked());
+}
+
 TEST_F(FormViewTest, ScreenReadersGetNamesDescriptionsAndRolesFromTheModels) {
   dlg.cmdOK.SetToolTip(u"決める");
   dlg.txtName.SetAccessibleName(u"名前の欄");
