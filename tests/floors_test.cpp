@@ -105,5 +105,19 @@ TEST(Floors, NoFolderIncludesOneAboveIt) {
   EXPECT_GT(files, 100) << "no sources under " << src;
 }
 
+// Small files with one job each: a file past this has more than one.
+TEST(SourceFiles, NoneIsLongerThan500Lines) {
+  const fs::path src = SourceRoot();
+  std::error_code ec;
+  for (auto it = fs::recursive_directory_iterator(src, ec); !ec && it != fs::end(it); it.increment(ec)) {
+    const auto ext = it->path().extension();
+    if (!it->is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
+    std::ifstream in(it->path());
+    int lines = 0;
+    for (std::string line; std::getline(in, line);) ++lines;
+    EXPECT_LE(lines, 500) << fs::relative(it->path(), src).generic_string();
+  }
+}
+
 }  // namespace
 }  // namespace orvo::testing

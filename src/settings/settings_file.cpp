@@ -14,10 +14,6 @@ namespace {
 
 const ustring kSetting = u"SETTING";
 const ustring kMru = u"MRU";
-const ustring kBackColor = u"BC";
-const ustring kForeColor = u"FC";
-const ustring kFontSize = u"FS";
-const ustring kFontName = u"FN";
 // The MRU keys, the most recent first.
 const std::array<ustring, 4> kMruKeys = {u"1", u"2", u"3", u"4"};
 
@@ -29,10 +25,10 @@ constexpr int kMainWindow = 1;
 ustring Decimal(std::int32_t number) { return FromUtf8(std::to_string(number)); }
 
 std::vector<IniEntry> DisplayEntries(const SettingsRecord& s) {
-  return {{kSetting, kBackColor, Decimal(s.BackColor)},
-          {kSetting, kForeColor, Decimal(s.ForeColor)},
-          {kSetting, kFontSize, Decimal(s.FontSize)},
-          {kSetting, kFontName, s.FontName}};
+  std::vector<IniEntry> entries;
+  for (const NumberSetting& n : kNumberSettings) entries.push_back({kSetting, n.key, Decimal(s.*n.field)});
+  entries.push_back({kSetting, kFontNameSetting.key, s.*kFontNameSetting.field});
+  return entries;
 }
 
 // The file a first start makes: the default display settings, four empty recent files.
@@ -50,15 +46,16 @@ bool SettingsFile::LoadSettings(SettingsRecord& saved, RecentSlots& history) {
 
   const SettingsRecord defaults;
   SettingsRecord read;
-  read.BackColor = ini.iReadINI(kSetting, kBackColor, defaults.BackColor);
-  if (const FileError& failure = ini.Failure()) {
-    platform_.app.StandardMessage(files::FailureText(text::kReadFailed, failure, values_.SettingsPath), mb_icon::kStop,
-                                  text::kReadFailedTitle);
-    return false;
+  for (const NumberSetting& n : kNumberSettings) {
+    read.*n.field = ini.iReadINI(kSetting, n.key, defaults.*n.field);
+    // The first read finds a file that cannot be read at all.
+    if (const FileError& failure = ini.Failure()) {
+      platform_.app.StandardMessage(files::FailureText(text::kReadFailed, failure, values_.SettingsPath),
+                                    mb_icon::kStop, text::kReadFailedTitle);
+      return false;
+    }
   }
-  read.ForeColor = ini.iReadINI(kSetting, kForeColor, defaults.ForeColor);
-  read.FontSize = ini.iReadINI(kSetting, kFontSize, defaults.FontSize);
-  read.FontName = ini.sReadINI(kSetting, kFontName, defaults.FontName);
+  read.*kFontNameSetting.field = ini.sReadINI(kSetting, kFontNameSetting.key, defaults.*kFontNameSetting.field);
   saved = WithDefaultsForBadValues(std::move(read));
   saved.FontName = StandInFont(saved.FontName, platform_.font_files);
   // Key 1 into slot 4, ..., key 4 into slot 1: the most recent sits highest.

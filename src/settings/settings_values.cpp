@@ -26,10 +26,11 @@ bool IsRecentEntry(ustring_view entry) { return IsPlainText(entry); }
 
 SettingsRecord WithDefaultsForBadValues(SettingsRecord record) {
   const SettingsRecord defaults;
-  if (!IsColour(record.BackColor)) record.BackColor = defaults.BackColor;
-  if (!IsColour(record.ForeColor)) record.ForeColor = defaults.ForeColor;
-  if (!IsFontName(record.FontName)) record.FontName = defaults.FontName;
-  if (!IsFontSize(record.FontSize)) record.FontSize = defaults.FontSize;
+  for (const NumberSetting& n : kNumberSettings) {
+    if (!n.usable(record.*n.field)) record.*n.field = defaults.*n.field;
+  }
+  const TextSetting& t = kFontNameSetting;
+  if (!t.usable(record.*t.field)) record.*t.field = defaults.*t.field;
   return record;
 }
 

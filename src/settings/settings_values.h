@@ -21,6 +21,26 @@ bool IsFontSize(std::int32_t value);
 bool IsFontName(ustring_view name);
 bool IsRecentEntry(ustring_view entry);
 
+// Each display setting, once: its key in the settings file's [SETTING]
+// section, its field of the record (whose initial value is its default), and
+// what a usable value is. In the order the file holds them.
+struct NumberSetting {
+  const char16_t* key;
+  std::int32_t SettingsRecord::*field;
+  bool (*usable)(std::int32_t);
+};
+struct TextSetting {
+  const char16_t* key;
+  ustring SettingsRecord::*field;
+  bool (*usable)(ustring_view);
+};
+inline constexpr NumberSetting kNumberSettings[] = {
+    {u"BC", &SettingsRecord::BackColor, IsColour},
+    {u"FC", &SettingsRecord::ForeColor, IsColour},
+    {u"FS", &SettingsRecord::FontSize, IsFontSize},
+};
+inline constexpr TextSetting kFontNameSetting{u"FN", &SettingsRecord::FontName, IsFontName};
+
 // The record with each field that is not a usable value set to its default.
 SettingsRecord WithDefaultsForBadValues(SettingsRecord record);
 

@@ -52,7 +52,7 @@ TEST(CommandLine, WrongLinesSayWhatIsWrong) {
       {{"--folder"}, "--folder", nullptr, nullptr},  // the value is missing
       {{"--script"}, "--script", nullptr, nullptr},
       {{"--engine", "atok"}, nullptr, "atok", nullptr},
-      {{"--codepage", "UTF-8"}, nullptr, nullptr, "UTF-8"},
+      {{"--codepage", "EUC-JP"}, nullptr, nullptr, "EUC-JP"},
   };
   for (const auto& c : cases) {
     const CommandLine line = Parse(c.args);
@@ -63,6 +63,7 @@ TEST(CommandLine, WrongLinesSayWhatIsWrong) {
   }
   EXPECT_EQ(Parse({"--codepage", "cp932"}).code_page, CodePage::kCp932);
   EXPECT_EQ(Parse({"--codepage", "CP932"}).code_page, CodePage::kCp932);
+  EXPECT_EQ(Parse({"--codepage", "utf-8"}).code_page, CodePage::kUtf8);
   EXPECT_TRUE(Parse({"--bogus", "--help"}).help) << "help is read past a wrong word";
 }
 
