@@ -50,6 +50,7 @@ MainWindow::MainWindow(Program& program)
   for (forms::TextBoxControl& box : text_boxes_) {
     box.SetMultiline(true);
     box.SetKeepsTab(true);
+    box.SetDocument(true);
     box.Box().SetNoticeSink([&program](EditNotice notice) { program.hook.Notice(notice); });
   }
   text_boxes_[1].Box().SetWordWrap(true);

@@ -21,38 +21,36 @@ std::vector<const forms::MenuEntry*> Reachable(const forms::MenuEntry& menu) {
 
 }  // namespace
 
-HeadlessMenu::HeadlessMenu(Program& program) : program_(program) {
-  subscription_ = program_.forms.Subscribe([this](const forms::FormsEvent& e) {
-    if (e.part != forms::FormsEvent::Part::kMenuOpen || e.menu == nullptr) return;
-    if (!program_.HasMainWindow() || e.form != &program_.Main()) return;
-    OpenTop(*e.menu);
-  });
-}
+HeadlessMenu::HeadlessMenu(Program& program)
+    : program_(program), protocol_(program, *this, frontend::MenuProtocol::When::kAtOnce) {}
 
-HeadlessMenu::~HeadlessMenu() { program_.forms.Unsubscribe(subscription_); }
+HeadlessMenu::~HeadlessMenu() = default;
 
-void HeadlessMenu::OpenTop(const forms::MenuEntry& top) {
-  MainWindow& w = program_.Main();
-  if (top.Children().empty()) {
-    w.ClickMenu(top.Name());  // a top-level command is chosen at once, as a click would
-    return;
-  }
+void HeadlessMenu::OpenDropDown(const forms::MenuEntry& top) {
   open_ = &top;
   has_highlight_ = false;
-  // A menu the bar does not show is a pop-up menu, made ready as it was asked for.
-  popup_ = !top.Visible();
-  if (!popup_) w.OpenMenu(top.Name());
+  popup_ = false;
+  protocol_.Opened(top.Name());
 }
+
+// A pop-up menu is made ready as it was asked for.
+void HeadlessMenu::OpenPopUp(const forms::MenuEntry& menu) {
+  open_ = &menu;
+  has_highlight_ = false;
+  popup_ = true;
+}
+
+void HeadlessMenu::ChooseCommand(const forms::MenuEntry& top) { protocol_.Clicked(top.Name()); }
 
 void HeadlessMenu::Close() {
   open_ = nullptr;
-  if (program_.HasMainWindow()) program_.Main().MenuDismissed();
+  protocol_.Dismissed();
 }
 
 void HeadlessMenu::Choose(const forms::MenuEntry& item) {
   const std::string name = item.Name();
   open_ = nullptr;
-  program_.Main().ChooseMenu(name);
+  protocol_.Chosen(name);
 }
 
 const forms::MenuEntry* HeadlessMenu::Highlighted() const {
@@ -79,7 +77,7 @@ void HeadlessMenu::NextTop(int by) {
   for (std::size_t i = 0; i < tops.size(); ++i) {
     if (tops[i] != open_) continue;
     const auto n = static_cast<long>(tops.size());
-    OpenTop(*tops[static_cast<std::size_t>(((static_cast<long>(i) + by) % n + n) % n)]);
+    OpenDropDown(*tops[static_cast<std::size_t>(((static_cast<long>(i) + by) % n + n) % n)]);
     return;
   }
 }

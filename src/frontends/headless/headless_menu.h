@@ -7,6 +7,7 @@
 // pop-up menu (a top-level menu the bar does not show) is worked the same way.
 #include <cstddef>
 
+#include "frontends/shared/menu_protocol.h"
 #include "platform/keys.h"
 
 namespace orvo {
@@ -18,10 +19,10 @@ class MenuEntry;
 
 namespace orvo::headless {
 
-class HeadlessMenu {
+class HeadlessMenu : private frontend::MenuScreen {
  public:
   explicit HeadlessMenu(Program& program);
-  ~HeadlessMenu();
+  ~HeadlessMenu() override;
   HeadlessMenu(const HeadlessMenu&) = delete;
   HeadlessMenu& operator=(const HeadlessMenu&) = delete;
 
@@ -33,14 +34,16 @@ class HeadlessMenu {
   const forms::MenuEntry* Highlighted() const;
 
  private:
-  void OpenTop(const forms::MenuEntry& top);
+  void OpenDropDown(const forms::MenuEntry& top) override;
+  void OpenPopUp(const forms::MenuEntry& menu) override;
+  void ChooseCommand(const forms::MenuEntry& top) override;
   void Close();
   void Choose(const forms::MenuEntry& item);
   void Step(int by);
   void NextTop(int by);
 
   Program& program_;
-  int subscription_ = 0;
+  frontend::MenuProtocol protocol_;
   const forms::MenuEntry* open_ = nullptr;
   std::size_t highlight_ = 0;
   bool has_highlight_ = false;

@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "platform/emulated/text_box.h"
+#include "frontends/shared/window_pixels.h"
 #include "frontends/qt/document_pane.h"
 #include "frontends/qt/font_map.h"
 #include "frontends/qt/forms/form_view.h"
@@ -25,11 +26,7 @@ MainView::MainView(Program& program, std::function<void()> settle)
     : program_(program), settle_(std::move(settle)) {
   BuildMenus();
   FormView::Options options;
-  options.top_level = false;
-  const MainWindow* window = &W();
-  options.drawn_elsewhere = [window](const forms::Control& c) {
-    return c.Kind() == forms::ControlKind::kTextBox && &c.Owner() == window && c.Name() == "txtJOV";
-  };
+  options.top_level = false;  // its document boxes are this window's document pane's
   inner_ = new FormView(W(), settle_, std::move(options), this);
   setCentralWidget(inner_);
   pane_ = std::make_unique<DocumentPane>(inner_);
@@ -50,8 +47,9 @@ MainView::MainView(Program& program, std::function<void()> settle)
     if (e.kind != forms::FormsEvent::Kind::kChanged || e.part == Part::kForm) window_dirty_ = true;
     if (e.part == Part::kMenuChildren) menus_rebuild_ = true;
     if (e.part == Part::kMenu && e.menu != nullptr) menus_dirty_[e.menu] = true;
-    if (e.part == Part::kMenuOpen) menu_to_open_ = e.menu;
   });
+  menus_ = std::make_unique<frontend::MenuProtocol>(program_, static_cast<frontend::MenuScreen&>(*this),
+                                                    frontend::MenuProtocol::When::kOnOpenAsked);
 }
 
 MainView::~MainView() { program_.forms.Unsubscribe(subscription_); }
@@ -85,7 +83,7 @@ void MainView::BuildMenu(const forms::MenuEntry& entry, QMenu* owner) {
     actions_by_name_[name] = menu->menuAction();
     if (owner == nullptr) {
       // Opening a top-level menu is an event of its own: it may leave braille mode.
-      connect(menu, &QMenu::aboutToShow, this, [this, name] { Forward([&](MainWindow& w) { w.OpenMenu(name); }); });
+      connect(menu, &QMenu::aboutToShow, this, [this, name] { Forward([&](MainWindow&) { menus_->Opened(name); }); });
       connect(menu, &QMenu::aboutToHide, this, [this] { MenuClosed(); });
     }
     for (const auto& child : entry.Children()) BuildMenu(*child, menu);
@@ -101,10 +99,10 @@ void MainView::BuildMenu(const forms::MenuEntry& entry, QMenu* owner) {
     connect(action, &QAction::triggered, this, [this] { choice_coming_ = true; });
     connect(action, &QAction::triggered, this, [this, name] {
       choice_coming_ = false;
-      Forward([&](MainWindow& w) { w.ChooseMenu(name); });
+      Forward([&](MainWindow&) { menus_->Chosen(name); });
     }, Qt::QueuedConnection);
   } else {
-    connect(action, &QAction::triggered, this, [this, name] { Forward([&](MainWindow& w) { w.ClickMenu(name); }); },
+    connect(action, &QAction::triggered, this, [this, name] { Forward([&](MainWindow&) { menus_->Clicked(name); }); },
             Qt::QueuedConnection);
   }
 }
@@ -132,31 +130,33 @@ void MainView::SyncMenu(const forms::MenuEntry& item) {
   }
 }
 
-void MainView::OpenAskedMenu() {
-  const forms::MenuEntry* entry = menu_to_open_;
-  menu_to_open_ = nullptr;
-  if (entry == nullptr) return;
-  auto it = actions_.find(entry);
-  if (it == actions_.end()) return;
-  if (!it->second->isVisible()) {
-    // A menu the bar does not show is a pop-up menu: it opens at the caret.
-    if (QMenu* menu = it->second->menu(); menu != nullptr && program_.Running()) {
-      DocumentEdit& text = Text();
-      menu->setAccessibleName(ToQ(entry->AccessibleName()));
-      menu->popup(text.mapToGlobal(text.cursorRect().bottomLeft()));
-    }
-    return;
-  }
-  if (it->second->menu() == nullptr) {
-    // A top-level command: chosen at once, as a click would. No drop-down
-    // shows and the keyboard stays on the document, so a focus on the item
-    // would be taken back before a reader spoke it: readers are told its name.
-    notices_->Say(ToQ(entry->AccessibleName()));
-    it->second->trigger();
-    return;
-  }
-  // Opens the drop-down as a click does: its opening runs the window's menu protocol.
-  menuBar()->setActiveAction(it->second);
+QAction* MainView::ActionOf(const forms::MenuEntry& entry) const {
+  auto it = actions_.find(&entry);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainView::OpenPopUp(const forms::MenuEntry& entry) {
+  QAction* action = ActionOf(entry);
+  QMenu* menu = action != nullptr ? action->menu() : nullptr;
+  if (menu == nullptr || !program_.Running()) return;
+  // It opens at the caret.
+  DocumentEdit& text = Text();
+  menu->setAccessibleName(ToQ(entry.AccessibleName()));
+  menu->popup(text.mapToGlobal(text.cursorRect().bottomLeft()));
+}
+
+void MainView::ChooseCommand(const forms::MenuEntry& entry) {
+  QAction* action = ActionOf(entry);
+  if (action == nullptr) return;
+  // No drop-down shows and the keyboard stays on the document, so a focus on
+  // the item would be taken back before a reader spoke it: readers are told its name.
+  notices_->Say(ToQ(entry.AccessibleName()));
+  action->trigger();
+}
+
+void MainView::OpenDropDown(const forms::MenuEntry& entry) {
+  // As a click does: its opening runs the window's menu protocol.
+  if (QAction* action = ActionOf(entry)) menuBar()->setActiveAction(action);
 }
 
 void MainView::MenuClosed() {
@@ -164,7 +164,7 @@ void MainView::MenuClosed() {
   QTimer::singleShot(0, this, [this] {
     if (QApplication::activePopupWidget() != nullptr || !program_.Running()) return;
     menuBar()->setActiveAction(nullptr);
-    if (!choice_coming_) W().MenuDismissed();  // nothing chosen: braille input back if the menu left it
+    if (!choice_coming_) menus_->Dismissed();  // nothing chosen: braille input back if the menu left it
     if (W().Enabled()) Text().setFocus(Qt::OtherFocusReason);
     settle_();
   });
@@ -225,7 +225,7 @@ void MainView::Sync() {
     for (const auto& [entry, yes] : dirty) SyncMenu(*entry);
   }
   inner_->Sync();
-  OpenAskedMenu();
+  menus_->OpenAsked();
   SyncGeometry();
   pane_->Show(dynamic_cast<emu::TextBox*>(&W().ActiveTextBox()));
 }
@@ -238,11 +238,9 @@ void MainView::SyncGeometry() {
   }
 
   if (w.State() != WindowState::kNormal) return;
-  const int tx = std::max(1, program_.values.TwipsPerPixelX);
-  const int ty = std::max(1, program_.values.TwipsPerPixelY);
-  const Rect& outer = w.OuterTwips();
+  const Rect outer = frontend::OuterPixels(w);
   const QRect frame = frameGeometry();
-  const QRect want(outer.left / tx, outer.top / ty, outer.width / tx, outer.height / ty);
+  const QRect want(outer.left, outer.top, outer.width, outer.height);
   if (frame == want) return;
   applying_ = true;
   move(want.topLeft());
@@ -257,9 +255,7 @@ void MainView::TellGeometry() {
   const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
   const forms::FrameInsets insets{g.left() - f.left(), g.top() - f.top() + menu, f.right() - g.right(),
                            f.bottom() - g.bottom()};
-  const int tx = program_.values.TwipsPerPixelX;
-  const int ty = program_.values.TwipsPerPixelY;
-  const Rect now{f.left() * tx, f.top() * ty, f.width() * tx, f.height() * ty};
+  const Rect now = frontend::OuterTwips(W(), {f.left(), f.top(), f.width(), f.height()});
   if (now == W().OuterTwips() && insets == insets_) return;
   insets_ = insets;
   W().SetInsets(insets);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "frontends/shared/menu_protocol.h"
 
 class QLabel;
 class QMenu;
@@ -28,7 +29,7 @@ class DocumentPane;
 class FormView;
 class ReaderNotices;
 
-class MainView : public QMainWindow {
+class MainView : public QMainWindow, private frontend::MenuScreen {
   Q_OBJECT
 
  public:
@@ -62,7 +63,10 @@ class MainView : public QMainWindow {
   void BuildMenus();
   void BuildMenu(const forms::MenuEntry& entry, QMenu* owner);
   void SyncMenu(const forms::MenuEntry& entry);
-  void OpenAskedMenu();
+  QAction* ActionOf(const forms::MenuEntry& entry) const;
+  void OpenDropDown(const forms::MenuEntry& top) override;
+  void OpenPopUp(const forms::MenuEntry& menu) override;
+  void ChooseCommand(const forms::MenuEntry& top) override;
   void MenuClosed();
   void Forward(const std::function<void(MainWindow&)>& action);
   void TellGeometry();
@@ -78,9 +82,9 @@ class MainView : public QMainWindow {
   ReaderNotices* notices_ = nullptr;  // a child without size
   forms::FrameInsets insets_{-1, -1, -1, -1};  // as last told to the window
   int subscription_ = 0;
+  std::unique_ptr<frontend::MenuProtocol> menus_;
   bool window_dirty_ = true;  // caption or icon
   bool menus_rebuild_ = false;
-  const forms::MenuEntry* menu_to_open_ = nullptr;  // asked for from the keyboard
   std::map<const forms::MenuEntry*, bool> menus_dirty_;
   bool applying_ = false;  // geometry set by Sync, not by the person
 };

@@ -25,6 +25,10 @@ class TextBoxControl : public Control {
   // A box that keeps Tab types it instead of moving the focus on.
   bool KeepsTab() const { return keeps_tab_; }
   void SetKeepsTab(bool keeps) { keeps_tab_ = keeps; }
+  // A box of the window's document: front ends show it in their document
+  // view, with its composition and candidates, rather than as a form's field.
+  bool IsDocument() const { return document_; }
+  void SetDocument(bool document) { document_ = document; }
 
   bool TakesKey(int key_code) const override;
   void Click() override;
@@ -40,6 +44,7 @@ class TextBoxControl : public Control {
   std::uint64_t seen_revision_ = 0;
   bool multiline_ = false;
   bool keeps_tab_ = false;
+  bool document_ = false;
 };
 
 }  // namespace orvo::forms

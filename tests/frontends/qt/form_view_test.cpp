@@ -12,7 +12,7 @@
 
 #include "toolkit/forms/test_form.h"
 #include "toolkit/picture_ids.h"
-#include "frontends/qt/forms/control_widgets.h"
+#include "frontends/qt/forms/widget_peers.h"
 #include "frontends/qt/forms/form_view.h"
 #include "frontends/qt/qt_app.h"
 #include "frontends/qt/qt_text.h"
@@ -149,6 +149,15 @@ TEST_F(FormViewTest, AClickOnADisabledWindowDoesNothing) {
   QTest::mouseClick(&Widget<QCheckBox>("chkCase"), Qt::LeftButton);
   EXPECT_EQ(dlg.chkCase.Value(), check::kUnchecked);
   EXPECT_TRUE(Only(rig.log, "dlg:Click").empty());
+}
+
+TEST_F(FormViewTest, AClickTheModelRefusesLeavesTheWidgetShowingTheModel) {
+  dlg.SetEnabled(false);
+  QTest::mouseClick(&Widget<QCheckBox>("chkCase"), Qt::LeftButton);
+  QTest::mouseClick(&Widget<QRadioButton>("optDir", 1), Qt::LeftButton);
+  view->Sync();
+  EXPECT_EQ(Widget<QCheckBox>("chkCase").checkState(), Qt::Unchecked);
+  EXPECT_FALSE(Widget<QRadioButton>("optDir", 1).isChecked());
 }
 
 TEST_F(FormViewTest, ScreenReadersGetNamesDescriptionsAndRolesFromTheModels) {
