@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How well and how fast each engine converts whole sentences, side by side on
 // one corpus (bench/accuracy/run makes it): each sentence's reading is given
 // to the engine as the IME gives it, first candidates only, nothing learnt.

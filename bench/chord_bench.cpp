@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long one braille chord takes, from the key events to the composed
 // reading and the refreshed status line, on a document at the size limit.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long kana-kanji conversion takes through the IME emulator with anthy
 // (and, asked for, mozc):
 // Space on a typed sentence (the whole sentence is analysed), Shift+Left on its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long describing a candidate takes, as the announcer does on each Space:
 // a clause of 10 characters (kanji, kana and a full-width digit), and one of
 // 100 characters, which is cut after the first part. The first call is timed

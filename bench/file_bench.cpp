@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long opening and saving a document at the size limit take, through the
 // file menu as a person would (the dialogs answered by a script), with the
 // real file system: a 60,000-byte CP932 file of LF lines.

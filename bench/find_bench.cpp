@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long "find next" takes over a document at the size limit (60,000 bytes
 // of half-width text) with the only match at its very end: the engine's search
 // from the start, with and without regard to letter case, as the find dialog

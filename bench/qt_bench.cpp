@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop window's speed: start-up to a main window ready and painted,
 // and the time from a chord's last key-up to the changed text painted on the
 // screen, and from a plain key's key-down in romaji mode to its letter

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DSOURCE=kanji_descriptions.tsv -DTARGET=kanji_rows.cpp -P KanjiTable.cmake
 # The kanji descriptions as a C++ array, in the table's order (by code point).
 # The table's own notice (its licence) comes along as a comment.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The files matching `pattern` directly in the FLAT folders and below the
 # RECURSE folders, in `out`.
 function(orvo_glob out pattern)

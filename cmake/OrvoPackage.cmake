@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package of what `cmake --install` lays out, made by CPack:
 #   cpack --config BUILD/CPackConfig.cmake
 # Its Depends are the shared libraries the programs link (found by

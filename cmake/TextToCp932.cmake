@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DSOURCE=in.txt -DTARGET=out.txt -P TextToCp932.cmake
 # A UTF-8 text of the repository as the program reads it: CP932 bytes with
 # CR LF line ends. A character CP932 lacks fails the build, naming the file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The braille chart's file as a broken install or anyone's hand may leave it:
 // any bytes in the data folder, read by the helper window opened from braille
 // mode, scrolled, moved, made tall and short, and closed. Never a crash; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Descriptions of any text: the bytes as UTF-16 (lone surrogates, private
 // use, unassigned code points, any length) and as command-line UTF-8. Never
 // a crash, never an empty description, never more than the cut allows.

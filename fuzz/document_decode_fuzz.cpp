@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A document's bytes as any file may hold them: decoding never fails
 // outright, a text found in UTF-8 or CP932 encodes back to the same bytes in
 // the code page it came in (a byte-order mark included), and the size on

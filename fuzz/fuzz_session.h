@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A whole headless program for a fuzz input: a program folder emptied before
 // each input, so that every input runs as on a first start.

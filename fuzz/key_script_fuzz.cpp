@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key scripts and scenario files as anyone may write them: every line is
 // either a step or an error with its line number, and a value shown for a
 // message reads back.

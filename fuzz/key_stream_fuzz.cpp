@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary key streams through the whole program: chords in every mode into
 // the cell conversion and the IME emulator, editing and function keys,
 // modifiers held and let go, menus, message boxes answered. Whatever comes,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recent-files entries as a settings file may hold them ("name\path", or
 // anything at all): split, shown in the menu, reshuffled by an open, and
 // chosen from the menu, through the whole program.

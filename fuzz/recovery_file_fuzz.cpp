@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recovery copies as a crash, a full disk or anyone's hand may leave them:
 // refused with a reason, or read into a record that reads back the same once written.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without libFuzzer (a GCC build): runs a fuzz target once on every file of
 // the folders named, so the corpus and every input that ever crashed are
 // regression tests in every build.

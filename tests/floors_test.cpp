@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The source tree stands in floors: a folder includes its own floor and the
 // floors below it, never one above, and the front ends never borrow from each
 // other. The order is written once, here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's folders and the platform's interface headers stay portable:
 // no Qt, POSIX or other OS header is included there, directly.
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Makes the accuracy benchmark's corpus from what this machine has: the
 Japanese translation catalogues (/usr/share/locale/ja/LC_MESSAGES/*.mo) and
 manual pages (/usr/share/man/ja), cut into sentences of 10-40 characters of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /*
  * startlat - process start to first painted window, for X11 (Xvfb).
  *

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // soak: a long run of random key events through the whole headless program —
 // chords in every input mode, editing and function keys, modifiers held and
 // let go, menus, message boxes answered — with the program's invariants

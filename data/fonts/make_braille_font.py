@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Makes the braille font Orvoten.TTF, face "Orvoten Font": one six-dot cell per
 Braille ASCII code 0x20-0x5F, raised dots filled and the others as faint rings.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text the application shell shows the user: start-up refusals, the
 // main window's captions and menus, and its questions. The message box's own

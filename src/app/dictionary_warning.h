@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Said when kana-kanji conversion is unavailable or changes engine: typing
 // and confirming kana always work.

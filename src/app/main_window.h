@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor's main window: the document text box (a non-wrapping and a
 // wrapping one), the toolbar with the input-method and IME buttons, the cell

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Closing the main window: asked first, then the program shut down.
 #include "app/app_texts.h"
 #include "app/main_window.h"

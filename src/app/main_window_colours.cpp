@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's colours: its background and status line in the
 // desktop's button colour, and the toolbar buttons' gradient faces.
 #include <memory>

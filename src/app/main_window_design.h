@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the main window's toolbar and status-line controls stand before any
 // layout rule moves them: the strips they sit in and their design-time places.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the main window's parts go for a given inner size: the two text
 // boxes, the status line, the size grip, the wrap indicator and the toolbar

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The states of the main window's menu entries, brought up to date as a menu opens.
 #include "app/main_window.h"
 #include "app/program.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's menus as data: every entry with its parent, caption,
 // visibility and command, in the order shown; and what each top-level menu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menus: made from their table, opened, and what choosing
 // an entry does.
 #include <stdexcept>

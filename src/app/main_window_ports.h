@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window as the braille and editing modules reach it: each port a
 // narrow view of its controls. The modules are made before the window is, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One running program: the program-wide values, the shared input state, and
 // every module and window. The braille and editing modules reach the main

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The secondary windows the program has: the find dialog and the key
 // diagrams, loaded afresh each time they open; the braille helper, loaded

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The secondary windows as the main window reaches them: the braille helper,
 // the key diagrams, the memo and the find dialog. Each is loaded and unloaded on demand.

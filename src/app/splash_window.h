@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmSPRUSH: the splash window at start-up and the version window from the
 // help menu. At start-up it stands centred on the screen over the disabled

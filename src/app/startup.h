@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up procedure: checks the keyboard and the display, refuses to run
 // where the editor cannot work, fixes the program-wide values, loads the

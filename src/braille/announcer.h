@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader user is told while writing: braille input switched on
 // or off, each change of input mode, each typed cell as its dots, the sound

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The braille editing commands: in braille mode a key that is neither a dot
 // key nor a function key does what the braille keymap says (Backspace, Enter,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "braille/braille_keymap.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys of braille mode as data: the six dot keys that form a cell, and
 // what each other key does when it is not a function key (the commands are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What braille mode changes in the main window's menus and toolbar.
 namespace orvo::braille {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text braille input shows the user: messages, the mode captions and
 // the display tips. The gaps written \u3000 are ideographic spaces.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Braille cells as Braille ASCII codes, and the JIS key that types a character.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cell conversion: each closed cell, read by Japanese braille rules in
 // the current input mode, becomes romaji or ASCII typed key by key into the

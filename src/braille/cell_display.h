@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cell display (the cells typed since the last result) and the mode
 // display beside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "braille/chord_capture.h"
 
 #include "braille/cell_conversion.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Braille key handling as the windows see it: in braille mode the main window
 // (and the find dialog) sees every key before the text box, and this routes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "braille/dot_chord.h"
 
 #include "braille/braille_keymap.h"

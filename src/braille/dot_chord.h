@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dot chord: in braille mode the dot keys (braille_keymap.h) held
 // together form one cell, closed when the last of them is released; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window as the braille modules see it: the box braille types
 // into, and the window's own state.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "braille/function_keys.h"
 
 #include "braille/braille_texts.h"

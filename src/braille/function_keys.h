@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The function keys, in braille mode and out of it: Esc, F1 (braille mode on
 // and off), F2 (the find dialog), F4 (the helper, Alt+F4), F5 (the key

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The IME of the document text box: one wrapper bound to it, the mirror of
 // its composition into the main window's hidden boxes, re-typing a reading,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hidden boxes that mirror the IME's strings after every key, so the
 // braille keys can tell what is composed and what was last confirmed.

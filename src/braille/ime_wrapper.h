@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One input context bound to one window, with the IME's open status and its
 // composition and result strings.

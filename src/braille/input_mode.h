@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The input modes of braille typing, numbered as the cell tables, the state
 // dump and scripts number them, with the mode display and text box IME mode

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Braille input on or off, the input mode inside it (kana, digits, letters),
 // the mode display and the text box's IME mode that goes with each.

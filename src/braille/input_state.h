@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keyboard and braille-input state shared by chord capture, keystroke
 // synthesis, the input modes, the cell conversion and IME control. One

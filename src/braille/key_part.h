@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every part of braille key handling shares (the dot chord, the braille
 // editing commands, the function keys, the text box's keys and the deferred

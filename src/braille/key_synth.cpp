@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "braille/key_synth.h"
 
 #include "braille/braille_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Synthetic keystrokes: every key the program types into the text box and the
 // IME, the Ctrl+Alt latch of braille mode, the modifier pass-through and Caps

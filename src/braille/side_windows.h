@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The secondary windows braille keys open and close: the braille helper, the
 // key diagrams, the memo and the find dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "braille/text_box_keys.h"
 
 #include "braille/ime_control.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document text box's own key and mouse handlers, after the window has
 // previewed the key: the guard of a remapped key, the end of a synthetic

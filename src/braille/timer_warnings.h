@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The deferred warnings: what the window hook left in PendingWarning is told
 // once the event that caused it is over, when the warning timer (Timer1) ticks.

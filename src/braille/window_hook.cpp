@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "braille/window_hook.h"
 
 #include "braille/input_modes.h"

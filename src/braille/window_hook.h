@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's message hook: events outside the window's ordinary
 // handlers that must end braille input cleanly (the application losing or

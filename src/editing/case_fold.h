@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Upper case for a comparison that ignores letter case: every letter with a
 // case in Unicode (full-width Latin, accented Latin, Greek, Cyrillic, ...) by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pair of document text boxes (0 not wrapping, 1 wrapping) as the
 // editing services switch and dress them, and what goes with the switch in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The IME bound to the document box: released before the text moves to the
 // other box of the pair, bound again to the box that shows it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands that edit the document text box directly: the Edit menu's
 // undo, cut, copy, paste, delete and select all, the date, and the text box's

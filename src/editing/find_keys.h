@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys the find dialog passes on to braille input, after its own: in
 // braille mode its two boxes take chords as the document does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editing/find_replace.h"
 
 #include "editing/editing_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search and replace engine over the document text box, and the search
 // state that the find dialog, the menu commands and the engine share for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmFIND: the modeless find and replace dialog over the main window, worked
 // entirely from the keyboard: F3 finds, F4 replaces, F5 closes, Enter and

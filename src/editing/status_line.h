@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The status line under the text: caret column and line, line count, size in bytes.
 #include "platform/text.h"

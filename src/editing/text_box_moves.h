@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the braille keys ask of the document box beyond typing: the status
 // line brought up to date, scrolling and caret moves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program does to the document text box: the status line figures,
 // scrolling and caret moves from the braille keys.

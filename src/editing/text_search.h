@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding a text in the document's text, forwards or backwards, with or
 // without regard to letter case. Positions are 0-based UTF-16 positions of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one document: new, open, overwrite save and save as, the question
 // before a text is thrown away, the size limit and the title bar. The recent

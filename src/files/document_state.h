@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which file the text belongs to, and how the command in progress is going.
 #include "files/text_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/drop_open.h"
 
 #include "files/files_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files that reach the editor without the open dialog: one dropped on the
 // text, or the one named on the command line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A failure to read or write a file as the messages tell it: the message's
 // tag and the system's number ("Save_Over_Err-28"), a space, the system's

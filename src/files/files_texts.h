@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the file commands say and show: menu captions, title-bar pieces and messages.
 #include "platform/text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four files opened or saved last, newest first, in the file menu's
 // history submenu, and the eight-slot history behind them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recovery copy: while the text has unsaved changes it is kept, with the
 // file it belongs to, in the program folder, so that a run that ends without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recovery copy's bytes: a short header, then the text in UTF-8.
 //

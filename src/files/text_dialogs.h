@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three dialogs the program asks for: a text file to open, a name to save
 // a text under, and a colour for the settings. Each call makes its dialog

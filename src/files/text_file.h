@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A document's bytes on disk and its text in the text box. A file is read in
 // the code page it came in and written back in it: valid UTF-8 is UTF-8 (a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeping the text when the program ends without its own shutdown (the
 // window system gone, the session ending): a modified, non-empty text is

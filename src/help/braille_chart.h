@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The braille chart the helper shows: a text of the program's data, sections
 // of cells drawn three rows of two marks each with their readings beneath.

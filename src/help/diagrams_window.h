@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmTenBMP: the four key diagrams, one in front at a time, chosen with F6,
 // F4, F3 and F2 and closed with F5 or Space; every other key is swallowed.

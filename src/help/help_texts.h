@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the help windows show and say: the braille helper, the key diagrams
 // and the input memo.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmHELPER: the braille chart beside the editor, worked from the keyboard
 // alone so that both hands stay on the dot keys: I/M and O/U scroll by line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmMEMO: the user's memo file "Orvo_メモ.txt" of the program folder, shown
 // read from disk each time it opens and never written back. A file that is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application object: where the program lives, how it was started, and
 // the platform's own message box for the moments before any window exists.

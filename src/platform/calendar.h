@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's clock as a calendar: the local date and time now.
 #include <cstdint>

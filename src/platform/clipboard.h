@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system clipboard in its plain-text form.
 #include "platform/text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system code page: what new texts, the settings file and byte counts use
 // (Shift-JIS on a Japanese system; on Linux the locale's charset, or the one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop's common dialogs: choosing a file to open or a name to save
 // under, and choosing a colour. Each call is modal and returns when the user

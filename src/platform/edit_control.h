@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document text box as the program sees it: a multi-line edit control.
 // Character positions (SelStart, SelLength) count UTF-16 elements, as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files on disk as the program uses them: whole-file reads, whole-file
 // replacement that never leaves a half-written file, and what a path names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a TrueType or OpenType font file names itself, read from its bytes
 // without a font engine: for front ends that keep a model of the system's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How big text comes out on the screen, for controls that size themselves to
 // their text (an auto-sized label).

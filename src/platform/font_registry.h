@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fonts as the program asks for them: whether the system has a face
 // installed, making a font file usable for this run only, and the families

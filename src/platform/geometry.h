@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Points, sizes and rectangles of windows and controls.
 namespace orvo {

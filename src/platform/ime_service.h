@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The input-method services the program asks of the platform, in the shape of
 // the Windows IMM interface: an input context per window, its open status,

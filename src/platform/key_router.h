@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One key event through the program's windows, as a desktop's message loop
 // hands it over: the emulated desktop from its input queue, a native one from

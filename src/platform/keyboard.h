@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keystroke injection and key state, as keybd_event and GetKeyState offer them.
 #include <cstdint>

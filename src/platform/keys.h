@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Key events as the desktop delivers them: a Windows virtual-key code and the
 // scan byte that came with it. Real, scripted and synthetic keys all look alike.

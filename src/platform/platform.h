@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the program may ask of a desktop, handed to it in one piece.
 #include "platform/app_host.h"

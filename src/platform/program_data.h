@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own read-only data (the braille chart and the like), shipped
 // in its data folder beside it. Texts there are read as a document is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop around the program: the task bar, the system folder, the mouse
 // pointer shown over the program's windows.

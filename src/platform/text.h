@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text inside the program is UTF-16, as the editor's strings have always been:
 // one element is one character position of the text box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a written text is read: its reading in kana, found by converting it
 // backwards (日本語の文章 にほんごのぶんしょう). What the review key says

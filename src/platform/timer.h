@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window timer. It ticks every Interval milliseconds while enabled; enabling
 // it starts the interval afresh. Time comes from the platform's clock (virtual

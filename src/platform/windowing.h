@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Key routing, focus, modal loops and pending-event processing. The program's
 // windows and controls implement KeyHandler; the desktop calls the active

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What kind of character a code point is, for describing it: the runs of a
 // text are the stretches of one kind.

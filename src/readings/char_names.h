@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The spoken names of the characters that are said by name: symbols and
 // spaces, Latin letters, small kana.

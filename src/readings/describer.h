@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text as it is said to someone who cannot see it: each kanji by a word
 // that holds it and its reading (日 ニチヨービノ ニチ), each run of kana,

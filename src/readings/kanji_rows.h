@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The kanji descriptions as the build embeds them from
 // data/readings/kanji_descriptions.tsv (made by tools/make-kanji-descriptions

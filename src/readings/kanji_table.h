@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The description of one kanji, from the table the build embeds.
 #include <optional>

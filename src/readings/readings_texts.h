@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words descriptions are made of. Katakana throughout: every Japanese
 // voice reads katakana as written, where kanji are guessed or skipped.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The key that reads back what was written: pressed once, the character at
 // the caret and its description, or the selection described; pressed again

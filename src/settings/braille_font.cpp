@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/braille_font.h"
 
 #include "settings/settings_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The braille font Orvoten.TTF (face "Orvoten Font"): used in place when the
 // system has it installed, otherwise the copy in the program's font folder is

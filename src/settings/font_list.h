@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The font families the settings dialog offers: every family the system has,
 // less vertical-writing and symbol-prefixed names and the braille font.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file as one routine uses it: made for that use, pointed at the
 // file, read or written, then dropped; nothing is kept between uses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A profile (INI) file as bytes in the system code page: "[section]" lines and
 // "key=value" lines below them. Section and key names are matched without

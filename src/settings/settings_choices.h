@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the settings dialog offers: the standard sizes, the fonts that come in
 // one size only, the swatch colours it starts with, and the factory look.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings menu command: the settings dialog, then what it applied
 // given to the document's text box.

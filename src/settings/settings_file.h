@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file Orvo_4.ini: the display settings in section "SETTING"
 // (BC, FC, FS, FN) and the recent files in section "MRU" (1 the most recent

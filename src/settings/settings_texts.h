@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text the settings file shows the user. The gaps written \u3000 are ideographic spaces.
 #include "platform/text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which values the program takes from the settings file. A value outside
 // these gives its default: a colour must be an RGB value (0 to 0xFFFFFF), a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmSETING: the modal dialog where a person chooses the text's font, size,
 // colour and background, sees them in a sample, and applies them to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog's buttons: apply and close, the factory defaults, back
 // to the saved settings, and save.
 #include <string>

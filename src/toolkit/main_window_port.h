@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window as the secondary windows see it: their owner. They take
 // its icon and place from it, give it the keyboard back when they close,

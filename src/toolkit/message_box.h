@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application message box: icon, text and one to three buttons, shown
 // modally over the window that asked; returns the button the user chose.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a message box is asked for and what it answers, as types. The numbers
 // are the box's flags codes (icon code + button set) and result codes, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the message box puts its icon, text and buttons, and how big it is:
 // plain arithmetic on pixel sizes, with the box's outer size in twips.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words of the message box: its fixed title and its button captions,
 // which are also the buttons' tags.

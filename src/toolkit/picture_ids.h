@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pictures of the main window that are not toolbar buttons, by the number a
 // front end draws them from (the buttons' own are in braille/input_modes.h).

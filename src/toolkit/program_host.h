@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every subsystem asks of the running program: pending events run,
 // the focus back on the text, and a message box over the main window.

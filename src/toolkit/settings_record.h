@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's display settings: text background and colour, font face and size.
 #include <cstdint>

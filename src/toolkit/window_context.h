@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every secondary window (find, settings, the help windows) reaches of
 // the running program, and nothing more: the desktop, the forms it lives

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Flags of the main window that the secondary windows and the menus share.
 namespace orvo {

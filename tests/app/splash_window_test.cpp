@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash at start-up and the version window: the main window waits for
 // them, the OK button comes after 600 ms of the program's clock and has the
 // keyboard, and closing gives the keyboard back to the text.

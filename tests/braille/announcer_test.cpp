@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader user is told: decided from the change between two
 // states of braille input, never from a redraw.
 #include "braille/announcer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys of braille mode as data: the dot keys and their weights, and that
 // no key is both a dot key and a command.
 #include "braille/braille_keymap.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cell conversion over fakes of the main window: what each cell types
 // in each mode, prefixes, capital signs, brackets, and re-typing.
 #include "braille/cell_conversion.h"

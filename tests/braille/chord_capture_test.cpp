@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chord capture over fakes of the main window: dot keys make cells, the
 // braille keymap's commands, function keys and the deferred warnings.
 #include "braille/chord_capture.h"

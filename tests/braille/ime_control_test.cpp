@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // IME control over fakes of the main window: binding to the text box, the
 // mirror boxes, the IME switch and re-typing a reading.
 #include "braille/ime_control.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input modes over fakes of the main window: braille mode on and off, the
 // mode cells, the mode display and the text box's IME mode.
 #include "braille/input_modes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The romaji the cell conversion types, sent key by key as the program sends
 // it in braille mode, composes the kana a reader expects, and Enter puts it in
 // the document.

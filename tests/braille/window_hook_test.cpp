@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window hook over fakes of the main window: which outside events end
 // braille mode and which warning each leaves for the timer.
 #include "braille/window_hook.h"

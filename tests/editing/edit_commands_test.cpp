@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edit commands over a text box and a clipboard model: paste never
 // overwrites a selection, the date, and a clipboard holding something that is
 // not text or more than the box may hold.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing services over fakes of the main window: the status figures,
 // switching the text between the wrapping and non-wrapping boxes, and the
 // saved appearance put back.

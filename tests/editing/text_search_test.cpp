@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding text: both directions, letter case by Unicode's mapping (full-width,
 // accented, Greek, Cyrillic), and matches that never split a character.
 #include "editing/text_search.h"

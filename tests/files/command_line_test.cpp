@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file named on the command line opens at the first activation; a name
 // that cannot open leaves a new text and says why.
 #include <string>

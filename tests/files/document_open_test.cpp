@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What opens and what is refused, and how the text looks once it has opened.
 #include <sys/stat.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save that fails at any step loses nothing: the old file stays byte for
 // byte, the text stays in the editor and stays marked modified, and the
 // failure is told.

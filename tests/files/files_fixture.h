@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A whole program in a folder of its own, with helpers to write and read its
 // files and to run script lines against it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history submenu: newest first, each file once, four shown, the history
 // folded back when it fills, and entries of files that are gone dropped.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery copy's life where a key script cannot reach: a full disk, a
 // huge or unreadable copy, a copy whose file is gone, the signal-time write,
 // long typing without a pause, and a reading still composing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery copy's bytes: what is written reads back, and every copy that
 // is not exactly one of ours, for this user, is refused with its reason.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which code page a file's bytes are in: UTF-8 when they are well-formed
 // UTF-8 (a byte-order mark before them kept), else CP932, ASCII alone the
 // system code page's, anything else refused.

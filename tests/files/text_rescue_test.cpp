@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an abrupt end keeps of the text, and where: the file's name, a second
 // rescue in the same second, the writer that takes the text instead, and a
 // folder whose every name of the second is taken.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart the helper shows is read back cell by cell and reading by reading
 // and held against the tables the braille keys type by, so that it can never
 // teach a cell the keys do not type.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help windows' failures and what they keep: a memo that is missing,
 // unreadable, too long or not text gives its message and the window closes;
 // a chart that cannot be read closes the helper on its first activation with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key router alone, over a chain of fake handlers: no desktop, no queue.
 #include "platform/key_router.h"
 

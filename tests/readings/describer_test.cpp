@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text as it is said: kanji by a word, runs by their kind, symbols by name,
 // and nothing unsaid, however odd the text.
 #include "readings/describer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The embedded kanji table: every kanji of the character set the documents
 // are written in, one description each, every one of them readable by any voice.
 #include "readings/kanji_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The review key: one press the character at the caret, a second one at once
 // the whole line, a selection described whole; the clock is the caller's.
 #include "readings/review_key.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --describe takes its text from the command line, where anything can come:
 // only well-formed UTF-8 is described.
 #include "frontends/headless/describe_command.h"

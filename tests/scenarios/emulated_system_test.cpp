@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The assembly every emulated front end shares: the dictionary warning is the
 // program's, said once, and only when conversion was asked for.
 #include "app/dictionary_warning.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The find dialog and the edit commands inside the running program: the
 // Edit menu around braille mode, next-find with nothing to find, and the
 // search state the dialog leaves behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long random key streams through the input queue: whatever the order and
 // timing, the program keeps working and leaves no modifier down.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a held key does in braille mode: the keyboard repeats its key-down
 // until it comes up, as Windows' auto-repeat does. The README says the same.
 #include <algorithm>

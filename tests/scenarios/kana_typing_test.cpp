@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every kana of Japanese braille, typed as chords, ends as its hiragana.
 #include "scenarios/scenario_fixture.h"
 

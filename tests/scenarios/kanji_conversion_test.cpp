@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing Japanese with kanji in braille: a sentence typed as chords,
 // converted, a clause resized, another candidate chosen, confirmed in two
 // steps, with the real conversion dictionary (learning off).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key-script language: what each line becomes, the lines it refuses, and
 // expectations that hold or stop the run.
 #include "frontends/script/key_script.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chord capture and the keys of braille mode, through real key events.
 #include "platform/emulated/text_box.h"
 #include "scenarios/scenario_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The special sounds of loanwords typed as chords: each composes its kana,
 // F7 gives its katakana, and a message box that takes the composition away
 // leaves it typed again from its reading. The marks whose cells begin them

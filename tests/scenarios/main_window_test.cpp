@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's life: layout on every resize, the size presets, the
 // menus around braille mode, word wrap, the events that end braille mode,
 // and closing.

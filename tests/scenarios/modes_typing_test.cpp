@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Digits, letters, capitals and the symbol cells of each input mode, and the
 // ways back to kana.
 #include "scenarios/scenario_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvo-headless as other tools use it: a script in, the document or the
 // state as JSON out.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every tests/scenarios/*.keys file is one test: a key script whose expect
 // lines say what must hold, run on a fresh program in its own folder.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A whole program on the emulated desktop, in braille mode, driven by real
 // key events through the one input queue.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status line: column in full-width widths, line, line count, and the
 // text's size in the system code page's bytes.
 #include "editing/text_box_services.h"

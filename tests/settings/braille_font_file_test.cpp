@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font file the build makes names its face "Orvoten Font", and the name
 // reader that the headless desktop trusts stays inside any bytes it is given.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The braille font at the main window's first activation and close: the
 // build's own file added for the run and taken away, an installed font used
 // in place, and a font that is missing, broken or of another face told with

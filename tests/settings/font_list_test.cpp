@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog's font list: every family the system has, less
 // vertical-writing and symbol-prefixed names and the braille font itself.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the profile reader takes from a file, and what writing one key leaves
 // of the others.
 #include "settings/profile_text.h"

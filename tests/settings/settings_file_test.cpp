@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file of a whole program in a temporary folder: the first
 // start, loading, bad content, unreadable files, and writes that fail at each
 // step of the file layer without losing the old file.

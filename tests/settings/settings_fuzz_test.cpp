@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeded random and mutated settings files: the profile reader keeps every
 // byte it does not change, a written key reads back while every other key
 // stays, and loading never fails on readable content and takes only usable

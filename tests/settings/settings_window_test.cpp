@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog inside the running program: what is saved comes back
 // at the next start, a refused write changes nothing, cancelling keeps the
 // editor's look, and the rules of the two lists.

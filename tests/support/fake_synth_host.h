@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rest of the program as keystroke synthesis sees it, over a real
 // emulated desktop: pending events run on the desktop, and focus requests,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The smallest font file a name reader accepts: an sfnt header and one name
 // table naming `family` for Windows (UTF-16BE). No glyphs: only a model of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Key events as the tests spell them, (virtual key, scan byte, up), printed in
 // hexadecimal when an expectation fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a cell types on its own in each input mode. Cells are Braille ASCII
 // codes ("A" dot 1, "B" dots 1-2, ... "=" all six dots).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Half-width katakana, as the IME reports a composition's reading, back to
 // the keys that type it again.

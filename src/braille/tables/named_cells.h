@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cells that act on the cells after them, by their Braille ASCII codes.
 //   1 o o 4

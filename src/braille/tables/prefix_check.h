@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which cells of an input mode wait for another cell or change the mode,
 // rather than type something of their own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a prefix cell and the cell after it type together, per input mode.
 #include <span>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A composition's reading cut into the pieces that type it again, syllable by
 // syllable, with the IME mode and Shift each piece needs.

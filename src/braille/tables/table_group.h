@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which set of cell tables an input mode reads.
 #include "braille/input_mode.h"

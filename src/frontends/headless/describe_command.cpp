@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/headless/describe_command.h"
 
 #include "frontends/headless/headless_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // orvo-headless --describe TEXT: the spoken description of TEXT, one line, as
 // the program would announce it.

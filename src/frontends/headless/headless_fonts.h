@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system's fonts as a model: a fixed list of installed families, the
 // braille font installed on the system or not, and the program's font folder

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application object of the headless build: a program folder on disk, a
 // single-instance lock in it, and a record of every standard message box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's menu bar in the headless front end. A menu opened from
 // the keyboard stays open and takes the key-downs, as a drop-down on a screen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A screen of any size, resolution and colour depth, for tests and scripts.
 #include "platform/screen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop around a headless program: a task bar where a test puts it, a
 // fixed system folder, the mouse pointer as a number.

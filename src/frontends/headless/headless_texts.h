@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the headless runner itself says on the terminal; the script language's
 // own diagnostics are with its parser.

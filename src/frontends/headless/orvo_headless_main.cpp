@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvo-headless: runs the editor on the emulated desktop, feeds it a key
 // script and prints the state at the end.
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A whole key script in one program folder: each restart step kills the
 // program where it stands and starts a new one there, which goes on with the

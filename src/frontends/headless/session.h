@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A whole program on the emulated desktop, without a screen: what the tests,
 // the benchmarks and the script runner drive.

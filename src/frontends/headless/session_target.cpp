@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/headless/session_target.h"
 
 #include "frontends/headless/session.h"

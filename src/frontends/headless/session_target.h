@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The headless session as a key script's target: keys go on the input queue
 // for the loop that is waiting to take them, waits move the program's clock

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of a headless session as one JSON object, as every front end dumps it.
 #include <nlohmann/json.hpp>

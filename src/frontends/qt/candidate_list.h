@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The candidates of the focused clause while converting, in a list under the
 // clause: a page of nine at a time, numbered, the current choice selected.

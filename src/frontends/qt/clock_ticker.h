@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Real time for the emulated desktop's timers: the virtual clock is moved on
 // by the time that really passed, a few times a second.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the window system Qt is going to use can be reached, decided before
 // Qt starts: Qt ends the process with its own fatal message when it cannot

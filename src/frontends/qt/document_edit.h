@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document's text widget. It shows what its edit control holds and takes
 // no text from anywhere else: keys belong to the program (which turns them

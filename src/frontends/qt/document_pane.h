@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's document on the screen: the text box the program has
 // active, shown in the document widget with its IME composition in place and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shows an edit control model in the document widget and keeps the two in
 // step. The model is the one source of the text: its changes go into the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Windows face names the program asks for, resolved to installed fonts of
 // the same kind: gothic, proportional gothic, fixed width.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard of the whole application: every key event becomes a key event
 // of the emulated desktop and never reaches a Qt widget, so the program sees

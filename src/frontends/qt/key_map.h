@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Real keys as the emulated desktop takes them: the Windows virtual key and
 // the set-1 scan byte of the same physical key on a Japanese (JIS) keyboard.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which of the program's windows has the desktop's keyboard, as the window
 // system last said (X's focus-in and focus-out reports). Qt's own active

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scroll bar that can hold back its own repaint: while held, a change of
 // its range, page or position is drawn only once it is let go. A key that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window on the screen: its menu bar, its inner area drawn by the
 // generic form view (toolbar, cell and mode displays, status line) and the

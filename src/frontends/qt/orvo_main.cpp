@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvo: the editor on a Linux desktop.
 #include <QApplication>
 #include <QDir>

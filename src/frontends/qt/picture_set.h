@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures the program names by number: the toolbar buttons' (memo, the
 // input method, the IME state, the blank cover) and the menu's check marks.

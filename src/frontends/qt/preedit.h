@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The IME composition as the document widget shows it: its text at the caret,
 // the clauses while converting, the focused clause, the caret inside it, and

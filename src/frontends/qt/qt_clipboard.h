@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop's own clipboard, in its plain-text form: what the editor cuts or
 // copies pastes in any other program, and the other way round.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The common dialogs of the Qt front end: Qt's own file and colour dialogs,
 // owned by the program's active window. While a key script plays, its lines

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An edit control shown in its own document widget: the edit-control model,
 // with its text, positions, EM_* figures, modify flag, undo, limit and

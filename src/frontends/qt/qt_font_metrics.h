@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text measured with the installed font the face name resolves to.
 #include "platform/font_metrics.h"

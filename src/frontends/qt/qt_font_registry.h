@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop's fonts: installed faces as fontconfig knows them, fonts added
 // for the run as Qt application fonts, and the families Qt's font database

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application object on a Linux desktop: the per-user program folder, one
 // running copy per folder, the standard message box, and the end of the Qt

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real screen: its size, resolution and colour depth from the primary
 // QScreen (a screen of 1024 x 768 at 96 dpi when there is none).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A whole program on a Linux desktop: the emulated desktop fed by the real
 // keyboard and real time, drawn by Qt widgets. Modal loops take their input by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop around the program: the task bar (whatever panel keeps the
 // screen's available area smaller than the screen) and the mouse pointer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's UTF-16 strings and RGB colours as Qt takes them.
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Qt front end itself says: to screen readers, in its own boxes, and
 // on the terminal. The program's texts live with the program in src/app.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the front end tells screen readers on its own (a display that changed,
 // the candidate chosen) goes through here: to Qt's accessibility bridge, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the window says what the program decided is to be heard. Readers on
 // this desktop speak an object with the notification role as it is shown, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/qt/script_feeder.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays a key script into a running Qt session after start, step by step
 // through the same input queue as the keyboard, one step each turn of Qt's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a scroll area has laid out its scroll bars and viewport, and what that
 // layout rests on. Qt lays a scroll area out again on every layout request it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Brings POSIX wanted into the Qt event loop: the handler only marks the
 // signal and writes a byte to a pipe; the loop then calls the owner's

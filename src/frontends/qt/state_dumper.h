@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes the session's state as JSON to a file on request: when asked, and
 // whenever the process receives SIGUSR1. The handler only marks the request

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures drawn from SVG sources in the program's data folder (the key
 // diagrams, the splash), by their numbers, at the size of the control that shows them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Notices the end of a run without the program's own shutdown and has the
 // text kept then: the X connection breaking (Qt's X plugin then calls exit()),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/qt/x_key_repeat.h"
 
 #include <QGuiApplication>

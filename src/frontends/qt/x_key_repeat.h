@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A held key on X: by default the server sends each repeat as a release and
 // a press, and Qt can mark that release as a repeat only when the press is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an expect line of a key script can read from a running session, one
 // row a subject (the names are listed in key_script.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Key scripts: what a person does at the keyboard, one action a line, and what
 // should hold at that moment.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A key script's click and menu choice, the same in every front end: the control found by the
 // form's name, the button going down on it, then the click itself.

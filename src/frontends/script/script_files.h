@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files a key script writes into the program folder before it works on them.
 #include <optional>

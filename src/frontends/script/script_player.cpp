@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/script/script_player.h"
 
 #include "app/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays a key script into a running program, one step at a time, for any front
 // end: the front end decides when the next step is due (at once when the

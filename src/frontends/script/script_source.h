@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a program's key script comes from: a file or a text, checked whole
 // before any of it runs.

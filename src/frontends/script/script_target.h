@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a front end gives the script player: the ways its window and its
 // input differ from another front end's. Everything else a script does goes to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a key script's run says when a step cannot be played.
 #include <string_view>

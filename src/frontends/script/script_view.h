@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a key script and a state dump read of a running program, in any front
 // end: the program itself, the key state through the keyboard it is given, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The common dialogs of a scripted run: the script's next line answers each
 // dialog that opens ("dialog PATH", "dialog cancel", "colour R G B",

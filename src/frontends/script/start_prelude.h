@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every scripted run does first, as a person at the screen would: waits
 // until the start-up splash's OK button has appeared (600 ms of the

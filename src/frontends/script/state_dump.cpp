@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/script/state_dump.h"
 
 #include "platform/emulated/text_box.h"

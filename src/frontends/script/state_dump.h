@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of a running program as one JSON object, the same for every front end.
 #include <nlohmann/json.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/script/window_dump.h"
 
 namespace orvo::script {

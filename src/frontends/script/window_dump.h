@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's state as JSON: rectangle, layout, status line, menus.
 #include <nlohmann/json.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a front end implements to show a form: one peer per control, of the
 // interface of the control's kind, and the form's own peer for the window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/shared/data_files.h"
 
 #include "files/text_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's data folder on disk: its texts read whole, in UTF-8 or CP932.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/shared/emulated_system.h"
 
 #include "app/dictionary_warning.h"

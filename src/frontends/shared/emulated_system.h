@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program on the emulated desktop, put together once for every front end
 // that uses it: the conversion engine, the code page, the desktop, its IME,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which engine converts kana to kanji, chosen once at start: mozc when the
 // user has it and it answers, anthy otherwise, or one of them by name (the

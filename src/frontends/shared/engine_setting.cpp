@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/shared/engine_setting.h"
 
 #include "platform/emulated/system_code_page.h"

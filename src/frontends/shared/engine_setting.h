@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file's choices made before the program starts: the conversion
 // engine, [SETTING] Engine=auto, mozc or anthy, and the code page of new

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A form as a front end last showed it. The mirror hears the forms runtime's
 // change reports, keeps per control what its peer was last given (place,

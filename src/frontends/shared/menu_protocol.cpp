@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/shared/menu_protocol.h"
 
 #include "app/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a front end works the main window's menus, the same for every one.
 // The window asks for a menu from the keyboard (Alt with an access letter,

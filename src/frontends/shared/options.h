@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of both programs: the options they share (the program
 // folder, the conversion engine, the code page, help and the version) read

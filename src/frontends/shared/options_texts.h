@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What both programs say of a command line they cannot take; the first %s is
 // the program's name.

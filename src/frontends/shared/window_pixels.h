@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window's place on the screen in pixels, from its model's twips, by the
 // screen's twips per pixel: the one conversion every front end uses.

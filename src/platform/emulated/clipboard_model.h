@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A clipboard of its own for a desktop without a system one: the headless
 // editor's, which scripts fill and read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The emulated desktop: one input queue, the key state, key routing to the
 // program's windows and controls, modal loops, and virtual time. The headless

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/emulated/emulated_ime.h"
 
 #include "platform/emulated/text_box.h"

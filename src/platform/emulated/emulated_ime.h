@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The IME services over the emulated desktop's text boxes: the input context
 // of a text box is its window handle, and every keyboard layout is the

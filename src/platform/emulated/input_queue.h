@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one input queue. Key events from a person, from a script and from the
 // program's own keybd_event calls wait here in arrival order; pending-event

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/emulated/jis_layout.h"
 
 #include "platform/keys.h"

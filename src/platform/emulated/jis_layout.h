@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The characters of the Japanese (JIS) keyboard layout: what a key types
 // without and with Shift. Caps Lock turns letters to capitals (Shift then

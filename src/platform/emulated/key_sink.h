@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A control that acts on keys itself, in the order Windows gives it: its IME
 // sees a key-down before anybody (an IME key reaches the handlers only as

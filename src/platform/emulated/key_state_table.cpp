@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/emulated/key_state_table.h"
 
 namespace orvo::emu {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Key state as GetKeyState reports it: the down bit of every key and the
 // toggle bit of Caps Lock and Kana, from every event delivered so far, real

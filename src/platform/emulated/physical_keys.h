@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The physical keys of a Japanese (JIS) keyboard that the program knows, one
 // row a key: the name key scripts give it, the Windows virtual key, the set-1

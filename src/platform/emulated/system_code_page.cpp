@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/emulated/system_code_page.h"
 
 #include <algorithm>

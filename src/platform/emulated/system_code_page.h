@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system code page on Linux: CP932 or the locale's charset, through iconv.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/emulated/text_box.h"
 
 #include "platform/emulated/jis_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The emulated document text box: the edit-control model with the IME
 // emulator attached, acting on keys as a Windows EDIT control does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Virtual time for timers. Nothing moves until Advance is called, so a test or
 // a script decides exactly when every timer fires. The calendar reads the same

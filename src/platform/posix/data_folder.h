@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's read-only data (braille font, chart, pictures) lies in
 // share/orvo beside the folder of its executable, installed or in a build

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One running copy per program folder: an advisory lock on a file in the
 // folder. The system drops the lock when the process ends, so a crashed run

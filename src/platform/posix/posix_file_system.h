@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files on a POSIX system. Paths are UTF-8 on disk. Every step that can fail
 // passes a hook first, so tests can make any one of them fail as a full disk

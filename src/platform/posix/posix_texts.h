@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the POSIX services say on the terminal.
 namespace orvo::posix::texts {

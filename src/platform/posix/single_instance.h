@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The single-instance rule of every Linux host: one running copy per program
 // folder, held by a lock file in it from the first question until the end.

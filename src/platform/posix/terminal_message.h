@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A message box said on standard error as well, so that a person who started
 // the program from a terminal sees why it waits or ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A check box: 0 unchecked, 1 checked, 2 greyed. A click or Space checks an
 // unchecked box and clears a checked or greyed one.

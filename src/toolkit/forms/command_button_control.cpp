@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/forms/command_button_control.h"
 
 #include "toolkit/forms/form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A push button, with a caption and/or a picture. The default button is
 // pressed by Enter and the cancel button by Esc wherever the focus is, unless

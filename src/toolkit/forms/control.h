@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of every control model on a form: what a front end needs to draw
 // it and a screen reader to name it, and the focus and key routing that all

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window of the program as a model: its frame (caption, icon, place and
 // size, state), its controls in tab order, the focused one, its menus, and

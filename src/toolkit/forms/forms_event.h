@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the forms runtime tells front ends: a window loaded, shown, hidden,
 // activated, changed or unloaded, and for a change the part that changed.

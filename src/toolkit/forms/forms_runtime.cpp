@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/forms/forms_runtime.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loaded forms, which one is active, modeless and modal showing, hiding
 // and unloading, and a change signal for front ends. A modal form runs the

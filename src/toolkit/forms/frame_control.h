@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A frame: a captioned box that holds other controls. Hiding or disabling it
 // hides or disables what it holds, and it is the group of option buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A caption on a form. It takes no focus unless made focusable; its access
 // key moves the focus to the next control in tab order that can take it. A

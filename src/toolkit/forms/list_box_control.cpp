@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/forms/list_box_control.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A list of text entries with at most one selected. Changing the selection
 // raises Click, whether a person or the program changed it. From the

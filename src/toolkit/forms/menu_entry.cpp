@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/forms/menu_entry.h"
 
 #include "toolkit/forms/mnemonic.h"

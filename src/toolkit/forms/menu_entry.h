@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A form's menus as a tree: the bar is the root, its children the top-level
 // menus, theirs the items. An entry whose caption is "-" is a separator.

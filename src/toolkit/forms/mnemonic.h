@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mnemonics in captions: "&F" marks F as the access key and "&&" stands for
 // a literal ampersand.

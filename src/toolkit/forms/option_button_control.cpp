@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/forms/option_button_control.h"
 
 #include <algorithm>

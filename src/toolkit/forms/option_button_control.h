@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An option button. Its group is its container (a frame, or the form): one
 // selected at a time. Only the selected one of a group is a Tab stop, and the

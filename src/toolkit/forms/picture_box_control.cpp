@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/forms/picture_box_control.h"
 
 #include "toolkit/forms/form.h"

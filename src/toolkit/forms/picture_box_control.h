@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture (one of the program's picture set, by id) or a plain coloured
 // area. Pictures here are decoration and strips that hold other controls:

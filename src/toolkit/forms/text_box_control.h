@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text box: a platform edit control, made by the desktop, with the
 // control's visibility, enabling, font and colours mirrored onto it. Change

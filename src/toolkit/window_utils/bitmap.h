@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pictures as plain pixels, and the few drawing-surface operations the
 // program's picture work needs: block transfers with raster operations and

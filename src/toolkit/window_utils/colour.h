@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A colour as the program stores it: red + 256 × green + 65536 × blue.
 #include <cstdint>

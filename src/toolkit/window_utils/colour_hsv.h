@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as hue, saturation and value (the hexcone model), for gradients
 // that keep a colour's hue and vary its brightness.

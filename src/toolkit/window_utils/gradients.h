@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own button faces and splash background: bands of one hue
 // and saturation whose brightness follows the desktop's button colour. A

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/window_utils/menu_check_bitmaps.h"
 
 namespace orvo {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Own pictures for a menu item's check mark, checked and unchecked.
 #include "toolkit/forms/menu_entry.h"

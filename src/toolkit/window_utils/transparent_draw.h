@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing a picture over another with one of its colours left out, so the
 // picture underneath shows through (icons on the gradient buttons, the

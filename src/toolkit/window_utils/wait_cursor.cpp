@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/window_utils/wait_cursor.h"
 
 #include <algorithm>

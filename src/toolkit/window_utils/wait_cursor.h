@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hourglass over a slow operation, with the window it runs in disabled
 // so the user cannot start another; both come back when the object goes,

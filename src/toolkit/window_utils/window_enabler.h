@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Enabling and disabling a window by its handle, as the wait cursor needs.
 #include "platform/edit_control.h"

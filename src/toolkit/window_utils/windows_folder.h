@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system folder, where the fonts folder is found.
 #include "platform/shell.h"

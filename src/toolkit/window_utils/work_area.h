@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The part of the screen the task bar leaves free, where the window-size
 // presets and the secondary windows place themselves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The braille modules wired together as the program wires them, over an
 // emulated desktop and one emulated text box, with fakes for every port of

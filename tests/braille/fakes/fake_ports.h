@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Recording stand-ins for the main window's ports, so the braille modules run
 // without a window: each keeps what it was told and answers from fields the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The letters and digits the program typed, read off the desktop's log of synthetic keys.
 #include <string>

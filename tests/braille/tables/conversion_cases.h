@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What each cell group types, and the reading the IME shows for it, held as
 // runs: the n-th cell types the n-th word and shows the n-th reading.

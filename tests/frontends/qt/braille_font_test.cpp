@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The braille font as FreeType draws it through Qt: every Braille ASCII code
 // shows exactly its cell's raised dots, as the program's cell table has them;
 // the font names its face, is added and removed as an application font, and

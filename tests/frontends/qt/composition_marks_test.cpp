@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the composition is marked in the document, and which page of
 // candidates the list shows.
 #include <gtest/gtest.h>

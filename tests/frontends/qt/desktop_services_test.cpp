@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Linux desktop services: the task bar from the screen's available area,
 // and the Windows face names resolved to installed fonts.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether a display can be reached before Qt is started: the sockets a
 // display name stands for, the platform Qt will pick, and real connections.
 #include "frontends/qt/display_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model shown in the Qt document widget keeps the promises every edit
 // control makes, showing each line as it should. What the widget itself shows
 // and takes (selection, composition, scroll bars, screen readers) follows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The model shown in the Qt document widget, as a subject of the edit-control
 // contract: it is given its view size through the widget, and the lines it

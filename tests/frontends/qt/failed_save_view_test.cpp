@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save that fails in the window: the message names the tag, the system's
 // number, a space, the system's description in the user's language and the
 // file, and the text stays.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file and colour dialogs of the window, worked from the keyboard alone,
 // and files dropped on the text.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The find dialog and the text box's pop-up menu in the window, worked with
 // keys and named for screen readers, and the clipboard shared with every
 // other program on the desktop.

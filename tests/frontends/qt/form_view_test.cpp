@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generic form view over a dialog that holds one control of every kind:
 // each widget follows its model, a person's mouse actions reach the model, and
 // screen readers get names, descriptions and roles from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help windows in the Qt window: the helper drawn and named by the
 // generic form view, and each key diagram drawn from its SVG source at its
 // full size with its text alternative as the picture's description.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real keys to virtual keys and scan bytes: by the physical key when the
 // platform names it, by the Qt key (shifted JIS characters included) otherwise.
 #include "frontends/qt/key_map.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on the offscreen platform: drawn from its models, keys
 // from Qt key events reaching the document through the input queue, menus
 // mirroring the models and keeping the braille-mode protocol.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message box on the offscreen platform, drawn by the generic form view
 // from the box's own form: closed by keys that go through the input queue, or
 // by a click on a button.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar and menu pictures: every id the program uses is drawn at the
 // size asked, no two alike, in colours a reader with low vision can tell apart.
 #include "frontends/qt/picture_set.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One QApplication for every test of the suite, on the offscreen platform
 // unless the environment names another.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a key repaints in the main window: the widgets whose model changed and
 // nothing else. Every paint event of every widget is counted between a key
 // and the moment the window has settled.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt front end's script player: steps through the one input queue, a box
 // a step opens answered by the steps after it, expectations checked.
 #include "frontends/qt/script_feeder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A whole program on the offscreen Qt platform, driven by Qt key and mouse
 // events as a person's would arrive. Input ends when no key waits, so a modal

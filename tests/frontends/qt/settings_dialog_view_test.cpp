@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog in the window, worked from the keyboard alone: a font
 // from the machine's own list, a swatch with Space, and F4, F2, F3 and F5
 // with the boxes they show answered.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's state dump: the headless runner's JSON for the same keys,
 // written from the event loop when SIGUSR1 asks, and replaced whole.
 #include <csignal>

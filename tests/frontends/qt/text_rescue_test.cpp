@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping the text at an abrupt end: when it is kept, the file it goes to,
 // and the two ways an abrupt end arrives (exit(), and SIGTERM / SIGHUP).
 #include "frontends/qt/text_rescue.h"

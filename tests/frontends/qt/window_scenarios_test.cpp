@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window and the headless editor agree: every tests/scenarios/*.keys file
 // that holds headless also holds when the window's own script player plays it
 // through the Qt front end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one script player, driven against a fake front end: what reaches the
 // target and in which order, where a run stops and why, the dialogs' answers,
 // and a restart's place in the script.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form mirror over a fake front end that writes down every call: what
 // each control's peer is given, when, and only what changed.
 #include <gtest/gtest.h>

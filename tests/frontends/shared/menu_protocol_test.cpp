@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu protocol over a fake screen: a menu asked for from the keyboard
 // reaches the front end as the kind of opening it needs, once, when the
 // front end is ready for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line both programs share: which words are options, which are
 // their values, and what makes a line wrong.
 #include "frontends/shared/options.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one key table: names, key codes and scan bytes that front ends and
 // scripts agree on.
 #include "platform/emulated/physical_keys.h"

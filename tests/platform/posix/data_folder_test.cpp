@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data folder is found beside the executable, whatever its path holds,
 // and only when it is this version's.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One running copy per program folder, and no false refusal when the lock
 // cannot even be made.
 #include <gtest/gtest.h>

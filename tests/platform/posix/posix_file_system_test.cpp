@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the file layer refuses and keeps, without the program around it.
 #include <gtest/gtest.h>
 #include <sys/stat.h>

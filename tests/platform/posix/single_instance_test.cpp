@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hosts' single-instance rule: per folder, with or without a final slash.
 #include "platform/posix/single_instance.h"
 

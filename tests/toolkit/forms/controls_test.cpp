@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Control models on their own: access keys, names for screen readers, and
 // the values of lists, option groups and check boxes.
 #include <gtest/gtest.h>

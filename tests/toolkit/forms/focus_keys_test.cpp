@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys on a shown form: Tab order, default and cancel buttons, access keys
 // and the keyboard actions of each kind of control.
 #include <gtest/gtest.h>

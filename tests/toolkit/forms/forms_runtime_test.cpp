@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading, showing, modal loops over the one input queue, unloading, and
 // finding and placing forms.
 #include "toolkit/forms/forms_runtime.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small dialog and a headless desktop to show it on, shared by the forms tests.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button and splash gradients from the desktop's button colour: the
 // shades computed for a grey, a saturated colour and black, and the rows of
 // the pictures drawn from them.

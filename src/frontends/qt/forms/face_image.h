@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A control's face (a picture of the program's own, drawn in the core) as
 // Qt paints it.

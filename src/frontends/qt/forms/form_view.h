@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Any form of the forms runtime on the screen: the form mirror's Qt side. It
 // makes a widget peer per control by the kind's row and, as a top-level

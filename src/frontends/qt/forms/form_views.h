@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A view for every loaded form that has no window of its own: each is made
 // when its form loads, drawn at every sync, and goes when its form unloads.

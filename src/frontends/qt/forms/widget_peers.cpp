@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/qt/forms/widget_peers.h"
 
 #include <algorithm>

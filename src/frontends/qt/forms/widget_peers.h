@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Qt peers of the form mirror: each kind of control drawn as a Qt widget,
 // set from what the mirror gives it, with the widget's own signals of a

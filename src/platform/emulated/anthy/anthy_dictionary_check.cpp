@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/emulated/anthy/anthy_dictionary_check.h"
 
 #include <anthy/anthy.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // anthy maps its dictionary and follows every offset in it unchecked: a file
 // that is not a whole dictionary crashes the process that loads it. A named

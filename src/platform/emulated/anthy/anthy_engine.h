@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Kana-kanji conversion by anthy. Readings are taken in any kana form and
 // given to anthy as hiragana; characters that are not kana (digits, letters,

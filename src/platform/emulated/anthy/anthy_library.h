@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // anthy is one per process: its settings, dictionary and learning data are
 // global. Engines share one start of it with the same settings; the last one

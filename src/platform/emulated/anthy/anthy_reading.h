@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A reading in the form anthy converts: every kana as hiragana, whichever form
 // the composition shows it in (katakana, half-width katakana), everything else

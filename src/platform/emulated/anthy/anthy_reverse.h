@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Readings of written text by anthy's reverse conversion, in a context of
 // its own: nothing is committed, so anthy learns nothing from it.

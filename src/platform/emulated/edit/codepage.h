@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Conversions between the program's UTF-16 text and the bytes of a code page:
 // CP932 (Shift-JIS as Windows has it) or the charset of the current C locale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document text box of the emulated desktop: a Windows multi-line EDIT
 // control without word wrap, as a plain object. Positions never split a CR LF

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Told of every change of an edit control's text as it happens, so that a view
 // showing the text can follow it piece by piece instead of comparing texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where each line of an edit control's text starts, both in character
 // positions and in double-byte units, kept up to date edit by edit so that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one-level undo of an edit control: the range the last edit inserted and
 // the text it removed there. Undoing swaps the two, so a second undo redoes.

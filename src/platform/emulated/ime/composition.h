@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text being composed, one character at a time, with the caret. Each
 // character remembers the keys typed for it, so the composition can be shown

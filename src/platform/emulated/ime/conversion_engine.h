@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Kana-kanji conversion as the IME uses it, shaped like anthy's context API:
 // set a reading, read its segments (clauses) and their candidates, resize a

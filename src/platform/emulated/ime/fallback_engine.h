@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Converts with a first engine and, when it cannot, with a second. A reading
 // the first engine cannot convert goes to the second for that reading only;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Japanese IME in romaji input mode, attached to one text box. The text
 // box hands it every key-down; what the IME confirms comes back through the

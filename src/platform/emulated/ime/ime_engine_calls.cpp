@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the IME tells its conversion engine between keys: the composition as
 // it grows (so that an engine working elsewhere can keep up), and which
 // clause's candidates are wanted whole (an engine may give a clause's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which command a key gives in each state of the IME. Keys not listed here
 // are characters (typed into the composition) or are left to the text box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <optional>
 // The forms one text takes in the IME: hiragana, full-width katakana,

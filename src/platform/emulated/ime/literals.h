@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Characters of a reading that no engine should turn into other characters:
 // everything but convertible kana. An engine's first candidate keeps them as

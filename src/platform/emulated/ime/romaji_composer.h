@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns romaji keys into kana by the romaji table, one key at a time. The
 // keys not yet resolved (a lone "k", "ky", "n") are the pending romaji.

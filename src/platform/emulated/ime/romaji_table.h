@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The romaji table of the Japanese IME in romaji input mode, one rule a row:
 // typing `input` gives `output`, and `pending` stays to start the next rule

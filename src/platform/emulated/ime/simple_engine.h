@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A conversion engine with no dictionary: the whole reading is one segment,
 // and every segment's candidates are its hiragana and katakana forms. Enough

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A helper program run as a child process, its standard input and output one
 // socket to this process (so writing to a helper that died fails instead of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The line link to a helper: requests go out one a line, replies come back
 // one a line. Every read has a time limit, so a helper that hangs costs at

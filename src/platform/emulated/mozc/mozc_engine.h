@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Kana-kanji conversion by mozc, through one session of its Emacs helper.
 // The composition is fed to mozc as it is typed (Follow), so converting costs

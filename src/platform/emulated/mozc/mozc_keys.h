@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys the engine presses in mozc, as the helper names them. They are
 // the ones every keymap mozc ships gives these meanings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A reading in the form it is given to mozc: kana as hiragana (ゔ for ヴ; the
 // small ヵ ヶ kept), half-width kana as their full-width characters, anything

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What one reply of the helper says, as far as converting needs it.
 #include <optional>

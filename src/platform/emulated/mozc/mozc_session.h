@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One mozc session through the helper: requests numbered in order, replies
 // matched to them. Requests may be sent ahead without waiting; their replies

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting mozc for the editor: usable when its helper is installed, the user
 // is not the superuser (mozc handles no key for root), mozc has a profile

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The helper's replies are S-expressions, one a line: atoms, strings, lists
 // and dotted pairs. This reads one line of them, strictly: anything else

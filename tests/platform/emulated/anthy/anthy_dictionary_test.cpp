@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dictionaries anthy cannot use are refused before anthy is given them: each
 // kind of broken file gives no engine and a reason, the process lives on, and
 // anthy's own dictionary still starts afterwards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // anthy as these tests use it: learning off, its data folder and $HOME inside
 // a temporary folder made for this test program (see TempHome).

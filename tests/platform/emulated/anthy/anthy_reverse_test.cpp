@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Readings of written text by anthy's reverse conversion, for the review key.
 #include "platform/emulated/anthy/anthy_reverse.h"
 

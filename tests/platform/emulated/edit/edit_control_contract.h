@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One set of promises for every edit control (CR LF text, selection, typing,
 // undo, double-byte figures, the limit, scrolling), each control showing every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The emulated edit control keeps the promises every edit control makes.
 #include "platform/emulated/edit/edit_control_contract.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A view following the edit control is told each change of the text, in
 // order, with ranges that turn the old text into the new.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The emulated edit control as a subject of the edit-control contract: it
 // draws nothing, so the lines it shows are the lines of its text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays a key script into the IME: plain characters are typed as the layout
 // would give them, {Name} is a special key, S- and C- before a name hold Shift

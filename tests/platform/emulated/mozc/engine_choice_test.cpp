@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which engine converts: named by the option or the settings file, else
 // mozc when it is usable, else anthy.
 #include <gtest/gtest.h>

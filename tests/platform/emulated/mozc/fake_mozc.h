@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A stand-in for mozc's helper, in this process: it composes what it is sent,
 // converts by cutting the composition into segments of two characters, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mozc failing: not there, not usable, or its helper stopping in the middle.
 // Whatever fails, nothing typed is lost, anthy takes over and the person is
 // told once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real mozc as these tests use it: only through run-unprivileged, which
 // gives the program a throwaway home with a mozc profile folder in it (and

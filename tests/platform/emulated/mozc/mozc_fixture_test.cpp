@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real mozc's setup for the tests of this folder (mozc_fixture.h).
 #include "mozc_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The IME converting with the real mozc, and the same scenarios with anthy:
 // where the engines' candidates differ, the expectation names its engine.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the helper's lines: real replies give their parts; anything cut,
 // unbalanced or foreign is no reply at all.
 #include <gtest/gtest.h>
