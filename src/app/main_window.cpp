@@ -140,11 +140,11 @@ void MainWindow::OnLoad() {
   lblBYTES.MoveTo(lblBYTES.Bounds().left, 2);
   picBAR.SetBounds({picBAR.Bounds().left, picBAR.Bounds().top, picBAR.Bounds().width, 29});
   lblMODE.MoveTo(lblMODE.Bounds().left, 4);
-  cmdMEMO.SetPicture(braille::picture::kMemo);
-  cmdTYPE.SetPicture(braille::picture::kRomajiMethod);
-  cmdIME.SetPicture(braille::picture::kImeAtLoad);
-  cmdCOVER.SetPicture(braille::picture::kCover);
-  cmdTOOL.SetPicture(braille::picture::kCover);
+  cmdMEMO.SetPicture(picture_id::kMemo);
+  cmdTYPE.SetPicture(picture_id::kRomajiMethod);
+  cmdIME.SetPicture(picture_id::kImeAtLoad);
+  cmdCOVER.SetPicture(picture_id::kCover);
+  cmdTOOL.SetPicture(picture_id::kCover);
   cmdTOOL.MoveTo(kToolLeft, cmdTOOL.Bounds().top);
   Menu("mnuFONT_RESET").SetEnabled(false);
   Menu("mnuHELPER").SetEnabled(false);

@@ -132,7 +132,7 @@ void SplashWindow::OnQueryUnload(bool& cancel, forms::UnloadMode mode) {
   MainWindow& main = p_.Main();
   if (!p_.flags.Started) {
     p_.flags.Started = true;
-    main.cmdIME.SetPicture(braille::picture::kImeOn);
+    main.cmdIME.SetPicture(picture_id::kImeOn);
   }
   p_.flags.SplashOpen = false;
   p_.flags.MainHasFocus = true;

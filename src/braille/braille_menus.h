@@ -1,18 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What braille mode changes in the main window's menus and toolbar.
-namespace orvo::braille {
+#include "toolkit/picture_ids.h"
 
-// Pictures of the main window's picture set used by the mode and IME buttons.
-namespace picture {
-inline constexpr int kMemo = 0;
-inline constexpr int kRomajiMethod = 1;
-inline constexpr int kBrailleMethod = 2;
-inline constexpr int kImeAtLoad = 3;
-inline constexpr int kImeOn = 4;
-inline constexpr int kImeBraille = 5;
-inline constexpr int kCover = 6;
-}  // namespace picture
+namespace orvo::braille {
 
 class BrailleMenus {
  public:

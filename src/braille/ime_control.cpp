@@ -115,13 +115,13 @@ void ImeControl::CMD_IME(ImeSwitch how) {
     p_.host.DoEvents();
     s_.ImeOpen = true;
     s_.InputMode = input_mode::kKana;
-    p_.menus.SetImePicture(picture::kImeOn);
+    p_.menus.SetImePicture(picture_id::kImeOn);
   } else if (!open || !s_.BrailleMode) {
     w.TypingBox().SetImeMode(ime_mode::kOff);
     p_.host.DoEvents();
     s_.ImeOpen = false;
     s_.InputMode = input_mode::kOff;
-    p_.menus.SetImePicture(picture::kImeAtLoad);
+    p_.menus.SetImePicture(picture_id::kImeAtLoad);
     if (!open && s_.BrailleMode) m_.modes.CMD_TYPE(TypeSwitch::kImeOff);
   } else {
     p_.host.MsgBox(text::kImeMustBeOn, message::kWarning);

@@ -31,7 +31,7 @@ void InputModes::Enter() {
   // Begun in the find dialog, braille types into its boxes: the dialog stays.
   if (p_.side.FindOpen() && !p_.side.FindHasKeyboard()) p_.side.UnloadFind();
   p_.host.DoEvents();
-  p_.menus.SetMethodPicture(picture::kBrailleMethod);
+  p_.menus.SetMethodPicture(picture_id::kBrailleMethod);
   p_.display.ShowMode(ustring(text::kModeKana));
   p_.display.SetDisplayTips(text::kModeTip, text::kCellsTip);
   s_.InputMode = input_mode::kKana;
@@ -39,7 +39,7 @@ void InputModes::Enter() {
   p_.display.ShowCells(u"");
   p_.menus.SetCoverVisible(false);
   m_.ime.CMD_IME(ImeSwitch::kOn);
-  p_.menus.SetImePicture(picture::kImeBraille);
+  p_.menus.SetImePicture(picture_id::kImeBraille);
   if (!s_.LatchHeld) {
     keys_.LATCH_ON();
     p_.host.DoEvents();
@@ -59,7 +59,7 @@ void InputModes::Leave(TypeSwitch by) {
     keys_.LATCH_OFF();
     p_.host.DoEvents();
   }
-  p_.menus.SetMethodPicture(picture::kRomajiMethod);
+  p_.menus.SetMethodPicture(picture_id::kRomajiMethod);
   p_.display.SetDisplayTips(u"", u"");
   s_.InputMode = input_mode::kOff;
   p_.menus.ShowBrailleMenus(false);
@@ -68,7 +68,7 @@ void InputModes::Leave(TypeSwitch by) {
   EditControl& box = p_.window.TypingBox();
   if (box.ImeMode() != ime_mode::kOff) {
     box.SetImeMode(ime_mode::kHiragana);
-    p_.menus.SetImePicture(picture::kImeOn);
+    p_.menus.SetImePicture(picture_id::kImeOn);
   }
   if (by != TypeSwitch::kHook && p_.window.WindowEnabled()) p_.host.FocusTextBox();
 }

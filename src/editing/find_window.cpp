@@ -80,10 +80,7 @@ FindWindow::FindWindow(const WindowContext& context, const FindPorts& ports)
   // Grey and out of use until the dialog opens for replacing.
   txtREPLACE.SetBackColor(forms::colour::kButtonFace);
   txtREPLACE.SetEnabled(false);
-  const int tx = std::max(1, context.values.TwipsPerPixelX);
-  const int ty = std::max(1, context.values.TwipsPerPixelY);
-  const forms::FrameInsets& f = Insets();
-  Move({0, 0, (kWidthPx + f.left + f.right) * tx, (kHeightPx + f.top + f.bottom) * ty});
+  Move(context.values.OuterTwips({kWidthPx, kHeightPx}, Insets()));
 }
 
 FindWindow::~FindWindow() = default;

@@ -53,10 +53,7 @@ DiagramsWindow::DiagramsWindow(const WindowContext& context)
   }
   cmdCLOSE.SetCaption(text::kDiagramsClose);
   cmdCLOSE.SetBounds(kCloseButton);
-  const int tx = std::max(1, context.values.TwipsPerPixelX);
-  const int ty = std::max(1, context.values.TwipsPerPixelY);
-  const forms::FrameInsets& f = Insets();
-  Move({0, 0, (kInnerWidth + f.left + f.right) * tx, (kInnerHeight + f.top + f.bottom) * ty});
+  Move(context.values.OuterTwips({kInnerWidth, kInnerHeight}, Insets()));
 }
 
 DiagramsWindow::~DiagramsWindow() = default;

@@ -45,10 +45,7 @@ MemoWindow::MemoWindow(const WindowContext& context)
   cmdOK.SetCaption(text::kMemoOk);
   cmdOK.SetBounds(kOkButton);
   cmdOK.SetCancel(true);
-  const int tx = std::max(1, context.values.TwipsPerPixelX);
-  const int ty = std::max(1, context.values.TwipsPerPixelY);
-  const forms::FrameInsets& f = Insets();
-  Move({0, 0, (kInnerWidth + f.left + f.right) * tx, (kInnerHeight + f.top + f.bottom) * ty});
+  Move(context.values.OuterTwips({kInnerWidth, kInnerHeight}, Insets()));
 }
 
 MemoWindow::~MemoWindow() = default;

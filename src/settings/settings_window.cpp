@@ -166,10 +166,7 @@ SettingsWindow::SettingsWindow(const WindowContext& context, const SettingsPorts
     buttons[i]->SetBounds({8 + i * kButtonStep, kButtonTop, kButtonWidth, kButtonHeight});
   }
   for (std::size_t i = 0; i < swatches_.size(); ++i) swatches_[i] = kSwatchColours[i];
-  const int tx = std::max(1, context.values.TwipsPerPixelX);
-  const int ty = std::max(1, context.values.TwipsPerPixelY);
-  const forms::FrameInsets& f = Insets();
-  Move({0, 0, (kWidthPx + f.left + f.right) * tx, (kHeightPx + f.top + f.bottom) * ty});
+  Move(context.values.OuterTwips({kWidthPx, kHeightPx}, Insets()));
 }
 
 SettingsWindow::~SettingsWindow() = default;

@@ -18,12 +18,13 @@
 
 namespace orvo {
 
+// The result codes as numbers, for the history and the state dump.
 namespace mb_result {
-inline constexpr int kNone = 0;
-inline constexpr int kOk = 1;
-inline constexpr int kCancel = 2;
-inline constexpr int kYes = 6;
-inline constexpr int kNo = 7;
+inline constexpr int kNone = static_cast<int>(MessageResult::kNone);
+inline constexpr int kOk = static_cast<int>(MessageResult::kOk);
+inline constexpr int kCancel = static_cast<int>(MessageResult::kCancel);
+inline constexpr int kYes = static_cast<int>(MessageResult::kYes);
+inline constexpr int kNo = static_cast<int>(MessageResult::kNo);
 }  // namespace mb_result
 
 namespace mb_color {

@@ -3,9 +3,18 @@
 // What a message box is asked for and what it answers, as types. The numbers
 // are the box's flags codes (icon code + button set) and result codes, which
 // the message history and the state dump keep.
+#include "platform/app_host.h"
+
 namespace orvo {
 
-enum class MessageIconCode : int { kNone = 0, kStop = 16, kQuestion = 32, kExclamation = 48, kInformation = 64 };
+// The icon codes are the desktop's own message box's (mb_icon).
+enum class MessageIconCode : int {
+  kNone = mb_icon::kNone,
+  kStop = mb_icon::kStop,
+  kQuestion = mb_icon::kQuestion,
+  kExclamation = mb_icon::kExclamation,
+  kInformation = mb_icon::kInformation,
+};
 enum class MessageButtons : int { kOk = 0, kOkCancel = 1, kYesNoCancel = 3, kYesNo = 4 };
 
 struct MessageFlags {

@@ -1,8 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Pictures of the main window that are not toolbar buttons, by the number a
-// front end draws them from (the buttons' own are in braille/input_modes.h).
+// Every picture of the program, by the number a front end draws it from.
 namespace orvo::picture_id {
+
+// The toolbar buttons' faces: the memo, the input method, the IME, the cover.
+inline constexpr int kMemo = 0;
+inline constexpr int kRomajiMethod = 1;
+inline constexpr int kBrailleMethod = 2;
+inline constexpr int kImeAtLoad = 3;
+inline constexpr int kImeOn = 4;
+inline constexpr int kImeBraille = 5;
+inline constexpr int kCover = 6;
 
 inline constexpr int kMenuChecked = 20;    // the wrap item's check mark, on
 inline constexpr int kMenuUnchecked = 21;  // and off

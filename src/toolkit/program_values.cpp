@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/program_values.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvo {
@@ -19,6 +20,12 @@ int ProgramValues::FontSize(int nominal) const {
     if (kNominalFontSizes[i] == nominal) return ScaledFontSize[i];
   }
   return nominal;
+}
+
+Rect ProgramValues::OuterTwips(Size inner, const forms::FrameInsets& frame) const {
+  const int tx = std::max(1, TwipsPerPixelX);
+  const int ty = std::max(1, TwipsPerPixelY);
+  return {0, 0, (inner.width + frame.left + frame.right) * tx, (inner.height + frame.top + frame.bottom) * ty};
 }
 
 }  // namespace orvo

@@ -3,7 +3,9 @@
 // Program-wide values fixed at start-up and read by every window.
 #include <array>
 
+#include "platform/geometry.h"
 #include "platform/text.h"
+#include "toolkit/forms/form.h"
 
 namespace orvo {
 
@@ -24,6 +26,9 @@ struct ProgramValues {
   // The scaled size for a nominal size of the table (9, 10, 11, 18, ...);
   // the nominal size itself for one the table does not hold.
   int FontSize(int nominal) const;
+  // A window's place at the origin and outer size in twips, for an inner area
+  // of `inner` pixels inside the frame `frame`.
+  Rect OuterTwips(Size inner, const forms::FrameInsets& frame) const;
 };
 
 // Each entry is twips_per_pixel_x * n / 15, rounded half to even.

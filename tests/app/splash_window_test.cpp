@@ -64,7 +64,7 @@ TEST_F(SplashTest, TheMainWindowWaitsUntilTheSplashIsClosedWithItsButton) {
   EXPECT_TRUE(P().flags.Started);
   EXPECT_TRUE(S().Main().Enabled());
   EXPECT_EQ(P().forms.ActiveForm(), &S().Main());
-  EXPECT_EQ(S().Main().cmdIME.Picture(), braille::picture::kImeOn);
+  EXPECT_EQ(S().Main().cmdIME.Picture(), picture_id::kImeOn);
   S().Tap('A');
   EXPECT_EQ(S().Text(), u"a");  // the Enter that closed it typed nothing
 }

@@ -85,12 +85,12 @@ TEST(ImeControlSwitch, TogglesTheImeInRomajiMode) {
   EXPECT_FALSE(rig.state.ImeOpen);
   EXPECT_EQ(rig.box.ImeMode(), ime_mode::kOff);
   EXPECT_EQ(rig.state.InputMode, input_mode::kOff);
-  EXPECT_EQ(rig.menus.ime_picture, picture::kImeAtLoad);
+  EXPECT_EQ(rig.menus.ime_picture, picture_id::kImeAtLoad);
   rig.ime.CMD_IME(ImeSwitch::kToggle);
   EXPECT_TRUE(rig.state.ImeOpen);
   EXPECT_TRUE(rig.ime.OpenStatus());
   EXPECT_EQ(rig.box.ImeMode(), ime_mode::kHiragana);
-  EXPECT_EQ(rig.menus.ime_picture, picture::kImeOn);
+  EXPECT_EQ(rig.menus.ime_picture, picture_id::kImeOn);
   EXPECT_TRUE(rig.host.messages.empty());
 }
 

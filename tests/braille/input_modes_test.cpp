@@ -30,8 +30,8 @@ TEST(InputModesSwitch, EnteringShowsBrailleModeEverywhere) {
   EXPECT_EQ(rig.display.mode_tip, text::kModeTip);
   EXPECT_EQ(rig.display.cells_tip, text::kCellsTip);
   EXPECT_TRUE(rig.menus.braille_menus);
-  EXPECT_EQ(rig.menus.method_picture, picture::kBrailleMethod);
-  EXPECT_EQ(rig.menus.ime_picture, picture::kImeBraille);
+  EXPECT_EQ(rig.menus.method_picture, picture_id::kBrailleMethod);
+  EXPECT_EQ(rig.menus.ime_picture, picture_id::kImeBraille);
   EXPECT_FALSE(rig.menus.cover_visible);
   EXPECT_EQ(rig.box.ImeMode(), ime_mode::kHiragana);
   EXPECT_TRUE(rig.host.focused);
@@ -51,8 +51,8 @@ TEST(InputModesSwitch, LeavingPutsRomajiModeBack) {
   EXPECT_EQ(rig.display.mode_tip, u"");
   EXPECT_EQ(rig.display.cells_tip, u"");
   EXPECT_FALSE(rig.menus.braille_menus);
-  EXPECT_EQ(rig.menus.method_picture, picture::kRomajiMethod);
-  EXPECT_EQ(rig.menus.ime_picture, picture::kImeOn);
+  EXPECT_EQ(rig.menus.method_picture, picture_id::kRomajiMethod);
+  EXPECT_EQ(rig.menus.ime_picture, picture_id::kImeOn);
   EXPECT_TRUE(rig.menus.cover_visible);
   EXPECT_TRUE(rig.menus.tool_visible);
   EXPECT_EQ(rig.side.calls, std::vector<std::string>{"UnloadHelper"});

@@ -46,8 +46,8 @@ struct FakeBrailleMenus : braille::BrailleMenus {
   void SetCoverVisible(bool visible) override { cover_visible = visible; }
   void SetToolVisible(bool visible) override { tool_visible = visible; }
   bool braille_menus = false;
-  int method_picture = braille::picture::kRomajiMethod;
-  int ime_picture = braille::picture::kImeAtLoad;
+  int method_picture = picture_id::kRomajiMethod;
+  int ime_picture = picture_id::kImeAtLoad;
   bool cover_visible = true;
   bool tool_visible = true;
 };
