@@ -178,7 +178,7 @@ void DocumentLifecycle::Open(Source source) {
       return;
     }
   } else {
-    state_.PendingPath = p_.dialogs.ShowOpenTextDialog();
+    state_.PendingPath = p_.dialogs.ShowOpenTextDialog(DocumentFolder());
     if (state_.PendingPath.empty()) {
       OpenFailedExit();
       return;
@@ -305,7 +305,7 @@ void DocumentLifecycle::SaveAs() {
   for (;;) {
     ustring suggested = state_.PendingName.empty() ? ustring(text::kNewName) : state_.PendingName;
     if (!state_.PendingName.empty() && !HasTextExtension(suggested)) suggested += u".txt";
-    state_.PendingPath = p_.dialogs.ShowSaveTextDialog(suggested, text::kSaveTitle);
+    state_.PendingPath = p_.dialogs.ShowSaveTextDialog(suggested, text::kSaveTitle, DocumentFolder());
     if (state_.PendingPath.empty()) {
       SaveAsCancelExit();
       return;
@@ -412,6 +412,13 @@ void DocumentLifecycle::EndSaveCommand() {
   Settled();
   p_.host.DoEvents();
   FocusBack();
+}
+
+ustring DocumentLifecycle::DocumentFolder() const {
+  const ustring& path = state_.CurrentPath;
+  const std::size_t at = path.find_last_of(p_.app.PathSeparator());
+  if (path.empty() || at == ustring::npos) return {};
+  return path.substr(0, at == 0 ? 1 : at);  // the root keeps its separator
 }
 
 }  // namespace orvo::files

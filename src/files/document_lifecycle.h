@@ -71,6 +71,8 @@ class DocumentLifecycle {
   long long DiskSize(ustring_view text) const;
 
  private:
+  // The folder the document was opened from or saved in; empty for a new one.
+  ustring DocumentFolder() const;
   enum class Source { kDialog, kGivenPath };
 
   void Open(Source source);

@@ -30,9 +30,10 @@ void TextDialogs::TellFailure(const ustring& description, int owner) {
   messages_.Ask(owner, told, message::kWarning, app_.Title());
 }
 
-ustring TextDialogs::ShowOpenTextDialog() {
+ustring TextDialogs::ShowOpenTextDialog(const ustring& folder) {
   FileDialogRequest request;
   request.kind = FileDialogKind::kOpen;
+  request.initial_folder = folder;
   request.title = text::kOpenTitle;
   request.filter = text::kFilter;
   request.filter_index = 1;
@@ -41,9 +42,10 @@ ustring TextDialogs::ShowOpenTextDialog() {
   return ShowFile(request);
 }
 
-ustring TextDialogs::ShowSaveTextDialog(const ustring& suggested, const ustring& title) {
+ustring TextDialogs::ShowSaveTextDialog(const ustring& suggested, const ustring& title, const ustring& folder) {
   FileDialogRequest request;
   request.kind = FileDialogKind::kSave;
+  request.initial_folder = folder;
   request.title = title;
   request.file_name = suggested;
   request.filter = text::kFilter;

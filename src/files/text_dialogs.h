@@ -22,8 +22,10 @@ class TextDialogs {
       : dialogs_(dialogs), messages_(messages), app_(app) {}
 
   // The chosen full path; empty when cancelled or failed (a failure is told).
-  ustring ShowOpenTextDialog();
-  ustring ShowSaveTextDialog(const ustring& suggested, const ustring& title);
+  // folder: where the dialog starts (the document's folder); empty: the
+  // desktop's choice (the user's home folder).
+  ustring ShowOpenTextDialog(const ustring& folder = {});
+  ustring ShowSaveTextDialog(const ustring& suggested, const ustring& title, const ustring& folder = {});
   // The chosen colour; the given one when cancelled or failed.
   std::uint32_t ShowColorDialogFor(std::uint32_t colour, int owner);
 

@@ -30,6 +30,21 @@ TEST_F(Open, SixtyThousandBytesOpenAndOneMoreIsRefused) {
   EXPECT_EQ(Text().size(), 60000u);  // the text before stays
 }
 
+TEST_F(Open, TheFileDialogsStartInTheDocumentsFolder) {
+  std::filesystem::create_directories(Path("letters"));
+  Run("menu mnuFILE_OPEN\ndialog cancel\n");
+  ASSERT_FALSE(S().dialogs.Shown().empty());
+  EXPECT_EQ(S().dialogs.Shown().back().folder, u"") << "a new document's: the desktop's choice";
+  Write("letters/to-mother.txt", "abc");
+  Run("menu mnuFILE_OPEN\ndialog letters/to-mother.txt\n");
+  EXPECT_EQ(Text(), u"abc");
+  Run("menu mnuFILE_OPEN\ndialog cancel\n");
+  EXPECT_EQ(S().dialogs.Shown().back().folder, FromUtf8(Path("letters")));
+  Run("menu mnuFILE_SAVEAS\ndialog cancel\n");
+  EXPECT_EQ(S().dialogs.Shown().back().kind, "save");
+  EXPECT_EQ(S().dialogs.Shown().back().folder, FromUtf8(Path("letters")));
+}
+
 TEST_F(Open, ADroppedFileTooLongShowsItsLengthGrouped) {
   Write("big.txt", std::string(70000, 'a'));
   Run("drop big.txt\n");

@@ -16,6 +16,7 @@
 #include "frontends/qt/qt_session.h"
 #include "frontends/qt/qt_text.h"
 #include "frontends/qt/qt_texts.h"
+#include "frontends/qt/qt_translations.h"
 #include "frontends/qt/script_feeder.h"
 #include "frontends/qt/state_dumper.h"
 #include "frontends/qt/text_rescue.h"
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   start_guard.reset();
   QApplication::setApplicationName(QStringLiteral("orvo"));
+  orvo::qt::InstallQtTranslations(app);  // without them Qt's dialogs stay in English
   // Qt has taken its own options (-platform, -display) out of these.
   std::vector<std::string> args;
   for (const QString& arg : QApplication::arguments().mid(1)) args.push_back(arg.toStdString());

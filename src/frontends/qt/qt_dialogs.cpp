@@ -2,6 +2,7 @@
 #include "frontends/qt/qt_dialogs.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -33,7 +34,9 @@ void QtDialogs::SetAnswerSource(script::ScriptedDialogs::AnswerSource source) {
 FileDialogAnswer QtDialogs::ShowFile(const FileDialogRequest& request) {
   if (scripted_answers_) return scripted_.ShowFile(request);
   const bool save = request.kind == FileDialogKind::kSave;
-  QFileDialog dialog(Owner(), ToQ(request.title), ToQ(request.initial_folder));
+  // A new document's dialogs start in the user's home folder, never where the program was started.
+  const QString folder = request.initial_folder.empty() ? QDir::homePath() : ToQ(request.initial_folder);
+  QFileDialog dialog(Owner(), ToQ(request.title), folder);
   dialog.setObjectName(save ? QStringLiteral("saveDialog") : QStringLiteral("openDialog"));
   dialog.setAccessibleName(ToQ(request.title));
   dialog.setOption(QFileDialog::DontUseNativeDialog);  // Qt's own: the same keys and names everywhere

@@ -17,7 +17,7 @@ ustring CompletePath(const ustring& typed, const ustring& folder, const FileDial
 
 FileDialogAnswer ScriptedDialogs::ShowFile(const FileDialogRequest& request) {
   const bool save = request.kind == FileDialogKind::kSave;
-  shown_.push_back({save ? "save" : "open", request.title, request.file_name, {}});
+  shown_.push_back({save ? "save" : "open", request.title, request.file_name, {}, request.initial_folder});
   const ScriptStep* step = source_ ? source_(save ? "a save dialog" : "an open dialog") : nullptr;
   FileDialogAnswer answer;
   if (step == nullptr || step->kind != ScriptStep::Kind::kDialog || step->y == 0) return answer;

@@ -18,6 +18,7 @@ struct ShownDialog {
   ustring title;
   ustring file_name;  // the name offered
   ustring answer;     // the path chosen; empty when cancelled
+  ustring folder;     // where a file dialog started; empty: the desktop's choice
 };
 
 class ScriptedDialogs : public CommonDialogs {

@@ -4,15 +4,19 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 
 #include "files/text_dialogs.h"
 #include "frontends/qt/qt_dialogs.h"
+#include "frontends/qt/qt_translations.h"
 #include "frontends/qt/session_fixture.h"
 
 namespace orvo::testing {
@@ -90,6 +94,33 @@ TEST_F(QtFrontEnd, EscCancelsTheOpenDialogAndTheColourDialogKeepsItsColour) {
   const ColourDialogAnswer chosen = dialogs.ShowColour(colour);
   EXPECT_TRUE(chosen.chosen);
   EXPECT_EQ(chosen.colour, 0x123456u);
+}
+
+TEST_F(QtFrontEnd, FileDialogsSpeakJapaneseAndStartInTheDocumentsFolder) {
+  QTranslator* words = qt::InstallQtTranslations(*QCoreApplication::instance());
+  ASSERT_NE(words, nullptr) << "Qt's Japanese translations are not installed";
+  qt::QtDialogs& dialogs = S().dialogs;
+  QString folder;
+  QStringList buttons;
+  const auto look = [&](QFileDialog& d) {
+    folder = d.directory().absolutePath();
+    buttons.clear();
+    for (QPushButton* b : d.findChildren<QPushButton*>()) buttons << b->text();
+    QTest::keyClick(&d, Qt::Key_Escape);
+  };
+  std::filesystem::create_directories(Path("notes"));
+  WhenShown<QFileDialog>(look);
+  FileDialogRequest request;
+  request.initial_folder = FromUtf8(Path("notes"));
+  dialogs.ShowFile(request);
+  EXPECT_EQ(folder.toStdString(), Path("notes"));
+  EXPECT_TRUE(buttons.contains(QStringLiteral("キャンセル"))) << buttons.join(u',').toStdString();
+  // A new document's: the home folder, not the folder the program started in.
+  WhenShown<QFileDialog>(look);
+  dialogs.ShowFile(FileDialogRequest{});
+  EXPECT_EQ(folder, QDir::homePath());
+  QCoreApplication::removeTranslator(words);
+  delete words;
 }
 
 TEST_F(QtFrontEnd, AFileDroppedOnTheTextOpens) {
