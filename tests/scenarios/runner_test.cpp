@@ -256,7 +256,13 @@ TEST(Runner, FilesKeepTheirCodePageUnderEveryLocale) {
     if (!name.starts_with("file_encoding_")) continue;
     ++found;
     for (const char* locale : kLocales) {
-      const RunResult r = RunHeadless("'" + entry.path().string() + "'", "", std::string("LC_ALL=") + locale + " ");
+      std::string quoted = "'";
+      quoted += entry.path().string();
+      quoted += "'";
+      std::string env = "LC_ALL=";
+      env += locale;
+      env += " ";
+      const RunResult r = RunHeadless(quoted, "", env);
       EXPECT_EQ(r.status, 0) << name << " under " << locale << ": " << r.err;
     }
   }
