@@ -30,7 +30,7 @@ constexpr StandardRow kStandardRows[] = {
     {picture_id::kMessageInformation, QStyle::SP_MessageBoxInformation},
 };
 
-namespace pic = braille::picture;
+namespace pic = picture_id;
 
 constexpr QRgb kBlack = 0x000000;
 constexpr QRgb kWhite = 0xFFFFFF;

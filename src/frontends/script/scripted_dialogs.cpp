@@ -29,7 +29,7 @@ FileDialogAnswer ScriptedDialogs::ShowFile(const FileDialogRequest& request) {
 }
 
 ColourDialogAnswer ScriptedDialogs::ShowColour(const ColourDialogRequest& request) {
-  shown_.push_back({"colour", {}, {}, {}});
+  shown_.push_back({"colour", {}, {}, {}, {}});
   const ScriptStep* step = source_ ? source_("a colour dialog") : nullptr;
   ColourDialogAnswer answer;
   answer.colour = request.colour;

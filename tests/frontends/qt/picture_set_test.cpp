@@ -17,7 +17,7 @@
 namespace orvo::testing {
 namespace {
 
-namespace pic = braille::picture;
+namespace pic = picture_id;
 
 const int kKnownIds[] = {pic::kMemo,      pic::kRomajiMethod, pic::kBrailleMethod,
                          pic::kImeAtLoad, pic::kImeOn,        pic::kImeBraille,
