@@ -14,7 +14,7 @@
 
 #include "app/main_window.h"
 #include "frontends/headless/session.h"
-#include "platform/posix/data_folder.h"
+#include "platform/native/data_folder.h"
 #include "support/font_bytes.h"
 #include "support/temp_folder.h"
 
@@ -69,7 +69,7 @@ class BrailleFontStart : public ::testing::Test {
 
 TEST_F(BrailleFontStart, TheDataFolderCopyIsAddedForTheRunAndTakenAwayAtClose) {
   Start(std::nullopt);
-  const auto data = posix::FindOwnDataFolder().path / "Orvoten.TTF";
+  const auto data = native::FindOwnDataFolder().path / "Orvoten.TTF";
   EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(Font().BrailleFontPath, FromUtf8(data.string()));
   EXPECT_TRUE(Font().BrailleFontRegistered);

@@ -90,6 +90,11 @@ FileError Refusal(DWORD number) {
 
 }  // namespace
 
+FileError FolderFailure() { return Said(ERROR_DIRECTORY, texts::kIsFolder); }
+FileError TooLongFailure() { return Said(ERROR_FILE_TOO_LARGE, texts::kTooLong); }
+FileError ReadOnlyFailure() { return Said(ERROR_FILE_READ_ONLY, texts::kReadOnly); }
+FileError InUseFailure() { return Said(ERROR_SHARING_VIOLATION, texts::kInUse); }
+
 Win32FileSystem::Win32FileSystem() {
   const DWORD need = GetCurrentDirectoryW(0, nullptr);
   std::wstring folder(need, L'\0');
@@ -119,7 +124,7 @@ FileRead Win32FileSystem::Read(const ustring& path, long long limit) const {
   const std::wstring p = SystemPath(path);
   const DWORD attributes = GetFileAttributesW(p.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && IsFolder(attributes)) {
-    return {{}, Said(ERROR_DIRECTORY, texts::kIsFolder), false};
+    return {{}, FolderFailure(), false};
   }
   // Others may go on reading and writing it: reading never waits for them.
   Handle h(CreateFileW(p.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -136,7 +141,7 @@ FileRead Win32FileSystem::Read(const ustring& path, long long limit) const {
     DWORD n = 0;
     if (!ReadFile(h.get(), chunk.data(), kChunk, &n, nullptr)) return {{}, Refusal(GetLastError()), false};
     if (n == 0) break;
-    if (result.bytes.size() + n > cap) return {{}, Said(ERROR_FILE_TOO_LARGE, texts::kTooLong), true};
+    if (result.bytes.size() + n > cap) return {{}, TooLongFailure(), true};
     result.bytes.append(chunk.data(), n);
   }
   return result;
@@ -151,8 +156,8 @@ FileError Win32FileSystem::Replace(const ustring& path, std::string_view bytes) 
   const std::wstring target = existed ? FinalTarget(given, attributes, &link_error) : given;
   if (target.empty()) return SystemError(link_error);
   if (existed) {
-    if (IsFolder(attributes)) return Said(ERROR_DIRECTORY, texts::kIsFolder);
-    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) return Said(ERROR_FILE_READ_ONLY, texts::kReadOnly);
+    if (IsFolder(attributes)) return FolderFailure();
+    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) return ReadOnlyFailure();
     // Another program that holds the file and lets no one write it keeps it:
     // said now, before anything is written.
     Handle probe(CreateFileW(target.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr));
