@@ -17,6 +17,8 @@ namespace {
 
 constexpr DWORD kChunk = 64 * 1024;
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+constexpr DWORD kKeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 // Closes a handle once, however the function that opened it returns.
 class Handle {
@@ -197,10 +199,12 @@ FileError Win32FileSystem::Replace(const ustring& path, std::string_view bytes) 
   if (const DWORD e = h.Close()) return fail(e);
   if (const DWORD e = Fault(FileStep::kRename)) return fail(e);
   if (existed) {
-    // The old file's attributes, security and creation time go to the new one.
+    // The old file's security and creation time go to the new one.
     if (!ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
       return fail(GetLastError());
     }
+    // And its attributes (hidden, system, ...), which not every ReplaceFileW keeps.
+    SetFileAttributesW(target.c_str(), attributes & kKeptAttributes);
   } else if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
     return fail(GetLastError());
   }
@@ -229,6 +233,8 @@ ustring Win32FileSystem::LongPath(const ustring& path) const {
   const DWORD length = GetLongPathNameW(p.c_str(), long_form.data(), need);
   if (length == 0 || length >= need) return {};
   long_form.resize(length);
+  // A path without short names stays as it was written.
+  if (CompareStringOrdinal(long_form.c_str(), -1, p.c_str(), -1, TRUE) == CSTR_EQUAL) return path;
   return FromWide(WithoutPrefix(long_form));
 }
 

@@ -36,7 +36,7 @@ TEST(DataFolder, MissingOrUnstampedFolderIsNamed) {
   const fs::path program = fs::path(temp.Path()) / "bin/orvo";
   auto found = native::FindDataFolder(program, "../share/orvo", "0.1");
   EXPECT_TRUE(found.path.empty());
-  EXPECT_NE(found.problem.find("no data folder at '" + (fs::path(temp.Path()) / "share/orvo").string() + "'"),
+  EXPECT_NE(found.problem.find("no data folder at '" + (fs::path(temp.Path()) / "share/orvo").lexically_normal().string() + "'"),
             std::string::npos)
       << found.problem;
 

@@ -49,6 +49,7 @@ class Win32Files : public ::testing::Test {
 
 TEST_F(Win32Files, ReplacesAndReadsPastTheOldPathLimit) {
   std::string deep = "d";
+  ASSERT_TRUE(CreateDirectoryW(W(deep).c_str(), nullptr)) << GetLastError();
   for (int i = 0; i < 12; ++i) {
     deep += "\\" + std::string(30, static_cast<char>('a' + i));
     ASSERT_TRUE(CreateDirectoryW(W(deep).c_str(), nullptr)) << GetLastError();
