@@ -5,13 +5,13 @@
 #include <string>
 
 #include "platform/fresh_folder.h"
-#include "platform/native/program_path.h"
+#include "platform/path_text.h"
 
 namespace orvo::test_support {
 
 class TempFolder {
  public:
-  TempFolder() : folder_("orvo-test-"), path_(native::PathToUtf8(folder_.Path())) {}
+  TempFolder() : folder_("orvo-test-"), path_(PathToUtf8(folder_.Path())) {}
 
   // Empty when the folder could not be made.
   const std::string& Path() const { return path_; }

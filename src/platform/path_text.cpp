@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/native/program_path.h"
+#include "platform/path_text.h"
 
-namespace orvo::native {
+namespace orvo {
 
 std::string PathToUtf8(const std::filesystem::path& path) {
   const std::u8string text = path.u8string();
@@ -10,4 +10,4 @@ std::string PathToUtf8(const std::filesystem::path& path) {
 
 std::filesystem::path PathFromUtf8(std::string_view text) { return std::u8string(text.begin(), text.end()); }
 
-}  // namespace orvo::native
+}  // namespace orvo
