@@ -31,6 +31,9 @@ class NativeEditTest : public ::testing::Test {
   NativeEditTest() {
     edit().SetNoticeSink([this](EditNotice notice) { notices.push_back(notice); });
   }
+  void SetUp() override {
+    if (!win32::WindowsCanBeMade()) GTEST_SKIP() << win32::kNoWindows;
+  }
   win32::NativeEditControl& edit() { return subject.edit; }
   // A person's key as the EDIT receives it once translated.
   void TypeChar(char16_t ch) { SendMessageW(edit().Window(), WM_CHAR, ch, 1); }
