@@ -4,6 +4,9 @@
 // colours.
 #include "platform/win32/native_edit_control.h"
 
+#include "platform/native/ime_mode.h"
+#include "platform/win32/imm32_calls.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -130,7 +133,21 @@ LRESULT NativeEditControl::OnMessage(UINT message, WPARAM wparam, LPARAM lparam)
   }
   const LRESULT result = DefSubclassProc(edit_, message, wparam, lparam);
   if (ChangesText(message)) Refresh();
+  if (message == WM_SETFOCUS) ApplyImeMode();
   return result;
+}
+
+void NativeEditControl::SetImeMode(int mode) {
+  ime_mode_ = mode;
+  if (edit_ != nullptr && GetFocus() == edit_) ApplyImeMode();
+}
+
+void NativeEditControl::ApplyImeMode() {
+  Imm32Calls imm32;
+  const native::Himc context = imm32.ImmGetContext(reinterpret_cast<native::Hwnd>(edit_));
+  if (context == 0) return;
+  native::ApplyImeMode(imm32, context, ime_mode_);
+  imm32.ImmReleaseContext(reinterpret_cast<native::Hwnd>(edit_), context);
 }
 
 void NativeEditControl::Refresh() {

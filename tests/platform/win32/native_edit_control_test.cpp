@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <imm.h>
 
 #include <string>
 #include <vector>
@@ -162,6 +163,27 @@ TEST_F(NativeEditTest, TheParentAnswersColoursAndPassesNotices) {
   EXPECT_FALSE(win32::NativeEditControl::HandleParentMessage(
       WM_COMMAND, MAKEWPARAM(1, EN_CHANGE), reinterpret_cast<LPARAM>(subject.parent.Handle()), result));
   EXPECT_FALSE(win32::NativeEditControl::HandleParentMessage(WM_CTLCOLOREDIT, 0, 0, result));
+}
+
+TEST_F(NativeEditTest, TheImeModeIsPutIntoTheImeWhenTheBoxTakesTheFocus) {
+  HIMC context = ImmGetContext(edit().Window());
+  if (context == nullptr && win32::UnderWine()) GTEST_SKIP() << "Wine gives this window no input context";
+  ASSERT_NE(context, nullptr);
+  ImmSetOpenStatus(context, FALSE);
+  edit().SetImeMode(ime_mode::kHiragana);  // not focused: nothing yet
+  EXPECT_FALSE(ImmGetOpenStatus(context));
+  EXPECT_EQ(edit().ImeMode(), ime_mode::kHiragana);
+  SendMessageW(edit().Window(), WM_SETFOCUS, 0, 0);
+  EXPECT_TRUE(ImmGetOpenStatus(context));
+  DWORD conversion = 0;
+  DWORD sentence = 0;
+  ASSERT_TRUE(ImmGetConversionStatus(context, &conversion, &sentence));
+  EXPECT_EQ(conversion & (IME_CMODE_NATIVE | IME_CMODE_KATAKANA | IME_CMODE_FULLSHAPE),
+            DWORD{IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE});
+  edit().SetImeMode(ime_mode::kOff);
+  SendMessageW(edit().Window(), WM_SETFOCUS, 0, 0);
+  EXPECT_FALSE(ImmGetOpenStatus(context));
+  ImmReleaseContext(edit().Window(), context);
 }
 
 }  // namespace
