@@ -116,6 +116,11 @@ class NativeEditControl : public EditControl {
   void ScrollTo(int line, int column);
   LRESULT ColourMessage(HDC dc) const;
   void ApplyImeMode();
+  // Units the limit leaves for what replaces the selection.
+  long long Room() const;
+  // The IME's result string, when it would not fit: what fits goes in by
+  // the program's own insertion; the message's other parts are returned.
+  LPARAM TakeImeResult(LPARAM parts);
 
   HWND parent_;
   int control_id_;

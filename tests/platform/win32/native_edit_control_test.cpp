@@ -186,5 +186,32 @@ TEST_F(NativeEditTest, TheImeModeIsPutIntoTheImeWhenTheBoxTakesTheFocus) {
   ImmReleaseContext(edit().Window(), context);
 }
 
+// The IME's confirmed text, as the EDIT receives it, is held to the limit.
+TEST_F(NativeEditTest, AnImeResultIsHeldToTheLimit) {
+  HIMC context = ImmGetContext(edit().Window());
+  if (context == nullptr && win32::UnderWine()) GTEST_SKIP() << "Wine gives this window no input context";
+  ASSERT_NE(context, nullptr);
+  const wchar_t typed[] = L"漢字かな";
+  const wchar_t reading[] = L"ｶﾝｼﾞｶﾅ";
+  const bool set = ImmSetCompositionStringW(context, SCS_SETSTR, const_cast<wchar_t*>(typed),
+                                            sizeof(typed) - sizeof(wchar_t), const_cast<wchar_t*>(reading),
+                                            sizeof(reading) - sizeof(wchar_t));
+  if (win32::UnderWine()) {
+    // Wine 8 takes the string but faults in ImmNotifyIME completing it.
+    ImmReleaseContext(edit().Window(), context);
+    GTEST_SKIP() << "Wine's IME cannot complete a composition a program set";
+  }
+  ASSERT_TRUE(set);
+  edit().SetText(u"ab");
+  edit().SetSel(2, 0);
+  edit().SetLimit(6);  // room for two full-width characters
+  ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+  MSG msg;
+  for (int i = 0; i < 1000 && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) DispatchMessageW(&msg);
+  ImmReleaseContext(edit().Window(), context);
+  EXPECT_EQ(edit().Text(), u"ab漢字");
+  EXPECT_EQ(notices, std::vector{EditNotice::kMaxText});
+}
+
 }  // namespace
 }  // namespace orvo::testing
