@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <imm.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -184,6 +185,24 @@ TEST_F(NativeEditTest, TheImeModeIsPutIntoTheImeWhenTheBoxTakesTheFocus) {
   SendMessageW(edit().Window(), WM_SETFOCUS, 0, 0);
   EXPECT_FALSE(ImmGetOpenStatus(context));
   ImmReleaseContext(edit().Window(), context);
+}
+
+TEST(NativeEdit, OutlivingItsWindowKeepsTheTextAndTouchesNothing) {
+  if (!win32::WindowsCanBeMade()) GTEST_SKIP() << win32::kNoWindows;
+  auto parent = std::make_unique<EditParent>();
+  win32::NativeEditControl edit(parent->Handle(), 7, RECT{0, 0, 200, 100});
+  edit.SetText(u"keep me");
+  edit.SetSel(4, 0);
+  parent.reset();  // the window closes first, taking the EDIT with it
+  EXPECT_FALSE(edit.Ready());
+  EXPECT_EQ(edit.Handle(), 0u);
+  EXPECT_EQ(edit.Text(), u"keep me");
+  // Every call is harmless now, and so is going.
+  edit.ReplaceSel(u"x");
+  edit.SetWordWrap(true);
+  edit.SetFont({u"IPAGothic", 9, false});
+  EXPECT_EQ(edit.Text(), u"keep me");
+  EXPECT_EQ(edit.LineCount(), 0);
 }
 
 // The IME's confirmed text, as the EDIT receives it, is held to the limit.
