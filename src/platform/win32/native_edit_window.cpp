@@ -285,6 +285,15 @@ void NativeEditControl::SetWordWrap(bool wrap) {
   const bool focused = GetFocus() == old;
   const bool enabled = IsWindowEnabled(old) != FALSE;
   const bool visible = Visible();
+  // Where the EDIT is now: its owner may have moved it to another window.
+  if (HWND parent = GetParent(old)) {
+    RECT at{};
+    GetWindowRect(old, &at);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&at), 2);
+    parent_ = parent;
+    bounds_ = at;
+  }
+  control_id_ = GetDlgCtrlID(old);
   word_wrap_ = wrap;
   HWND made = Create();
   if (made == nullptr) {  // the old control stays, as it was

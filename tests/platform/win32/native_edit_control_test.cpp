@@ -140,6 +140,30 @@ TEST_F(NativeEditTest, WordWrapMakesTheEditAgainKeepingItsState) {
   EXPECT_EQ(edit().Text(), u"Z" + text);
 }
 
+// An owner may make the EDIT in one window and move it to another: word
+// wrap makes the new one where the old one is.
+TEST_F(NativeEditTest, WordWrapMakesTheEditWhereItIsNow) {
+  EditParent form;
+  SetParent(edit().Window(), form.Handle());
+  MoveWindow(edit().Window(), 12, 34, 300, 200, FALSE);
+  SetWindowLongPtrW(edit().Window(), GWLP_ID, 55);
+  edit().SetText(u"moved");
+  edit().SetWordWrap(true);
+  EXPECT_EQ(GetParent(edit().Window()), form.Handle());
+  EXPECT_EQ(GetDlgCtrlID(edit().Window()), 55);
+  RECT at{};
+  GetWindowRect(edit().Window(), &at);
+  MapWindowPoints(HWND_DESKTOP, form.Handle(), reinterpret_cast<POINT*>(&at), 2);
+  EXPECT_EQ(at.left, 12);
+  EXPECT_EQ(at.top, 34);
+  EXPECT_EQ(at.right - at.left, 300);
+  EXPECT_EQ(at.bottom - at.top, 200);
+  EXPECT_EQ(edit().Text(), u"moved");
+  edit().SetWordWrap(false);  // gone before its parent
+  EXPECT_EQ(GetParent(edit().Window()), form.Handle());
+  SetParent(edit().Window(), subject.parent.Handle());
+}
+
 TEST_F(NativeEditTest, TheParentAnswersColoursAndPassesNotices) {
   edit().SetBackColor(0x00FFFF);  // yellow: red + 256 green
   edit().SetForeColor(0x800000);  // navy
