@@ -18,7 +18,8 @@ void NativeEditControl::SetText(ustring text) {
   if (edit_ == nullptr) return;
   // Not bound by the limit (the control's own is lifted). Out of memory:
   // the old text stays, and the owner hears of it.
-  if (!Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()))) {
+  const ustring shown = native::WithNulShown(text);
+  if (!Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown.c_str()))) {
     Notify(EditNotice::kErrSpace);
     return;
   }
@@ -76,7 +77,7 @@ long long NativeEditControl::Room() const {
 }
 
 void NativeEditControl::Insert(ustring_view text) {
-  const ustring fitting(native::FitToLimit(text, Room(), measure_));
+  const ustring fitting = native::WithNulShown(native::FitToLimit(text, Room(), measure_));
   if (!fitting.empty() || SelLength() != 0) {
     // The view follows the caret by the least scrolling, whatever the
     // control's own way of following it.

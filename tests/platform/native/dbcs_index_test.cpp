@@ -50,5 +50,10 @@ TEST(LimitFit, WholeCharactersByUnitsOrByTheMeasure) {
   }
 }
 
+TEST(LimitFit, NulCharactersAreShownNotEndings) {
+  EXPECT_EQ(WithNulShown(ustring(u"a\0b\0", 4)), u"a\u2400b\u2400");
+  EXPECT_EQ(WithNulShown(u"あ"), u"あ");
+}
+
 }  // namespace
 }  // namespace orvo::native

@@ -54,6 +54,15 @@ TEST_F(NativeEditTest, CrLfLinesAsTheModelHasThem) {
   }
 }
 
+// Text after a NUL is never lost: the NUL is shown as a symbol.
+TEST_F(NativeEditTest, ANulEndsNothing) {
+  edit().SetText(ustring(u"ab\0cd", 5));
+  EXPECT_EQ(edit().Text(), u"ab\u2400cd");
+  edit().SetSel(5, 0);
+  edit().ReplaceSel(ustring(u"\0e", 2));
+  EXPECT_EQ(edit().Text(), u"ab\u2400cd\u2400e");
+}
+
 TEST_F(NativeEditTest, APersonsTypingIsSeenAndHeldToTheLimit) {
   // The limit counts bytes on disk here (UTF-8: three for a kana).
   edit().SetLimitMeasure([](ustring_view text) { return static_cast<long long>(ToUtf8(text).size()); });
