@@ -5,14 +5,6 @@
 
 namespace orvo::native {
 
-ustring WithNulShown(ustring_view text) {
-  ustring shown(text);
-  for (char16_t& ch : shown) {
-    if (ch == u'\0') ch = u'\u2400';
-  }
-  return shown;
-}
-
 long long MeasureForLimit(ustring_view text, const LimitMeasure& measure) {
   return measure ? measure(text) : emu::TextWidth(text);
 }

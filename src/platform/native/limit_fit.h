@@ -15,11 +15,6 @@ using LimitMeasure = std::function<long long(ustring_view text)>;
 // whole text when it all fits.
 ustring_view FitToLimit(ustring_view text, long long room, const LimitMeasure& measure);
 
-// The text with each NUL character shown as U+2400 (SYMBOL FOR NULL): a
-// system's edit control ends its text at the first NUL and would lose the
-// rest.
-ustring WithNulShown(ustring_view text);
-
 // The limit's count of a text: its measure, or its double-byte units.
 long long MeasureForLimit(ustring_view text, const LimitMeasure& measure);
 

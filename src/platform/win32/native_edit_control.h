@@ -19,6 +19,7 @@
 #include "platform/edit_control.h"
 #include "platform/native/dbcs_index.h"
 #include "platform/native/limit_fit.h"
+#include "platform/native/nul_shown.h"
 
 namespace orvo::win32 {
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/native/limit_fit.h"
+#include "platform/native/nul_shown.h"
 
 namespace orvo::native {
 namespace {
