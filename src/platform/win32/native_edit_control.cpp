@@ -140,10 +140,12 @@ int NativeEditControl::FirstVisibleLine() const {
 
 int NativeEditControl::FirstVisibleColumn() const {
   if (edit_ == nullptr || word_wrap_) return 0;
-  // Where the first visible line starts, against the formatting rectangle.
+  // Where the text's first character stands, against the formatting
+  // rectangle (above the view too; a break stands where its line ends, at
+  // the start of an empty line). No character: nothing to scroll.
   RECT format{};
   Send(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-  const LRESULT at = Send(EM_POSFROMCHAR, static_cast<WPARAM>(LineStart(FirstVisibleLine())));
+  const LRESULT at = Send(EM_POSFROMCHAR, 0);
   if (at == -1) return 0;
   const int x = static_cast<short>(LOWORD(at));
   const int cell = static_cast<int>(std::max<LONG>(1, CellSize().cx));

@@ -173,6 +173,19 @@ TEST_F(NativeEditTest, WordWrapMakesTheEditWhereItIsNow) {
   SetParent(edit().Window(), subject.parent.Handle());
 }
 
+// The horizontal scroll reads the same whatever line is on top, an empty
+// one included.
+TEST_F(NativeEditTest, TheFirstColumnShownWhateverLineIsOnTop) {
+  subject.SetViewSize(5, 1);
+  edit().SetText(u"\r\nabcdefghij\r\n\r\nxy\r\n");
+  edit().LineScroll(4, 0);
+  for (int top = 0; top < 5; ++top) {  // the last line is empty, at the text's end
+    edit().LineScroll(0, top - edit().FirstVisibleLine());
+    EXPECT_EQ(edit().FirstVisibleLine(), top);
+    EXPECT_EQ(edit().FirstVisibleColumn(), 4) << top;
+  }
+}
+
 TEST_F(NativeEditTest, TheParentAnswersColoursAndPassesNotices) {
   edit().SetBackColor(0x00FFFF);  // yellow: red + 256 green
   edit().SetForeColor(0x800000);  // navy
