@@ -8,6 +8,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/text.h"
@@ -110,6 +111,20 @@ TEST(KanjiTable, EachKanjiHasOneDescriptionOfItsOwnThatAnyVoiceReads) {
     }
     EXPECT_NE(row.word.find(kanji), std::u16string_view::npos) << ToUtf8(row.word);
     EXPECT_NE(row.said.find(u"ノ "), std::u16string_view::npos) << ToUtf8(row.said);
+  }
+}
+
+// An old form of a jōyō kanji that no common word holds is heard as the form
+// everyone knows, not as a rare word spelled the old way.
+TEST(KanjiTable, AnOldFormIsSaidAsTheJoyoKanjiItStandsFor) {
+  const std::pair<char32_t, char32_t> forms[] = {{U'國', U'国'}, {U'實', U'実'}, {U'廣', U'広'}};
+  for (auto [old_form, joyo] : forms) {
+    const KanjiRow* old_row = FindKanji(old_form);
+    const KanjiRow* joyo_row = FindKanji(joyo);
+    ASSERT_NE(old_row, nullptr);
+    ASSERT_NE(joyo_row, nullptr);
+    EXPECT_EQ(old_row->standing, 'v');
+    EXPECT_EQ(old_row->said, ustring(joyo_row->said) + u"ノ イタイジ");
   }
 }
 
