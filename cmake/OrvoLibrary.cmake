@@ -16,11 +16,18 @@ function(orvo_glob out pattern)
 endfunction()
 
 # A library made of every .cpp directly in the given folders, or, for folders
-# given as RECURSE, every .cpp below them. Programs (*_main.cpp) are left out.
+# given as RECURSE, every .cpp below them. Programs (*_main.cpp) are left out,
+# and so are the files of the other system: *_posix.cpp are built everywhere
+# but on Windows, *_win32.cpp only there.
 function(orvo_library name)
   cmake_parse_arguments(ARG "" "" "FLAT;RECURSE" ${ARGN})
   orvo_glob(sources "*.cpp" FLAT ${ARG_FLAT} RECURSE ${ARG_RECURSE})
   list(FILTER sources EXCLUDE REGEX "_main\\.cpp$")
+  if(WIN32)
+    list(FILTER sources EXCLUDE REGEX "_posix\\.cpp$")
+  else()
+    list(FILTER sources EXCLUDE REGEX "_win32\\.cpp$")
+  endif()
   add_library(${name} STATIC ${sources} ${PROJECT_SOURCE_DIR}/cmake/empty.cpp)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
 endfunction()
