@@ -34,6 +34,7 @@ HMENU MenuBar::Build(const forms::MenuEntry& root) {
   old_pictures_ = std::move(pictures_);
   pictures_.clear();
   commands_.clear();
+  items_.clear();
   popups_.clear();
   positions_.clear();
   bar_ = CreateMenu();
@@ -67,6 +68,7 @@ void MenuBar::Add(HMENU into, const forms::MenuEntry& entry, bool top) {
   const UINT command = next_command_++;
   if (next_command_ > 0x7FFF) next_command_ = 100;
   commands_[command] = &entry;
+  items_[&entry] = {into, command};
   AppendMenuW(into, MF_STRING | state, command, caption.c_str());
   const auto checked = entry.CheckedPicture();
   const auto unchecked = entry.UncheckedPicture();
@@ -99,6 +101,20 @@ HMENU MenuBar::PopupOf(const forms::MenuEntry& entry) const {
 int MenuBar::PositionOf(const forms::MenuEntry& top) const {
   const auto it = positions_.find(&top);
   return it == positions_.end() ? -1 : it->second;
+}
+
+}  // namespace orvo::win32
+
+namespace orvo::win32 {
+
+bool MenuBar::Refresh(const forms::MenuEntry& entry) {
+  const auto it = items_.find(&entry);
+  if (it == items_.end()) return false;
+  const auto [menu, command] = it->second;
+  const std::wstring caption = Wide(entry.Caption());
+  const UINT state = (entry.Enabled() ? MF_ENABLED : MF_GRAYED) | (entry.Checked() ? MF_CHECKED : MF_UNCHECKED);
+  ModifyMenuW(menu, command, MF_BYCOMMAND | MF_STRING | state, command, caption.c_str());
+  return true;
 }
 
 }  // namespace orvo::win32

@@ -28,6 +28,9 @@ class MenuBar {
   HMENU PopupOf(const forms::MenuEntry& entry) const;
   // Where a top-level entry stands on the bar; -1 when it is not there.
   int PositionOf(const forms::MenuEntry& top) const;
+  // An item's caption, enabling and check mark brought up to date where it
+  // stands (an open drop-down shows it so); false when it is not on the bar.
+  bool Refresh(const forms::MenuEntry& entry);
   // Forgets the bar the window no longer holds.
   void DropOld();
 
@@ -38,6 +41,7 @@ class MenuBar {
   HMENU old_ = nullptr;
   UINT next_command_ = 100;
   std::map<UINT, const forms::MenuEntry*> commands_;
+  std::map<const forms::MenuEntry*, std::pair<HMENU, UINT>> items_;  // where each item stands
   std::map<HMENU, const forms::MenuEntry*> popups_;
   std::map<const forms::MenuEntry*, int> positions_;
   std::vector<HBITMAP> pictures_;

@@ -96,6 +96,7 @@ void NativeWindowing::Handle(MSG& msg) {
   if (!stopped) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
+    if (after_dispatch_) after_dispatch_(msg);
   }
   if (after_each_) after_each_();
 }

@@ -42,6 +42,8 @@ class NativeWindowing : public Windowing {
 
   // Runs after each message handled: the screen follows the models.
   void SetAfterEach(std::function<void()> after) { after_each_ = std::move(after); }
+  // Runs after a message was dispatched to its window (a mouse button's release on the document).
+  void SetAfterDispatch(std::function<void(const MSG&)> after) { after_dispatch_ = std::move(after); }
   // Whether the loops are to stop (the program ended).
   void SetEnded(std::function<bool()> ended) { ended_ = std::move(ended); }
   // A message that is not the program's: a window's own dialog handling first (true: it took it).
@@ -74,6 +76,7 @@ class NativeWindowing : public Windowing {
   std::vector<HeldKey> held_;
   std::vector<KeyEvent> synthetic_log_;
   std::function<void()> after_each_;
+  std::function<void(const MSG&)> after_dispatch_;
   std::function<bool()> ended_;
   std::function<bool(MSG&)> pre_translate_;
 };
