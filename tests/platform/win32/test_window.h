@@ -10,6 +10,8 @@
 
 namespace orvo::win32 {
 
+inline constexpr wchar_t kTestWindowClass[] = L"OrvoTestWindow";
+
 class TestWindow {
  public:
   struct Seen {
@@ -26,6 +28,17 @@ class TestWindow {
 
   HWND Handle() const { return window_; }
   bool Focused() const { return GetFocus() == window_; }
+  // Whether keys from the system reach the window: F24, pressed and let go,
+  // comes back (Wine without a display keeps them).
+  bool TakesKeys() {
+    if (!Focused()) return false;
+    keybd_event(VK_F24, 0, 0, 0);
+    keybd_event(VK_F24, 0, KEYEVENTF_KEYUP, 0);
+    Pump(nullptr);
+    const bool arrived = !seen.empty();
+    seen.clear();
+    return arrived;
+  }
   // Handles every message waiting (the keyboard is asked about each key).
   void Pump(const Keyboard* keyboard);
 
@@ -36,6 +49,52 @@ class TestWindow {
   HWND window_ = nullptr;
   const Keyboard* keyboard_ = nullptr;
 };
+
+inline TestWindow::TestWindow(bool visible) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof(window_class);
+  window_class.lpfnWndProc = Proc;
+  window_class.hInstance = instance;
+  window_class.lpszClassName = kTestWindowClass;
+  RegisterClassExW(&window_class);
+  window_ = CreateWindowExW(0, kTestWindowClass, L"test", WS_OVERLAPPEDWINDOW, 0, 0, 320, 240, nullptr,
+                            nullptr, instance, nullptr);
+  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  if (visible) {
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    SetFocus(window_);
+  }
+  Pump(nullptr);
+  seen.clear();
+}
+
+inline TestWindow::~TestWindow() {
+  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+  DestroyWindow(window_);
+  Pump(nullptr);
+}
+
+inline void TestWindow::Pump(const Keyboard* keyboard) {
+  keyboard_ = keyboard;
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  keyboard_ = nullptr;
+}
+
+inline LRESULT CALLBACK TestWindow::Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<TestWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self != nullptr && message >= WM_KEYFIRST && message <= WM_KEYLAST) {
+    const bool own = self->keyboard_ != nullptr && self->keyboard_->HandlingOwnKey();
+    self->seen.push_back({message, wparam, lparam, own});
+    return 0;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
 
 // Handles messages until done() holds or the thread's queue stays empty
 // after a round that had nothing to do; false when done() never held.

