@@ -9,6 +9,8 @@ namespace {
 constexpr wchar_t kPeerProperty[] = L"OrvoPeer";
 
 LRESULT CALLBACK ParkingProcedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
+  LRESULT result = 0;
+  if (ChildMessage(message, w_param, l_param, result)) return result;
   if (message == kDestroyLater) {
     const auto gone = reinterpret_cast<HWND>(w_param);
     if (IsWindow(gone)) DestroyWindow(gone);

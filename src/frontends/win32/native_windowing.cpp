@@ -44,9 +44,21 @@ void NativeWindowing::DoEvents() {
   }
 }
 
+bool NativeWindowing::Take(MSG& msg, BOOL& got, const std::function<bool()>& done) {
+  while (idle_) {
+    if (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) break;
+    if (!idle_()) break;
+    if (after_each_) after_each_();
+    if (done && done()) return false;
+  }
+  got = GetMessageW(&msg, nullptr, 0, 0);
+  return true;
+}
+
 bool NativeWindowing::WaitAndHandle() {
   MSG msg;
-  const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+  BOOL got = 0;
+  if (!Take(msg, got, ended_)) return !ended_();
   if (got == 0 || got == -1) return false;
   Handle(msg);
   return true;
@@ -72,8 +84,11 @@ bool NativeWindowing::RunModal(KeyHandler& window, const std::function<bool()>& 
   ++modal_depth_;
   while (!done()) {
     if (ended_ && ended_()) return false;
+    if (after_each_) after_each_();  // the window that waits is on the screen before the wait
+    if (done()) break;
     MSG msg;
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    BOOL got = 0;
+    if (!Take(msg, got, done)) continue;
     if (got == 0 || got == -1) {
       PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 1);  // the main loop ends on it too
       return false;
@@ -84,6 +99,11 @@ bool NativeWindowing::RunModal(KeyHandler& window, const std::function<bool()>& 
 }
 
 void NativeWindowing::Handle(MSG& msg) {
+  struct Depth {
+    int& depth;
+    explicit Depth(int& d) : depth(d) { ++depth; }
+    ~Depth() { --depth; }
+  } depth{handle_depth_};
   bool stopped = false;
   if (const auto event = KeyEventOf(msg.message, msg.wParam, msg.lParam, keyboard_.HandlingOwnKey())) {
     ++keys_handled_;

@@ -42,6 +42,10 @@ class NativeWindowing : public Windowing {
 
   // Runs after each message handled: the screen follows the models.
   void SetAfterEach(std::function<void()> after) { after_each_ = std::move(after); }
+  // Asked whenever a loop has no message left and is about to wait: true
+  // when it gave the program something to do (a script's step), so that the
+  // loop looks again before it waits.
+  void SetIdle(std::function<bool()> idle) { idle_ = std::move(idle); }
   // Runs after a message was dispatched to its window (a mouse button's release on the document).
   void SetAfterDispatch(std::function<void(const MSG&)> after) { after_dispatch_ = std::move(after); }
   // Whether the loops are to stop (the program ended).
@@ -49,6 +53,8 @@ class NativeWindowing : public Windowing {
   // A message that is not the program's: a window's own dialog handling first (true: it took it).
   void SetPreTranslate(std::function<bool(MSG&)> pre) { pre_translate_ = std::move(pre); }
   int ModalDepth() const { return modal_depth_; }
+  // How many Handle calls are running, one inside another (a handler's own loop).
+  int HandleDepth() const { return handle_depth_; }
   // How many key messages have come through Handle so far.
   long long KeysHandled() const { return keys_handled_; }
   // The program's own keys as they came back through the queue, oldest first.
@@ -62,6 +68,9 @@ class NativeWindowing : public Windowing {
   // True when the message went no further.
   bool RouteKey(MSG& msg, const KeyEvent& event);
   bool RouteChar(MSG& msg);
+  // Takes the next message, letting the idle work run while none waits;
+  // false (no message taken) when `done` came to hold meanwhile.
+  bool Take(MSG& msg, BOOL& got, const std::function<bool()>& done);
   bool IsFocusedEdit(HWND window) const;
   void Note(const KeyEvent& event);
 
@@ -72,11 +81,13 @@ class NativeWindowing : public Windowing {
   KeyHandler* focus_control_ = nullptr;
   EditControl* focus_edit_ = nullptr;
   int modal_depth_ = 0;
+  int handle_depth_ = 0;
   long long keys_handled_ = 0;
   std::vector<HeldKey> held_;
   std::vector<KeyEvent> synthetic_log_;
   std::function<void()> after_each_;
   std::function<void(const MSG&)> after_dispatch_;
+  std::function<bool()> idle_;
   std::function<bool()> ended_;
   std::function<bool(MSG&)> pre_translate_;
 };

@@ -25,7 +25,14 @@ bool RegisterOnce(const wchar_t* name, WNDPROC procedure, bool double_clicks) {
   return true;
 }
 
+namespace {
+ParentHook g_parent_hook = nullptr;
+}  // namespace
+
+void SetParentHook(ParentHook hook) { g_parent_hook = hook; }
+
 bool ChildMessage(UINT message, WPARAM w_param, LPARAM l_param, LRESULT& result) {
+  if (g_parent_hook != nullptr && g_parent_hook(message, w_param, l_param, result)) return true;
   switch (message) {
     case WM_COMMAND: {
       NativePeer* peer = l_param != 0 ? PeerOfWindow(reinterpret_cast<HWND>(l_param)) : nullptr;

@@ -21,6 +21,11 @@ inline constexpr UINT kScriptStep = WM_APP + 4;
 // Registers the class with `procedure` and the program's icon; false when the system refused.
 bool RegisterOnce(const wchar_t* name, WNDPROC procedure, bool double_clicks);
 
+// Answers the messages of child windows that another object made (an edit
+// control's notifications and colours) before any peer is asked.
+using ParentHook = bool (*)(UINT message, WPARAM w_param, LPARAM l_param, LRESULT& result);
+void SetParentHook(ParentHook hook);
+
 // A child window's notifications and colour questions, for the peer that
 // draws it (WM_COMMAND, WM_DRAWITEM, WM_CTLCOLOR*): true when one took it.
 bool ChildMessage(UINT message, WPARAM w_param, LPARAM l_param, LRESULT& result);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Windows front end itself says, beside the program's own texts.
-namespace orvo::win32::texts {
+namespace orvo::win32::window_texts {
 
 inline constexpr char16_t kProgramName[] = u"Orvo";
 inline constexpr char kProgramNameNarrow[] = "orvo";
@@ -21,4 +21,4 @@ inline constexpr char kUsage[] =
     "  --help, --version\n";
 inline constexpr char kVersionLine[] = "orvo %s (Windows)\n";
 
-}  // namespace orvo::win32::texts
+}  // namespace orvo::win32::window_texts

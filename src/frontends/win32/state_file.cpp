@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frontends/win32/state_file.h"
+
+#include "frontends/win32/win32_api.h"
+#include "frontends/win32/wide_text.h"
+
+namespace orvo::win32 {
+
+bool ReplaceFileWhole(const std::string& path, const std::string& bytes) {
+  const std::wstring target = Wide(FromUtf8(path));
+  const std::wstring temporary = target + L".new";
+  HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                  written == bytes.size() && FlushFileBuffers(file);
+  CloseHandle(file);
+  if (!ok || !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+StateFile::StateFile(std::function<nlohmann::json()> dump, std::string path)
+    : dump_(std::move(dump)), path_(std::move(path)) {}
+
+bool StateFile::Write() {
+  last_ = dump_().dump(2) + "\n";
+  if (!ReplaceFileWhole(path_, last_)) return false;
+  ++written_;
+  return true;
+}
+
+bool StateFile::WriteIfChanged() {
+  const std::string now = dump_().dump(2) + "\n";
+  if (now == last_) return true;
+  last_ = now;
+  if (!ReplaceFileWhole(path_, last_)) return false;
+  ++written_;
+  return true;
+}
+
+}  // namespace orvo::win32
