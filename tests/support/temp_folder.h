@@ -2,31 +2,22 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with everything
 // in it when the object goes.
-#include <stdlib.h>
-
-#include <filesystem>
 #include <string>
-#include <system_error>
+
+#include "platform/fresh_folder.h"
+#include "platform/native/program_path.h"
 
 namespace orvo::test_support {
 
 class TempFolder {
  public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orvo-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
+  TempFolder() : folder_("orvo-test-"), path_(native::PathToUtf8(folder_.Path())) {}
 
   // Empty when the folder could not be made.
   const std::string& Path() const { return path_; }
 
  private:
+  FreshFolder folder_;
   std::string path_;
 };
 

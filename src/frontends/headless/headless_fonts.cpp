@@ -5,7 +5,8 @@
 #include <iterator>
 
 #include "platform/font_file.h"
-#include "platform/posix/data_folder.h"
+#include "platform/native/data_folder.h"
+#include "platform/native/program_path.h"
 
 namespace orvo::headless {
 namespace {
@@ -23,7 +24,7 @@ const std::vector<ustring>& HeadlessFonts::FixedFamilies() {
   return families;
 }
 
-HeadlessFonts::HeadlessFonts() : folder_(posix::FindOwnDataFolder().path.string()) {}
+HeadlessFonts::HeadlessFonts() : folder_(native::PathToUtf8(native::FindOwnDataFolder().path)) {}
 
 void HeadlessFonts::Install(ustring family, ustring file) { installed_.emplace_back(std::move(family), std::move(file)); }
 
@@ -37,7 +38,7 @@ ustring HeadlessFonts::InstalledFont(ustring_view family) const {
 ustring HeadlessFonts::FontFolder() const { return FromUtf8(folder_); }
 
 bool HeadlessFonts::AddFont(const ustring& path) {
-  std::ifstream in(ToUtf8(path), std::ios::binary);
+  std::ifstream in(native::PathFromUtf8(ToUtf8(path)), std::ios::binary);
   if (!in) return false;
   std::string bytes;
   bytes.resize(static_cast<std::size_t>(kMaxFontBytes) + 1);

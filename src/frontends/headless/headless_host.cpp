@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/headless/headless_host.h"
 
-#include "platform/posix/terminal_message.h"
+#include "platform/native/terminal_message.h"
 
 namespace orvo::headless {
 
@@ -14,7 +14,7 @@ bool HeadlessHost::PreviousInstance() {
 
 void HeadlessHost::StandardMessage(const ustring& text, int icon, const ustring& title) {
   messages_.push_back({text, icon, title});
-  if (echo_) posix::SayOnStandardError(ToUtf8(title), ToUtf8(text));
+  if (echo_) native::SayOnStandardError(ToUtf8(title), ToUtf8(text));
 }
 
 }  // namespace orvo::headless

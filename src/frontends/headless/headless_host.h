@@ -5,8 +5,7 @@
 #include <vector>
 
 #include "platform/app_host.h"
-#include "platform/posix/single_instance.h"
-#include "platform/posix/user_id.h"
+#include "platform/native/native_services.h"
 
 namespace orvo::headless {
 
@@ -24,7 +23,7 @@ class HeadlessHost : public AppHost {
   char16_t PathSeparator() const override { return u'/'; }
   bool PreviousInstance() override;
   ustring CommandLine() const override { return command_line_; }
-  std::string UserId() const override { return posix::UserId(); }
+  std::string UserId() const override { return native::UserId(); }
   const ustring& Title() const override { return title_; }
   void SetTitle(ustring title) override { title_ = std::move(title); }
   void StandardMessage(const ustring& text, int icon, const ustring& title) override;
@@ -44,7 +43,7 @@ class HeadlessHost : public AppHost {
   bool ended_ = false;
   bool other_running_ = false;
   bool echo_ = false;
-  posix::SingleInstance instance_;
+  native::SingleInstance instance_;
   std::vector<StandardMessageRecord> messages_;
 };
 

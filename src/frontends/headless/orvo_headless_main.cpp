@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // orvo-headless: runs the editor on the emulated desktop, feeds it a key
 // script and prints the state at the end.
-#include <unistd.h>
-
 #include <clocale>
 #include <filesystem>
 #include <iostream>
@@ -10,6 +8,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "frontends/headless/describe_command.h"
 #include "frontends/script/script_source.h"
@@ -18,7 +17,8 @@
 #include "frontends/headless/script_run.h"
 #include "frontends/headless/session.h"
 #include "frontends/headless/state_dump.h"
-#include "platform/posix/data_folder.h"
+#include "platform/fresh_folder.h"
+#include "platform/native/native_services.h"
 
 namespace {
 
@@ -44,16 +44,16 @@ struct Options {
 };
 
 // 0 or 2 when the run ends here (help, the version, a wrong command line).
-std::optional<int> ParseArgs(int argc, char** argv, Options& o) {
-  orvo::options::CommandLine line = orvo::options::ParseCommandLine(orvo::options::Arguments(argc, argv), kOwnOptions);
+std::optional<int> ParseArgs(const std::vector<std::string>& args, Options& o) {
+  orvo::options::CommandLine line = orvo::options::ParseCommandLine(args, kOwnOptions);
   if (line.help) {
     std::cout << kUsage;
     return 0;
   }
   if (line.version) {
-    const auto data = orvo::posix::FindOwnDataFolder();
-    std::cout << kProgramName << " " << orvo::posix::ProgramVersion() << "\n"
-              << kDataLine << (data.path.empty() ? data.problem : data.path.string()) << "\n";
+    const auto data = orvo::native::FindOwnDataFolder();
+    std::cout << kProgramName << " " << orvo::native::ProgramVersion() << "\n"
+              << kDataLine << (data.path.empty() ? data.problem : orvo::native::PathToUtf8(data.path)) << "\n";
     return 0;
   }
   // One script at most.
@@ -69,7 +69,9 @@ std::optional<int> ParseArgs(int argc, char** argv, Options& o) {
   o.dictionary = line.Value("--dictionary");
   o.json = line.Has("--json");
   // Relative to where the editor was started, as a command line's path is.
-  if (line.Has("--open")) o.open = std::filesystem::absolute(line.Value("--open")).string();
+  if (line.Has("--open")) {
+    o.open = orvo::native::PathToUtf8(std::filesystem::absolute(orvo::native::PathFromUtf8(line.Value("--open"))));
+  }
   if (line.Has("--font-folder")) o.font_folder = line.Value("--font-folder");
   o.font_installed = line.Has("--font-installed");
   if (line.Has("--describe")) o.describe = line.Value("--describe");
@@ -77,39 +79,23 @@ std::optional<int> ParseArgs(int argc, char** argv, Options& o) {
   return std::nullopt;
 }
 
-// A fresh program folder, removed again when the run ends.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orvo-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-  }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");  // the locale's charset, for --codepage locale
+  orvo::native::UseBinaryStandardStreams();  // scripts and JSON byte for byte, as on every system
   Options options;
-  if (const auto status = ParseArgs(argc, argv, options)) return *status;
+  if (const auto status = ParseArgs(orvo::native::Utf8Arguments(argc, argv), options)) return *status;
   if (options.describe) return orvo::headless::DescribeCommand(*options.describe, std::cout, std::cerr);
 
-  if (const auto data = orvo::posix::FindOwnDataFolder(); data.path.empty()) {
+  if (const auto data = orvo::native::FindOwnDataFolder(); data.path.empty()) {
     std::cerr << kProgramName << ": " << data.problem << "\n";
   }
 
   std::string script;
   if (options.script_path.empty()) {
     // Someone at a terminal would otherwise see nothing happen.
-    if (isatty(STDIN_FILENO)) {
+    if (orvo::native::StandardInputIsTerminal()) {
       std::cerr << kReadingTerminal;
     }
     script.assign(std::istreambuf_iterator<char>(std::cin), {});
@@ -125,15 +111,15 @@ int main(int argc, char** argv) {
   const auto steps = orvo::script::ParseOrReport(script, name, std::cerr);
   if (!steps) return 2;
 
-  TempFolder temp;
+  const orvo::FreshFolder temp("orvo-");  // the program folder when none is given, removed at the end
   std::string folder = options.folder;
   if (folder.empty()) {
-    folder = temp.Path();
+    folder = orvo::native::PathToUtf8(temp.Path());
   } else {
     std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
+    std::filesystem::create_directories(orvo::native::PathFromUtf8(folder), ec);
   }
-  if (folder.empty() || !std::filesystem::is_directory(folder)) {
+  if (folder.empty() || !std::filesystem::is_directory(orvo::native::PathFromUtf8(folder))) {
     std::cerr << kNoFolder << folder << "'\n";
     return 2;
   }

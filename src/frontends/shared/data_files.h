@@ -19,8 +19,8 @@ class DataFiles : public ProgramData {
  private:
   std::string folder_;
   const FileSystem& files_;
-  IconvCodePage cp932_{CodePage::kCp932};
-  IconvCodePage utf8_{CodePage::kUtf8};
+  ConvertingCodePage cp932_{CodePage::kCp932};
+  ConvertingCodePage utf8_{CodePage::kUtf8};
 };
 
 }  // namespace orvo::emu

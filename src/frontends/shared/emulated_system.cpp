@@ -2,15 +2,14 @@
 #include "frontends/shared/emulated_system.h"
 
 #include "app/dictionary_warning.h"
-#include "platform/emulated/anthy/anthy_reverse.h"
 #include "frontends/shared/engine_setting.h"
-#include "platform/posix/data_folder.h"
+#include "platform/native/native_services.h"
 
 namespace orvo::emu {
 
 EmulatedSystem::EmulatedSystem(const SystemOptions& options, const FrontEndParts& parts)
     : code_page(options.code_page ? *options.code_page : ReadCodePageSetting(options.folder, CodePage::kLocale, files)),
-      data(options.data_folder.empty() ? posix::FindOwnDataFolder().path.string() : options.data_folder, files),
+      data(options.data_folder.empty() ? native::PathToUtf8(native::FindOwnDataFolder().path) : options.data_folder, files),
       ime(desktop),
       platform{parts.host, parts.screen, desktop,   desktop, desktop.Clock(), ime,
                parts.shell, parts.fonts, code_page, files,   parts.dialogs,
@@ -25,8 +24,7 @@ EmulatedSystem::EmulatedSystem(const SystemOptions& options, const FrontEndParts
   if (options.kanji_conversion) StartEngine(options);
   desktop.SetConversionEngine(engine.get());
   if (engine) {
-    std::string ignored;  // without readings the review key describes a line instead
-    readings = MakeAnthyReverse({options.folder, options.learning, options.dictionary}, &ignored);
+    readings = StartTextReadings({EngineChoice::kAnthy, options.folder, options.learning, options.dictionary, {}});
     program.SetTextReadings(readings.get());
   }
   // The IMEs of a code page without ゔ (CP932 among them) compose ヴ instead.

@@ -16,7 +16,7 @@
 #include "frontends/shared/data_files.h"
 #include "frontends/shared/engine_choice.h"
 #include "platform/emulated/system_code_page.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/native/native_services.h"
 #include "platform/text_readings.h"
 
 namespace orvo::emu {
@@ -64,10 +64,10 @@ class EmulatedSystem {
   std::string engine_name;                   // "mozc", "anthy", or empty for kana only
   std::unique_ptr<ConversionEngine> engine;  // outlives the text boxes that use it
   std::unique_ptr<TextReadings> readings;     // readings of written text, with the engine
-  posix::PosixFileSystem files;
-  IconvCodePage code_page;
-  IconvCodePage utf8_code_page{CodePage::kUtf8};
-  IconvCodePage cp932_code_page{CodePage::kCp932};
+  native::FileSystem files;
+  ConvertingCodePage code_page;
+  ConvertingCodePage utf8_code_page{CodePage::kUtf8};
+  ConvertingCodePage cp932_code_page{CodePage::kCp932};
   DataFiles data;
   Desktop desktop;
   EmulatedIme ime;

@@ -4,9 +4,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/emulated/anthy/anthy_engine.h"
-#include "platform/emulated/ime/fallback_engine.h"
-#include "platform/emulated/mozc/mozc_start.h"
 
 namespace orvo::emu {
 namespace {
@@ -32,26 +29,6 @@ std::optional<EngineChoice> ParseEngineChoice(std::string_view name) {
     if (row.name == lower) return row.choice;
   }
   return std::nullopt;
-}
-
-StartedEngine StartEngine(const EngineRequest& request) {
-  StartedEngine out;
-  std::unique_ptr<ConversionEngine> anthy = MakeAnthyEngine(
-      {request.anthy_folder, request.learning, request.anthy_dictionary}, &out.anthy_error);
-  if (request.choice != EngineChoice::kAnthy) {
-    mozc::MozcOptions options;
-    options.learning = request.learning;
-    std::unique_ptr<ConversionEngine> mozc = mozc::MakeMozcEngine(options, &out.mozc_error);
-    if (mozc) {
-      out.engine = std::make_unique<FallbackEngine>(std::move(mozc), std::move(anthy),
-                                                    request.on_mozc_lost);
-      out.name = "mozc";
-      return out;
-    }
-  }
-  if (anthy) out.name = "anthy";
-  out.engine = std::move(anthy);
-  return out;
 }
 
 }  // namespace orvo::emu

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "platform/emulated/ime/conversion_engine.h"
+#include "platform/text_readings.h"
 
 namespace orvo::emu {
 
@@ -35,6 +36,12 @@ struct StartedEngine {
   std::string mozc_error;                    // why mozc was not taken, when it was considered
 };
 
+// The engine asked for, as this system has it (engine_start_posix.cpp,
+// engine_start_win32.cpp).
 StartedEngine StartEngine(const EngineRequest& request);
+
+// Readings of written text from the engine's dictionary, for the review key;
+// null where there are none.
+std::unique_ptr<TextReadings> StartTextReadings(const EngineRequest& request);
 
 }  // namespace orvo::emu

@@ -26,7 +26,7 @@ EngineChoice ReadEngineSetting(const std::string& folder, EngineChoice fallback,
 
 CodePage ReadCodePageSetting(const std::string& folder, CodePage fallback, FileSystem& files) {
   // Read before the system code page is known: the key and its values are ASCII in every one.
-  const IconvCodePage ascii(CodePage::kUtf8);
+  const ConvertingCodePage ascii(CodePage::kUtf8);
   return ParseCodePage(ReadSetting(folder, u"CodePage", files, ascii)).value_or(fallback);
 }
 

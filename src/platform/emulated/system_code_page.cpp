@@ -5,19 +5,19 @@
 
 namespace orvo::emu {
 
-std::string IconvCodePage::Encode(ustring_view text, int* unconvertible) const {
+std::string ConvertingCodePage::Encode(ustring_view text, int* unconvertible) const {
   Encoded e = emu::Encode(text, code_page_);
   if (unconvertible != nullptr) *unconvertible = e.unconvertible;
   return std::move(e.bytes);
 }
 
-ustring IconvCodePage::Decode(std::string_view bytes, int* unconvertible) const {
+ustring ConvertingCodePage::Decode(std::string_view bytes, int* unconvertible) const {
   Decoded d = emu::Decode(bytes, code_page_);
   if (unconvertible != nullptr) *unconvertible = d.unconvertible;
   return std::move(d.text);
 }
 
-long long IconvCodePage::ByteLength(ustring_view text) const {
+long long ConvertingCodePage::ByteLength(ustring_view text) const {
   long long total = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The system code page on Linux: CP932 or the locale's charset, through iconv.
+// The system code page as the system converts it: CP932, UTF-8 or the
+// locale's charset (iconv on Linux, the code page functions on Windows).
 #include <cstdint>
 #include <vector>
 
@@ -9,9 +10,9 @@
 
 namespace orvo::emu {
 
-class IconvCodePage : public SystemCodePage {
+class ConvertingCodePage : public SystemCodePage {
  public:
-  explicit IconvCodePage(CodePage code_page) : code_page_(code_page) {}
+  explicit ConvertingCodePage(CodePage code_page) : code_page_(code_page) {}
 
   std::string Name() const override { return CharsetName(code_page_); }
   std::string Encode(ustring_view text, int* unconvertible) const override;

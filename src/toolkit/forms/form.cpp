@@ -2,6 +2,7 @@
 #include "toolkit/forms/form.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "toolkit/forms/command_button_control.h"
 #include "toolkit/forms/forms_runtime.h"
@@ -125,10 +126,10 @@ void Form::FocusNext(bool backwards) {
     if (c->IsTabStopNow() || c == focused_) stops.push_back(c);
   }
   if (stops.empty()) return;
-  const auto n = static_cast<long>(stops.size());
+  const auto n = static_cast<std::ptrdiff_t>(stops.size());
   const auto at = std::find(stops.begin(), stops.end(), focused_);
-  long i = at == stops.end() ? (backwards ? 0 : -1) : at - stops.begin();
-  for (long step = 1; step <= n; ++step) {
+  std::ptrdiff_t i = at == stops.end() ? (backwards ? 0 : -1) : at - stops.begin();
+  for (std::ptrdiff_t step = 1; step <= n; ++step) {
     Control* c = stops[static_cast<std::size_t>(((i + (backwards ? -step : step)) % n + n) % n)];
     if (c->IsTabStopNow()) {
       FocusControl(c);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Conversions between the program's UTF-16 text and the bytes of a code page:
-// CP932 (Shift-JIS as Windows has it) or the charset of the current C locale.
+// CP932 (Shift-JIS as Windows has it), UTF-8, or the system's own (the charset
+// of the current C locale on Linux, the ANSI code page on Windows).
 // Characters the target cannot hold are reported, never silently dropped;
 // they become '?' in bytes and U+FFFD in text, as the desktop's own
 // converters substitute them.
@@ -15,7 +16,7 @@ namespace orvo::emu {
 
 enum class CodePage {
   kCp932,
-  kLocale,  // nl_langinfo(CODESET): whatever setlocale(LC_CTYPE) chose
+  kLocale,  // Linux: nl_langinfo(CODESET), what setlocale(LC_CTYPE) chose; Windows: the ANSI code page
   kUtf8,
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the POSIX services say on the terminal.
-namespace orvo::posix::texts {
+// What the search for the data folder says on the terminal.
+namespace orvo::native::texts {
 
 inline constexpr const char* kNoProgramPath = "the program's own path cannot be read";
 inline constexpr const char* kNoDataFolder = "no data folder at '";
@@ -11,4 +11,4 @@ inline constexpr const char* kIsOfVersion = "' is of version ";
 inline constexpr const char* kThisIs = ", this program is ";
 inline constexpr const char* kGoingOn = "; going on without it";
 
-}  // namespace orvo::posix::texts
+}  // namespace orvo::native::texts

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/posix/data_folder.h"
+#include "platform/native/data_folder.h"
 
 #include <fstream>
 #include <system_error>
 
-#include "platform/posix/posix_texts.h"
+#include "platform/native/data_folder_texts.h"
+#include "platform/native/program_path.h"
 
 #ifndef ORVO_VERSION
 #error "ORVO_VERSION names the build's version"
@@ -13,7 +14,7 @@
 #error "ORVO_DATA_FROM_PROGRAM is the data folder seen from the executable's folder"
 #endif
 
-namespace orvo::posix {
+namespace orvo::native {
 namespace {
 
 namespace fs = std::filesystem;
@@ -40,29 +41,25 @@ DataFolder FindDataFolder(const fs::path& program, std::string_view relative, st
   std::error_code ec;
   if (!fs::is_directory(folder, ec)) {
     std::string problem = texts::kNoDataFolder;
-    problem.append(folder.string()).append("'");
+    problem.append(PathToUtf8(folder)).append("'");
     return Missing(std::move(problem));
   }
   const std::string stamp = ReadStamp(folder / kDataStamp);
   if (stamp.empty()) {
     std::string problem = texts::kNoStamp;
-    problem.append(folder.string()).append("'");
+    problem.append(PathToUtf8(folder)).append("'");
     return Missing(std::move(problem));
   }
   if (stamp != version) {
     std::string problem = texts::kOtherVersion;
-    problem.append(folder.string()).append(texts::kIsOfVersion).append(stamp).append(texts::kThisIs).append(version);
+    problem.append(PathToUtf8(folder)).append(texts::kIsOfVersion).append(stamp).append(texts::kThisIs).append(version);
     return Missing(std::move(problem));
   }
   return {folder, {}};
 }
 
-DataFolder FindOwnDataFolder() {
-  std::error_code ec;
-  const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-  return FindDataFolder(ec ? fs::path() : program, ORVO_DATA_FROM_PROGRAM, ORVO_VERSION);
-}
+DataFolder FindOwnDataFolder() { return FindDataFolder(OwnProgramPath(), ORVO_DATA_FROM_PROGRAM, ORVO_VERSION); }
 
 std::string_view ProgramVersion() { return ORVO_VERSION; }
 
-}  // namespace orvo::posix
+}  // namespace orvo::native

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/posix/terminal_message.h"
+#include "platform/native/terminal_message.h"
 
 #include <cstdio>
 
-namespace orvo::posix {
+namespace orvo::native {
 namespace {
 
 constexpr std::string_view kPadding[] = {" ", "\u3000"};
@@ -47,4 +47,4 @@ void SayOnStandardError(std::string_view title, std::string_view text) {
   std::fflush(stderr);
 }
 
-}  // namespace orvo::posix
+}  // namespace orvo::native

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/fresh_folder.h"
+
+#include <random>
+#include <string>
+#include <system_error>
+
+namespace orvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kAttempts = 100;
+constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
+
+}  // namespace
+
+FreshFolder::FreshFolder(std::string_view prefix) {
+  std::error_code ec;
+  const fs::path temp = fs::temp_directory_path(ec);
+  if (ec) return;
+  std::random_device seed;
+  std::mt19937 random(seed());
+  std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    std::string name(prefix);
+    for (int i = 0; i < 10; ++i) name += kLetters[pick(random)];
+    const fs::path candidate = temp / name;
+    if (fs::create_directory(candidate, ec)) {
+      // Closed to others before anything is put in it (where the system has such rights).
+      fs::permissions(candidate, fs::perms::owner_all, fs::perm_options::replace, ec);
+      path_ = candidate;
+      return;
+    }
+    if (ec) return;  // not a name taken already: no other name will do better
+  }
+}
+
+FreshFolder::~FreshFolder() {
+  std::error_code ignored;
+  if (!path_.empty()) fs::remove_all(path_, ignored);
+}
+
+}  // namespace orvo
