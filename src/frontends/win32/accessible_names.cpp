@@ -4,7 +4,7 @@
 #include <initguid.h>
 #include <oleacc.h>
 
-#include "frontends/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace orvo::win32 {
 namespace {
@@ -27,7 +27,7 @@ void SetString(IAccPropServices* services, HWND window, const MSAAPROPID& proper
 
 AccessibleNames::AccessibleNames() {
   void* made = nullptr;
-  if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IAccPropServices),
+  if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                                  &made))) {
     services_ = static_cast<IAccPropServices*>(made);
   }

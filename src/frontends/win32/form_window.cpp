@@ -3,7 +3,7 @@
 
 #include "frontends/win32/accessible_names.h"
 #include "frontends/win32/native_peers.h"
-#include "frontends/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 #include "frontends/win32/window_classes.h"
 
 namespace orvo::win32 {

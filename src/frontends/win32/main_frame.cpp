@@ -7,7 +7,7 @@
 #include "app/program.h"
 #include "frontends/shared/window_pixels.h"
 #include "frontends/win32/native_windowing.h"
-#include "frontends/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 #include "frontends/win32/window_classes.h"
 #include "toolkit/forms/mnemonic.h"
 

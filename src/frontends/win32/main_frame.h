@@ -15,6 +15,8 @@
 #include "frontends/win32/form_window.h"
 #include "frontends/win32/menu_bar.h"
 #include "frontends/win32/uia_notices.h"
+#include "frontends/win32/win32_api.h"
+#include <shellapi.h>  // after windows.h
 #include "toolkit/forms/window_state.h"
 
 namespace orvo {

@@ -2,7 +2,7 @@
 #include "frontends/win32/menu_bar.h"
 
 #include "frontends/win32/gdi_pictures.h"
-#include "frontends/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace orvo::win32 {
 

@@ -4,7 +4,7 @@
 #include "frontends/win32/accessible_names.h"
 #include "frontends/win32/gdi_fonts.h"
 #include "frontends/win32/gdi_pictures.h"
-#include "frontends/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 #include "frontends/win32/window_classes.h"
 #include "toolkit/forms/list_box_control.h"
 

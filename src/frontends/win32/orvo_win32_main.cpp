@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // orvo.exe: the editor on Windows.
-#include <objbase.h>
-#include <shellapi.h>
-
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -14,8 +11,10 @@
 #include "frontends/shared/options.h"
 #include "frontends/win32/script_runner.h"
 #include "frontends/win32/state_file.h"
-#include "frontends/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 #include "frontends/win32/win32_api.h"
+#include <objbase.h>   // after windows.h
+#include <shellapi.h>  // after windows.h
 #include "frontends/win32/win32_session.h"
 #include "frontends/win32/window_texts.h"
 #include "platform/native/data_folder.h"

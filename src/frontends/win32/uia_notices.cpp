@@ -4,7 +4,7 @@
 #include <oleauto.h>
 #include <unknwn.h>
 
-#include "frontends/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace orvo::win32 {
 namespace {

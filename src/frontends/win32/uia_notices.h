@@ -27,7 +27,7 @@ class UiaNotices {
 
  private:
   using HostFunction = HRESULT(WINAPI*)(HWND, void**);
-  using RaiseFunction = HRESULT(WINAPI*)(void*, int, int, BSTR, BSTR);
+  using RaiseFunction = HRESULT(WINAPI*)(void*, int, int, wchar_t*, wchar_t*);  // BSTRs
   HostFunction host_ = nullptr;
   RaiseFunction raise_ = nullptr;
   std::vector<ustring> said_;

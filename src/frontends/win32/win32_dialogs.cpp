@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "frontends/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace orvo::win32 {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "frontends/win32/win32_api.h"
 
-#include "frontends/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace orvo::win32 {
 
