@@ -114,7 +114,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     UINT_PTR state_timer = 0;
     if (line.Has("--dump-state")) {
       state = std::make_unique<orvo::win32::StateFile>(
-          [&session] { return orvo::script::DumpState(session.Observed()); }, line.Value("--dump-state"));
+          [&session] {
+            nlohmann::json now = orvo::script::DumpState(session.Observed());
+            now["modifiers"] = orvo::win32::ModifierState(session.keyboard);
+            return now;
+          },
+          line.Value("--dump-state"));
       g_state_file = state.get();
       state_timer = SetTimer(nullptr, 0, kStateEveryMs, StateTick);
     }

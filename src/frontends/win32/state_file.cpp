@@ -6,6 +6,21 @@
 
 namespace orvo::win32 {
 
+nlohmann::json ModifierState(const Keyboard& keyboard) {
+  struct Modifier {
+    const char* name;
+    std::uint8_t vk;
+  };
+  static constexpr Modifier kModifiers[] = {{"shift", VK_SHIFT}, {"control", VK_CONTROL}, {"alt", VK_MENU}};
+  nlohmann::json program = nlohmann::json::object();
+  nlohmann::json system = nlohmann::json::object();
+  for (const Modifier& m : kModifiers) {
+    program[m.name] = keyboard.IsDown(m.vk);
+    system[m.name] = (GetAsyncKeyState(m.vk) & 0x8000) != 0;
+  }
+  return {{"program", program}, {"system", system}};
+}
+
 bool ReplaceFileWhole(const std::string& path, const std::string& bytes) {
   const std::wstring target = Wide(FromUtf8(path));
   const std::wstring temporary = target + L".new";

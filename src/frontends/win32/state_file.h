@@ -9,6 +9,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/keyboard.h"
+
 namespace orvo::win32 {
 
 class StateFile {
@@ -27,6 +29,10 @@ class StateFile {
   std::string last_;
   int written_ = 0;
 };
+
+// The modifier keys as the program's keyboard reads them (the queue's state),
+// and as the system holds them this moment (GetAsyncKeyState).
+nlohmann::json ModifierState(const Keyboard& keyboard);
 
 // Replaces the file at `path` (UTF-8) with `bytes` through a file beside it; false on failure.
 bool ReplaceFileWhole(const std::string& path, const std::string& bytes);
