@@ -72,8 +72,8 @@ void FormWindow::ShowWindow(const frontend::WindowLook& look) {
       EnableWindow(options_.parent, FALSE);
       owner_disabled_ = true;
     }
-    ::ShowWindow(window_, SW_SHOW);
-    SetForegroundWindow(window_);
+    // Shown without taking the keyboard: the program's active window takes it (FormWindows).
+    ::ShowWindow(window_, SW_SHOWNA);
   } else if (!look.shown && visible) {
     GiveOwnerBack();  // first, so that the owner is the window that comes forward
     ::ShowWindow(window_, SW_HIDE);

@@ -42,6 +42,25 @@ void FormWindows::Sync() {
       }
     }
   }
+  FollowActive();
+}
+
+void FormWindows::FollowActive() {
+  // The window of the form the program made active takes the keyboard when
+  // that changes, and takes it back for as long as it is on another of the
+  // program's own windows (one shown after it); a keyboard given to another
+  // program is that person's choice.
+  const forms::Form* active = runtime_.ActiveForm();
+  HWND window = ActiveWindow();
+  if (window == nullptr && active != nullptr && skip_ && skip_(*active)) window = main_;
+  if (window == nullptr || !IsWindowVisible(window)) return;  // taken when it shows
+  HWND foreground = GetForegroundWindow();
+  DWORD process = 0;
+  if (foreground != nullptr) GetWindowThreadProcessId(foreground, &process);
+  const bool elsewhere_here = foreground != window && process == GetCurrentProcessId();
+  if (active == last_active_ && !elsewhere_here) return;
+  last_active_ = active;
+  if (foreground != window) SetForegroundWindow(window);
 }
 
 FormWindow* FormWindows::Find(std::string_view form_name) const {

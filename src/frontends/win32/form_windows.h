@@ -31,6 +31,8 @@ class FormWindows {
   FormWindow* Find(std::string_view form_name) const;
   // The window of the program's active form among these, or null.
   HWND ActiveWindow() const;
+  // The window of the main form, which is not among these.
+  void SetMainWindow(HWND main) { main_ = main; }
 
  private:
   void Heard(const forms::FormsEvent& e);
@@ -41,6 +43,10 @@ class FormWindows {
   std::function<void()> settle_;
   std::function<bool(const forms::Form&)> skip_;
   HWND owner_ = nullptr;
+  HWND main_ = nullptr;
+  const forms::Form* last_active_ = nullptr;  // whose window took the keyboard last
+  // The window of the form the program made active takes the keyboard when that changes.
+  void FollowActive();
   int subscription_ = 0;
   bool dirty_ = true;
   std::map<forms::Form*, std::unique_ptr<FormWindow>> windows_;

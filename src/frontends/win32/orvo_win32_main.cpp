@@ -117,6 +117,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
           [&session] {
             nlohmann::json now = orvo::script::DumpState(session.Observed());
             now["modifiers"] = orvo::win32::ModifierState(session.keyboard);
+            now["keyboard"] = orvo::win32::KeyboardPlace();
             return now;
           },
           line.Value("--dump-state"));

@@ -21,6 +21,13 @@ nlohmann::json ModifierState(const Keyboard& keyboard) {
   return {{"program", program}, {"system", system}};
 }
 
+nlohmann::json KeyboardPlace() {
+  HWND foreground = GetForegroundWindow();
+  wchar_t title[512] = {};
+  if (foreground != nullptr) GetWindowTextW(foreground, title, 512);
+  return {{"foreground", ToUtf8(FromWide(title))}, {"focus_here", GetFocus() != nullptr}};
+}
+
 bool ReplaceFileWhole(const std::string& path, const std::string& bytes) {
   const std::wstring target = Wide(FromUtf8(path));
   const std::wstring temporary = target + L".new";

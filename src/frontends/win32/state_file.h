@@ -34,6 +34,10 @@ class StateFile {
 // and as the system holds them this moment (GetAsyncKeyState).
 nlohmann::json ModifierState(const Keyboard& keyboard);
 
+// Where the system has the keyboard: the foreground window's title, and
+// whether a window of this program has the focus.
+nlohmann::json KeyboardPlace();
+
 // Replaces the file at `path` (UTF-8) with `bytes` through a file beside it; false on failure.
 bool ReplaceFileWhole(const std::string& path, const std::string& bytes);
 

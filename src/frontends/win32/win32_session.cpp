@@ -68,6 +68,7 @@ bool Win32Session::Start() {
   if (!program.Start()) return false;
   frame_ = std::make_unique<MainFrame>(program, windowing, fonts, names, [this] { Settle(); });
   views_->SetOwner(frame_->Window());
+  views_->SetMainWindow(frame_->Window());
   frame_->Show();
   Settle();
   return true;
