@@ -34,9 +34,16 @@ endfunction()
 
 # One test program, registered with CTest, of the *_test.cpp files directly in
 # the FLAT folders and below the RECURSE folders; LIBS are what it links.
+# Tests of one system's behaviour are named for it: *_posix_test.cpp,
+# *_win32_test.cpp.
 function(orvo_test_suite name)
   cmake_parse_arguments(ARG "" "" "FLAT;RECURSE;LIBS" ${ARGN})
   orvo_glob(sources "*_test.cpp" FLAT ${ARG_FLAT} RECURSE ${ARG_RECURSE})
+  if(WIN32)
+    list(FILTER sources EXCLUDE REGEX "_posix_test\\.cpp$")
+  else()
+    list(FILTER sources EXCLUDE REGEX "_win32_test\\.cpp$")
+  endif()
   if(NOT sources)
     return()
   endif()

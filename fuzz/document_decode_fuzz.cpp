@@ -12,8 +12,8 @@
 #include "platform/emulated/system_code_page.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const orvo::emu::IconvCodePage cp932(orvo::emu::CodePage::kCp932);
-  static const orvo::emu::IconvCodePage utf8(orvo::emu::CodePage::kUtf8);
+  static const orvo::emu::ConvertingCodePage cp932(orvo::emu::CodePage::kCp932);
+  static const orvo::emu::ConvertingCodePage utf8(orvo::emu::CodePage::kUtf8);
   static const orvo::FileCodePages pages{cp932, utf8, cp932};
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const orvo::files::DecodedFile decoded = orvo::files::DecodeFile(bytes, pages);

@@ -7,14 +7,14 @@
 #include <string>
 
 #include "frontends/headless/session.h"
+#include "platform/fresh_folder.h"
+#include "platform/native/program_path.h"
 
 namespace orvo::fuzz {
 
 inline const std::string& FuzzFolder() {
-  static const std::string folder = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orvo-fuzz-XXXXXX").string();
-    return mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
-  }();
+  static const FreshFolder fresh("orvo-fuzz-");  // removed when the program ends
+  static const std::string folder = native::PathToUtf8(fresh.Path());
   return folder;
 }
 

@@ -37,8 +37,16 @@ FreshFolder::FreshFolder(std::string_view prefix) {
 }
 
 FreshFolder::~FreshFolder() {
-  std::error_code ignored;
-  if (!path_.empty()) fs::remove_all(path_, ignored);
+  if (path_.empty()) return;
+  std::error_code ec;
+  fs::remove_all(path_, ec);
+  if (!ec) return;
+  // Something in it was made read-only (on Windows that stops its removal): writable again, then once more.
+  for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::end(it); it.increment(ec)) {
+    std::error_code ignored;
+    fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+  }
+  fs::remove_all(path_, ec);
 }
 
 }  // namespace orvo

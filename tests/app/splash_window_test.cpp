@@ -13,7 +13,7 @@
 #include "braille/braille_menus.h"
 #include "frontends/headless/session.h"
 #include "platform/keys.h"
-#include "platform/posix/data_folder.h"
+#include "platform/native/data_folder.h"
 #include "support/temp_folder.h"
 
 namespace orvo {
@@ -97,7 +97,7 @@ TEST_F(SplashTest, TheVersionWindowHasItsButtonAtOnceAndGivesTheTextBack) {
 // The build's one version number, as --version prints it, on the splash and the version window.
 TEST_F(SplashTest, BothShowTheBuildsVersion) {
   StartAtSplash();
-  const ustring shown = u"バージョン " + FromUtf8(std::string(posix::ProgramVersion()));
+  const ustring shown = u"バージョン " + FromUtf8(std::string(native::ProgramVersion()));
   EXPECT_EQ(Splash()->lblVER.Caption(), shown);
   S().Wait(600);
   S().Tap(vk::kReturn);

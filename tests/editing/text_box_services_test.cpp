@@ -79,7 +79,7 @@ class TextBoxServicesTest : public ::testing::Test {
   test_support::FakeSynthHost host{desktop};
   FakeBoxes boxes{desktop};
   FakeStatus status;
-  emu::IconvCodePage code_page{emu::CodePage::kCp932};
+  emu::ConvertingCodePage code_page{emu::CodePage::kCp932};
   headless::HeadlessShell shell;
   FakeEnabler enabler;
   FakeIme ime;

@@ -2,12 +2,12 @@
 // The recovery copy's life where a key script cannot reach: a full disk, a
 // huge or unreadable copy, a copy whose file is gone, the signal-time write,
 // long typing without a pause, and a reading still composing.
-#include <cerrno>
 #include <filesystem>
 
 #include "files/files_fixture.h"
 #include "files/files_texts.h"
 #include "files/recovery_file.h"
+#include "support/system_failures.h"
 
 namespace orvo::testing {
 namespace {
@@ -31,10 +31,10 @@ TEST_F(RecoveryCopyTest, AFullDiskKeepsTheCopyBefore) {
   Type("F");
   Run("wait 2000\n");
   ASSERT_EQ(Recovered(), "あ");
-  S().files.SetFaultHook([](posix::FileStep step) { return step == posix::FileStep::kWrite ? ENOSPC : 0; });
+  S().files.SetFaultHook([](native::FileStep step) { return step == native::FileStep::kWrite ? test_support::kDiskFull : 0; });
   Type("FD");
   Run("wait 2000\n");
-  EXPECT_EQ(Copy().LastError().number, ENOSPC);
+  EXPECT_EQ(Copy().LastError().number, test_support::kDiskFull);
   EXPECT_EQ(Recovered(), "あ");  // the old copy, whole
   S().files.SetFaultHook(nullptr);
   Run("wait 1000\n");

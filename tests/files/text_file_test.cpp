@@ -43,12 +43,12 @@ class Detect : public ::testing::Test {
     if (!encoding) return "refused";
     return CodePageOf(*encoding, pages).Name() + (encoding->byte_order_mark ? " BOM" : "");
   }
-  emu::IconvCodePage utf8_{emu::CodePage::kUtf8};
-  emu::IconvCodePage cp932_{emu::CodePage::kCp932};
+  emu::ConvertingCodePage utf8_{emu::CodePage::kUtf8};
+  emu::ConvertingCodePage cp932_{emu::CodePage::kCp932};
 };
 
 TEST_F(Detect, UsesTheRuleWhateverTheSystemCodePage) {
-  for (const emu::IconvCodePage* standard : {&utf8_, &cp932_}) {
+  for (const emu::ConvertingCodePage* standard : {&utf8_, &cp932_}) {
     const FileCodePages pages{*standard, utf8_, cp932_};
     SCOPED_TRACE(standard->Name());
     EXPECT_EQ(Named("\xe3\x81\x82\r\n", pages), "UTF-8");

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/posix/posix_file_system.h"
+#include "platform/native/native_services.h"
 #include "support/temp_folder.h"
 
 namespace orvo::testing {
@@ -23,7 +23,11 @@ constexpr std::time_t kWhen = 1700000000;
 
 std::tm Local(std::time_t when) {
   std::tm local{};
+#if defined(_WIN32)
+  localtime_s(&local, &when);
+#else
   localtime_r(&when, &local);
+#endif
   return local;
 }
 
@@ -50,7 +54,7 @@ TEST(TextRescue, NamesTheFileByTheLocalTime) {
 
 TEST(TextRescue, SameSecondTakesTheNextFreeName) {
   test_support::TempFolder folder;
-  posix::PosixFileSystem disk;
+  native::FileSystem disk;
   const std::string name = NameAt(kWhen);
   ASSERT_TRUE(files::WriteRescueFile(disk, folder.Path(), "first", Local(kWhen)).written);
   const files::RescueResult second = files::WriteRescueFile(disk, folder.Path(), "second", Local(kWhen));
@@ -63,7 +67,7 @@ TEST(TextRescue, SameSecondTakesTheNextFreeName) {
 
 TEST(TextRescue, EveryNameOfTheSecondTakenIsAFailureThatLeavesTheFilesAlone) {
   test_support::TempFolder folder;
-  posix::PosixFileSystem disk;
+  native::FileSystem disk;
   const std::string name = NameAt(kWhen);
   const std::string stem = name.substr(0, name.size() - 4);
   std::ofstream(folder.Path() + "/" + name) << "kept";
@@ -77,7 +81,7 @@ TEST(TextRescue, EveryNameOfTheSecondTakenIsAFailureThatLeavesTheFilesAlone) {
 
 TEST(TextRescue, TheWriterTakesTheTextOnceAndNoFileIsMade) {
   test_support::TempFolder folder;
-  posix::PosixFileSystem disk;
+  native::FileSystem disk;
   files::TextRescue rescue(disk, [] { return files::RescueSnapshot{u"あ", true}; }, folder.Path());
   int writes = 0;
   rescue.SetWriter([&writes](const files::RescueSnapshot& snapshot) {

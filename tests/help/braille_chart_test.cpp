@@ -18,8 +18,8 @@
 #include "platform/emulated/ime/kana_forms.h"
 #include "platform/emulated/ime/romaji_composer.h"
 #include "frontends/shared/data_files.h"
-#include "platform/posix/data_folder.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/native/data_folder.h"
+#include "platform/native/native_services.h"
 
 namespace orvo::testing {
 namespace {
@@ -172,7 +172,7 @@ constexpr NamedCell kNamed[] = {
 class BrailleChart : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto folder = posix::FindOwnDataFolder();
+    const auto folder = native::FindOwnDataFolder();
     ASSERT_FALSE(folder.path.empty()) << folder.problem;
     emu::DataFiles data(folder.path.string(), files_);
     const auto chart = help::LoadChart(data);
@@ -188,7 +188,7 @@ class BrailleChart : public ::testing::Test {
     }
     return false;
   }
-  posix::PosixFileSystem files_;
+  native::FileSystem files_;
   ustring chart_;
   std::vector<ustring> headings_;
   std::vector<Section> sections_;
@@ -252,7 +252,7 @@ TEST_F(BrailleChart, ListsEveryKanaLetterAndSpecialSound) {
 }
 
 TEST(BrailleChartData, MissingOrNotCp932IsNoChart) {
-  posix::PosixFileSystem files;
+  native::FileSystem files;
   EXPECT_FALSE(help::LoadChart(emu::DataFiles("", files)).has_value());
   EXPECT_FALSE(help::LoadChart(emu::DataFiles("/nonexistent-orvo-data", files)).has_value());
 }

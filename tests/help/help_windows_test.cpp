@@ -13,6 +13,7 @@
 #include "help/helper_window.h"
 #include "help/help_texts.h"
 #include "help/memo_window.h"
+#include "platform/native/program_path.h"
 #include "scenarios/scenario_fixture.h"
 
 namespace orvo::testing {
@@ -21,8 +22,8 @@ namespace {
 class MemoFile : public Scenario {
  protected:
   void Write(const std::string& bytes) {
-    std::ofstream out(std::filesystem::path(S().program.values.AppFolder.empty() ? "" : ToUtf8(S().program.values.AppFolder)) /
-                          ToUtf8(help::text::kMemoFileName),
+    std::ofstream out(native::PathFromUtf8(ToUtf8(S().program.values.AppFolder)) /
+                          native::PathFromUtf8(ToUtf8(help::text::kMemoFileName)),
                       std::ios::binary);
     out << bytes;
   }
@@ -57,8 +58,8 @@ TEST_F(MemoFile, EachFailureNamesItselfAndTheWindowCloses) {
 }
 
 TEST_F(MemoFile, AFolderOfThatNameIsAReadError) {
-  std::filesystem::create_directory(std::filesystem::path(ToUtf8(S().program.values.AppFolder)) /
-                                    ToUtf8(help::text::kMemoFileName));
+  std::filesystem::create_directory(native::PathFromUtf8(ToUtf8(S().program.values.AppFolder)) /
+                                    native::PathFromUtf8(ToUtf8(help::text::kMemoFileName)));
   OpenMemo();
   ASSERT_FALSE(Messages().empty());
   EXPECT_TRUE(Messages().back().starts_with(help::text::kMemoReadError));

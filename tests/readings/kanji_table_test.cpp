@@ -3,8 +3,13 @@
 // are written in, one description each, every one of them readable by any voice.
 #include "readings/kanji_table.h"
 
-#include <gtest/gtest.h>
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
+
+#include <gtest/gtest.h>
 
 #include <set>
 #include <string>
@@ -16,7 +21,25 @@ namespace orvo::readings {
 namespace {
 
 // Every kanji of JIS X 0208 (rows 16 to 84), found by decoding each of its
-// codes as EUC-JP: the set does not come from the table under test.
+// codes with the system's own converter (EUC-JP by iconv on Linux, the same
+// codes in Shift-JIS by Windows' code page 932): the set does not come from
+// the table under test.
+#if defined(_WIN32)
+std::vector<char32_t> JisX0208Kanji() {
+  std::vector<char32_t> kanji;
+  for (int row = 16; row <= 84; ++row) {
+    for (int cell = 1; cell <= 94; ++cell) {
+      // JIS row and cell to Shift-JIS: two rows share a lead byte.
+      const int lead = (row + 0x21) / 2 + (row <= 62 ? 0x70 : 0xB0);
+      const int trail = row % 2 == 1 ? cell + (cell <= 63 ? 0x3F : 0x40) : cell + 0x9E;
+      const char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+      wchar_t out[2] = {};
+      if (MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, in, 2, out, 2) == 1) kanji.push_back(out[0]);
+    }
+  }
+  return kanji;
+}
+#else
 std::vector<char32_t> JisX0208Kanji() {
   std::vector<char32_t> kanji;
   iconv_t cd = iconv_open("UTF-32LE", "EUC-JP");
@@ -37,6 +60,7 @@ std::vector<char32_t> JisX0208Kanji() {
   iconv_close(cd);
   return kanji;
 }
+#endif
 
 bool Readable(char16_t c) {
   return (c >= u'ァ' && c <= u'ヶ') || c == u'ー' || c == u' ' || (c >= u'0' && c <= u'9');

@@ -8,6 +8,9 @@ namespace orvo::testing {
 namespace {
 
 TEST(EmulatedSystem, AMissingDictionaryIsToldOnceAfterStartUp) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "needs anthy, which the Windows build has not: its IME there is the system's";
+#endif
   TempFolder folder;
   headless::SessionOptions options;
   options.kanji_conversion = true;

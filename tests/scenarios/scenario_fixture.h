@@ -12,6 +12,7 @@
 #include "braille/cell_codes.h"
 #include "frontends/headless/session.h"
 #include "platform/keys.h"
+#include "support/temp_folder.h"
 
 namespace orvo::testing {
 
@@ -34,21 +35,7 @@ inline std::string ChordOf(char16_t cell) {
   return {};
 }
 
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orvo-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
+using test_support::TempFolder;
 
 class Scenario : public ::testing::Test {
  protected:

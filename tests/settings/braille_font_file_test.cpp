@@ -9,14 +9,14 @@
 #include <string>
 
 #include "platform/font_file.h"
-#include "platform/posix/data_folder.h"
+#include "platform/native/data_folder.h"
 #include "support/font_bytes.h"
 
 namespace orvo::testing {
 namespace {
 
 std::string BuiltFont() {
-  std::ifstream in(posix::FindOwnDataFolder().path / "Orvoten.TTF", std::ios::binary);
+  std::ifstream in(native::FindOwnDataFolder().path / "Orvoten.TTF", std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
 }
 

@@ -14,7 +14,7 @@
 
 #include "app/main_window.h"
 #include "frontends/headless/session.h"
-#include "platform/posix/data_folder.h"
+#include "platform/native/data_folder.h"
 #include "support/font_bytes.h"
 #include "support/temp_folder.h"
 
@@ -69,9 +69,10 @@ class BrailleFontStart : public ::testing::Test {
 
 TEST_F(BrailleFontStart, TheDataFolderCopyIsAddedForTheRunAndTakenAwayAtClose) {
   Start(std::nullopt);
-  const auto data = posix::FindOwnDataFolder().path / "Orvoten.TTF";
+  // The data folder as the system names it, then the program's own separator.
+  const std::string data = native::PathToUtf8(native::FindOwnDataFolder().path) + "/Orvoten.TTF";
   EXPECT_TRUE(Messages().empty());
-  EXPECT_EQ(Font().BrailleFontPath, FromUtf8(data.string()));
+  EXPECT_EQ(Font().BrailleFontPath, FromUtf8(data));
   EXPECT_TRUE(Font().BrailleFontRegistered);
   ASSERT_EQ(S().font_files.Added().count(Font().BrailleFontPath), 1U);
   EXPECT_EQ(S().font_files.Added().at(Font().BrailleFontPath), u"Orvoten Font");

@@ -5,10 +5,8 @@
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
+#include <system_error>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -20,6 +18,7 @@
 #include "frontends/headless/state_dump.h"
 #include "settings/ini_file.h"
 #include "settings/settings_values.h"
+#include "support/system_failures.h"
 #include "support/temp_folder.h"
 
 namespace orvo::settings {
@@ -32,7 +31,8 @@ void PrintTo(const SettingsRecord& r, std::ostream* os) {
 namespace {
 
 using headless::Session;
-using posix::FileStep;
+using native::FileStep;
+using namespace test_support;
 
 const std::string kDefaultFile =
     "[SETTING]\nBC=16777215\nFC=0\nFS=14\nFN=FixedSys\n\n[MRU]\n1=\n2=\n3=\n4=\n";
@@ -40,11 +40,14 @@ const ustring kCannotGoOn = u"ソフトを終了します！\u3000\u3000\u3000\u
 const ustring kSameAsSaved = u"現在の設定は保存値と同じです！\u3000\u3000\u3000\u3000";
 
 // The tag and the number, a space, the system's description, then the file.
-ustring Described(const char* tag, int number, const std::string& path) {
+ustring Described(const char* tag, const FileError& failure, const std::string& path) {
   ustring text = FromUtf8(tag);
-  text += FromUtf8(std::to_string(number) + " " + std::strerror(number));
+  text += FromUtf8(std::to_string(failure.number) + " ") + failure.description;
   text += u"\r\n\r\nファイル：" + FromUtf8(path);
   return text;
+}
+ustring Described(const char* tag, int number, const std::string& path) {
+  return Described(tag, native::SystemFailure(number), path);
 }
 
 SettingsRecord Record(std::int32_t back, std::int32_t fore, ustring font, std::int32_t size) {
@@ -206,7 +209,7 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReadEndsTheStart) {
   struct Case {
     const char* what;
     std::function<void(SettingsFileTest&)> prepare;
-    int number;
+    FileError failure;
   };
   const Case cases[] = {
       {"a folder of that name",
@@ -214,9 +217,11 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReadEndsTheStart) {
          std::filesystem::remove(t.IniPath());
          std::filesystem::create_directory(t.IniPath());
        },
-       EISDIR},
-      {"no permission to open it", [](SettingsFileTest& t) { t.FailAt(FileStep::kOpen, EACCES); }, EACCES},
-      {"an I/O error while reading", [](SettingsFileTest& t) { t.FailAt(FileStep::kRead, EIO); }, EIO},
+       native::FolderFailure()},
+      {"no permission to open it", [](SettingsFileTest& t) { t.FailAt(FileStep::kOpen, kNoPermission); },
+       native::SystemFailure(kNoPermission)},
+      {"an I/O error while reading", [](SettingsFileTest& t) { t.FailAt(FileStep::kRead, kIoError); },
+       native::SystemFailure(kIoError)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -230,7 +235,7 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReadEndsTheStart) {
     EXPECT_FALSE(P().HasMainWindow());
     const auto shown = Standard();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].text, Described("ERR!_ReadINI-", c.number, IniPath()));
+    EXPECT_EQ(shown[0].text, Described("ERR!_ReadINI-", c.failure, IniPath()));
     EXPECT_EQ(shown[0].icon, 16);
     EXPECT_EQ(shown[0].title, u" Orvo");
     EXPECT_EQ(shown[1].text, kCannotGoOn);
@@ -239,21 +244,24 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReadEndsTheStart) {
 }
 
 TEST_F(SettingsFileTest, AFileWithoutReadPermissionEndsTheStart) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  if (AllPowerfulUser()) GTEST_SKIP() << "root reads every file";
+#if defined(_WIN32)
+  GTEST_SKIP() << "Windows has no permission bits: the read-only attribute stops writing only";
+#endif
   WriteIni(kDefaultFile);
   std::filesystem::permissions(IniPath(), std::filesystem::perms::none);
   EXPECT_FALSE(S().Start());
   ASSERT_FALSE(Standard().empty());
-  EXPECT_EQ(Standard()[0].text, Described("ERR!_ReadINI-", EACCES, IniPath()));
+  EXPECT_EQ(Standard()[0].text, Described("ERR!_ReadINI-", kNoPermission, IniPath()));
 }
 
 TEST_F(SettingsFileTest, AFolderThatCannotBeWrittenStillStartsWithTheDefaults) {
-  FailAt(FileStep::kCreate, ENOSPC);
+  FailAt(FileStep::kCreate, kDiskFull);
   ASSERT_TRUE(S().Start());
   EXPECT_EQ(P().SavedSettings, SettingsRecord{});
   const auto shown = Standard();
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].text, FromUtf8(std::strerror(ENOSPC)));
+  EXPECT_EQ(shown[0].text, native::SystemFailure(kDiskFull).description);
   EXPECT_EQ(shown[0].icon, 48);
   EXPECT_TRUE(FolderNames().empty());
 }
@@ -311,8 +319,9 @@ TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
     FileStep step;
     int number;
   };
-  const Step steps[] = {{FileStep::kOpen, EACCES}, {FileStep::kRead, EIO},    {FileStep::kCreate, EROFS},
-                        {FileStep::kWrite, ENOSPC}, {FileStep::kFlush, EIO}, {FileStep::kRename, EXDEV}};
+  const Step steps[] = {{FileStep::kOpen, kNoPermission}, {FileStep::kRead, kIoError},
+                        {FileStep::kCreate, kWriteProtected}, {FileStep::kWrite, kDiskFull},
+                        {FileStep::kFlush, kIoError}, {FileStep::kRename, kOtherDevice}};
   const RecentList shown = {u"b.txt\\/b.txt", u"", u"", u""};
   for (const Step& s : steps) {
     SCOPED_TRACE(static_cast<int>(s.step));
@@ -347,17 +356,20 @@ TEST_F(SettingsFileTest, WritesThatWouldLoseWhatTheFileHoldsAreRefused) {
   EXPECT_EQ(ReadIni(), kDefaultFile);
   const auto texts = BoxTexts();
   ASSERT_EQ(texts.size(), 2u);
-  EXPECT_EQ(texts[0], Described("ERR!_SaveData-", EFBIG, IniPath()));
-  EXPECT_EQ(texts[1], u"ERR!_SaveData-84 設定値に保存できない文字があります\r\n\r\nファイル：" + FromUtf8(IniPath()));
+  EXPECT_EQ(texts[0], Described("ERR!_SaveData-", native::TooLongFailure(), IniPath()));
+  // 84 on Linux: the C library's number for a character the code page lacks.
+  const std::string illegal = std::to_string(static_cast<int>(std::errc::illegal_byte_sequence));
+  EXPECT_EQ(texts[1], u"ERR!_SaveData-" + FromUtf8(illegal) + u" 設定値に保存できない文字があります\r\n\r\nファイル：" +
+                          FromUtf8(IniPath()));
 }
 
 TEST_F(SettingsFileTest, AReadOnlyFileIsNotReplaced) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root may write every file";
+  if (AllPowerfulUser()) GTEST_SKIP() << "root may write every file";
   ASSERT_TRUE(S().Start());
   std::filesystem::permissions(IniPath(), std::filesystem::perms::owner_read);
   EXPECT_FALSE(File().SaveSettings(Record(1, 2, u"Mono", 9)));
   EXPECT_EQ(ReadIni(), kDefaultFile);
-  EXPECT_EQ(BoxTexts(), std::vector<ustring>{Described("ERR!_SaveData-", EACCES, IniPath())});
+  EXPECT_EQ(BoxTexts(), std::vector<ustring>{Described("ERR!_SaveData-", native::ReadOnlyFailure(), IniPath())});
 }
 
 }  // namespace

@@ -6,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <fstream>
 #include <memory>
 #include <string>
 
 #include "frontends/headless/session.h"
 #include "settings/settings_choices.h"
+#include "support/system_failures.h"
 #include "support/temp_folder.h"
 
 namespace orvo::settings {
@@ -87,7 +87,7 @@ TEST_F(SettingsWindowTest, WhatWasSavedIsInTheFileAndComesBackAtTheNextStart) {
 // look changes: the saved-settings message never appears.
 TEST_F(SettingsWindowTest, ARefusedWriteKeepsTheSavedAndCurrentSettings) {
   const std::string before = Ini();
-  S().files.SetFaultHook([](posix::FileStep step) { return step == posix::FileStep::kWrite ? ENOSPC : 0; });
+  S().files.SetFaultHook([](native::FileStep step) { return step == native::FileStep::kWrite ? test_support::kDiskFull : 0; });
   Script(
       "menu mnuSETTING\n"
       "tap Tab\ntap Down\n"

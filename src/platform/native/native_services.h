@@ -14,6 +14,8 @@
 #include "platform/win32/user_id.h"
 #include "platform/win32/win32_file_system.h"
 #else
+#include <cerrno>
+
 #include "platform/posix/console.h"
 #include "platform/posix/instance_lock.h"
 #include "platform/posix/posix_file_system.h"
@@ -27,12 +29,19 @@ namespace orvo::native {
 namespace system = win32;
 using FileSystem = win32::Win32FileSystem;
 // The system's failure for one of its error numbers (Win32 error codes).
-inline FileError SystemFailure(unsigned long number) { return win32::SystemError(number); }
+inline FileError SystemFailure(int number) { return win32::SystemError(static_cast<unsigned long>(number)); }
+using win32::FolderFailure;
+using win32::ReadOnlyFailure;
+using win32::TooLongFailure;
 #else
 namespace system = posix;
 using FileSystem = posix::PosixFileSystem;
 // The system's failure for one of its error numbers (errno values).
 inline FileError SystemFailure(int number) { return posix::ErrnoError(number); }
+// A folder where a file was asked for, a file past the limit, a file this user may not write.
+inline FileError FolderFailure() { return posix::ErrnoError(EISDIR); }
+inline FileError TooLongFailure() { return posix::ErrnoError(EFBIG); }
+inline FileError ReadOnlyFailure() { return posix::ErrnoError(EACCES); }
 #endif
 
 using system::FileStep;

@@ -17,6 +17,8 @@ namespace {
 
 constexpr DWORD kChunk = 64 * 1024;
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+constexpr DWORD kKeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 // Closes a handle once, however the function that opened it returns.
 class Handle {
@@ -90,6 +92,11 @@ FileError Refusal(DWORD number) {
 
 }  // namespace
 
+FileError FolderFailure() { return Said(ERROR_DIRECTORY, texts::kIsFolder); }
+FileError TooLongFailure() { return Said(ERROR_FILE_TOO_LARGE, texts::kTooLong); }
+FileError ReadOnlyFailure() { return Said(ERROR_FILE_READ_ONLY, texts::kReadOnly); }
+FileError InUseFailure() { return Said(ERROR_SHARING_VIOLATION, texts::kInUse); }
+
 Win32FileSystem::Win32FileSystem() {
   const DWORD need = GetCurrentDirectoryW(0, nullptr);
   std::wstring folder(need, L'\0');
@@ -119,7 +126,7 @@ FileRead Win32FileSystem::Read(const ustring& path, long long limit) const {
   const std::wstring p = SystemPath(path);
   const DWORD attributes = GetFileAttributesW(p.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && IsFolder(attributes)) {
-    return {{}, Said(ERROR_DIRECTORY, texts::kIsFolder), false};
+    return {{}, FolderFailure(), false};
   }
   // Others may go on reading and writing it: reading never waits for them.
   Handle h(CreateFileW(p.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -136,7 +143,7 @@ FileRead Win32FileSystem::Read(const ustring& path, long long limit) const {
     DWORD n = 0;
     if (!ReadFile(h.get(), chunk.data(), kChunk, &n, nullptr)) return {{}, Refusal(GetLastError()), false};
     if (n == 0) break;
-    if (result.bytes.size() + n > cap) return {{}, Said(ERROR_FILE_TOO_LARGE, texts::kTooLong), true};
+    if (result.bytes.size() + n > cap) return {{}, TooLongFailure(), true};
     result.bytes.append(chunk.data(), n);
   }
   return result;
@@ -151,8 +158,8 @@ FileError Win32FileSystem::Replace(const ustring& path, std::string_view bytes) 
   const std::wstring target = existed ? FinalTarget(given, attributes, &link_error) : given;
   if (target.empty()) return SystemError(link_error);
   if (existed) {
-    if (IsFolder(attributes)) return Said(ERROR_DIRECTORY, texts::kIsFolder);
-    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) return Said(ERROR_FILE_READ_ONLY, texts::kReadOnly);
+    if (IsFolder(attributes)) return FolderFailure();
+    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) return ReadOnlyFailure();
     // Another program that holds the file and lets no one write it keeps it:
     // said now, before anything is written.
     Handle probe(CreateFileW(target.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -192,10 +199,12 @@ FileError Win32FileSystem::Replace(const ustring& path, std::string_view bytes) 
   if (const DWORD e = h.Close()) return fail(e);
   if (const DWORD e = Fault(FileStep::kRename)) return fail(e);
   if (existed) {
-    // The old file's attributes, security and creation time go to the new one.
+    // The old file's security and creation time go to the new one.
     if (!ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
       return fail(GetLastError());
     }
+    // And its attributes (hidden, system, ...), which not every ReplaceFileW keeps.
+    SetFileAttributesW(target.c_str(), attributes & kKeptAttributes);
   } else if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
     return fail(GetLastError());
   }
@@ -224,6 +233,8 @@ ustring Win32FileSystem::LongPath(const ustring& path) const {
   const DWORD length = GetLongPathNameW(p.c_str(), long_form.data(), need);
   if (length == 0 || length >= need) return {};
   long_form.resize(length);
+  // A path without short names stays as it was written.
+  if (CompareStringOrdinal(long_form.c_str(), -1, p.c_str(), -1, TRUE) == CSTR_EQUAL) return path;
   return FromWide(WithoutPrefix(long_form));
 }
 

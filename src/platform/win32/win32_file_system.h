@@ -40,4 +40,12 @@ class Win32FileSystem : public FileSystem {
   FaultHook fault_;
 };
 
+// The failures said in the program's own words: a folder where a file was
+// asked for, a file past the limit, a read-only file, a file another program
+// holds without letting others write it.
+FileError FolderFailure();
+FileError TooLongFailure();
+FileError ReadOnlyFailure();
+FileError InUseFailure();
+
 }  // namespace orvo::win32

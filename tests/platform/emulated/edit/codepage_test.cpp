@@ -90,6 +90,9 @@ TEST(CodepageTest, LongTextCrossesTheConversionChunks) {
 // which holds no Japanese. Its files are UTF-8 instead, so a text typed there
 // can be saved.
 TEST(CodepageTest, TheCLocaleMeansUtf8) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "Windows has no C locale charset: the system's code page is the ANSI code page";
+#endif
   EXPECT_EQ(CharsetName(CodePage::kLocale), "UTF-8");
   const Encoded kana = Encode(u"aあ", CodePage::kLocale);
   EXPECT_EQ(kana.status, ConvStatus::kOk);

@@ -25,7 +25,7 @@ TEST(EngineChoiceTest, NamesAndTheSettingsFile) {
 
   test_support::TempFolder folder;
   posix::PosixFileSystem files;
-  IconvCodePage code_page(CodePage::kCp932);
+  ConvertingCodePage code_page(CodePage::kCp932);
   auto read = [&](const char* file_text, EngineChoice fallback) {
     if (file_text != nullptr) std::ofstream(folder.Path() + "/Orvo_4.ini") << file_text;
     return ReadEngineSetting(folder.Path(), fallback, files, code_page);

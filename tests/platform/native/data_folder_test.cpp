@@ -6,7 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/posix/data_folder.h"
+#include "platform/native/data_folder.h"
+#include "platform/native/program_path.h"
 #include "support/temp_folder.h"
 
 namespace orvo {
@@ -24,8 +25,8 @@ fs::path Layout(const fs::path& prefix, const std::string& stamp) {
 
 TEST(DataFolder, FoundBesideTheProgramInAPathWithSpacesAndKana) {
   test_support::TempFolder temp;
-  const fs::path prefix = fs::path(temp.Path()) / "My Programs/点字 メモ";
-  const auto found = posix::FindDataFolder(Layout(prefix, "0.1\n"), "../share/orvo", "0.1");
+  const fs::path prefix = native::PathFromUtf8(temp.Path()) / native::PathFromUtf8("My Programs/点字 メモ");
+  const auto found = native::FindDataFolder(Layout(prefix, "0.1\n"), "../share/orvo", "0.1");
   EXPECT_EQ(found.path, prefix / "share/orvo");
   EXPECT_EQ(found.problem, "");
 }
@@ -33,26 +34,26 @@ TEST(DataFolder, FoundBesideTheProgramInAPathWithSpacesAndKana) {
 TEST(DataFolder, MissingOrUnstampedFolderIsNamed) {
   test_support::TempFolder temp;
   const fs::path program = fs::path(temp.Path()) / "bin/orvo";
-  auto found = posix::FindDataFolder(program, "../share/orvo", "0.1");
+  auto found = native::FindDataFolder(program, "../share/orvo", "0.1");
   EXPECT_TRUE(found.path.empty());
-  EXPECT_NE(found.problem.find("no data folder at '" + (fs::path(temp.Path()) / "share/orvo").string() + "'"),
+  EXPECT_NE(found.problem.find("no data folder at '" + (fs::path(temp.Path()) / "share/orvo").lexically_normal().string() + "'"),
             std::string::npos)
       << found.problem;
 
-  found = posix::FindDataFolder(Layout(temp.Path(), ""), "../share/orvo", "0.1");
+  found = native::FindDataFolder(Layout(temp.Path(), ""), "../share/orvo", "0.1");
   EXPECT_TRUE(found.path.empty());
   EXPECT_NE(found.problem.find("no version stamp"), std::string::npos) << found.problem;
 }
 
 TEST(DataFolder, AnotherVersionsDataIsNotTaken) {
   test_support::TempFolder temp;
-  const auto found = posix::FindDataFolder(Layout(temp.Path(), "0.2\r\n"), "../share/orvo", "0.1");
+  const auto found = native::FindDataFolder(Layout(temp.Path(), "0.2\r\n"), "../share/orvo", "0.1");
   EXPECT_TRUE(found.path.empty());
   EXPECT_NE(found.problem.find("is of version 0.2, this program is 0.1"), std::string::npos) << found.problem;
 }
 
 TEST(DataFolder, NoProgramPathIsAProblemNotACrash) {
-  const auto found = posix::FindDataFolder({}, "../share/orvo", "0.1");
+  const auto found = native::FindDataFolder({}, "../share/orvo", "0.1");
   EXPECT_TRUE(found.path.empty());
   EXPECT_FALSE(found.problem.empty());
 }
