@@ -68,14 +68,16 @@ ustring NativeEditControl::SelText() const {
 
 void NativeEditControl::ReplaceSel(ustring_view text) { Insert(text); }
 
-void NativeEditControl::Insert(ustring_view text) {
-  const int start = SelStart();
-  const int end = start + SelLength();
-  const ustring_view selected = ustring_view(text_).substr(start, end - start);
+long long NativeEditControl::Room() const {
+  const ustring_view selected = ustring_view(text_).substr(SelStart(), SelLength());
   const long long kept =
       native::MeasureForLimit(text_, measure_) - native::MeasureForLimit(selected, measure_);
-  const ustring fitting(native::FitToLimit(text, static_cast<long long>(limit_) - kept, measure_));
-  if (!fitting.empty() || start != end) {
+  return static_cast<long long>(limit_) - kept;
+}
+
+void NativeEditControl::Insert(ustring_view text) {
+  const ustring fitting(native::FitToLimit(text, Room(), measure_));
+  if (!fitting.empty() || SelLength() != 0) {
     // The view follows the caret by the least scrolling, whatever the
     // control's own way of following it.
     const int line = FirstVisibleLine();

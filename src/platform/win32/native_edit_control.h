@@ -72,7 +72,8 @@ class NativeEditControl : public EditControl {
   void SetLimitMeasure(LimitMeasure measure) override { measure_ = std::move(measure); }
 
   int ImeMode() const override { return ime_mode_; }
-  void SetImeMode(int mode) override { ime_mode_ = mode; }
+  // Put into the IME now when the box has the focus, and whenever it takes it.
+  void SetImeMode(int mode) override;
 
   bool Enabled() const override;
   void SetEnabled(bool enabled) override;
@@ -114,6 +115,12 @@ class NativeEditControl : public EditControl {
   // Scrolls so that the line and the column are the first shown.
   void ScrollTo(int line, int column);
   LRESULT ColourMessage(HDC dc) const;
+  void ApplyImeMode();
+  // Units the limit leaves for what replaces the selection.
+  long long Room() const;
+  // The IME's result string, when it would not fit: what fits goes in by
+  // the program's own insertion; the message's other parts are returned.
+  LPARAM TakeImeResult(LPARAM parts);
 
   HWND parent_;
   int control_id_;

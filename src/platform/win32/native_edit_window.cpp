@@ -4,7 +4,12 @@
 // colours.
 #include "platform/win32/native_edit_control.h"
 
+#include "platform/native/ime_mode.h"
+#include "platform/native/imm_ime_service.h"
+#include "platform/win32/imm32_calls.h"
+
 #include <commctrl.h>
+#include <imm.h>
 
 #include <algorithm>
 #include <iterator>
@@ -109,11 +114,7 @@ LRESULT NativeEditControl::OnMessage(UINT message, WPARAM wparam, LPARAM lparam)
     // characters (Backspace among them) go to the control as they are.
     if (ch == u'\r' || ch == u'\t' || ch >= 0x20) {
       const ustring typed = ch == u'\r' ? ustring(u"\r\n") : ustring(1, ch);
-      const int start = SelStart();
-      const ustring_view selected = ustring_view(text_).substr(start, SelLength());
-      const long long kept =
-          native::MeasureForLimit(text_, measure_) - native::MeasureForLimit(selected, measure_);
-      if (native::MeasureForLimit(typed, measure_) > static_cast<long long>(limit_) - kept) {
+      if (native::MeasureForLimit(typed, measure_) > Room()) {
         Notify(EditNotice::kMaxText);
         return 0;
       }
@@ -128,9 +129,42 @@ LRESULT NativeEditControl::OnMessage(UINT message, WPARAM wparam, LPARAM lparam)
     if (!text.empty()) Insert(text);
     return 0;
   }
+  if (message == WM_IME_COMPOSITION && (lparam & GCS_RESULTSTR) != 0) {
+    lparam = TakeImeResult(lparam);
+    if (lparam == 0) return 0;
+  }
   const LRESULT result = DefSubclassProc(edit_, message, wparam, lparam);
   if (ChangesText(message)) Refresh();
+  if (message == WM_SETFOCUS) ApplyImeMode();
   return result;
+}
+
+LPARAM NativeEditControl::TakeImeResult(LPARAM parts) {
+  Imm32Calls imm32;
+  const native::Hwnd window = reinterpret_cast<native::Hwnd>(edit_);
+  const native::Himc context = imm32.ImmGetContext(window);
+  if (context == 0) return parts;
+  const ustring result = native::ImmImeService(imm32).GetCompositionString(context, GCS_RESULTSTR);
+  imm32.ImmReleaseContext(window, context);
+  // What fits the limit goes in as the EDIT would put it; the rest is cut
+  // and the owner told, as for typing.
+  if (native::FitToLimit(result, Room(), measure_).size() == result.size()) return parts;
+  Insert(result);
+  return parts & ~static_cast<LPARAM>(GCS_RESULTSTR | GCS_RESULTREADSTR | GCS_RESULTCLAUSE |
+                                      GCS_RESULTREADCLAUSE);
+}
+
+void NativeEditControl::SetImeMode(int mode) {
+  ime_mode_ = mode;
+  if (edit_ != nullptr && GetFocus() == edit_) ApplyImeMode();
+}
+
+void NativeEditControl::ApplyImeMode() {
+  Imm32Calls imm32;
+  const native::Himc context = imm32.ImmGetContext(reinterpret_cast<native::Hwnd>(edit_));
+  if (context == 0) return;
+  native::ApplyImeMode(imm32, context, ime_mode_);
+  imm32.ImmReleaseContext(reinterpret_cast<native::Hwnd>(edit_), context);
 }
 
 void NativeEditControl::Refresh() {

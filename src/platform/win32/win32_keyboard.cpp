@@ -25,6 +25,8 @@ bool IsExtendedKey(std::uint8_t key) {
          std::end(kExtendedKeys);
 }
 
+Win32Keyboard::~Win32Keyboard() { ReleaseOwnKeys(); }
+
 bool Win32Keyboard::SendKey(std::uint8_t key, std::uint8_t scan, bool up) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
@@ -34,7 +36,21 @@ bool Win32Keyboard::SendKey(std::uint8_t key, std::uint8_t scan, bool up) {
   input.ki.time = 0;
   input.ki.dwExtraInfo = static_cast<ULONG_PTR>(kOwnMark);
   // Zero events inserted: blocked by another program (UIPI) or refused.
-  return SendInput(1, &input, sizeof(INPUT)) == 1;
+  if (SendInput(1, &input, sizeof(INPUT)) != 1) return false;
+  pressed_[key] = !up;
+  return true;
+}
+
+int Win32Keyboard::ReleaseOwnKeys() {
+  int released = 0;
+  for (std::size_t key = 0; key < pressed_.size(); ++key) {
+    if (!pressed_[key]) continue;
+    pressed_[key] = false;
+    // A key a person has let go of in the meantime needs nothing.
+    if (GetAsyncKeyState(static_cast<int>(key)) >= 0) continue;
+    if (SendKey(static_cast<std::uint8_t>(key), 0, true)) ++released;
+  }
+  return released;
 }
 
 std::int16_t Win32Keyboard::KeyState(std::uint8_t key) const {

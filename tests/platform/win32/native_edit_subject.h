@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/win32/native_edit_control.h"
+#include "platform/win32/test_window.h"
 
 namespace orvo::testing {
 
@@ -42,12 +43,6 @@ class EditParent {
   HWND window_;
 };
 
-// Whether the program runs under Wine rather than Windows.
-inline bool UnderWine() {
-  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-}
-
 struct NativeEditSubject {
   static constexpr const char* kName = "NativeEdit";
   static constexpr int kId = 100;
@@ -55,8 +50,9 @@ struct NativeEditSubject {
   // Wine's EDIT ends a line at a lone LF too (and reads CR CR LF as one
   // break), where the Windows EDIT breaks lines only at CR LF.
   static const char* Departure(std::string_view name) {
+    if (!win32::WindowsCanBeMade()) return win32::kNoWindows;
     const bool lone_breaks = name == "TextKeepsItsLineEnds" || name == "LoneCrAndLfMeetAndBreakTheLine";
-    return lone_breaks && UnderWine() ? "Wine's EDIT breaks lines at a lone LF" : nullptr;
+    return lone_breaks && win32::UnderWine() ? "Wine's EDIT breaks lines at a lone LF" : nullptr;
   }
 
   NativeEditSubject() : edit(parent.Handle(), kId, RECT{0, 0, 640, 400}) {

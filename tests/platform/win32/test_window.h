@@ -10,6 +10,25 @@
 
 namespace orvo::win32 {
 
+// Whether the program runs under Wine rather than Windows.
+inline bool UnderWine() {
+  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+// Whether this system makes windows at all: Wine run with no display and no
+// display driver set (its null driver) makes none.
+inline bool WindowsCanBeMade() {
+  static const bool can = [] {
+    HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    if (probe != nullptr) DestroyWindow(probe);
+    return probe != nullptr;
+  }();
+  return can;
+}
+inline constexpr const char* kNoWindows = "no windows can be made here (Wine with no display driver)";
+
 inline constexpr wchar_t kTestWindowClass[] = L"OrvoTestWindow";
 
 class TestWindow {
@@ -31,7 +50,7 @@ class TestWindow {
   // Whether keys from the system reach the window: F24, pressed and let go,
   // comes back (Wine without a display keeps them).
   bool TakesKeys() {
-    if (!Focused()) return false;
+    if (window_ == nullptr || !Focused()) return false;
     keybd_event(VK_F24, 0, 0, 0);
     keybd_event(VK_F24, 0, KEYEVENTF_KEYUP, 0);
     Pump(nullptr);

@@ -15,11 +15,14 @@ namespace orvo::win32 {
 namespace {
 
 TEST(Win32ImeService, AWindowsContextKeepsWhatIsSetAndHasNoComposition) {
+  if (!WindowsCanBeMade()) GTEST_SKIP() << kNoWindows;
   TestWindow window(false);
   Win32ImeService ime;
   const WindowHandle handle = reinterpret_cast<WindowHandle>(window.Handle());
   EXPECT_TRUE(ime.IsWindow(handle));
   const ImeContextHandle context = ime.GetContext(handle);
+  // Wine's null display driver gives windows no input context.
+  if (context == 0 && UnderWine()) GTEST_SKIP() << "Wine gives this window no input context";
   ASSERT_NE(context, 0u);
   for (const bool open : {true, false, true}) {
     EXPECT_TRUE(ime.SetOpenStatus(context, open));

@@ -66,5 +66,27 @@ TEST(Win32Keyboard, ArrowsGoAsExtendedKeysAndAPersonsKeyIsNotOwn) {
   EXPECT_FALSE(IsExtendedKey(vk::kControl));
 }
 
+TEST(Win32Keyboard, KeysLeftDownAreLetGoWhenTheKeyboardGoes) {
+  {
+    Win32Keyboard keyboard;
+    ASSERT_TRUE(keyboard.SendKey(vk::kMenu, 0x73, false));
+    ASSERT_TRUE(keyboard.SendKey(vk::kControl, 0x74, false));
+    ASSERT_TRUE(keyboard.SendKey(vk::kShift, 0x70, false));
+    ASSERT_TRUE(keyboard.SendKey(vk::kShift, 0x70, true));
+    EXPECT_LT(GetAsyncKeyState(VK_CONTROL), 0);
+    EXPECT_LT(GetAsyncKeyState(VK_MENU), 0);
+    // A person lets go of Alt in the meantime: only Ctrl needs letting go.
+    keybd_event(VK_MENU, 0x38, KEYEVENTF_KEYUP, 0);
+    EXPECT_EQ(keyboard.ReleaseOwnKeys(), 1);
+    EXPECT_GE(GetAsyncKeyState(VK_CONTROL), 0);
+    EXPECT_EQ(keyboard.ReleaseOwnKeys(), 0);
+    ASSERT_TRUE(keyboard.SendKey(vk::kControl, 0x74, false));
+  }  // the program ends with Ctrl held
+  EXPECT_GE(GetAsyncKeyState(VK_CONTROL), 0);
+  EXPECT_GE(GetAsyncKeyState(VK_MENU), 0);
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
 }  // namespace
 }  // namespace orvo::win32
