@@ -313,6 +313,10 @@ LRESULT MainFrame::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
       menu_open_ = true;
       windowing_.ReleaseHeld();  // the keys held come up for the program: their real releases go to the menu
       return 0;
+    case WM_ENTERIDLE:
+      // An open menu waits for keys: a script's next step is played from here.
+      if (w_param == MSGF_MENU) windowing_.RunIdle();
+      return 0;
     case WM_EXITMENULOOP:
       PostMessageW(window_, kMenusClosed, 0, 0);  // after the choice the menu posted, if any
       return 0;

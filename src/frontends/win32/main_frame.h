@@ -44,6 +44,8 @@ class MainFrame : private frontend::MenuScreen {
   void Announce(const std::vector<ustring>& lines);
   const UiaNotices& Notices() const { return notices_; }
   FormWindow& Inner() { return *inner_; }
+  // Whether the system's menu loop has the keyboard (a drop-down or pop-up is open).
+  bool MenuOpen() const { return menu_open_; }
   // The active document's window.
   HWND Document();
 

@@ -126,21 +126,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
     std::unique_ptr<orvo::win32::ScriptRunner> runner;
     bool script_failed = false;
-    if (session.Start()) {
-      if (line.Has("--script")) {
-        runner = std::make_unique<orvo::win32::ScriptRunner>(session, std::move(steps), [] {
-          std::fputs(texts::kScriptDone, stderr);
-          std::fflush(stderr);
-        });
-        runner->SetOnFailure([&script_failed, &script_path](int at, const std::string& message) {
-          script_failed = true;
-          std::fprintf(stderr, "%s:%d: %s\n", script_path.c_str(), at, message.c_str());
-          std::fflush(stderr);
-        });
-        runner->Start();
-      }
-      status = session.Run();
+    // The script plays from the start on: boxes the start-up shows take its keys as a person's would.
+    if (line.Has("--script")) {
+      runner = std::make_unique<orvo::win32::ScriptRunner>(session, std::move(steps), [] {
+        std::fputs(texts::kScriptDone, stderr);
+        std::fflush(stderr);
+      });
+      runner->SetOnFailure([&script_failed, &script_path](int at, const std::string& message) {
+        script_failed = true;
+        std::fprintf(stderr, "%s:%d: %s\n", script_path.c_str(), at, message.c_str());
+        std::fflush(stderr);
+      });
+      runner->Start();
     }
+    if (session.Start()) status = session.Run();
     if (runner) runner->Finish();
     if (state_timer != 0) KillTimer(nullptr, state_timer);
     g_state_file = nullptr;

@@ -83,6 +83,8 @@ void ScriptRunner::Key(const KeyEvent& event) {
   if (IsExtendedKey(event.vk)) input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
   const long long before = session_.windowing.KeysHandled();
   if (SendInput(1, &input, sizeof input) != 1) return;
+  // An open menu takes the key in the system's own loop, never through the program's.
+  if (MainFrame* frame = session_.Frame(); frame != nullptr && frame->MenuOpen()) return;
   // The key comes back through the queue; the messages it leaves (the
   // characters it types) are handled before the next step.
   const ULONGLONG give_up = GetTickCount64() + kKeyArrivalMs;
