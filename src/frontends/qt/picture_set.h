@@ -17,7 +17,7 @@ namespace orvo::qt {
 using Figure = PictureFigure;
 using PictureRow = orvo::PictureRow;
 
-std::span<const PictureRow> PictureRows();
+using orvo::PictureRows;
 
 // Null for an id the set does not have, or a size below 1.
 QPixmap PicturePixmap(int id, int size);

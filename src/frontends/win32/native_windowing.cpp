@@ -65,19 +65,23 @@ bool NativeWindowing::WaitAndHandle() {
 }
 
 bool NativeWindowing::RunModal(KeyHandler& window, const std::function<bool()>& done) {
-  // Whatever way the loop ends, the windows and the focus before it come back.
+  // Whatever way the loop ends, the windows and the focus before it come back;
+  // an edit control whose window went meanwhile (its box was closed) is not
+  // given the focus back.
   struct Restore {
     NativeWindowing& w;
     KeyHandler* active;
     KeyHandler* control;
     EditControl* edit;
+    HWND edit_window;
     ~Restore() {
       --w.modal_depth_;
       w.active_ = active;
-      w.focus_control_ = control;
-      w.focus_edit_ = edit;
+      const bool edit_gone = edit != nullptr && (edit_window == nullptr || !IsWindow(edit_window));
+      w.focus_control_ = edit_gone ? nullptr : control;
+      w.focus_edit_ = edit_gone ? nullptr : edit;
     }
-  } restore{*this, active_, focus_control_, focus_edit_};
+  } restore{*this, active_, focus_control_, focus_edit_, WindowOf(focus_edit_)};
   active_ = &window;
   focus_control_ = nullptr;
   focus_edit_ = nullptr;

@@ -213,6 +213,23 @@ TEST_F(NativeWindowingTest, AModalLoopGivesBackTheWindowAndTheFocusAndEndsWithTh
   EXPECT_FALSE(windowing.RunModal(dialog, [] { return false; })) << "a program that has ended waits for nothing";
 }
 
+TEST_F(NativeWindowingTest, AnEditClosedDuringAModalLoopIsNotGivenTheFocusBack) {
+  auto box = windowing.CreateEditControl();
+  Handler dialog("dialog", log);
+  windowing.SetFocus(&control, box.get());
+  windowing.SetIdle([&box] {
+    box.reset();  // the box's window closes while the modal window waits
+    return true;
+  });
+  EXPECT_TRUE(windowing.RunModal(dialog, [&box] { return box == nullptr; }));
+  windowing.SetIdle(nullptr);
+  EXPECT_EQ(windowing.FocusedEdit(), nullptr);
+  EXPECT_EQ(windowing.ActiveWindow(), &window);
+  Post(WM_KEYDOWN, 'E', KeyParam(0x12, false));
+  windowing.DoEvents();
+  EXPECT_EQ(log, (std::vector<std::string>{"window down 69"})) << "no control of the closed box hears keys";
+}
+
 TEST_F(NativeWindowingTest, HandlersThatRunTheirOwnLoopAreNested) {
   int deepest = 0;
   windowing.SetAfterEach([&] { deepest = std::max(deepest, windowing.HandleDepth()); });
