@@ -50,6 +50,32 @@ void PaintFace(HDC dc, const Bitmap& face) {
                     static_cast<UINT>(face.Height()), pixels.data(), &info, DIB_RGB_COLORS);
 }
 
+HICON PictureIcon(int id, int size) {
+  if (size <= 0) return nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP colour = CreateCompatibleBitmap(screen, size, size);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, colour);
+  const bool drawn = DrawPictureRows(dc, id, RECT{0, 0, size, size});
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  HICON icon = nullptr;
+  if (drawn) {
+    // An all-clear mask: every pixel of the picture shows.
+    const std::vector<std::uint8_t> clear(static_cast<std::size_t>((size + 15) / 16 * 2 * size), 0);
+    HBITMAP mask = CreateBitmap(size, size, 1, 1, clear.data());
+    ICONINFO info{};
+    info.fIcon = TRUE;
+    info.hbmMask = mask;
+    info.hbmColor = colour;
+    icon = CreateIconIndirect(&info);
+    DeleteObject(mask);
+  }
+  DeleteObject(colour);
+  return icon;
+}
+
 void PaintPicture(HDC dc, int id, const RECT& box) {
   const int width = box.right - box.left;
   const int height = box.bottom - box.top;

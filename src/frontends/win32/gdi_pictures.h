@@ -17,4 +17,8 @@ void PaintFace(HDC dc, const Bitmap& face);
 // Draws picture `id` in `box`; nothing for a picture it does not know.
 void PaintPicture(HDC dc, int id, const RECT& box);
 
+// Picture `id` as an icon of `size` pixels square (the window's icon); null
+// for a picture the table does not draw. The caller destroys it.
+HICON PictureIcon(int id, int size);
+
 }  // namespace orvo::win32

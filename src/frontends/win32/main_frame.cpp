@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "frontends/shared/window_pixels.h"
+#include "frontends/win32/gdi_pictures.h"
 #include "frontends/win32/native_windowing.h"
 #include "platform/win32/wide_text.h"
 #include "frontends/win32/window_classes.h"
@@ -55,6 +56,9 @@ MainFrame::~MainFrame() {
     SetMenu(window_, nullptr);
     DestroyWindow(window_);
   }
+  for (HICON icon : icons_) {
+    if (icon != nullptr) DestroyIcon(icon);
+  }
 }
 
 MainWindow& MainFrame::W() { return program_.Main(); }
@@ -90,12 +94,26 @@ void MainFrame::Sync() {
     wchar_t now[512] = {};
     GetWindowTextW(window_, now, 512);
     if (title != now) SetWindowTextW(window_, title.c_str());  // readers name the window by it: the file is heard
+    SyncIcon();
   }
   SyncMenus();
   inner_->Sync();
   menus_->OpenAsked();
   SyncGeometry();
   ShowDocument();
+}
+
+void MainFrame::SyncIcon() {
+  if (W().Icon() == icon_id_) return;
+  icon_id_ = W().Icon();
+  const int sizes[2] = {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CXSMICON)};
+  const WPARAM kinds[2] = {ICON_BIG, ICON_SMALL};
+  for (int i = 0; i < 2; ++i) {
+    HICON icon = PictureIcon(icon_id_, sizes[i]);
+    SendMessageW(window_, WM_SETICON, kinds[i], reinterpret_cast<LPARAM>(icon));
+    if (icons_[i] != nullptr) DestroyIcon(icons_[i]);
+    icons_[i] = icon;
+  }
 }
 
 void MainFrame::SyncMenus() {

@@ -89,6 +89,9 @@ class MainFrame : private frontend::MenuScreen {
   bool key_menu_ = false;      // the program asked for the system's menu keys once
   const forms::MenuEntry* pop_up_ = nullptr;  // asked for, not yet opened
   bool applying_ = false;      // the window is being moved to the model's place
+  int icon_id_ = -2;           // the picture the window's icons show
+  HICON icons_[2] = {nullptr, nullptr};  // large and small
+  void SyncIcon();
 };
 
 }  // namespace orvo::win32

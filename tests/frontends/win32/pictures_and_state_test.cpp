@@ -96,6 +96,23 @@ TEST(Pictures, AFacesPixelsGoToTheDeviceInItsOwnColours) {
   EXPECT_EQ(GetPixel(surface.Dc(), 1, 0), RGB(255, 255, 255));
 }
 
+TEST(Pictures, TheProgramsIconIsDrawnFromItsRowAtEverySize) {
+  for (const int size : {16, 32, 48}) {
+    HICON icon = PictureIcon(picture_id::kAppIcon, size);
+    ASSERT_NE(icon, nullptr) << size;
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, size);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(icon);
+  }
+  EXPECT_EQ(PictureIcon(picture_id::kSplash, 32), nullptr) << "no row: no icon";
+  EXPECT_EQ(PictureIcon(picture_id::kAppIcon, 0), nullptr);
+}
+
 TEST(Pictures, TheTableColoursReadAsThePrograms) {
   EXPECT_EQ(ProgramColour(0xFFE000), MakeColour(0xFF, 0xE0, 0x00));
   EXPECT_EQ(ProgramColour(0x0030A0), MakeColour(0x00, 0x30, 0xA0));
