@@ -41,6 +41,10 @@ class ImmCalls {
   // into at most `bytes`. Negative: an imm_error value.
   virtual long ImmGetCompositionStringW(Himc context, std::uint32_t index, void* buffer,
                                         std::uint32_t bytes) = 0;
+  // A CANDIDATELIST: with no buffer, the bytes it takes; otherwise the bytes
+  // copied into at most `bytes`. 0: no list is open.
+  virtual std::uint32_t ImmGetCandidateListW(Himc context, std::uint32_t index, void* buffer,
+                                             std::uint32_t bytes) = 0;
 };
 
 }  // namespace orvo::native

@@ -2,6 +2,8 @@
 #include "platform/native/imm_ime_service.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace orvo::native {
 namespace {
@@ -78,6 +80,24 @@ ustring ImmImeService::GetCompositionString(ImeContextHandle context, std::uint3
   // counts, never more than the buffer holds.
   text.resize(std::min<std::uint32_t>(static_cast<std::uint32_t>(copied), room) / 2);
   return UpToZero(std::move(text));
+}
+
+bool ImmImeService::GetCandidateChoice(ImeContextHandle context, int& selection, int& count) const {
+  if (context == 0) return false;
+  // The list's head: its size, style, count, selection, page start and page
+  // size, each a 32-bit number; the candidates' offsets and strings follow.
+  constexpr std::uint32_t kHead = 6 * sizeof(std::uint32_t);
+  const std::uint32_t needed = calls_.ImmGetCandidateListW(context, 0, nullptr, 0);
+  if (needed < kHead) return false;
+  std::vector<std::uint32_t> list((std::min(needed, kMaxListBytes) + 3) / 4, 0);
+  const std::uint32_t room = static_cast<std::uint32_t>(list.size() * 4);
+  if (calls_.ImmGetCandidateListW(context, 0, list.data(), room) < kHead) return false;
+  const std::uint32_t total = list[2];
+  const std::uint32_t chosen = list[3];
+  if (total == 0 || chosen >= total || total > static_cast<std::uint32_t>(INT32_MAX)) return false;
+  selection = static_cast<int>(chosen);
+  count = static_cast<int>(total);
+  return true;
 }
 
 }  // namespace orvo::native

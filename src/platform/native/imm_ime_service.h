@@ -12,6 +12,8 @@ class ImmImeService : public ImeService {
   // Longest composition string or description read, in characters; an IME
   // that claims more is read up to this.
   static constexpr std::uint32_t kMaxChars = 1 << 16;
+  // The most of a candidate list read: its head is what is needed.
+  static constexpr std::uint32_t kMaxListBytes = 1 << 20;
 
   explicit ImmImeService(ImmCalls& calls) : calls_(calls) {}
 
@@ -32,6 +34,7 @@ class ImmImeService : public ImeService {
   bool SetConversionStatus(ImeContextHandle context, std::uint32_t conversion,
                            std::uint32_t sentence) override;
   ustring GetCompositionString(ImeContextHandle context, std::uint32_t index) const override;
+  bool GetCandidateChoice(ImeContextHandle context, int& selection, int& count) const override;
 
  private:
   ImmCalls& calls_;

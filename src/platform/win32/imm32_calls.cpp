@@ -62,4 +62,10 @@ long Imm32Calls::ImmGetCompositionStringW(native::Himc context, std::uint32_t in
   return ::ImmGetCompositionStringW(AsContext(context), index, buffer, buffer == nullptr ? 0 : bytes);
 }
 
+std::uint32_t Imm32Calls::ImmGetCandidateListW(native::Himc context, std::uint32_t index, void* buffer,
+                                               std::uint32_t bytes) {
+  return ::ImmGetCandidateListW(AsContext(context), index, static_cast<CANDIDATELIST*>(buffer),
+                                buffer == nullptr ? 0 : bytes);
+}
+
 }  // namespace orvo::win32

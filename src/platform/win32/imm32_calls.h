@@ -22,6 +22,8 @@ class Imm32Calls : public native::ImmCalls {
                               std::uint32_t sentence) override;
   long ImmGetCompositionStringW(native::Himc context, std::uint32_t index, void* buffer,
                                 std::uint32_t bytes) override;
+  std::uint32_t ImmGetCandidateListW(native::Himc context, std::uint32_t index, void* buffer,
+                                     std::uint32_t bytes) override;
 };
 
 }  // namespace orvo::win32

@@ -18,7 +18,8 @@ void NativeEditControl::SetText(ustring text) {
   if (edit_ == nullptr) return;
   // Not bound by the limit (the control's own is lifted). Out of memory:
   // the old text stays, and the owner hears of it.
-  if (!Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()))) {
+  const ustring shown = native::WithNulShown(text);
+  if (!Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown.c_str()))) {
     Notify(EditNotice::kErrSpace);
     return;
   }
@@ -76,7 +77,7 @@ long long NativeEditControl::Room() const {
 }
 
 void NativeEditControl::Insert(ustring_view text) {
-  const ustring fitting(native::FitToLimit(text, Room(), measure_));
+  const ustring fitting = native::WithNulShown(native::FitToLimit(text, Room(), measure_));
   if (!fitting.empty() || SelLength() != 0) {
     // The view follows the caret by the least scrolling, whatever the
     // control's own way of following it.
@@ -139,10 +140,12 @@ int NativeEditControl::FirstVisibleLine() const {
 
 int NativeEditControl::FirstVisibleColumn() const {
   if (edit_ == nullptr || word_wrap_) return 0;
-  // Where the first visible line starts, against the formatting rectangle.
+  // Where the text's first character stands, against the formatting
+  // rectangle (above the view too; a break stands where its line ends, at
+  // the start of an empty line). No character: nothing to scroll.
   RECT format{};
   Send(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-  const LRESULT at = Send(EM_POSFROMCHAR, static_cast<WPARAM>(LineStart(FirstVisibleLine())));
+  const LRESULT at = Send(EM_POSFROMCHAR, 0);
   if (at == -1) return 0;
   const int x = static_cast<short>(LOWORD(at));
   const int cell = static_cast<int>(std::max<LONG>(1, CellSize().cx));

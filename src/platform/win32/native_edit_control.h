@@ -6,7 +6,8 @@
 // measure), enforced here on typing and pasting; the control's own is
 // lifted. Word wrap is a style fixed when an EDIT is made, so turning it
 // over makes the control again, keeping text, selection, modify flag and
-// font (the undo step is lost with the old control).
+// font (the undo step is lost with the old control). The EDIT cannot hold
+// a NUL character: each is shown as U+2400 instead of ending the text.
 //
 // The parent window passes its messages to HandleParentMessage first: the
 // control's notifications (EN_CHANGE, EN_ERRSPACE, EN_MAXTEXT) and its
@@ -18,6 +19,7 @@
 #include "platform/edit_control.h"
 #include "platform/native/dbcs_index.h"
 #include "platform/native/limit_fit.h"
+#include "platform/native/nul_shown.h"
 
 namespace orvo::win32 {
 

@@ -97,12 +97,15 @@ void NativeEditControl::SetBounds(RECT bounds) {
 
 LRESULT CALLBACK NativeEditControl::Subclass(HWND window, UINT message, WPARAM wparam,
                                              LPARAM lparam, UINT_PTR, DWORD_PTR self) {
+  auto* control = reinterpret_cast<NativeEditControl*>(self);
   if (message == WM_NCDESTROY) {
+    // The EDIT goes with its parent: the control keeps its last text, and
+    // never touches the handle again (the system may give it to another).
     RemoveWindowSubclass(window, Subclass, kSubclassId);
     RemovePropW(window, kProp);
+    if (control != nullptr && control->edit_ == window) control->edit_ = nullptr;
     return DefSubclassProc(window, message, wparam, lparam);
   }
-  auto* control = reinterpret_cast<NativeEditControl*>(self);
   if (control == nullptr || control->edit_ != window) return DefSubclassProc(window, message, wparam, lparam);
   return control->OnMessage(message, wparam, lparam);
 }
@@ -282,6 +285,15 @@ void NativeEditControl::SetWordWrap(bool wrap) {
   const bool focused = GetFocus() == old;
   const bool enabled = IsWindowEnabled(old) != FALSE;
   const bool visible = Visible();
+  // Where the EDIT is now: its owner may have moved it to another window.
+  if (HWND parent = GetParent(old)) {
+    RECT at{};
+    GetWindowRect(old, &at);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&at), 2);
+    parent_ = parent;
+    bounds_ = at;
+  }
+  control_id_ = GetDlgCtrlID(old);
   word_wrap_ = wrap;
   HWND made = Create();
   if (made == nullptr) {  // the old control stays, as it was

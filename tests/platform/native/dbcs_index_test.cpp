@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/native/limit_fit.h"
+#include "platform/native/nul_shown.h"
 
 namespace orvo::native {
 namespace {
@@ -48,6 +49,11 @@ TEST(LimitFit, WholeCharactersByUnitsOrByTheMeasure) {
     EXPECT_EQ(FitToLimit(c.text, c.room, c.measured ? utf8 : LimitMeasure{}), ustring_view(c.fits))
         << ToUtf8(c.text) << " in " << c.room;
   }
+}
+
+TEST(LimitFit, NulCharactersAreShownNotEndings) {
+  EXPECT_EQ(WithNulShown(ustring(u"a\0b\0", 4)), u"a\u2400b\u2400");
+  EXPECT_EQ(WithNulShown(u"あ"), u"あ");
 }
 
 }  // namespace

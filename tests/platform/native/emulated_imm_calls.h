@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 #include "platform/emulated/emulated_ime.h"
 #include "platform/native/imm_calls.h"
@@ -70,6 +71,24 @@ class EmulatedImmCalls : public native::ImmCalls {
     const std::uint32_t copied = std::min<std::uint32_t>(static_cast<std::uint32_t>(text.size() * 2), bytes);
     std::memcpy(buffer, text.data(), copied);
     return claim_all ? size : static_cast<long>(copied);
+  }
+
+  // A list of the emulated IME's choice with no strings: the head, and one
+  // offset per candidate, which the service does not read.
+  std::uint32_t ImmGetCandidateListW(native::Himc context, std::uint32_t, void* buffer,
+                                     std::uint32_t bytes) override {
+    int selection = 0;
+    int count = 0;
+    if (!ime_.GetCandidateChoice(WindowOf(context), selection, count)) return 0;
+    std::vector<std::uint32_t> list(6 + static_cast<std::size_t>(count), 0);
+    list[0] = static_cast<std::uint32_t>(list.size() * 4);
+    list[2] = static_cast<std::uint32_t>(count);
+    list[3] = static_cast<std::uint32_t>(selection);
+    list[5] = 9;  // a page of nine
+    if (buffer == nullptr) return list[0];
+    if (bytes < list[0]) return 0;  // as the system does: a short buffer gets nothing
+    std::memcpy(buffer, list.data(), list[0]);
+    return list[0];
   }
 
   // Contexts taken and not released.

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/emulated/desktop.h"
 #include "platform/emulated/text_box.h"
@@ -58,6 +59,13 @@ TEST_F(ImmImeServiceTest, AnswersAsTheEmulatedDesktopDoesThroughATyping) {
     ASSERT_TRUE(service.GetConversionStatus(context, conversion, sentence)) << at;
     ASSERT_TRUE(emulated.GetConversionStatus(box.Handle(), expected_conversion, expected_sentence));
     EXPECT_EQ(conversion, expected_conversion) << at;
+    int selection = -1, count = -1, expected_selection = -1, expected_count = -1;
+    const bool listed = service.GetCandidateChoice(context, selection, count);
+    ASSERT_EQ(listed, emulated.GetCandidateChoice(box.Handle(), expected_selection, expected_count)) << at;
+    EXPECT_EQ(listed, step.key == 0x20) << at;  // Space opens the list, Enter ends it
+    if (listed) {
+      EXPECT_EQ(std::pair(selection, count), std::pair(expected_selection, expected_count)) << at;
+    }
     for (const std::uint32_t index : indexes) {
       EXPECT_EQ(service.GetCompositionString(context, index),
                 emulated.GetCompositionString(box.Handle(), index))

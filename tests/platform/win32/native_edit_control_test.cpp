@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <imm.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,15 @@ TEST_F(NativeEditTest, CrLfLinesAsTheModelHasThem) {
     EXPECT_EQ(edit().LineCount(), static_cast<int>(CrLfLines(text).size())) << ToUtf8(text);
     EXPECT_EQ(subject.ShownLines(), CrLfLines(text)) << ToUtf8(text);
   }
+}
+
+// Text after a NUL is never lost: the NUL is shown as a symbol.
+TEST_F(NativeEditTest, ANulEndsNothing) {
+  edit().SetText(ustring(u"ab\0cd", 5));
+  EXPECT_EQ(edit().Text(), u"ab\u2400cd");
+  edit().SetSel(5, 0);
+  edit().ReplaceSel(ustring(u"\0e", 2));
+  EXPECT_EQ(edit().Text(), u"ab\u2400cd\u2400e");
 }
 
 TEST_F(NativeEditTest, APersonsTypingIsSeenAndHeldToTheLimit) {
@@ -139,6 +149,43 @@ TEST_F(NativeEditTest, WordWrapMakesTheEditAgainKeepingItsState) {
   EXPECT_EQ(edit().Text(), u"Z" + text);
 }
 
+// An owner may make the EDIT in one window and move it to another: word
+// wrap makes the new one where the old one is.
+TEST_F(NativeEditTest, WordWrapMakesTheEditWhereItIsNow) {
+  EditParent form;
+  SetParent(edit().Window(), form.Handle());
+  MoveWindow(edit().Window(), 12, 34, 300, 200, FALSE);
+  SetWindowLongPtrW(edit().Window(), GWLP_ID, 55);
+  edit().SetText(u"moved");
+  edit().SetWordWrap(true);
+  EXPECT_EQ(GetParent(edit().Window()), form.Handle());
+  EXPECT_EQ(GetDlgCtrlID(edit().Window()), 55);
+  RECT at{};
+  GetWindowRect(edit().Window(), &at);
+  MapWindowPoints(HWND_DESKTOP, form.Handle(), reinterpret_cast<POINT*>(&at), 2);
+  EXPECT_EQ(at.left, 12);
+  EXPECT_EQ(at.top, 34);
+  EXPECT_EQ(at.right - at.left, 300);
+  EXPECT_EQ(at.bottom - at.top, 200);
+  EXPECT_EQ(edit().Text(), u"moved");
+  edit().SetWordWrap(false);  // gone before its parent
+  EXPECT_EQ(GetParent(edit().Window()), form.Handle());
+  SetParent(edit().Window(), subject.parent.Handle());
+}
+
+// The horizontal scroll reads the same whatever line is on top, an empty
+// one included.
+TEST_F(NativeEditTest, TheFirstColumnShownWhateverLineIsOnTop) {
+  subject.SetViewSize(5, 1);
+  edit().SetText(u"\r\nabcdefghij\r\n\r\nxy\r\n");
+  edit().LineScroll(4, 0);
+  for (int top = 0; top < 5; ++top) {  // the last line is empty, at the text's end
+    edit().LineScroll(0, top - edit().FirstVisibleLine());
+    EXPECT_EQ(edit().FirstVisibleLine(), top);
+    EXPECT_EQ(edit().FirstVisibleColumn(), 4) << top;
+  }
+}
+
 TEST_F(NativeEditTest, TheParentAnswersColoursAndPassesNotices) {
   edit().SetBackColor(0x00FFFF);  // yellow: red + 256 green
   edit().SetForeColor(0x800000);  // navy
@@ -184,6 +231,24 @@ TEST_F(NativeEditTest, TheImeModeIsPutIntoTheImeWhenTheBoxTakesTheFocus) {
   SendMessageW(edit().Window(), WM_SETFOCUS, 0, 0);
   EXPECT_FALSE(ImmGetOpenStatus(context));
   ImmReleaseContext(edit().Window(), context);
+}
+
+TEST(NativeEdit, OutlivingItsWindowKeepsTheTextAndTouchesNothing) {
+  if (!win32::WindowsCanBeMade()) GTEST_SKIP() << win32::kNoWindows;
+  auto parent = std::make_unique<EditParent>();
+  win32::NativeEditControl edit(parent->Handle(), 7, RECT{0, 0, 200, 100});
+  edit.SetText(u"keep me");
+  edit.SetSel(4, 0);
+  parent.reset();  // the window closes first, taking the EDIT with it
+  EXPECT_FALSE(edit.Ready());
+  EXPECT_EQ(edit.Handle(), 0u);
+  EXPECT_EQ(edit.Text(), u"keep me");
+  // Every call is harmless now, and so is going.
+  edit.ReplaceSel(u"x");
+  edit.SetWordWrap(true);
+  edit.SetFont({u"IPAGothic", 9, false});
+  EXPECT_EQ(edit.Text(), u"keep me");
+  EXPECT_EQ(edit.LineCount(), 0);
 }
 
 // The IME's confirmed text, as the EDIT receives it, is held to the limit.
