@@ -2,6 +2,7 @@
 #include "frontends/qt/forms/widget_peers.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -30,6 +31,7 @@ namespace orvo::qt {
 namespace {
 
 constexpr char kPeerProperty[] = "orvoPeer";
+constexpr char kFitProperty[] = "orvoFit";
 
 void SetColours(QWidget& widget, std::uint32_t fore, std::uint32_t back, bool fills) {
   QPalette pal = widget.palette();
@@ -59,7 +61,10 @@ class Common : public Peer, public WidgetPeer {
     if (parent == nullptr) parent = &window_;
     if (w_.parentWidget() != parent) w_.setParent(parent);
   }
-  void SetBounds(const Rect& b) override { w_.setGeometry(b.left, b.top, b.width, b.height); }
+  void SetBounds(const Rect& b) override {
+    bounds_ = QRect(b.left, b.top, b.width, b.height);
+    Place(FitOf(window_));
+  }
   void SetVisible(bool visible) override { w_.setVisible(visible); }
   void SetEnabled(bool enabled) override { w_.setEnabled(enabled); }
   void SetFont(const FontSpec& font) override { w_.setFont(ToQFont(font)); }
@@ -375,6 +380,26 @@ constexpr ControlKindRow kRows[] = {
 
 WidgetPeer::WidgetPeer(QWidget& widget, forms::Control& control) : widget_(widget), control_(control) {
   widget_.setProperty(kPeerProperty, QVariant::fromValue(static_cast<void*>(this)));
+}
+
+void WidgetPeer::Place(double fit) {
+  const QRect at = Scaled(bounds_, fit);
+  if (widget_.geometry() != at) widget_.setGeometry(at);
+}
+
+double FitOf(const QWidget& window) {
+  const QVariant fit = window.property(kFitProperty);
+  return fit.isValid() ? fit.toDouble() : 1.0;
+}
+
+void SetFitOf(QWidget& window, double fit) { window.setProperty(kFitProperty, fit); }
+
+QRect Scaled(const QRect& r, double fit) {
+  if (fit == 1.0) return r;
+  const auto at = [fit](int v) { return static_cast<int>(std::lround(v * fit)); };
+  const int left = at(r.left());
+  const int top = at(r.top());
+  return QRect(left, top, at(r.left() + r.width()) - left, at(r.top() + r.height()) - top);
 }
 
 WidgetPeer::~WidgetPeer() {
