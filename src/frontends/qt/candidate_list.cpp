@@ -75,10 +75,12 @@ void CandidateList::Arrange(int columns) {
   // Room for the selection's margins on each side of the widest candidate.
   const int column_width = width + fontMetrics().averageCharWidth() + 12;
   const int per_column = (rows + columns_ - 1) / columns_;
-  setFlow(QListView::TopToBottom);
-  setWrapping(columns_ > 1);
-  setUniformItemSizes(true);
-  setGridSize(columns_ > 1 ? QSize(column_width, row_height) : QSize());
+  // Each change lays the list out again: only what differs is set.
+  if (flow() != QListView::TopToBottom) setFlow(QListView::TopToBottom);
+  if (isWrapping() != (columns_ > 1)) setWrapping(columns_ > 1);
+  if (!uniformItemSizes()) setUniformItemSizes(true);
+  const QSize grid = columns_ > 1 ? QSize(column_width, row_height) : QSize();
+  if (gridSize() != grid) setGridSize(grid);
   resize(column_width * columns_ + 2 * frameWidth(), per_column * row_height + 2 * frameWidth());
 }
 
@@ -113,8 +115,10 @@ void CandidateList::ShowPage(const CandidatePage& page, const QRect& clause) {
   }
   QWidget* owner = parentWidget();
   if (owner == nullptr) return;
+  // In the document's size, also as a window of its own (which takes no font from its owner).
+  if (font() != owner->font()) setFont(owner->font());
   const int gap = 2;
-  if (new_page || columns_ != 1) Arrange(1);
+  Arrange(1);
   // Inside the document where it has room, so that it scrolls and repaints with it.
   if (!floating_) {
     if (const std::optional<QPoint> inside = PlaceBeside(clause, size(), owner->rect(), gap)) {

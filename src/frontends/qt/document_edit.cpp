@@ -208,7 +208,7 @@ void DocumentEdit::mouseReleaseEvent(QMouseEvent* event) {
 
 void DocumentEdit::contextMenuEvent(QContextMenuEvent* event) { event->accept(); }
 
-int CaretWidthFor(int line_height) { return std::max(1, static_cast<int>(std::lround(line_height / 12.0))); }
+int CaretWidthFor(int line_height) { return std::max(1, line_height / 12); }
 
 void DocumentEdit::changeEvent(QEvent* event) {
   QPlainTextEdit::changeEvent(event);
