@@ -187,15 +187,20 @@ class PictureView : public Common<frontend::PicturePeer, QLabel> {
   using Common::Common;
   void SetPicture(int id, const std::shared_ptr<const Bitmap>& face, Size box) override {
     const int size = std::min(box.width, box.height);
+    const qreal ratio = w_.devicePixelRatioF();
     QPixmap picture = id == forms::kNoPicture || size < 1 ? QPixmap()
-                      : IsSvgPicture(id)                   ? SvgPicture(id, QSize(box.width, box.height))
+                      : IsSvgPicture(id)                   ? SvgPicture(id, QSize(box.width, box.height), ratio)
                                                            : PicturePixmap(id, size);
     if (face) {
-      QPixmap composed = FacePixmap(*face);
-      if (!picture.isNull()) {
-        QPainter painter(&composed);
-        painter.drawPixmap(0, 0, picture);
-      }
+      const QPixmap under = FacePixmap(*face);
+      // In the screen's pixels, so that a sharp picture stays sharp over its face.
+      QPixmap composed(QSize(qRound(under.width() * ratio), qRound(under.height() * ratio)));
+      composed.setDevicePixelRatio(ratio);
+      composed.fill(Qt::transparent);
+      QPainter painter(&composed);
+      painter.drawPixmap(QRect(QPoint(0, 0), under.size()), under);
+      if (!picture.isNull()) painter.drawPixmap(0, 0, picture);
+      painter.end();
       picture = composed;
     }
     if (picture.isNull()) {
