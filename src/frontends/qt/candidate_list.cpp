@@ -81,7 +81,8 @@ void CandidateList::Arrange(int columns) {
   if (!uniformItemSizes()) setUniformItemSizes(true);
   const QSize grid = columns_ > 1 ? QSize(column_width, row_height) : QSize();
   if (gridSize() != grid) setGridSize(grid);
-  resize(column_width * columns_ + 2 * frameWidth(), per_column * row_height + 2 * frameWidth());
+  // A column ends a pixel short of the list's inner height: one more keeps its last row.
+  resize(column_width * columns_ + 2 * frameWidth(), per_column * row_height + 2 * frameWidth() + (columns_ > 1 ? 1 : 0));
 }
 
 void CandidateList::ShowPage(const CandidatePage& page, const QRect& clause) {
@@ -116,7 +117,7 @@ void CandidateList::ShowPage(const CandidatePage& page, const QRect& clause) {
   QWidget* owner = parentWidget();
   if (owner == nullptr) return;
   // In the document's size, also as a window of its own (which takes no font from its owner).
-  if (font() != owner->font()) setFont(owner->font());
+  if (!testAttribute(Qt::WA_SetFont) || font() != owner->font()) setFont(owner->font());
   const int gap = 2;
   Arrange(1);
   // Inside the document where it has room, so that it scrolls and repaints with it.
@@ -139,12 +140,12 @@ void CandidateList::ShowPage(const CandidatePage& page, const QRect& clause) {
     // Too many rows for the screen on either side: in columns on the side with more room.
     const int below = room.bottom() - on_screen.bottom() - gap;
     const int above = on_screen.top() - gap - room.top();
-    const int height = std::max(below, above) - 2 * frameWidth();
-    Arrange(ColumnsFor(count(), std::max(1, sizeHintForRow(0)), height).columns);
+    const int room_height = std::max(below, above) - 2 * frameWidth() - 1;
+    Arrange(ColumnsFor(count(), std::max(1, sizeHintForRow(0)), room_height).columns);
     at = PlaceBeside(on_screen, size(), room, gap);
     if (!at) {
       const int x = std::clamp(on_screen.left(), room.left(), std::max(room.left(), room.right() + 1 - width()));
-      at = QPoint(x, below >= above ? on_screen.bottom() + 1 + gap : on_screen.top() - gap - height);
+      at = QPoint(x, below >= above ? on_screen.bottom() + 1 + gap : on_screen.top() - gap - height());
     }
   }
   if (pos() != *at) move(*at);

@@ -3,6 +3,7 @@
 // list beside the clause (never over it) with all nine candidates shown at a
 // large text size, a caret that grows with the text, and a ring around
 // whichever control has the keyboard.
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScreen>
@@ -62,6 +63,39 @@ TEST(Caret, WidensWithTheText) {
   EXPECT_EQ(qt::CaretWidthFor(22), 1);  // 14 pt
   EXPECT_GE(qt::CaretWidthFor(38), 3);  // 28 pt
   for (int h = 1; h < 200; ++h) EXPECT_LE(qt::CaretWidthFor(h), qt::CaretWidthFor(h + 1)) << h;
+}
+
+// A screen too low for the nine on either side of the clause: columns, every candidate whole.
+TEST(CandidateColumns, EveryCandidateShowsWhenTheScreenIsTooLowForOneColumn) {
+  App();
+  QWidget document;
+  QFont large = document.font();
+  large.setPointSize(40);
+  document.setFont(large);
+  const QRect screen = document.screen()->availableGeometry();
+  document.setGeometry(screen);
+  document.show();
+  qt::CandidateList list(&document);
+  qt::CandidatePage page;
+  for (const char16_t* c : {u"日本", u"二本", u"ニホン", u"2本", u"２本", u"2ホン", u"２ホン", u"弐本", u"弐ホン"}) {
+    page.items.push_back(c);
+  }
+  page.current = 0;
+  const int row = QFontMetrics(large).height();
+  const QRect clause(10, screen.height() / 2 - row / 2, 2 * row, row);
+  ASSERT_GT(9 * row, screen.height() / 2) << "a screen this tall needs a larger font";
+  list.ShowPage(page, clause);
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(list.isVisible());
+  EXPECT_GT(list.ColumnCount(), 1);
+  EXPECT_TRUE(list.Floats());
+  const QRect shown = list.geometry();
+  const QRect on_screen(document.mapToGlobal(clause.topLeft()), clause.size());
+  EXPECT_FALSE(shown.intersects(on_screen));
+  EXPECT_TRUE(screen.contains(shown));
+  for (int k = 0; k < list.count(); ++k) {
+    EXPECT_TRUE(list.viewport()->rect().contains(list.visualItemRect(list.item(k)))) << "candidate " << k + 1 << " is cut";
+  }
 }
 
 class LargeText : public QtFrontEnd {
