@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frontends/qt/desktop_colours.h"
 #include "frontends/qt/forms/focus_ring.h"
 #include "frontends/qt/forms/text_fit.h"
 #include "frontends/qt/forms/widget_peers.h"
@@ -121,10 +123,13 @@ std::unique_ptr<frontend::ControlPeer> FormView::MakePeer(forms::Control& contro
 }
 
 void FormView::ShowWindow(const frontend::WindowLook& look) {
+  // The window's face: the program's colour, or the desktop's where it has its own.
+  const QColor back = GivesWay(look.back, ColourUse::kBackground) ? QApplication::palette(this).color(QPalette::Window)
+                                                                   : ToQColor(look.back);
   QPalette pal = palette();
-  if (pal.color(QPalette::Window) != ToQColor(look.back)) {
-    pal.setColor(QPalette::Window, ToQColor(look.back));
-    pal.setColor(QPalette::Button, ToQColor(look.back));
+  if (pal.color(QPalette::Window) != back) {
+    pal.setColor(QPalette::Window, back);
+    pal.setColor(QPalette::Button, back);
     setPalette(pal);
     setAutoFillBackground(true);
   }

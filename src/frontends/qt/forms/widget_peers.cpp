@@ -19,6 +19,7 @@
 #include "platform/emulated/text_box.h"
 #include "toolkit/forms/list_box_control.h"
 #include "toolkit/forms/text_box_control.h"
+#include "frontends/qt/desktop_colours.h"
 #include "frontends/qt/document_pane.h"
 #include "frontends/qt/font_map.h"
 #include "frontends/qt/forms/face_image.h"
@@ -34,18 +35,7 @@ constexpr char kPeerProperty[] = "orvoPeer";
 constexpr char kFitProperty[] = "orvoFit";
 
 void SetColours(QWidget& widget, std::uint32_t fore, std::uint32_t back, bool fills) {
-  QPalette pal = widget.palette();
-  const QColor f = ToQColor(fore);
-  const QColor b = ToQColor(back);
-  pal.setColor(QPalette::WindowText, f);
-  pal.setColor(QPalette::ButtonText, f);
-  pal.setColor(QPalette::Text, f);
-  pal.setColor(QPalette::Button, b);
-  if (fills) {
-    pal.setColor(QPalette::Window, b);
-    pal.setColor(QPalette::Base, b);
-  }
-  widget.setPalette(pal);
+  widget.setPalette(PaletteFor(widget, fore, back, fills));
   widget.setAutoFillBackground(fills);
 }
 
