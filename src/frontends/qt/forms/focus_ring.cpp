@@ -14,7 +14,7 @@ FocusRing::FocusRing(QWidget& window) : QWidget(&window) {
   hide();
 }
 
-int FocusRing::ThicknessFor(int line_height) { return std::clamp(line_height / 6, 3, 8); }
+int FocusRing::ThicknessFor(int line_height) { return std::clamp(line_height / 4, 4, 10); }
 
 void FocusRing::Follow(QWidget* target) {
   target_ = target;
@@ -48,7 +48,7 @@ void FocusRing::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), palette().color(QPalette::Highlight));
   // A light band outside and a dark one inside: seen on a light or a dark window alike.
-  const int band = std::max(1, thickness_ / 3);
+  const int band = std::max(1, thickness_ / 4);
   const QColor light = palette().color(QPalette::Base);
   const QColor dark = palette().color(QPalette::WindowText);
   const QRect r = rect();
