@@ -147,7 +147,11 @@ void FormView::ShowWindow(const frontend::WindowLook& look) {
     if (isVisible()) hide();  // modality is set on a hidden window only
     setWindowModality(modality);
   }
-  if (look.shown != isVisible()) setVisible(look.shown);
+  if (look.shown != isVisible()) {
+    setVisible(look.shown);
+    // Shown, the window has its frame: the work area holds the frame too.
+    if (look.shown) LayOutWindow();
+  }
 }
 
 void FormView::LayOutWindow() {
