@@ -172,7 +172,7 @@ TEST_P(WindowScales, EveryWindowShowsItsCaptionsWholeInsideTheWorkArea) {
   W().ActiveTextBox().ReplaceSel(u"検索する文");  // the find window opens on a text
   Check("frmFIND", [&] { windows.ShowFind(1); });
   Check("frmSETING", [&] { Play("menu mnuSETTING\n"); });
-  Check("frmMsgEx", [&] { S().program.messages.MSG_BOX(1, u"画面の倍率を確かめます。", 48); });
+  Check("frmMsgEx", [&] { S().program.messages.MSG_BOX(1, u"画面の倍率を確かめます。\r\n\r\n二行目の方が長い文です。", 48); });
   EXPECT_EQ(seen_, 7);
 }
 
