@@ -117,8 +117,9 @@ void MainWindow::Load() { p_.forms.Show(*this); }
 
 void MainWindow::OnLoad() {
   Rect outer = OuterTwips();
-  outer.width = p_.values.TwipsPerPixelX * 580;
-  outer.height = p_.values.TwipsPerPixelY * 420;
+  const Size first = p_.values.Twips({580, 420});
+  outer.width = first.width;
+  outer.height = first.height;
   Move(outer);
   p_.DoEvents();
   // The splash shows itself over the window, which waits for it to close.
@@ -153,8 +154,9 @@ void MainWindow::OnLoad() {
   for (forms::TextBoxControl* mirror : {&txtIN, &txtHEN, &txtOUT, &txtKAN}) mirror->SetText(u"");
   // Shown centred on the screen; showing lays it out and activates it.
   outer = OuterTwips();
-  outer.left = (p_.values.ScreenWidthPx * p_.values.TwipsPerPixelX - outer.width) / 2;
-  outer.top = (p_.values.ScreenHeightPx * p_.values.TwipsPerPixelY - outer.height) / 2;
+  const Size screen = p_.values.Twips({p_.values.ScreenWidthPx, p_.values.ScreenHeightPx});
+  outer.left = (screen.width - outer.width) / 2;
+  outer.top = (screen.height - outer.height) / 2;
   Move(outer);
 }
 
@@ -236,15 +238,14 @@ void MainWindow::OnResize() {
     resizing_ = false;
     return;
   }
-  const int tx = p_.values.TwipsPerPixelX;
-  const int ty = p_.values.TwipsPerPixelY;
   if (State() == WindowState::kNormal) {
     // Each correction is a new size; the layout below then uses it.
     Rect outer = OuterTwips();
-    if (auto snapped = SnapOuterSize({outer.width / tx, outer.height / ty},
+    if (auto snapped = SnapOuterSize(p_.values.Pixels({outer.width, outer.height}),
                                      {p_.values.ScreenWidthPx, p_.values.ScreenHeightPx})) {
-      outer.width = snapped->width * tx;
-      outer.height = snapped->height * ty;
+      const Size twips = p_.values.Twips(*snapped);
+      outer.width = twips.width;
+      outer.height = twips.height;
       Move(outer);
     }
   }

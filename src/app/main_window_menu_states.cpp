@@ -35,16 +35,15 @@ void MainWindow::OptionMenuStates() {
   const bool has_text = !ActiveTextBox().Text().empty();
   Menu("mnuFIND").SetEnabled(has_text);
   Menu("mnuNEXT_FIND").SetEnabled(ActiveTextBox().SelLength() > 0 || !p_.search.text.empty());
-  const int tx = p_.values.TwipsPerPixelX;
-  const int ty = p_.values.TwipsPerPixelY;
   const WorkAreaTwips& wa = p_.work_area;
-  const Rect& outer = OuterTwips();
+  const Size outer = p_.values.Pixels({OuterTwips().width, OuterTwips().height});
+  const Size area = p_.values.Pixels({wa.width, wa.height});
   if (State() == WindowState::kMaximized) {
     Menu("mnuTXT_AREA").SetEnabled(false);
   } else {
     Menu("mnuTXT_AREA").SetEnabled(true);
     const bool maximised_one_way =
-        outer.height / ty == wa.height / ty || outer.width / tx == wa.width / tx;
+        outer.height == area.height || outer.width == area.width;
     Menu("mnuV_AREA").SetEnabled(!maximised_one_way);
     Menu("mnuH_AREA").SetEnabled(!maximised_one_way);
     Menu("mnuRE_AREA").SetEnabled(maximised_one_way);

@@ -97,7 +97,9 @@ std::vector<ustring> Program::Listen() {
   // In braille mode the mirrors hold what the braille keys last saw; typed
   // romaji goes to the IME alone.
   now.composition = state.BrailleMode ? w.txtHEN.Text() : ime.Composed();
-  now.converting = braille::Converted(state.ConvStage);
+  now.candidate = ime.CandidateNumber();
+  // Out of braille input only the IME knows it converts: by its candidate list.
+  now.converting = braille::Converted(state.ConvStage) || now.candidate > 0;
   now.result = state.BrailleMode ? w.txtKAN.Text() : ime.Confirmed();
   now.text_revision = w.ActiveTextBox().Revision();
   std::vector<ustring> said = announcer_.Hear(now);

@@ -74,9 +74,8 @@ void SplashWindow::Open() { p_.forms.Load(*this); }
 void SplashWindow::OnLoad() {
   p_.flags.SplashOpen = true;
   p_.flags.MainHasFocus = false;
-  const int tx = std::max(1, p_.values.TwipsPerPixelX);
-  const int ty = std::max(1, p_.values.TwipsPerPixelY);
-  Move({0, 0, kSplashWidth * tx, kSplashHeight * ty});
+  const Size size = p_.values.Twips({kSplashWidth, kSplashHeight});
+  Move({0, 0, size.width, size.height});
   button_face_ = p_.platform.shell.ButtonFace();
   ME_BAK_GRADE();
   cmdCLOSE.SetFont({cmdCLOSE.Font().name, p_.values.FontSize(10), false});

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "braille/announcer.h"
 
+#include <string>
+
 #include "braille/braille_texts.h"
 #include "braille/cell_codes.h"
 #include "braille/input_mode.h"
@@ -24,6 +26,17 @@ bool AllHiragana(const ustring& text) {
 
 // Converted text with its description, which tells homophones apart by ear.
 ustring Described(const ustring& text) { return text + u' ' + readings::Describe(text); }
+
+// A candidate as a reader hears it in a list: the text, what it is made of, its number.
+ustring Candidate(const ustring& text, int number) {
+  ustring said = Described(text);
+  if (number > 0) {
+    const std::string digits = std::to_string(number);
+    said += u' ';
+    said.append(digits.begin(), digits.end());
+  }
+  return said;
+}
 
 }  // namespace
 
@@ -78,7 +91,8 @@ std::vector<ustring> Announcer::Hear(const HeardState& now) {
   }
   // Space on a reading starts the conversion: its first candidate is said
   // even where it is the reading itself (はし offered as はし).
-  if (now.composition != was.composition || (now.converting && !was.converting)) {
+  const bool candidate_moved = now.converting && now.candidate != was.candidate;
+  if (now.composition != was.composition || (now.converting && !was.converting) || candidate_moved) {
     // Typing adds to the reading: the sound it completed (typed romaji turns
     // the letters after the part kept into kana: those kana); Backspace takes
     // from it: what went; anything else (a conversion, a candidate): the whole.
@@ -89,7 +103,7 @@ std::vector<ustring> Announcer::Hear(const HeardState& now) {
     } else if (plain && kept == now.composition.size() && now.text_revision == was.text_revision) {
       said.push_back(was.composition.substr(kept));
     } else if (!now.composition.empty()) {
-      said.push_back(now.converting ? Described(now.composition) : now.composition);
+      said.push_back(now.converting ? Candidate(now.composition, now.candidate) : now.composition);
     }
   }
   const bool confirmed = now.result != was.result ||

@@ -20,6 +20,7 @@ struct HeardState {
   ustring cells;        // the cell display (Braille ASCII)
   ustring composition;  // what the IME shows as composing or converted
   bool converting = false;
+  int candidate = 0;  // the number of the candidate chosen while converting; 0: none
   ustring result;                  // the last confirmed text
   std::uint64_t text_revision = 0;  // the document's
 };

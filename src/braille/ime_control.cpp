@@ -52,6 +52,8 @@ ustring ImeControl::Composed() const { return ime_ ? ime_->CompositionWord() : u
 
 ustring ImeControl::Confirmed() const { return ime_ ? ime_->ResultWord() : ustring(); }
 
+int ImeControl::CandidateNumber() const { return ime_ ? ime_->CandidateNumber() : 0; }
+
 void ImeControl::Mirror() {
   FollowTypingBox();
   if (ime_) {

@@ -56,6 +56,7 @@ class ImeControl final : public editing::DocumentIme {
   // read now (typing out of braille mode does not update the mirrors).
   ustring Composed() const;
   ustring Confirmed() const;
+  int CandidateNumber() const;  // from 1; 0 while no candidate is chosen
   void RETURN_IME_STR(const ustring& reading);
   void CMD_IME(ImeSwitch how);
 

@@ -62,4 +62,11 @@ ustring ImeWrapper::Read(std::uint32_t index) const {
   return text.substr(0, text.find(u'\0'));
 }
 
+int ImeWrapper::CandidateNumber() const {
+  int selection = 0;
+  int count = 0;
+  if (context_ == 0 || !ime_.GetCandidateChoice(context_, selection, count)) return 0;
+  return selection >= 0 && selection < count ? selection + 1 : 0;
+}
+
 }  // namespace orvo::braille

@@ -32,6 +32,9 @@ class ImeWrapper {
   ustring CompositionClause() const { return Read(gcs::kCompClause); }
   ustring CompReadClause() const { return Read(gcs::kCompReadClause); }
   ustring ResultClause() const { return Read(gcs::kResultClause); }
+  // The number (from 1) of the candidate chosen on the clause being
+  // converted; 0 while no candidate list is open.
+  int CandidateNumber() const;
 
  private:
   ustring Read(std::uint32_t index) const;

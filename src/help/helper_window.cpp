@@ -92,11 +92,10 @@ void HelperWindow::OnLoad() {
     c->SetFont(font);
   }
   const Rect main = p_.owner.OwnerForm().OuterTwips();
-  const int tx = std::max(1, p_.values.TwipsPerPixelX);
-  const int ty = std::max(1, p_.values.TwipsPerPixelY);
+  const Size outer = p_.values.Twips({kWidthPx, kShortHeightPx});
   keys_shown_ = false;
   lblM.SetVisible(false);
-  Move({main.left, main.top, tx * kWidthPx, ty * kShortHeightPx});
+  Move({main.left, main.top, outer.width, outer.height});
   const auto chart = LoadChart(p_.platform.data);
   load_failed_ = !chart.has_value();
   if (chart) txtROLL.SetText(*chart);
@@ -218,7 +217,7 @@ void HelperWindow::MoveBy(int dx, int dy) {
 void HelperWindow::ToggleKeys() {
   keys_shown_ = !keys_shown_;
   Rect outer = OuterTwips();
-  outer.height = std::max(1, p_.values.TwipsPerPixelY) * (keys_shown_ ? kTallHeightPx : kShortHeightPx);
+  outer.height = p_.values.Twips({0, keys_shown_ ? kTallHeightPx : kShortHeightPx}).height;
   Move(outer);
   lblM.SetVisible(keys_shown_);
 }

@@ -53,6 +53,13 @@ class ImeService {
   virtual bool SetConversionStatus(ImeContextHandle context, std::uint32_t conversion,
                                    std::uint32_t sentence) = 0;
   virtual ustring GetCompositionString(ImeContextHandle context, std::uint32_t index) const = 0;
+  // The candidate list open on the clause being converted, as ImmGetCandidateList
+  // gives it: the chosen candidate (from 0) and how many there are. False while
+  // no list is open, or where the system does not tell.
+  virtual bool GetCandidateChoice(ImeContextHandle context, int& selection, int& count) const {
+    (void)context, (void)selection, (void)count;
+    return false;
+  }
 };
 
 }  // namespace orvo

@@ -23,9 +23,16 @@ int ProgramValues::FontSize(int nominal) const {
 }
 
 Rect ProgramValues::OuterTwips(Size inner, const forms::FrameInsets& frame) const {
-  const int tx = std::max(1, TwipsPerPixelX);
-  const int ty = std::max(1, TwipsPerPixelY);
-  return {0, 0, (inner.width + frame.left + frame.right) * tx, (inner.height + frame.top + frame.bottom) * ty};
+  const Size outer = Twips({inner.width + frame.left + frame.right, inner.height + frame.top + frame.bottom});
+  return {0, 0, outer.width, outer.height};
+}
+
+Size ProgramValues::Twips(Size pixels) const {
+  return {pixels.width * std::max(1, TwipsPerPixelX), pixels.height * std::max(1, TwipsPerPixelY)};
+}
+
+Size ProgramValues::Pixels(Size twips) const {
+  return {twips.width / std::max(1, TwipsPerPixelX), twips.height / std::max(1, TwipsPerPixelY)};
 }
 
 }  // namespace orvo

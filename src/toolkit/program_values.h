@@ -29,6 +29,10 @@ struct ProgramValues {
   // A window's place at the origin and outer size in twips, for an inner area
   // of `inner` pixels inside the frame `frame`.
   Rect OuterTwips(Size inner, const forms::FrameInsets& frame) const;
+  // A size in pixels as twips, and back (whole pixels, rounded down); a
+  // screen that reported no twips per pixel counts one.
+  Size Twips(Size pixels) const;
+  Size Pixels(Size twips) const;
 };
 
 // Each entry is twips_per_pixel_x * n / 15, rounded half to even.

@@ -108,15 +108,22 @@ TEST(Announcer, EachCandidateIsSaidWithItsDescriptionSoHomophonesSoundApart) {
   announcer.Hear(s);
   s.converting = true;
   std::vector<ustring> heard;
+  int number = 0;
   for (const char16_t* candidate : {u"橋", u"箸", u"端"}) {
     s.composition = candidate;
+    s.candidate = ++number;
     const Lines said = announcer.Hear(s);
     ASSERT_EQ(said.size(), 1u);
-    EXPECT_EQ(said[0], WithDescription(candidate));
+    // The candidate, what it is made of, then its number in the list.
+    EXPECT_EQ(said[0], WithDescription(candidate) + u' ' + static_cast<char16_t>(u'0' + number));
     heard.push_back(said[0]);
   }
   EXPECT_NE(heard[0], heard[1]);
   EXPECT_NE(heard[1], heard[2]);
+  // Two candidates that look the same (an engine's duplicates, a clause whose
+  // candidate is its reading) are still heard as the move they are.
+  s.candidate = 4;
+  EXPECT_EQ(announcer.Hear(s), Lines{WithDescription(u"端") + u" 4"});
   s.converting = false;
   s.composition.clear();
   s.result = u"箸";

@@ -13,6 +13,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/text.h"
@@ -51,7 +52,8 @@ std::vector<char32_t> JisX0208Kanji() {
       char* in_p = in;
       char* out_p = reinterpret_cast<char*>(&out);
       std::size_t in_left = 2, out_left = 4;
-      if (iconv(cd, &in_p, &in_left, &out_p, &out_left) != static_cast<std::size_t>(-1) && out_left == 0) {
+      if (iconv(cd, &in_p, &in_left, &out_p, &out_left) != static_cast<std::size_t>(-1) &&
+          out_left == 0) {
         kanji.push_back(out);
       }
       iconv(cd, nullptr, nullptr, nullptr, nullptr);
@@ -66,6 +68,11 @@ bool Readable(char16_t c) {
   return (c >= u'ァ' && c <= u'ヶ') || c == u'ー' || c == u' ' || (c >= u'0' && c <= u'9');
 }
 
+// A long vowel is one ー; a vowel after it is a sound of its own (フーウ, not フーー).
+bool SaysEachSoundOnce(std::u16string_view said) {
+  return said.find(u"ーー") == std::u16string_view::npos;
+}
+
 TEST(KanjiTable, DescribesEveryKanjiOfJisX0208) {
   const std::vector<char32_t> jis = JisX0208Kanji();
   ASSERT_EQ(jis.size(), 6355u);
@@ -73,26 +80,47 @@ TEST(KanjiTable, DescribesEveryKanjiOfJisX0208) {
 }
 
 TEST(KanjiTable, HoldsTheJoyoAndJinmeiyoSets) {
-  std::size_t joyo = 0, jinmeiyo = 0, joyo_by_common_word = 0;
+  std::size_t joyo = 0, jinmeiyo = 0, joyo_by_common_word = 0, jinmeiyo_by_common_word = 0;
   for (const KanjiRow& row : KanjiRows()) {
     joyo += row.set == 'j';
     jinmeiyo += row.set == 'n';
     joyo_by_common_word += row.set == 'j' && row.standing == 'c';
+    jinmeiyo_by_common_word += row.set == 'n' && row.standing == 'c';
   }
   EXPECT_EQ(joyo, 2136u);
   EXPECT_EQ(jinmeiyo, 863u);
-  // A few jōyō kanji appear in no common word (叱 in its old form 𠮟, 朕).
-  EXPECT_GT(joyo_by_common_word, joyo * 95 / 100);
+  EXPECT_EQ(joyo_by_common_word, 2136u - 33u);
+  // Most jinmeiyō kanji are names' kanji that no common word holds.
+  EXPECT_GE(jinmeiyo_by_common_word, 352u);
+}
+
+// The jōyō kanji that EDICT marks common in no word, not even through a word's
+// kana spelling: each is explained by another word of the dictionary (or, 朕,
+// by its reading alone). Every other jōyō kanji is explained by a common word.
+constexpr std::u16string_view kJoyoInNoCommonWord =
+    u"串冶咽哺嗣壱媛孔弐怨恣恭慄憬曽朕栃沃淫璽羞臼舷茨蔽薫訃諧謁貞辣采隻";
+
+TEST(KanjiTable, EveryJoyoKanjiThatACommonWordHoldsIsExplainedByOne) {
+  ASSERT_EQ(kJoyoInNoCommonWord.size(), 33u);
+  for (const KanjiRow& row : KanjiRows()) {
+    if (row.set != 'j') continue;
+    const bool in_no_common_word =
+        row.kanji < 0x10000 &&
+        kJoyoInNoCommonWord.find(static_cast<char16_t>(row.kanji)) != std::u16string_view::npos;
+    EXPECT_EQ(row.standing == 'c', !in_no_common_word) << ToUtf8(row.said);
+  }
 }
 
 TEST(KanjiTable, EachKanjiHasOneDescriptionOfItsOwnThatAnyVoiceReads) {
   std::set<std::u16string_view> said;
   char32_t previous = 0;
   for (const KanjiRow& row : KanjiRows()) {
-    EXPECT_GT(row.kanji, previous) << "out of order or twice: " << std::hex << static_cast<unsigned>(row.kanji);
+    EXPECT_GT(row.kanji, previous)
+        << "out of order or twice: " << std::hex << static_cast<unsigned>(row.kanji);
     previous = row.kanji;
     EXPECT_TRUE(said.insert(row.said).second) << ToUtf8(row.said) << " twice";
     for (char16_t c : row.said) EXPECT_TRUE(Readable(c)) << ToUtf8(row.said);
+    EXPECT_TRUE(SaysEachSoundOnce(row.said)) << ToUtf8(row.said);
     if (row.standing == 'r' || row.standing == 'v') {
       EXPECT_TRUE(row.word.empty());
       continue;
@@ -110,9 +138,26 @@ TEST(KanjiTable, EachKanjiHasOneDescriptionOfItsOwnThatAnyVoiceReads) {
   }
 }
 
+// An old form of a jōyō kanji that no common word holds is heard as the form
+// everyone knows, not as a rare word spelled the old way.
+TEST(KanjiTable, AnOldFormIsSaidAsTheJoyoKanjiItStandsFor) {
+  const std::pair<char32_t, char32_t> forms[] = {{U'國', U'国'}, {U'實', U'実'}, {U'廣', U'広'}};
+  for (auto [old_form, joyo] : forms) {
+    const KanjiRow* old_row = FindKanji(old_form);
+    const KanjiRow* joyo_row = FindKanji(joyo);
+    ASSERT_NE(old_row, nullptr);
+    ASSERT_NE(joyo_row, nullptr);
+    EXPECT_EQ(old_row->standing, 'v');
+    EXPECT_EQ(old_row->said, ustring(joyo_row->said) + u"ノ イタイジ");
+  }
+}
+
 TEST(KanjiTable, HomophoneSetsAreToldApartByCommonWords) {
-  const std::u16string_view sets[] = {u"日火非比飛", u"本奔",     u"意胃異医衣", u"橋箸端",
-                                      u"機期器記気", u"公校高考", u"市氏死詩四", u"会回絵貝"};
+  const std::u16string_view sets[] = {
+      u"日火非比飛", u"本奔", u"意胃異医衣", u"橋箸端", u"機期器記気", u"公校高考", u"市氏死詩四",
+      u"会回絵貝",
+      // Kanji whose one common word is the kanji alone, with a homophone.
+      u"虎寅", u"柿牡", u"雨飴"};
   for (std::u16string_view set : sets) {
     std::set<std::u16string_view> said;
     for (char16_t k : set) {

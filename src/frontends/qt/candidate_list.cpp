@@ -35,16 +35,57 @@ CandidateList::CandidateList(QWidget* parent) : QListWidget(parent) {
   hide();
 }
 
+std::optional<QPoint> PlaceBeside(const QRect& clause, QSize size, const QRect& room, int gap) {
+  const int x = std::clamp(clause.left(), room.left(), std::max(room.left(), room.right() + 1 - size.width()));
+  const int below = clause.bottom() + 1 + gap;
+  if (below >= room.top() && below + size.height() <= room.bottom() + 1) return QPoint(x, below);
+  const int above = clause.top() - gap - size.height();
+  if (above >= room.top() && clause.top() - gap <= room.bottom() + 1) return QPoint(x, above);
+  return std::nullopt;
+}
+
+Columns ColumnsFor(int rows, int row_height, int height) {
+  if (rows <= 0) return {1, 0};
+  const int fit = std::max(1, height / std::max(1, row_height));
+  const int columns = (rows + fit - 1) / fit;
+  return {columns, (rows + columns - 1) / columns};
+}
+
 void CandidateList::SetFloating(bool floating) {
   if (floating == floating_) return;
   floating_ = floating;
+  Float(floating);
+}
+
+void CandidateList::Float(bool floats) {
+  if (floats == floats_) return;
+  floats_ = floats;
   const bool shown = isVisible();
-  setWindowFlags(floating ? Qt::ToolTip | Qt::FramelessWindowHint : Qt::Widget);
-  setAttribute(Qt::WA_ShowWithoutActivating, floating);
+  setWindowFlags(floats ? Qt::ToolTip | Qt::FramelessWindowHint : Qt::Widget);
+  setAttribute(Qt::WA_ShowWithoutActivating, floats);
   if (shown) show();
 }
 
-void CandidateList::ShowPage(const CandidatePage& page, QPoint at) {
+void CandidateList::Arrange(int columns) {
+  columns_ = std::max(1, columns);
+  const int rows = count();
+  const int row_height = std::max(1, sizeHintForRow(0));
+  int width = 0;
+  for (int k = 0; k < rows; ++k) width = std::max(width, fontMetrics().horizontalAdvance(item(k)->text()));
+  // Room for the selection's margins on each side of the widest candidate.
+  const int column_width = width + fontMetrics().averageCharWidth() + 12;
+  const int per_column = (rows + columns_ - 1) / columns_;
+  // Each change lays the list out again: only what differs is set.
+  if (flow() != QListView::TopToBottom) setFlow(QListView::TopToBottom);
+  if (isWrapping() != (columns_ > 1)) setWrapping(columns_ > 1);
+  if (!uniformItemSizes()) setUniformItemSizes(true);
+  const QSize grid = columns_ > 1 ? QSize(column_width, row_height) : QSize();
+  if (gridSize() != grid) setGridSize(grid);
+  // A column ends a pixel short of the list's inner height: one more keeps its last row.
+  resize(column_width * columns_ + 2 * frameWidth(), per_column * row_height + 2 * frameWidth() + (columns_ > 1 ? 1 : 0));
+}
+
+void CandidateList::ShowPage(const CandidatePage& page, const QRect& clause) {
   if (page.items.empty()) {
     const bool was_shown = !page_.items.empty();
     page_ = {};
@@ -58,7 +99,8 @@ void CandidateList::ShowPage(const CandidatePage& page, QPoint at) {
     }
     return;
   }
-  if (!(page == page_)) {
+  const bool new_page = !(page == page_);
+  if (new_page) {
     page_ = page;
     clear();
     for (std::size_t k = 0; k < page.items.size(); ++k) {
@@ -71,24 +113,42 @@ void CandidateList::ShowPage(const CandidatePage& page, QPoint at) {
     setCurrentRow(page.current);
     if (page.current < 0) clearSelection();
     Announce();
-    const int rows = count();
-    int width = 0;
-    for (int k = 0; k < rows; ++k) width = std::max(width, fontMetrics().horizontalAdvance(item(k)->text()));
-    resize(width + 2 * frameWidth() + 12, rows * std::max(1, sizeHintForRow(0)) + 2 * frameWidth());
   }
-  if (const QWidget* owner = parentWidget(); owner != nullptr && floating_) {
-    // Under the clause on the screen, above it where the screen ends.
-    const QPoint global = owner->mapToGlobal(at);
-    const QScreen* screen = owner->screen();
-    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(global, size());
-    QPoint place(std::clamp(global.x(), room.left(), std::max(room.left(), room.right() + 1 - width())), global.y());
-    if (place.y() + height() > room.bottom() + 1) place.setY(global.y() - height() - fontMetrics().lineSpacing() - 2);
-    at = place;
-  } else if (owner != nullptr) {
-    at.setX(std::clamp(at.x(), 0, std::max(0, owner->width() - width())));
-    if (at.y() + height() > owner->height()) at.setY(std::max(0, at.y() - height() - fontMetrics().lineSpacing()));
+  QWidget* owner = parentWidget();
+  if (owner == nullptr) return;
+  // In the document's size, also as a window of its own (which takes no font from its owner).
+  if (!testAttribute(Qt::WA_SetFont) || font() != owner->font()) setFont(owner->font());
+  const int gap = 2;
+  Arrange(1);
+  // Inside the document where it has room, so that it scrolls and repaints with it.
+  if (!floating_) {
+    if (const std::optional<QPoint> inside = PlaceBeside(clause, size(), owner->rect(), gap)) {
+      Float(false);
+      if (pos() != *inside) move(*inside);
+      show();
+      raise();
+      return;
+    }
   }
-  move(at);
+  // Else over the screen, beside the clause there.
+  Float(true);
+  const QRect on_screen(owner->mapToGlobal(clause.topLeft()), clause.size());
+  const QScreen* screen = owner->screen();
+  const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(on_screen.topLeft(), size());
+  std::optional<QPoint> at = PlaceBeside(on_screen, size(), room, gap);
+  if (!at) {
+    // Too many rows for the screen on either side: in columns on the side with more room.
+    const int below = room.bottom() - on_screen.bottom() - gap;
+    const int above = on_screen.top() - gap - room.top();
+    const int room_height = std::max(below, above) - 2 * frameWidth() - 1;
+    Arrange(ColumnsFor(count(), std::max(1, sizeHintForRow(0)), room_height).columns);
+    at = PlaceBeside(on_screen, size(), room, gap);
+    if (!at) {
+      const int x = std::clamp(on_screen.left(), room.left(), std::max(room.left(), room.right() + 1 - width()));
+      at = QPoint(x, below >= above ? on_screen.bottom() + 1 + gap : on_screen.top() - gap - height());
+    }
+  }
+  if (pos() != *at) move(*at);
   show();
   raise();
 }

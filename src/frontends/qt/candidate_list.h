@@ -5,6 +5,7 @@
 // It never takes the keyboard; the program's IME moves the choice, and screen
 // readers are told of each new choice.
 #include <QListWidget>
+#include <optional>
 #include <vector>
 
 #include "platform/text.h"
@@ -21,6 +22,20 @@ struct CandidatePage {
 
 CandidatePage PageOf(const std::vector<ustring>& candidates, int selected);
 
+// Where a list of `size` goes beside a clause drawn at `clause`, inside
+// `room`: under the clause's line when it fits there, else above it, never
+// over it; `gap` pixels apart; moved left to stay inside. Empty when it fits
+// on neither side.
+std::optional<QPoint> PlaceBeside(const QRect& clause, QSize size, const QRect& room, int gap);
+
+// How many columns a list of `rows` rows, each `row_height` high, takes to
+// stand in `height` (the rows shared out alike), and how many rows each has.
+struct Columns {
+  int columns = 1;
+  int rows = 0;
+};
+Columns ColumnsFor(int rows, int row_height, int height);
+
 class CandidateList : public QListWidget {
   Q_OBJECT
 
@@ -29,20 +44,31 @@ class CandidateList : public QListWidget {
 
   explicit CandidateList(QWidget* parent);
 
-  // Shows the page with its top left at `at`, in the parent's coordinates
-  // (moved in to stay inside the parent, or the screen when floating); an
-  // empty page hides the list.
-  void ShowPage(const CandidatePage& page, QPoint at);
-  // A window of its own over the parent instead of a part of it, shown in
-  // full however small the parent is (a one-line box). It never takes the keyboard.
+  // Shows the page beside the clause drawn at `clause`, in the parent's
+  // coordinates: inside the parent under or above the clause's line where it
+  // has room, else in a window of its own on the screen, beside the clause
+  // likewise (in columns where the screen is too low for one); an empty page
+  // hides the list.
+  void ShowPage(const CandidatePage& page, const QRect& clause);
+  // Always a window of its own over the parent, shown in full however small
+  // the parent is (a one-line box). It never takes the keyboard.
   void SetFloating(bool floating);
+  // Whether it stands in a window of its own now.
+  bool Floats() const { return floats_; }
   const CandidatePage& Page() const { return page_; }
+  // How many columns the page stands in.
+  int ColumnCount() const { return columns_; }
 
  private:
   void Announce();
+  void Float(bool floats);
+  // Lays the page out in `columns` and sizes the list for it.
+  void Arrange(int columns);
 
   CandidatePage page_;
-  bool floating_ = false;
+  bool floating_ = false;  // always floats
+  bool floats_ = false;    // floats now
+  int columns_ = 1;
 };
 
 }  // namespace orvo::qt

@@ -15,6 +15,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "frontends/qt/later_scroll_bar.h"
 #include "frontends/qt/qt_text.h"
@@ -206,8 +208,12 @@ void DocumentEdit::mouseReleaseEvent(QMouseEvent* event) {
 
 void DocumentEdit::contextMenuEvent(QContextMenuEvent* event) { event->accept(); }
 
+int CaretWidthFor(int line_height) { return std::max(1, line_height / 12); }
+
 void DocumentEdit::changeEvent(QEvent* event) {
   QPlainTextEdit::changeEvent(event);
+  // A caret one pixel wide is lost beside text drawn large.
+  if (event->type() == QEvent::FontChange) setCursorWidth(CaretWidthFor(fontMetrics().height()));
   // Enabling or a change of the read-only state turns Qt's input method back on.
   if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ReadOnlyChange) {
     setAttribute(Qt::WA_InputMethodEnabled, false);

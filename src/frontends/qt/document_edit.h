@@ -15,6 +15,10 @@
 
 namespace orvo::qt {
 
+// The caret's width for text whose lines are `line_height` pixels high: one
+// pixel for the usual sizes, wider as the text grows.
+int CaretWidthFor(int line_height);
+
 class DocumentEdit : public QPlainTextEdit {
   Q_OBJECT
 

@@ -16,7 +16,7 @@ void DocumentPane::Show(emu::TextBox* box) {
   box_ = box;
   mirror_->Attach(box);
   if (box == nullptr) {
-    candidates_->ShowPage({}, {});
+    candidates_->ShowPage({}, QRect());
     return;
   }
   const emu::ImeEmulator& ime = box->Ime();
@@ -24,7 +24,7 @@ void DocumentPane::Show(emu::TextBox* box) {
   mirror_->ShowComposition(PreeditOf(ime));
   const int focused = ime.FocusedClause();
   if (!ime.Converting() || focused < 0) {
-    candidates_->ShowPage({}, {});
+    candidates_->ShowPage({}, QRect());
     return;
   }
   const auto clauses = ime.Clauses();
@@ -32,8 +32,11 @@ void DocumentPane::Show(emu::TextBox* box) {
   int offset = 0;
   for (int i = 0; i < focused; ++i) offset += static_cast<int>(clauses[static_cast<std::size_t>(i)].text.size());
   const auto& clause = clauses[static_cast<std::size_t>(focused)];
-  const QRect at = widget_->PreeditRect(offset);
-  candidates_->ShowPage(PageOf(clause.candidates, clause.selected), at.bottomLeft() + QPoint(0, 2));
+  // The clause as drawn: from its first character to the next clause's.
+  const QRect from = widget_->PreeditRect(offset);
+  const QRect to = widget_->PreeditRect(offset + static_cast<int>(clause.text.size()));
+  const QRect drawn = to.top() == from.top() ? from.united(to) : from;
+  candidates_->ShowPage(PageOf(clause.candidates, clause.selected), drawn);
 }
 
 }  // namespace orvo::qt

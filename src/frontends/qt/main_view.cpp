@@ -6,8 +6,10 @@
 #include <QMenu>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/main_window.h"
 #include "app/program.h"
@@ -241,12 +243,27 @@ void MainView::SyncGeometry() {
   if (w.State() != WindowState::kNormal) return;
   const Rect outer = frontend::OuterPixels(w);
   const QRect frame = frameGeometry();
-  const QRect want(outer.left, outer.top, outer.width, outer.height);
+  const QRect asked(outer.left, outer.top, outer.width, outer.height);
+  // A window larger than the screen's work area (a desktop scaled up) is
+  // made to fit it, and the program hears the size it has.
+  QRect want = asked;
+  if (const QScreen* shown_on = screen()) {
+    const QRect room = shown_on->availableGeometry();
+    want.setSize(want.size().boundedTo(room.size()));
+    want.moveLeft(std::clamp(want.left(), room.left(), room.right() + 1 - want.width()));
+    want.moveTop(std::clamp(want.top(), room.top(), room.bottom() + 1 - want.height()));
+  }
   if (frame == want) return;
   applying_ = true;
   move(want.topLeft());
   resize(want.width() - (frame.width() - geometry().width()), want.height() - (frame.height() - geometry().height()));
   applying_ = false;
+  // Told once for each size the program asks for, so that a program that
+  // insists on more than the screen has is not asked again and again.
+  if (want != asked && asked != fitted_from_) {
+    fitted_from_ = asked;
+    TellGeometry();
+  }
 }
 
 void MainView::TellGeometry() {

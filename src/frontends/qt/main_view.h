@@ -6,6 +6,7 @@
 // window's menu model, rebuilt when entries come or go. Clicks, menu choices,
 // moves, resizes and closing go back to the models; the view decides nothing.
 #include <QMainWindow>
+#include <QRect>
 #include <functional>
 #include <map>
 #include <memory>
@@ -88,6 +89,7 @@ class MainView : public QMainWindow, private frontend::MenuScreen {
   bool menus_rebuild_ = false;
   std::map<const forms::MenuEntry*, bool> menus_dirty_;
   bool applying_ = false;  // geometry set by Sync, not by the person
+  QRect fitted_from_;      // the last frame the program asked for that the work area could not hold
 };
 
 }  // namespace orvo::qt

@@ -30,39 +30,9 @@ constexpr StandardRow kStandardRows[] = {
     {picture_id::kMessageInformation, QStyle::SP_MessageBoxInformation},
 };
 
-namespace pic = picture_id;
-
-constexpr QRgb kBlack = 0x000000;
-constexpr QRgb kWhite = 0xFFFFFF;
-constexpr QRgb kYellow = 0xFFE000;
-constexpr QRgb kDarkGrey = 0x404040;
-constexpr QRgb kDarkBlue = 0x0030A0;
-constexpr QRgb kButtonFace = 0xC0C0C0;
-constexpr int kAllDots = 0x3F;
-
-// Braille pictures are yellow on black, like the IME's state in braille input;
-// the IME's states are white on a colour that tells them apart.
-constexpr PictureRow kRows[] = {
-    {pic::kMemo, Figure::kPage, kWhite, kBlack, nullptr, 0},
-    {pic::kRomajiMethod, Figure::kKeyCap, kWhite, kBlack, u"Ａ", 0},
-    {pic::kBrailleMethod, Figure::kCell, kBlack, kYellow, nullptr, kAllDots},
-    {pic::kImeAtLoad, Figure::kGlyph, kDarkGrey, kWhite, u"Ａ", 0},
-    {pic::kImeOn, Figure::kGlyph, kDarkBlue, kWhite, u"あ", 0},
-    {pic::kImeBraille, Figure::kGlyph, kBlack, kYellow, u"あ", 0},
-    {pic::kCover, Figure::kBlank, kButtonFace, kBlack, nullptr, 0},
-    {picture_id::kMenuChecked, Figure::kBoxTicked, kWhite, kBlack, nullptr, 0},
-    {picture_id::kMenuUnchecked, Figure::kBoxEmpty, kWhite, kBlack, nullptr, 0},
-    {picture_id::kAppIcon, Figure::kCell, kDarkBlue, kWhite, nullptr, 0b010101},  // dots 1 3 5
-};
-
 constexpr std::array kIconSizes = {16, 20, 24, 32, 48, 64};
 
-const PictureRow* Find(int id) {
-  for (const PictureRow& row : kRows) {
-    if (row.id == id) return &row;
-  }
-  return nullptr;
-}
+const PictureRow* Find(int id) { return FindPictureRow(id); }
 
 // Lines thick enough to see at every size.
 qreal Stroke(int size, int divisor) {
@@ -102,9 +72,9 @@ void DrawKeyCap(QPainter& p, qreal s, const char16_t* glyph) {
 }
 
 void DrawCell(QPainter& p, qreal s, int dots, QColor ink) {
-  const qreal radius = s * 0.1;
+  const qreal radius = s * figure_shape::kDotRadius;
   for (int dot = 0; dot < 6; ++dot) {
-    const QPointF centre(s * (dot < 3 ? 0.3 : 0.7), s * (0.18 + 0.32 * (dot % 3)));
+    const QPointF centre(s * figure_shape::DotX(dot), s * figure_shape::DotY(dot));
     p.setBrush((dots & (1 << dot)) != 0 ? QBrush(ink) : Qt::NoBrush);
     p.drawEllipse(centre, radius, radius);
   }
@@ -149,8 +119,6 @@ void Draw(QPainter& p, const PictureRow& row, int size) {
 }
 
 }  // namespace
-
-std::span<const PictureRow> PictureRows() { return kRows; }
 
 QPixmap PicturePixmap(int id, int size) {
   if (size < 1) return {};

@@ -34,17 +34,20 @@ const SvgRow* Find(int id) {
 
 bool IsSvgPicture(int id) { return Find(id) != nullptr; }
 
-QPixmap SvgPicture(int id, QSize size) {
+QPixmap SvgPicture(int id, QSize size, qreal ratio) {
   const SvgRow* row = Find(id);
   if (row == nullptr || size.width() < 1 || size.height() < 1) return {};
   static const auto folder = posix::FindOwnDataFolder().path;
   if (folder.empty()) return {};
   QSvgRenderer renderer(QString::fromStdString((folder / row->file).string()));
   if (!renderer.isValid()) return {};
-  QPixmap pixmap(size);
+  // Drawn in the screen's own pixels: a scaled desktop gets sharp lines and letters.
+  ratio = std::max<qreal>(1.0, ratio);
+  QPixmap pixmap(QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)));
+  pixmap.setDevicePixelRatio(ratio);
   pixmap.fill(row->on_white ? QColor(Qt::white) : QColor(Qt::transparent));
   QPainter painter(&pixmap);
-  renderer.render(&painter);
+  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
   return pixmap;
 }
 

@@ -66,4 +66,20 @@ ustring EmulatedIme::GetCompositionString(ImeContextHandle context, std::uint32_
   }
 }
 
+bool EmulatedIme::GetCandidateChoice(ImeContextHandle context, int& selection, int& count) const {
+  const TextBox* box = desktop_.FindTextBox(context);
+  if (box == nullptr) return false;
+  const ImeEmulator& ime = box->Ime();
+  const int focus = ime.FocusedClause();
+  if (focus < 0) return false;
+  const std::vector<ImeEmulator::Clause> clauses = ime.Clauses();
+  if (focus >= static_cast<int>(clauses.size())) return false;
+  const ImeEmulator::Clause& clause = clauses[static_cast<std::size_t>(focus)];
+  // A clause shown in another form (F6-F10) has no candidate chosen.
+  if (clause.selected < 0 || clause.candidates.empty()) return false;
+  selection = clause.selected;
+  count = static_cast<int>(clause.candidates.size());
+  return true;
+}
+
 }  // namespace orvo::emu

@@ -28,6 +28,7 @@ class EmulatedIme : public ImeService {
   bool SetConversionStatus(ImeContextHandle context, std::uint32_t conversion,
                            std::uint32_t sentence) override;
   ustring GetCompositionString(ImeContextHandle context, std::uint32_t index) const override;
+  bool GetCandidateChoice(ImeContextHandle context, int& selection, int& count) const override;
 
   // The conversion engine's name, which the IME's description ends with.
   void SetEngineName(ustring name) { engine_name_ = std::move(name); }

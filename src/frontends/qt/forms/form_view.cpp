@@ -3,9 +3,18 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+#include <cmath>
 
+#include "frontends/qt/desktop_colours.h"
+#include "frontends/qt/forms/focus_ring.h"
+#include "frontends/qt/forms/text_fit.h"
 #include "frontends/qt/forms/widget_peers.h"
 #include "frontends/qt/keyboard_focus.h"
 #include "frontends/qt/qt_text.h"
@@ -46,6 +55,19 @@ FormView::FormView(forms::Form& form, std::function<void()> settle, Options opti
   if (options_.top_level) setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setAttribute(Qt::WA_InputMethodEnabled, false);
   setObjectName(QString::fromStdString(form.Name()));
+  if (options_.top_level) {
+    // A window larger than the screen's work area scrolls; its controls are never off the screen.
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->viewport()->setAutoFillBackground(false);
+    canvas_ = new QWidget;
+    canvas_->setObjectName(QStringLiteral("canvas"));
+    canvas_->setAutoFillBackground(true);
+    canvas_->setAttribute(Qt::WA_InputMethodEnabled, false);
+    scroll_->setWidget(canvas_);
+    ring_ = new FocusRing(*canvas_);
+  }
   frontend::FormPeer& peer = *this;
   mirror_ = std::make_unique<frontend::FormMirror>(form, peer);
 }
@@ -54,7 +76,33 @@ FormView::~FormView() { mirror_.reset(); }
 
 void FormView::Sync() {
   mirror_->Sync();
-  if (Model() != nullptr) KeepKeyboard();
+  if (Model() == nullptr) return;
+  FitCaptions();
+  KeepKeyboard();
+}
+
+void FormView::FitCaptions() {
+  if (!options_.top_level) return;  // a window that holds this view lays it out
+  constexpr double kMostGrowth = 3.0;
+  // The margins stay as the style has them while the room grows: a second
+  // look settles what the first growth left short.
+  for (int pass = 0; pass < 3; ++pass) {
+    double wanted = fit_;
+    const QList<QWidget*> widgets = canvas_->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+      if (PeerOfWidget(widget) == nullptr || !widget->isVisibleTo(canvas_)) continue;
+      if (widget->width() < 2 || widget->height() < 2) continue;
+      wanted = std::max(wanted, fit_ * GrowthFor(*widget));
+    }
+    wanted = std::min(std::ceil(wanted * 16) / 16, kMostGrowth);
+    if (wanted <= fit_) return;
+    fit_ = wanted;
+    SetFitOf(*canvas_, fit_);
+    for (QWidget* widget : widgets) {
+      if (WidgetPeer* peer = PeerOfWidget(widget)) peer->Place(fit_);
+    }
+    LayOutWindow();
+  }
 }
 
 std::unique_ptr<frontend::ControlPeer> FormView::MakePeer(forms::Control& control, frontend::ControlPeer* holder) {
@@ -64,7 +112,7 @@ std::unique_ptr<frontend::ControlPeer> FormView::MakePeer(forms::Control& contro
     return nullptr;
   }
   QWidget* parent = qt::WidgetOf(holder);
-  auto peer = row->make(control, parent != nullptr ? *parent : *this, *this,
+  auto peer = row->make(control, parent != nullptr ? *parent : *canvas_, *canvas_,
                         [this](std::function<void()> action) { Act(action); });
   QWidget& widget = *qt::WidgetOf(peer.get());
   widget.setObjectName(QString::fromStdString(control.Name()));
@@ -75,10 +123,13 @@ std::unique_ptr<frontend::ControlPeer> FormView::MakePeer(forms::Control& contro
 }
 
 void FormView::ShowWindow(const frontend::WindowLook& look) {
+  // The window's face: the program's colour, or the desktop's where it has its own.
+  const QColor back = GivesWay(look.back, ColourUse::kBackground) ? QApplication::palette(this).color(QPalette::Window)
+                                                                   : ToQColor(look.back);
   QPalette pal = palette();
-  if (pal.color(QPalette::Window) != ToQColor(look.back)) {
-    pal.setColor(QPalette::Window, ToQColor(look.back));
-    pal.setColor(QPalette::Button, ToQColor(look.back));
+  if (pal.color(QPalette::Window) != back) {
+    pal.setColor(QPalette::Window, back);
+    pal.setColor(QPalette::Button, back);
     setPalette(pal);
     setAutoFillBackground(true);
   }
@@ -88,15 +139,45 @@ void FormView::ShowWindow(const frontend::WindowLook& look) {
   if (accessibleName() != title) setAccessibleName(title);
   const QString description = ToQ(look.description);
   if (accessibleDescription() != description) setAccessibleDescription(description);
-  if (size() != QSize(look.inner.width, look.inner.height)) setFixedSize(look.inner.width, look.inner.height);
-  const QPoint at(look.outer.left, look.outer.top);
-  if (pos() != at) move(at);
+  look_ = look;
+  look_known_ = true;
+  LayOutWindow();
   const Qt::WindowModality modality = look.modal ? Qt::ApplicationModal : Qt::NonModal;
   if (windowModality() != modality) {
     if (isVisible()) hide();  // modality is set on a hidden window only
     setWindowModality(modality);
   }
-  if (look.shown != isVisible()) setVisible(look.shown);
+  if (look.shown != isVisible()) {
+    setVisible(look.shown);
+    // Shown, the window has its frame: the work area holds the frame too.
+    if (look.shown) LayOutWindow();
+  }
+}
+
+void FormView::LayOutWindow() {
+  if (!look_known_ || scroll_ == nullptr) return;
+  const QSize content = Scaled(QRect(0, 0, look_.inner.width, look_.inner.height), fit_).size();
+  if (canvas_->size() != content) canvas_->resize(content);
+  QSize inner = content;
+  QPoint at(look_.outer.left, look_.outer.top);
+  if (const QScreen* shown_on = screen()) {
+    const QRect room = shown_on->availableGeometry();
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    const QSize most(std::max(1, room.width() - frame.width()), std::max(1, room.height() - frame.height()));
+    // A scroll bar takes room from the other way.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+    const bool tall = content.height() > most.height();
+    const bool wide = content.width() + (tall ? bar : 0) > most.width();
+    const bool tall_too = tall || content.height() + (wide ? bar : 0) > most.height();
+    inner = QSize(std::min(content.width() + (tall_too ? bar : 0), most.width()),
+                  std::min(content.height() + (wide ? bar : 0), most.height()));
+    const QSize outer = inner + frame;
+    at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - outer.width())));
+    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height())));
+  }
+  if (size() != inner) setFixedSize(inner);
+  if (scroll_->size() != inner) scroll_->resize(inner);
+  if (pos() != at) move(at);
 }
 
 void FormView::FocusMoved(frontend::ControlPeer* peer) {
@@ -142,8 +223,28 @@ forms::Control* FormView::ControlOf(const QWidget* widget) const {
   return peer != nullptr ? &peer->Control() : nullptr;
 }
 
+void FormView::FollowFocus(QObject* watched, QEvent::Type type) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  // A label that takes the keyboard (a colour swatch) draws its own frame.
+  if (ring_ == nullptr || widget == nullptr || qobject_cast<QLabel*>(widget) != nullptr) return;
+  if (type == QEvent::FocusIn) {
+    scroll_->ensureWidgetVisible(widget);
+    ring_->Follow(widget);
+  } else if (ring_->Target() == widget) {
+    if (type == QEvent::FocusOut) {
+      ring_->Follow(nullptr);
+    } else {
+      ring_->Refresh();
+    }
+  }
+}
+
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
   const auto type = event->type();
+  if (type == QEvent::FocusIn || type == QEvent::FocusOut || type == QEvent::Move || type == QEvent::Resize ||
+      type == QEvent::Show || type == QEvent::Hide) {
+    FollowFocus(watched, type);
+  }
   if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) {
     return QWidget::eventFilter(watched, event);
   }

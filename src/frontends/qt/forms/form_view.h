@@ -6,6 +6,8 @@
 // Mouse actions go to the control models; keys never stop here (they go
 // through the program's one input queue). Screen readers get each control's
 // name, description and role from its model, and hear live displays change.
+#include <QEvent>
+#include <QScrollArea>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -18,6 +20,7 @@
 
 namespace orvo::qt {
 
+class FocusRing;
 class KeyboardFocus;
 
 class FormView : public QWidget, private frontend::FormPeer {
@@ -39,11 +42,19 @@ class FormView : public QWidget, private frontend::FormPeer {
 
   // Null once the form was unloaded.
   forms::Form* Model() const { return mirror_->Model(); }
+  // How much larger than the model says the controls are drawn so that every
+  // caption fits in the font it is drawn in (1: as the model says). It only grows.
+  double Growth() const { return fit_; }
+  // What holds the controls: the window itself, or the area a window too
+  // large for the screen scrolls.
+  QWidget& Canvas() const { return *canvas_; }
   bool TopLevel() const { return options_.top_level; }
   // Brings the widgets up to date with what the runtime reported since the last time.
   void Sync();
 
   QWidget* WidgetOf(std::string_view name, int index = -1) const;
+  // The ring drawn around the control that has the keyboard (null: a view inside another window).
+  const FocusRing* Ring() const { return ring_; }
   template <class W>
   W* Find(std::string_view name, int index = -1) const {
     return qobject_cast<W*>(WidgetOf(name, index));
@@ -63,11 +74,23 @@ class FormView : public QWidget, private frontend::FormPeer {
   void FocusMoved(frontend::ControlPeer* peer) override;
   void Unloaded() override;
   void KeepKeyboard();
+  // Grows the controls and the window until every shown caption fits.
+  void FitCaptions();
+  // The window's size and place for the model's look and the growth, inside the screen's work area.
+  void LayOutWindow();
+  // The focus ring goes where the keyboard is, and follows the control it rings.
+  void FollowFocus(QObject* watched, QEvent::Type type);
   void Act(const std::function<void()>& action);
 
   std::function<void()> settle_;
   Options options_;
   std::unique_ptr<frontend::FormMirror> mirror_;
+  QWidget* canvas_ = this;
+  QScrollArea* scroll_ = nullptr;  // top-level windows only
+  FocusRing* ring_ = nullptr;      // a child of the canvas; top-level windows only
+  double fit_ = 1.0;
+  frontend::WindowLook look_;
+  bool look_known_ = false;  // a child; top-level windows only
   bool keeping_keyboard_ = false;  // the form is the active one and its window took the keyboard
 };
 

@@ -2,6 +2,7 @@
 #include "frontends/qt/forms/widget_peers.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include "platform/emulated/text_box.h"
 #include "toolkit/forms/list_box_control.h"
 #include "toolkit/forms/text_box_control.h"
+#include "frontends/qt/desktop_colours.h"
 #include "frontends/qt/document_pane.h"
 #include "frontends/qt/font_map.h"
 #include "frontends/qt/forms/face_image.h"
@@ -30,20 +32,10 @@ namespace orvo::qt {
 namespace {
 
 constexpr char kPeerProperty[] = "orvoPeer";
+constexpr char kFitProperty[] = "orvoFit";
 
 void SetColours(QWidget& widget, std::uint32_t fore, std::uint32_t back, bool fills) {
-  QPalette pal = widget.palette();
-  const QColor f = ToQColor(fore);
-  const QColor b = ToQColor(back);
-  pal.setColor(QPalette::WindowText, f);
-  pal.setColor(QPalette::ButtonText, f);
-  pal.setColor(QPalette::Text, f);
-  pal.setColor(QPalette::Button, b);
-  if (fills) {
-    pal.setColor(QPalette::Window, b);
-    pal.setColor(QPalette::Base, b);
-  }
-  widget.setPalette(pal);
+  widget.setPalette(PaletteFor(widget, fore, back, fills));
   widget.setAutoFillBackground(fills);
 }
 
@@ -59,7 +51,10 @@ class Common : public Peer, public WidgetPeer {
     if (parent == nullptr) parent = &window_;
     if (w_.parentWidget() != parent) w_.setParent(parent);
   }
-  void SetBounds(const Rect& b) override { w_.setGeometry(b.left, b.top, b.width, b.height); }
+  void SetBounds(const Rect& b) override {
+    bounds_ = QRect(b.left, b.top, b.width, b.height);
+    Place(FitOf(window_));
+  }
   void SetVisible(bool visible) override { w_.setVisible(visible); }
   void SetEnabled(bool enabled) override { w_.setEnabled(enabled); }
   void SetFont(const FontSpec& font) override { w_.setFont(ToQFont(font)); }
@@ -182,15 +177,20 @@ class PictureView : public Common<frontend::PicturePeer, QLabel> {
   using Common::Common;
   void SetPicture(int id, const std::shared_ptr<const Bitmap>& face, Size box) override {
     const int size = std::min(box.width, box.height);
+    const qreal ratio = w_.devicePixelRatioF();
     QPixmap picture = id == forms::kNoPicture || size < 1 ? QPixmap()
-                      : IsSvgPicture(id)                   ? SvgPicture(id, QSize(box.width, box.height))
+                      : IsSvgPicture(id)                   ? SvgPicture(id, QSize(box.width, box.height), ratio)
                                                            : PicturePixmap(id, size);
     if (face) {
-      QPixmap composed = FacePixmap(*face);
-      if (!picture.isNull()) {
-        QPainter painter(&composed);
-        painter.drawPixmap(0, 0, picture);
-      }
+      const QPixmap under = FacePixmap(*face);
+      // In the screen's pixels, so that a sharp picture stays sharp over its face.
+      QPixmap composed(QSize(qRound(under.width() * ratio), qRound(under.height() * ratio)));
+      composed.setDevicePixelRatio(ratio);
+      composed.fill(Qt::transparent);
+      QPainter painter(&composed);
+      painter.drawPixmap(QRect(QPoint(0, 0), under.size()), under);
+      if (!picture.isNull()) painter.drawPixmap(0, 0, picture);
+      painter.end();
       picture = composed;
     }
     if (picture.isNull()) {
@@ -375,6 +375,26 @@ constexpr ControlKindRow kRows[] = {
 
 WidgetPeer::WidgetPeer(QWidget& widget, forms::Control& control) : widget_(widget), control_(control) {
   widget_.setProperty(kPeerProperty, QVariant::fromValue(static_cast<void*>(this)));
+}
+
+void WidgetPeer::Place(double fit) {
+  const QRect at = Scaled(bounds_, fit);
+  if (widget_.geometry() != at) widget_.setGeometry(at);
+}
+
+double FitOf(const QWidget& window) {
+  const QVariant fit = window.property(kFitProperty);
+  return fit.isValid() ? fit.toDouble() : 1.0;
+}
+
+void SetFitOf(QWidget& window, double fit) { window.setProperty(kFitProperty, fit); }
+
+QRect Scaled(const QRect& r, double fit) {
+  if (fit == 1.0) return r;
+  const auto at = [fit](int v) { return static_cast<int>(std::lround(v * fit)); };
+  const int left = at(r.left());
+  const int top = at(r.top());
+  return QRect(left, top, at(r.left() + r.width()) - left, at(r.top() + r.height()) - top);
 }
 
 WidgetPeer::~WidgetPeer() {

@@ -3,6 +3,7 @@
 // The Qt peers of the form mirror: each kind of control drawn as a Qt widget,
 // set from what the mirror gives it, with the widget's own signals of a
 // person's action wired to the control's model. Each kind has its row.
+#include <QRect>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -26,11 +27,25 @@ class WidgetPeer {
 
   QWidget& Widget() const { return widget_; }
   forms::Control& Control() const { return control_; }
+  // Where the model has the control, in pixels of its holder before any fitting.
+  const QRect& ModelBounds() const { return bounds_; }
+  // Places the widget at its model's place, everything times `fit`.
+  void Place(double fit);
+
+ protected:
+  QRect bounds_;
 
  private:
   QWidget& widget_;
   forms::Control& control_;
 };
+
+// How much larger than its model a window's controls are drawn, for their
+// captions to fit (1: as the model has them); kept on the widget that holds them.
+double FitOf(const QWidget& window);
+void SetFitOf(QWidget& window, double fit);
+// A rectangle times `fit`, its edges rounded, so that neighbours stay neighbours.
+QRect Scaled(const QRect& r, double fit);
 
 // The widget of a peer made here, or null.
 QWidget* WidgetOf(frontend::ControlPeer* peer);
