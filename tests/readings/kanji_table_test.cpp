@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <utility>
@@ -167,6 +168,56 @@ TEST(KanjiTable, HomophoneSetsAreToldApartByCommonWords) {
       said.insert(row->said);
     }
     EXPECT_EQ(said.size(), set.size()) << ToUtf8(ustring(set));
+  }
+}
+
+// The word a description names, as it sounds: what comes before "ノ ".
+std::u16string_view WordSound(const KanjiRow& row) { return row.said.substr(0, row.said.rfind(u"ノ ")); }
+
+std::u32string Wide(std::u16string_view text) {
+  std::u32string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size()) {
+      out += 0x10000 + ((char32_t{c} - 0xD800) << 10) + (char32_t{text[++i]} - 0xDC00);
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+// One word for both (不明 for 不 and 明), or one word in two forms: one holds
+// a compatibility form of the other's kanji (尼僧 and 尼僧 with U+FA31).
+bool SameWord(const KanjiRow& a, const KanjiRow& b) {
+  const auto compatibility = [](char32_t c) { return c >= 0xF900 && c <= 0xFAFF; };
+  const std::u32string wa = Wide(a.word), wb = Wide(b.word);
+  if (wa.size() != wb.size()) return false;
+  for (std::size_t i = 0; i < wa.size(); ++i) {
+    const bool other_form = (wb[i] == b.kanji && compatibility(b.kanji)) || (wa[i] == a.kanji && compatibility(a.kanji));
+    if (wa[i] != wb[i] && !other_form) return false;
+  }
+  return true;
+}
+
+// Where a jōyō kanji's word sounds like another kanji's different word (矯正
+// and 匡正, 虎 and 寅, 柿 and 牡蠣), only the reading after it tells them apart.
+// The pairs left are jinmeiyō kanji whose one word sounds so, and 瘦, the
+// other form of 痩, in the same word.
+TEST(KanjiTable, AJoyoKanjisWordSoundsLikeNoOtherWord) {
+  const std::set<std::u32string_view> left = {U"丞昇", U"唱禎", U"先秦", U"秦進", U"痩瘦"};
+  std::vector<const KanjiRow*> named;
+  for (const KanjiRow& row : KanjiRows()) {
+    if ((row.set == 'j' || row.set == 'n') && !row.word.empty()) named.push_back(&row);
+  }
+  for (const KanjiRow* a : named) {
+    if (a->set != 'j') continue;
+    for (const KanjiRow* b : named) {
+      if (b == a || SameWord(*a, *b) || WordSound(*b) != WordSound(*a)) continue;
+      std::u32string pair{a->kanji, b->kanji};
+      std::sort(pair.begin(), pair.end());
+      EXPECT_TRUE(left.contains(pair)) << ToUtf8(a->said) << " / " << ToUtf8(b->said);
+    }
   }
 }
 
