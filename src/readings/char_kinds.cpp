@@ -50,4 +50,19 @@ char32_t Voiced(char32_t kana, char32_t mark) {
   return 0;
 }
 
+char32_t CombinedVoiced(char32_t kana, char32_t mark) {
+  // The kana that take each mark; the voiced form is the next code point (か が),
+  // the half-voiced the one after (は ぱ).
+  constexpr std::u32string_view kVoicing =
+      U"かきくけこさしすせそたちつてとはひふへほカキクケコサシスセソタチツテトハヒフヘホ";
+  constexpr std::u32string_view kHalfVoicing = U"はひふへほハヒフヘホ";
+  if (mark == U'\u3099') {
+    if (kana == U'う') return U'ゔ';
+    if (kana == U'ウ') return U'ヴ';
+    if (kVoicing.find(kana) != std::u32string_view::npos) return kana + 1;
+  }
+  if (mark == U'\u309A' && kHalfVoicing.find(kana) != std::u32string_view::npos) return kana + 2;
+  return 0;
+}
+
 }  // namespace orvo::readings

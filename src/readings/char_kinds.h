@@ -25,5 +25,8 @@ CharKind KindOf(char32_t c);
 char32_t WideKatakana(char32_t c);
 // カ and ﾞ make ガ; 0 where the pair makes no one character.
 char32_t Voiced(char32_t kana, char32_t mark);
+// か and the combining voiced mark U+3099 make が, は and U+309A ぱ (text from
+// elsewhere may hold a kana so); 0 where the pair makes no one character.
+char32_t CombinedVoiced(char32_t kana, char32_t mark);
 
 }  // namespace orvo::readings

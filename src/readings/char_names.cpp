@@ -110,6 +110,8 @@ constexpr Named kSymbols[] = {
     {U'〔', u"キッコー カッコ"},
     {U'〕', u"キッコー カッコ トジ"},
     {U'〜', u"ナミセン"},
+    {U'\u3099', u"ダクテン"},
+    {U'\u309A', u"ハンダクテン"},
     {U'゛', u"ダクテン"},
     {U'゜', u"ハンダクテン"},
     {U'ゝ', u"ヒラガナ クリカエシ"},
@@ -179,6 +181,10 @@ constexpr SmallKana kSmallKana[] = {
     {U'ゃ', U'や'}, {U'ゅ', U'ゆ'}, {U'ょ', U'よ'}, {U'ゎ', U'わ'}, {U'ゕ', U'か'}, {U'ゖ', U'け'},
     {U'ァ', U'ア'}, {U'ィ', U'イ'}, {U'ゥ', U'ウ'}, {U'ェ', U'エ'}, {U'ォ', U'オ'}, {U'ッ', U'ツ'},
     {U'ャ', U'ヤ'}, {U'ュ', U'ユ'}, {U'ョ', U'ヨ'}, {U'ヮ', U'ワ'}, {U'ヵ', U'カ'}, {U'ヶ', U'ケ'},
+    // The small katakana written after a kana for a final consonant (カㇰ).
+    {U'ㇰ', U'ク'}, {U'ㇱ', U'シ'}, {U'ㇲ', U'ス'}, {U'ㇳ', U'ト'}, {U'ㇴ', U'ヌ'}, {U'ㇵ', U'ハ'},
+    {U'ㇶ', U'ヒ'}, {U'ㇷ', U'フ'}, {U'ㇸ', U'ヘ'}, {U'ㇹ', U'ホ'}, {U'ㇺ', U'ム'}, {U'ㇻ', U'ラ'},
+    {U'ㇼ', U'リ'}, {U'ㇽ', U'ル'}, {U'ㇾ', U'レ'}, {U'ㇿ', U'ロ'},
 };
 
 static_assert(std::is_sorted(std::begin(kSymbols), std::end(kSymbols),

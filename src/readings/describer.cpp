@@ -51,6 +51,24 @@ bool IsVariationSelector(char32_t c) {
   return (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF);
 }
 
+// A variation selector or a combining voiced mark becomes part of the
+// character before it: the selector is dropped (葛 and its other form are
+// said alike), the mark makes the voiced kana (か and U+3099 are が, as the
+// input method writes it). One with nothing to join stays, to be said by itself.
+std::vector<char32_t> Joined(const std::vector<char32_t>& chars) {
+  std::vector<char32_t> out;
+  out.reserve(chars.size());
+  for (char32_t c : chars) {
+    if (!out.empty() && IsVariationSelector(c) && !IsVariationSelector(out.back())) continue;
+    if (const char32_t voiced = out.empty() ? 0 : CombinedVoiced(out.back(), c)) {
+      out.back() = voiced;
+      continue;
+    }
+    out.push_back(c);
+  }
+  return out;
+}
+
 bool IsPrivateUse(char32_t c) {
   return (c >= 0xE000 && c <= 0xF8FF) || c >= 0xF0000;
 }
@@ -160,8 +178,7 @@ ustring DescribeRun(CharKind kind, const std::vector<char32_t>& run) {
 }  // namespace
 
 ustring Describe(ustring_view text) {
-  std::vector<char32_t> chars = CodePoints(text);
-  std::erase_if(chars, IsVariationSelector);
+  const std::vector<char32_t> chars = Joined(CodePoints(text));
   if (chars.empty()) return ustring(text::kNothing);
   ustring said;
   const auto add = [&said](const ustring& part) {

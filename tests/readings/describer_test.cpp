@@ -70,6 +70,47 @@ TEST(Describe, ACharacterWithNoDescriptionIsSaidByItsCode) {
   for (const Case& c : cases) EXPECT_EQ(Describe(c.text), c.said) << ToUtf8(c.text);
 }
 
+// Text pasted from elsewhere: decomposed kana, marks and selectors with
+// nothing before them, the small katakana of final consonants.
+TEST(Describe, TextFromElsewhereIsSaidWhole) {
+  const Case cases[] = {
+      {u"か\u3099", u"ヒラガナ が"},            // a kana and a combining voiced mark are one kana
+      {u"ハ\u309Aン", u"カタカナ パン"},
+      {u"ウ\u3099", u"カタカナ ヴ"},
+      {u"\u3099", u"ダクテン"},                 // a mark with nothing to join is said by name
+      {u"あ\u3099", u"ヒラガナ あ、ダクテン"},  // and one that makes no kana with the one before
+      {u"ㇰ", u"カタカナ チイサイ ク"},
+      {u"\U000E0100", u"モジコード イー 0100"},  // a selector alone is not "nothing"
+      {u"\uFE0F\uFE0F", u"モジコード エフ イー 0 エフ、モジコード エフ イー 0 エフ"},
+      {u"e\u0301", u"ハンカク イー、モジコード 0301"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Describe(c.text), c.said) << ToUtf8(c.text);
+}
+
+// Whatever one character is, it is said by something any voice reads: kana,
+// digits and spaces between the parts, never the character left raw, and never
+// a line break (an announcement is one line).
+TEST(Describe, EveryCharacterIsSaidInWordsAnyVoiceReads) {
+  const auto readable = [](char16_t c) {
+    return (c >= u'ぁ' && c <= u'ゖ') || (c >= u'ァ' && c <= u'ヺ') || c == u'ー' || c == u' ' || c == u'、' ||
+           (c >= u'0' && c <= u'9');
+  };
+  for (char32_t c = 1; c <= 0x10FFFF; c += c < 0x30000 ? 1 : 0x101) {
+    ustring text;
+    if (c >= 0x10000) {
+      text += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+      text += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      text += static_cast<char16_t>(c);
+    }
+    const ustring said = Describe(text);
+    ASSERT_FALSE(said.empty()) << std::hex << static_cast<unsigned>(c);
+    for (char16_t s : said) {
+      ASSERT_TRUE(readable(s)) << std::hex << static_cast<unsigned>(c) << " said as " << ToUtf8(said);
+    }
+  }
+}
+
 TEST(Describe, ALongTextIsCutWithAWordSayingSo) {
   ustring hundred;
   for (int k = 0; k < 50; ++k) hundred += u"日本";
