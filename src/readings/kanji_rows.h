@@ -17,7 +17,13 @@ struct KanjiRow {
                   // r the kanji's readings alone
 };
 
-extern const KanjiRow kKanjiRows[];
+// The embedded data, column by column: plain characters with no pointer
+// among them, which the program loads without relocating anything. The texts
+// are each row's description, a tab, its word and a line feed, in row order.
+extern const char32_t kKanjiRowKanji[];
 extern const std::size_t kKanjiRowCount;
+extern const char16_t kKanjiRowTexts[];
+extern const char kKanjiRowSets[];
+extern const char kKanjiRowStandings[];
 
 }  // namespace orvo::readings
