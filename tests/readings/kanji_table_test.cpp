@@ -157,7 +157,8 @@ TEST(KanjiTable, HomophoneSetsAreToldApartByCommonWords) {
   const std::u16string_view sets[] = {
       u"日火非比飛", u"本奔", u"意胃異医衣", u"橋箸端", u"機期器記気", u"公校高考", u"市氏死詩四",
       u"会回絵貝",
-      // Kanji whose one common word is the kanji alone, with a homophone.
+      // Kanji whose one common word is the kanji alone, with a homophone (虎
+      // and 柿 are explained by a reviewed word).
       u"虎寅", u"柿牡", u"雨飴"};
   for (std::u16string_view set : sets) {
     std::set<std::u16string_view> said;
