@@ -65,7 +65,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, std::span<con
     const bool is_mine = mine != own.end();
     const bool takes_value = (is_shared && shared->takes_value) || (is_mine && mine->takes_value);
     if ((is_shared || is_mine) && takes_value && i + 1 >= args.size()) {
-      if (!line.unknown) line.unknown = arg;
+      if (!line.unknown) {
+        line.unknown = arg;
+        line.value_missing = true;
+      }
     } else if (is_shared) {
       TakeShared(shared->option, takes_value ? args[++i] : std::string(), line);
     } else if (is_mine) {
@@ -87,7 +90,10 @@ std::vector<std::string> Arguments(int argc, char** argv) {
 
 void ReportWrong(const CommandLine& line, std::string_view program, std::FILE* out) {
   const std::string name(program);
-  if (line.unknown) std::fprintf(out, texts::kUnknownArgument, name.c_str(), line.unknown->c_str());
+  if (line.unknown) {
+    std::fprintf(out, line.value_missing ? texts::kValueMissing : texts::kUnknownArgument, name.c_str(),
+                 line.unknown->c_str());
+  }
   if (line.bad_engine) std::fprintf(out, texts::kUnknownEngine, name.c_str(), line.bad_engine->c_str());
   if (line.bad_code_page) std::fprintf(out, texts::kUnknownCodePage, name.c_str(), line.bad_code_page->c_str());
 }

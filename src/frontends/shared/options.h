@@ -36,6 +36,8 @@ struct CommandLine {
   std::vector<std::string> words;
   // The first word that could not be taken.
   std::optional<std::string> unknown;
+  // It is an option that wants a value, and the line ended before one came.
+  bool value_missing = false;
   std::optional<std::string> bad_engine;
   std::optional<std::string> bad_code_page;
 
@@ -47,7 +49,7 @@ struct CommandLine {
 };
 
 // args: the program's arguments, its name excluded. An option that takes a
-// value but ends the line is an unknown argument.
+// value but ends the line is an unknown argument, said to want its value.
 CommandLine ParseCommandLine(const std::vector<std::string>& args, std::span<const OptionRow> own);
 // argv as main has it.
 std::vector<std::string> Arguments(int argc, char** argv);

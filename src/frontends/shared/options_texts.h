@@ -5,6 +5,7 @@
 namespace orvo::options::texts {
 
 inline constexpr const char* kUnknownArgument = "%s: unknown argument '%s'\n";
+inline constexpr const char* kValueMissing = "%s: '%s' wants a value after it\n";
 inline constexpr const char* kUnknownEngine = "%s: unknown engine '%s' (auto, mozc or anthy)\n";
 inline constexpr const char* kUnknownCodePage = "%s: unknown code page '%s' (CP932, UTF-8 or locale)\n";
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,21 @@ TEST(CommandLine, WrongLinesSayWhatIsWrong) {
   EXPECT_EQ(Parse({"--codepage", "CP932"}).code_page, CodePage::kCp932);
   EXPECT_EQ(Parse({"--codepage", "utf-8"}).code_page, CodePage::kUtf8);
   EXPECT_TRUE(Parse({"--bogus", "--help"}).help) << "help is read past a wrong word";
+}
+
+// An option left without its value is said so, not called unknown.
+TEST(CommandLine, AMissingValueIsToldApartFromAnUnknownWord) {
+  EXPECT_TRUE(Parse({"--folder"}).value_missing);
+  EXPECT_FALSE(Parse({"--bogus"}).value_missing);
+  EXPECT_FALSE(Parse({"--bogus", "--folder"}).value_missing) << "the first wrong word is the one told";
+  std::FILE* out = std::tmpfile();
+  ASSERT_NE(out, nullptr);
+  options::ReportWrong(Parse({"--folder"}), "orvo", out);
+  std::rewind(out);
+  char said[128] = {};
+  ASSERT_NE(std::fgets(said, sizeof said, out), nullptr);
+  std::fclose(out);
+  EXPECT_STREQ(said, "orvo: '--folder' wants a value after it\n");
 }
 
 }  // namespace
