@@ -73,9 +73,9 @@ void MeasureStart(const std::string& folder, int rounds) {
     std::vector<double> us;
     long rss = 0;
   };
-  Probe probes[] = {{"bare", folder + "startup_probe_bare", nullptr, {}},
-                    {"table", folder + "startup_probe_table", nullptr, {}},
-                    {"table, describing", folder + "startup_probe_table", "describe", {}}};
+  Probe probes[] = {{"bare", folder + "startup_probe_bare", nullptr, {}, 0},
+                    {"table", folder + "startup_probe_table", nullptr, {}, 0},
+                    {"table, describing", folder + "startup_probe_table", "describe", {}, 0}};
   for (int i = 0; i < rounds; ++i) {
     for (Probe& p : probes) {
       Start start{};

@@ -17,12 +17,13 @@ struct KanjiRow {
                   // r the kanji's readings alone
 };
 
-// The embedded data, column by column: plain characters with no pointer
-// among them, which the program loads without relocating anything. The texts
-// are each row's description, a tab, its word and a line feed, in row order.
+// The embedded data, column by column: plain characters, which the program
+// loads with next to nothing to relocate. The texts are each row's
+// description, a tab, its word and a line feed, in row order, in a few
+// pieces (each one string), the last followed by none.
 extern const char32_t kKanjiRowKanji[];
 extern const std::size_t kKanjiRowCount;
-extern const char16_t kKanjiRowTexts[];
+extern const char16_t* const kKanjiRowTexts[];
 extern const char kKanjiRowSets[];
 extern const char kKanjiRowStandings[];
 

@@ -12,13 +12,15 @@ namespace {
 std::vector<KanjiRow> MakeRows() {
   std::vector<KanjiRow> rows;
   rows.reserve(kKanjiRowCount);
-  const char16_t* text = kKanjiRowTexts;
+  const char16_t* const* piece = kKanjiRowTexts;
+  const char16_t* text = *piece;
   const auto field = [&text](char16_t end) {
     const char16_t* start = text;
     while (*text != end) ++text;
     return std::u16string_view(start, static_cast<std::size_t>(text++ - start));
   };
   for (std::size_t i = 0; i < kKanjiRowCount; ++i) {
+    if (*text == u'\0') text = *++piece;  // the next piece of the texts
     const std::u16string_view said = field(u'\t');
     const std::u16string_view word = field(u'\n');
     rows.push_back({kKanjiRowKanji[i], said, word, kKanjiRowSets[i], kKanjiRowStandings[i]});
