@@ -118,6 +118,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             nlohmann::json now = orvo::script::DumpState(session.Observed());
             now["modifiers"] = orvo::win32::ModifierState(session.keyboard);
             now["keyboard"] = orvo::win32::KeyboardPlace();
+            now["braille_face_listed"] = orvo::win32::BrailleFaceListed(session.font_files);
             return now;
           },
           line.Value("--dump-state"));
