@@ -68,5 +68,17 @@ TEST(CommandLine, WrongLinesSayWhatIsWrong) {
   EXPECT_TRUE(Parse({"--bogus", "--help"}).help) << "help is read past a wrong word";
 }
 
+// What is said of a wrong line names the program and each wrong word, a
+// long word or one in kana whole; a right line says nothing.
+TEST(CommandLine, TheTextOfAWrongLineNamesEveryWrongWordWhole) {
+  EXPECT_EQ(options::WrongText(Parse({"--json"}), "orvo"), "");
+  EXPECT_EQ(options::WrongText(Parse({"--engine", "atok", "--codepage", "EUC", "--かな"}), "orvo"),
+            "orvo: unknown argument '--かな'\n"
+            "orvo: unknown engine 'atok' (auto, mozc or anthy)\n"
+            "orvo: unknown code page 'EUC' (CP932, UTF-8 or locale)\n");
+  const std::string long_word = "--" + std::string(5000, 'x');
+  EXPECT_EQ(options::WrongText(Parse({long_word}), "orvo"), "orvo: unknown argument '" + long_word + "'\n");
+}
+
 }  // namespace
 }  // namespace orvo::testing
