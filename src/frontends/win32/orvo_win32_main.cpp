@@ -148,7 +148,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     bool script_failed = false;
     // The script plays from the start on: boxes the start-up shows take its keys as a person's would.
     if (line.Has("--script")) {
-      runner = std::make_unique<orvo::win32::ScriptRunner>(session, std::move(steps), [] {
+      runner = std::make_unique<orvo::win32::ScriptRunner>(session, std::move(steps), [&state] {
+        // The state as the script left it is in the file before the word that it is done.
+        if (state) state->Write();
         std::cerr << texts::kScriptDone << std::flush;
       });
       runner->SetOnFailure([&script_failed, &script_path](int at, const std::string& message) {
