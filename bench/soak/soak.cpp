@@ -12,9 +12,6 @@
 // braille mode, Ctrl, Alt, Shift, dot keys counted, modal depth, the active
 // window). ORVO_SOAK_TRACE=FILE writes the last program's keys to FILE, each
 // batch after a "# batch" line, with the keys that answered boxes.
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +25,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "soak_system.h"
 #include "files/document_lifecycle.h"
 #include "frontends/headless/session.h"
 #include "platform/keys.h"
@@ -49,6 +47,9 @@ extern "C" const char* __asan_default_options() { return "quarantine_size_mb=8";
 #endif
 
 namespace {
+
+using orvo::soak::PeakKb;
+using orvo::soak::ResidentKb;
 
 using orvo::headless::Session;
 
@@ -84,25 +85,10 @@ struct Options {
   long long watch = 0;
 };
 
-long long ResidentKb() {
-  std::ifstream statm("/proc/self/statm");
-  long long pages = 0, resident = 0;
-  statm >> pages >> resident;
-  return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
-long long PeakKb() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
-
 class Soak {
  public:
   explicit Soak(const Options& o) : options_(o), random_(o.seed) {
-    const std::filesystem::path base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-    std::string pattern = (base / "orvo-soak-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) folder_ = pattern;
+    folder_ = orvo::soak::MakeScratchFolder();
   }
   ~Soak() {
     session_.reset();

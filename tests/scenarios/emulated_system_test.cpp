@@ -34,6 +34,23 @@ TEST(EmulatedSystem, NoConversionAskedIsNothingToWarnAbout) {
   EXPECT_TRUE(session.host.Messages().empty());
 }
 
+// Asked for conversion, a session either converts or says why not (the
+// reason a skipped conversion test prints); a build made without any engine
+// (Windows, where the system's IME converts) warns the user of nothing.
+TEST(EmulatedSystem, ConversionAskedForConvertsOrSaysWhyNot) {
+  TempFolder folder;
+  headless::SessionOptions options;
+  options.kanji_conversion = true;
+  headless::Session session(folder.Path(), u"", options);
+  EXPECT_NE(session.engine == nullptr, session.engine_error.empty());
+  ASSERT_TRUE(session.Start());
+#if defined(_WIN32)
+  EXPECT_EQ(session.engine, nullptr);
+  EXPECT_NE(session.engine_error.find("IME"), std::string::npos) << session.engine_error;
+  EXPECT_TRUE(session.host.Messages().empty());
+#endif
+}
+
 TEST(EmulatedSystem, ASecondCopyInTheSameFolderIsRefused) {
   TempFolder folder;
   headless::Session first(folder.Path());

@@ -59,7 +59,7 @@ std::optional<int> ParseArgs(const std::vector<std::string>& args, Options& o) {
   // One script at most.
   if (line.words.size() > 1 && !line.unknown) line.unknown = line.words[1];
   if (line.Wrong()) {
-    orvo::options::ReportWrong(line, kProgramName, stderr);
+    std::cerr << orvo::options::WrongText(line, kProgramName);
     if (line.unknown) std::cerr << kUsage;
     return 2;
   }
@@ -84,6 +84,7 @@ std::optional<int> ParseArgs(const std::vector<std::string>& args, Options& o) {
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");  // the locale's charset, for --codepage locale
   orvo::native::UseBinaryStandardStreams();  // scripts and JSON byte for byte, as on every system
+  orvo::native::UseConsoleStreams();         // messages a console shows in its own characters
   Options options;
   if (const auto status = ParseArgs(orvo::native::Utf8Arguments(argc, argv), options)) return *status;
   if (options.describe) return orvo::headless::DescribeCommand(*options.describe, std::cout, std::cerr);

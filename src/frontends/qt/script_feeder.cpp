@@ -14,7 +14,7 @@ namespace orvo::qt {
 
 ScriptFeeder::ScriptFeeder(QtSession& session, std::vector<script::ScriptStep> steps, std::function<void()> on_done,
                            Prelude prelude)
-    : session_(session), player_(session.program, *this), on_done_(std::move(on_done)) {
+    : ScriptDriver(session.program, std::move(on_done)), session_(session) {
   if (prelude == Prelude::kFirst) {
     player_.LoadAfterPrelude(steps);
   } else {
@@ -30,29 +30,15 @@ ScriptFeeder::~ScriptFeeder() {
 void ScriptFeeder::Start() {
   // A box a step opens waits for the steps after it, even in a session without a person.
   session_.SetScriptPending([this] { return player_.HasNext(); });
-  session_.dialogs.SetAnswerSource([this](const std::string& what) {
-    const script::ScriptStep* answer = player_.DialogAnswer(what);
-    ReportFailure();
-    return answer;
-  });
+  session_.dialogs.SetAnswerSource([this](const std::string& what) { return Answer(what); });
   QTimer::singleShot(0, this, [this] { Next(); });
 }
 
-void ScriptFeeder::ReportFailure() {
-  const auto& failed = player_.Failed();
-  if (!failed || reported_) return;
-  reported_ = true;
-  if (on_failure_) on_failure_(failed->line, failed->message);
-}
-
 void ScriptFeeder::Finish() {
-  if (!on_done_) return;
-  player_.Finish();
-  ReportFailure();
+  if (Done()) return;
+  CheckTheRest();
   session_.SetScriptPending(nullptr);
-  const auto done = std::move(on_done_);
-  on_done_ = nullptr;
-  done();
+  TellDone();
 }
 
 void ScriptFeeder::Next() {

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "frontends/script/script_player.h"
+#include "frontends/script/script_driver.h"
 
 namespace orvo::qt {
 
 class QtSession;
 
-class ScriptFeeder : public QObject, private script::ScriptTarget {
+class ScriptFeeder : public QObject, private script::ScriptDriver {
   Q_OBJECT
 
  public:
@@ -31,13 +31,10 @@ class ScriptFeeder : public QObject, private script::ScriptTarget {
   // script is done. Nothing happens when it was done before.
   void Finish();
   // Told of the step that ended the script (before on_done).
-  void SetOnFailure(std::function<void(int line, const std::string& message)> on_failure) {
-    on_failure_ = std::move(on_failure);
-  }
+  using script::ScriptDriver::SetOnFailure;
 
  private:
   void Next();
-  void ReportFailure();
 
   // ScriptTarget
   script::ScriptView View() override;
@@ -50,10 +47,6 @@ class ScriptFeeder : public QObject, private script::ScriptTarget {
   bool Ended() const override;
 
   QtSession& session_;
-  script::ScriptPlayer player_;
-  bool reported_ = false;
-  std::function<void()> on_done_;
-  std::function<void(int, const std::string&)> on_failure_;
 };
 
 }  // namespace orvo::qt

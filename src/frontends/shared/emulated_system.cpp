@@ -48,7 +48,8 @@ void EmulatedSystem::StartEngine(const SystemOptions& options) {
   engine = std::move(started.engine);
   engine_name = started.name;
   fallback_name_ = started.anthy_error.empty() ? "anthy" : "";
-  engine_error = engine ? std::string() : started.anthy_error;
+  engine_error = engine ? std::string() : started.not_built.empty() ? started.anthy_error : started.not_built;
+  warn_no_engine_ = !engine && started.not_built.empty() && !engine_error.empty();
   mozc_error = started.mozc_error;
   mozc_refused_ = request.choice == EngineChoice::kMozc && engine_name != "mozc";
   ime.SetEngineName(FromUtf8(engine_name));
@@ -56,7 +57,7 @@ void EmulatedSystem::StartEngine(const SystemOptions& options) {
 
 bool EmulatedSystem::StartProgram() {
   if (!program.Start()) return false;
-  if (!engine && !engine_error.empty()) WarnNoDictionary(platform.app);
+  if (warn_no_engine_) WarnNoDictionary(platform.app);
   if (engine && mozc_refused_) WarnMozcUnusable(platform.app);
   return true;
 }

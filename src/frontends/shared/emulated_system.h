@@ -78,6 +78,7 @@ class EmulatedSystem {
   void StartEngine(const SystemOptions& options);
   // Said after the key that found mozc gone, not in the middle of it.
   Timer mozc_lost_notice_;
+  bool warn_no_engine_ = false;  // conversion was asked for and a dictionary is missing
   bool mozc_refused_ = false;  // asked for by name and not usable
   std::string fallback_name_;  // the engine converting once mozc is lost
 };

@@ -34,6 +34,7 @@ struct StartedEngine {
   std::string name;                          // "mozc", "anthy" or empty
   std::string anthy_error;                   // why anthy is unavailable, if it is
   std::string mozc_error;                    // why mozc was not taken, when it was considered
+  std::string not_built;                     // why this build has no engine at all (nothing to warn of)
 };
 
 // The engine asked for, as this system has it (engine_start_posix.cpp,

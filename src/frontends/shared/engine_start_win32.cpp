@@ -6,8 +6,17 @@
 #include "frontends/shared/engine_choice.h"
 
 namespace orvo::emu {
+namespace {
 
-StartedEngine StartEngine(const EngineRequest&) { return {}; }
+constexpr char kNoEngineOnWindows[] = "the Windows build has no kanji engine: the system's IME converts there";
+
+}  // namespace
+
+StartedEngine StartEngine(const EngineRequest&) {
+  StartedEngine out;
+  out.not_built = kNoEngineOnWindows;
+  return out;
+}
 
 std::unique_ptr<TextReadings> StartTextReadings(const EngineRequest&) { return nullptr; }
 

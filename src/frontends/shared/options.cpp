@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 #include "frontends/shared/options_texts.h"
 
@@ -88,14 +89,33 @@ std::vector<std::string> Arguments(int argc, char** argv) {
   return args;
 }
 
-void ReportWrong(const CommandLine& line, std::string_view program, std::FILE* out) {
+namespace {
+
+// One of the texts' printf formats with the program's name and the word it names.
+std::string Formatted(const char* format, const std::string& name, const std::string& word) {
+  const int size = std::snprintf(nullptr, 0, format, name.c_str(), word.c_str());
+  if (size <= 0) return {};
+  std::string out(static_cast<std::size_t>(size) + 1, '\0');
+  std::snprintf(out.data(), out.size(), format, name.c_str(), word.c_str());
+  out.pop_back();
+  return out;
+}
+
+}  // namespace
+
+std::string WrongText(const CommandLine& line, std::string_view program) {
   const std::string name(program);
+  std::string out;
   if (line.unknown) {
-    std::fprintf(out, line.value_missing ? texts::kValueMissing : texts::kUnknownArgument, name.c_str(),
-                 line.unknown->c_str());
+    out += Formatted(line.value_missing ? texts::kValueMissing : texts::kUnknownArgument, name, *line.unknown);
   }
-  if (line.bad_engine) std::fprintf(out, texts::kUnknownEngine, name.c_str(), line.bad_engine->c_str());
-  if (line.bad_code_page) std::fprintf(out, texts::kUnknownCodePage, name.c_str(), line.bad_code_page->c_str());
+  if (line.bad_engine) out += Formatted(texts::kUnknownEngine, name, *line.bad_engine);
+  if (line.bad_code_page) out += Formatted(texts::kUnknownCodePage, name, *line.bad_code_page);
+  return out;
+}
+
+void ReportWrong(const CommandLine& line, std::string_view program, std::FILE* out) {
+  std::fputs(WrongText(line, program).c_str(), out);
 }
 
 }  // namespace orvo::options

@@ -57,5 +57,7 @@ std::vector<std::string> Arguments(int argc, char** argv);
 // Says on `out` what is wrong with the command line, the program's name first;
 // nothing when it is right.
 void ReportWrong(const CommandLine& line, std::string_view program, std::FILE* out);
+// The same as text.
+std::string WrongText(const CommandLine& line, std::string_view program);
 
 }  // namespace orvo::options

@@ -47,11 +47,29 @@ std::vector<std::string> Arguments() {
   return args;
 }
 
-// A program without a console answers --help in the console it was started from.
+// A program without a console answers --help and says what went wrong in
+// the console it was started from (or into the files it was given).
 void UseParentConsole() {
-  if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
-  std::freopen("CONOUT$", "w", stdout);
-  std::freopen("CONOUT$", "w", stderr);
+  if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+    for (DWORD which : {STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) {
+      HANDLE now = GetStdHandle(which);
+      if (now != nullptr && now != INVALID_HANDLE_VALUE) continue;
+      HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                   nullptr, OPEN_EXISTING, 0, nullptr);
+      if (console != INVALID_HANDLE_VALUE) SetStdHandle(which, console);
+    }
+  }
+  orvo::native::UseConsoleStreams();
+}
+
+// One of the texts' printf formats with its one word.
+std::string Formatted(const char* format, const std::string& word) {
+  const int size = std::snprintf(nullptr, 0, format, word.c_str());
+  if (size <= 0) return {};
+  std::string out(static_cast<std::size_t>(size) + 1, '\0');
+  std::snprintf(out.data(), out.size(), format, word.c_str());
+  out.pop_back();
+  return out;
 }
 
 bool MakeFolder(const std::string& folder) {
@@ -68,14 +86,15 @@ void Say(const orvo::ustring& text) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const auto line = orvo::options::ParseCommandLine(Arguments(), kOwnOptions);
+  UseParentConsole();
   if (line.help || line.version || line.Wrong()) {
-    UseParentConsole();
     if (line.Wrong()) {
-      orvo::options::ReportWrong(line, texts::kProgramNameNarrow, stderr);
+      std::cerr << orvo::options::WrongText(line, texts::kProgramNameNarrow) << std::flush;
       return 2;
     }
-    if (line.help) std::fputs(texts::kUsage, stdout);
-    if (line.version) std::printf(texts::kVersionLine, std::string(orvo::native::ProgramVersion()).c_str());
+    if (line.help) std::cout << texts::kUsage;
+    if (line.version) std::cout << Formatted(texts::kVersionLine, std::string(orvo::native::ProgramVersion()));
+    std::cout.flush();
     return 0;
   }
   std::vector<orvo::script::ScriptStep> steps;
@@ -83,7 +102,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (line.Has("--script")) {
     const auto text = orvo::script::ReadScriptFile(script_path);
     if (!text) {
-      std::fprintf(stderr, texts::kCannotReadScript, script_path.c_str());
+      std::cerr << Formatted(texts::kCannotReadScript, script_path) << std::flush;
       return 2;
     }
     auto parsed = orvo::script::ParseOrReport(*text, script_path, std::cerr);
@@ -118,6 +137,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             nlohmann::json now = orvo::script::DumpState(session.Observed());
             now["modifiers"] = orvo::win32::ModifierState(session.keyboard);
             now["keyboard"] = orvo::win32::KeyboardPlace();
+            now["braille_face_listed"] = orvo::win32::BrailleFaceListed(session.font_files);
             return now;
           },
           line.Value("--dump-state"));
@@ -128,14 +148,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     bool script_failed = false;
     // The script plays from the start on: boxes the start-up shows take its keys as a person's would.
     if (line.Has("--script")) {
-      runner = std::make_unique<orvo::win32::ScriptRunner>(session, std::move(steps), [] {
-        std::fputs(texts::kScriptDone, stderr);
-        std::fflush(stderr);
+      runner = std::make_unique<orvo::win32::ScriptRunner>(session, std::move(steps), [&state] {
+        // The state as the script left it is in the file before the word that it is done.
+        if (state) state->Write();
+        std::cerr << texts::kScriptDone << std::flush;
       });
       runner->SetOnFailure([&script_failed, &script_path](int at, const std::string& message) {
         script_failed = true;
-        std::fprintf(stderr, "%s:%d: %s\n", script_path.c_str(), at, message.c_str());
-        std::fflush(stderr);
+        std::cerr << script_path << ":" << at << ": " << message << "\n" << std::flush;
       });
       runner->Start();
     }
@@ -145,7 +165,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     g_state_file = nullptr;
     // The last state is written however the run ends, a refused start included.
     if (state && !state->Write()) {
-      std::fprintf(stderr, texts::kCannotWriteState, line.Value("--dump-state").c_str());
+      std::cerr << Formatted(texts::kCannotWriteState, line.Value("--dump-state")) << std::flush;
       if (status == 0) status = 1;
     }
     if (status == 0 && script_failed) status = 1;

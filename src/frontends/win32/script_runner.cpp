@@ -15,7 +15,7 @@ constexpr DWORD kKeyArrivalMs = 5000;
 
 ScriptRunner::ScriptRunner(Win32Session& session, std::vector<script::ScriptStep> steps,
                            std::function<void()> on_done)
-    : session_(session), player_(session.program, *this), on_done_(std::move(on_done)) {
+    : ScriptDriver(session.program, std::move(on_done)), session_(session) {
   player_.LoadAfterPrelude(steps);
 }
 
@@ -27,11 +27,7 @@ ScriptRunner::~ScriptRunner() {
 
 void ScriptRunner::Start() {
   started_ = true;
-  session_.dialogs.SetAnswerSource([this](const std::string& what) {
-    const script::ScriptStep* answer = player_.DialogAnswer(what);
-    ReportFailure();
-    return answer;
-  });
+  session_.dialogs.SetAnswerSource([this](const std::string& what) { return Answer(what); });
   session_.windowing.SetIdle([this] { return Idle(); });
 }
 
@@ -55,21 +51,11 @@ bool ScriptRunner::Idle() {
   return true;
 }
 
-void ScriptRunner::ReportFailure() {
-  const auto& failed = player_.Failed();
-  if (!failed || reported_) return;
-  reported_ = true;
-  if (on_failure_) on_failure_(failed->line, failed->message);
-}
-
 void ScriptRunner::Finish() {
-  if (!on_done_) return;
+  if (Done()) return;
   session_.windowing.SetIdle(nullptr);
-  player_.Finish();
-  ReportFailure();
-  const auto done = std::move(on_done_);
-  on_done_ = nullptr;
-  done();
+  CheckTheRest();
+  TellDone();
 }
 
 script::ScriptView ScriptRunner::View() { return session_.Observed(); }

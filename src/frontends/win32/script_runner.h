@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "frontends/script/script_player.h"
+#include "frontends/script/script_driver.h"
 
 namespace orvo::win32 {
 
 class Win32Session;
 
-class ScriptRunner : private script::ScriptTarget {
+class ScriptRunner : public script::ScriptDriver {
  public:
   // on_done: runs once the last step was taken (or the script stopped).
   ScriptRunner(Win32Session& session, std::vector<script::ScriptStep> steps, std::function<void()> on_done);
@@ -29,14 +29,10 @@ class ScriptRunner : private script::ScriptTarget {
   void Start();
   // The program's loop has ended: the expectations left are checked.
   void Finish();
-  void SetOnFailure(std::function<void(int line, const std::string& message)> on_failure) {
-    on_failure_ = std::move(on_failure);
-  }
 
  private:
   // The loop is idle: plays the next step when it is due; true when it played one.
   bool Idle();
-  void ReportFailure();
 
   // ScriptTarget
   script::ScriptView View() override;
@@ -49,10 +45,6 @@ class ScriptRunner : private script::ScriptTarget {
   bool Ended() const override;
 
   Win32Session& session_;
-  script::ScriptPlayer player_;
-  std::function<void()> on_done_;
-  std::function<void(int, const std::string&)> on_failure_;
-  bool reported_ = false;
   bool started_ = false;
   unsigned long long due_ms_ = 0;  // the next step's time, by GetTickCount64
   std::uintptr_t wake_ = 0;  // the timer that wakes the loop for a step due later

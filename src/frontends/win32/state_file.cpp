@@ -2,7 +2,10 @@
 #include "frontends/win32/state_file.h"
 
 #include "frontends/win32/win32_api.h"
+
+#include <algorithm>
 #include "platform/win32/wide_text.h"
+#include "settings/settings_texts.h"
 
 namespace orvo::win32 {
 
@@ -19,6 +22,11 @@ nlohmann::json ModifierState(const Keyboard& keyboard) {
     system[m.name] = (GetAsyncKeyState(m.vk) & 0x8000) != 0;
   }
   return {{"program", program}, {"system", system}};
+}
+
+nlohmann::json BrailleFaceListed(const FontRegistry& fonts) {
+  const std::vector<ustring> families = fonts.Families();
+  return std::find(families.begin(), families.end(), settings::text::kBrailleFontFace) != families.end();
 }
 
 nlohmann::json KeyboardPlace() {

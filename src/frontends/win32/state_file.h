@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/font_registry.h"
 #include "platform/keyboard.h"
 
 namespace orvo::win32 {
@@ -37,6 +38,10 @@ nlohmann::json ModifierState(const Keyboard& keyboard);
 // Where the system has the keyboard: the foreground window's title, and
 // whether a window of this program has the focus.
 nlohmann::json KeyboardPlace();
+
+// The braille font's face as the system lists the fonts this process may
+// use (EnumFontFamiliesEx), whatever the program believes of it.
+nlohmann::json BrailleFaceListed(const FontRegistry& fonts);
 
 // Replaces the file at `path` (UTF-8) with `bytes` through a file beside it; false on failure.
 bool ReplaceFileWhole(const std::string& path, const std::string& bytes);

@@ -49,6 +49,7 @@ using system::InstanceLock;
 using system::SingleInstance;
 using system::StandardInputIsTerminal;
 using system::UseBinaryStandardStreams;
+using system::UseConsoleStreams;
 using system::UserId;
 using system::Utf8Arguments;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/native/terminal_message.h"
 
-#include <cstdio>
+#include <iostream>
 
 namespace orvo::native {
 namespace {
@@ -42,9 +42,7 @@ std::string TerminalMessage(std::string_view title, std::string_view text) {
 }
 
 void SayOnStandardError(std::string_view title, std::string_view text) {
-  const std::string message = TerminalMessage(title, text);
-  std::fwrite(message.data(), 1, message.size(), stderr);
-  std::fflush(stderr);
+  std::cerr << TerminalMessage(title, text) << std::flush;
 }
 
 }  // namespace orvo::native

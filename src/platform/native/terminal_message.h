@@ -11,7 +11,8 @@ namespace orvo::native {
 // spaces at the line ends dropped; UTF-8 in, UTF-8 out.
 std::string TerminalMessage(std::string_view title, std::string_view text);
 
-// Writes TerminalMessage to standard error.
+// Writes TerminalMessage to standard error (std::cerr, which a Windows
+// console shows in its own characters).
 void SayOnStandardError(std::string_view title, std::string_view text);
 
 }  // namespace orvo::native

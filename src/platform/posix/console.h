@@ -14,6 +14,9 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv);
 // Standard input and output carry bytes unchanged (they do here).
 void UseBinaryStandardStreams();
 
+// std::cout and std::cerr as they are: a terminal here shows UTF-8.
+inline void UseConsoleStreams() {}
+
 // Standard input is a terminal, where a person may be typing.
 bool StandardInputIsTerminal();
 

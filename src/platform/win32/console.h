@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/console_text.h"
+
 namespace orvo::win32 {
 
 // The arguments after the program's name as the system holds them (UTF-16),

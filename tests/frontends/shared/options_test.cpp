@@ -74,14 +74,19 @@ TEST(CommandLine, AMissingValueIsToldApartFromAnUnknownWord) {
   EXPECT_TRUE(Parse({"--folder"}).value_missing);
   EXPECT_FALSE(Parse({"--bogus"}).value_missing);
   EXPECT_FALSE(Parse({"--bogus", "--folder"}).value_missing) << "the first wrong word is the one told";
-  std::FILE* out = std::tmpfile();
-  ASSERT_NE(out, nullptr);
-  options::ReportWrong(Parse({"--folder"}), "orvo", out);
-  std::rewind(out);
-  char said[128] = {};
-  ASSERT_NE(std::fgets(said, sizeof said, out), nullptr);
-  std::fclose(out);
-  EXPECT_STREQ(said, "orvo: '--folder' wants a value after it\n");
+  EXPECT_EQ(options::WrongText(Parse({"--folder"}), "orvo"), "orvo: '--folder' wants a value after it\n");
+}
+
+// What is said of a wrong line names the program and each wrong word, a
+// long word or one in kana whole; a right line says nothing.
+TEST(CommandLine, TheTextOfAWrongLineNamesEveryWrongWordWhole) {
+  EXPECT_EQ(options::WrongText(Parse({"--json"}), "orvo"), "");
+  EXPECT_EQ(options::WrongText(Parse({"--engine", "atok", "--codepage", "EUC", "--かな"}), "orvo"),
+            "orvo: unknown argument '--かな'\n"
+            "orvo: unknown engine 'atok' (auto, mozc or anthy)\n"
+            "orvo: unknown code page 'EUC' (CP932, UTF-8 or locale)\n");
+  const std::string long_word = "--" + std::string(5000, 'x');
+  EXPECT_EQ(options::WrongText(Parse({long_word}), "orvo"), "orvo: unknown argument '" + long_word + "'\n");
 }
 
 }  // namespace

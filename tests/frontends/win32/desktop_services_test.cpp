@@ -8,6 +8,7 @@
 #include <string>
 
 #include "frontends/win32/gdi_font_registry.h"
+#include "frontends/win32/state_file.h"
 #include "frontends/win32/win32_clipboard.h"
 #include "frontends/win32/win32_shell.h"
 #include "frontends/win32/win32_api.h"
@@ -45,9 +46,11 @@ TEST(GdiFontRegistry, TheProgramsFontIsAddedForThisRunAloneAndTakenAwayAgain) {
   ASSERT_TRUE(fonts.AddFont(font));
   EXPECT_TRUE(fonts.AddFont(font)) << "added once";
   EXPECT_TRUE(Has(fonts.Families(), u"Orvoten Font"));
+  EXPECT_EQ(BrailleFaceListed(fonts), true) << "the state file's word of it";
   EXPECT_TRUE(fonts.InstalledFont(u"Orvoten Font").empty()) << "a font the program added is not installed";
   EXPECT_TRUE(fonts.RemoveFont(font));
   EXPECT_FALSE(Has(fonts.Families(), u"Orvoten Font"));
+  EXPECT_EQ(BrailleFaceListed(fonts), false);
   EXPECT_FALSE(fonts.AddFont(u"Z:\\no\\such\\font.ttf"));
 }
 
