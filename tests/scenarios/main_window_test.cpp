@@ -98,6 +98,10 @@ TEST_F(Scenario, WordWrapMovesTheTextAndKeepsItsState) {
   EXPECT_EQ(W().ActiveTextBox().ImeMode(), ime);
   EXPECT_EQ(W().ActiveTextBox().SelStart(), 0);
   EXPECT_TRUE(W().lblTURN.Visible());
+  // It stands on the status line at once, not where it was made (over the toolbar) until the next resize.
+  EXPECT_EQ(W().lblTURN.Bounds().top, W().picSTATUS.Bounds().top);
+  EXPECT_EQ(W().lblTURN.Bounds().left,
+            LayOut(W().State(), W().InnerPx(), true, W().cmdTOOL.Bounds().left, W().picCONER.Bounds()).turn_left);
   EXPECT_TRUE(W().Menu("mnuWORD_TURN").Checked());
   EXPECT_TRUE(S().program.ime.Alive());
   EXPECT_TRUE(W().Enabled());
