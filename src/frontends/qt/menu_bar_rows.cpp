@@ -41,6 +41,7 @@ void MenuBarRows::Clear() {
   rows_.clear();
   order_.clear();
   placed_.clear();
+  arranged_entries_.clear();
   if (Rows() != rows_before) updateGeometry();
 }
 
@@ -108,6 +109,13 @@ QSize MenuBarRows::minimumSizeHint() const {
 void MenuBarRows::Arrange() {
   // An open drop-down is not pulled from under the person.
   if (QApplication::activePopupWidget() != nullptr) return;
+  // Asked after every event: worked out again only when the width or an entry changed.
+  std::vector<QString> entries;
+  entries.reserve(order_.size());
+  for (const QAction* top : order_) entries.push_back(top->isVisible() ? top->text() : QString());
+  if (width() == arranged_width_ && entries == arranged_entries_) return;
+  arranged_width_ = width();
+  arranged_entries_ = std::move(entries);
   const std::vector<int> rows = RowsFor(width());
   if (rows == placed_) return;
   const int rows_before = Rows();

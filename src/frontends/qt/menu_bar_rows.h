@@ -58,6 +58,9 @@ class MenuBarRows : public QMenuBar {
   std::vector<QAction*> order_;  // every top-level entry, as added
   std::vector<QMenuBar*> rows_;  // the rows after the first
   std::vector<int> placed_;      // the row each entry of order_ stands on
+  // What the rows were last worked out from: the width, and each entry's shown text.
+  int arranged_width_ = -1;
+  std::vector<QString> arranged_entries_;
   std::function<void()> height_changed_;
 };
 
