@@ -28,6 +28,11 @@ TEST(MainWindowLayout, SnapsToTheMinimumAndTheScreen) {
     EXPECT_EQ(*snapped, c.expected);
   }
   EXPECT_FALSE(SnapOuterSize({560, 240}, screen).has_value());
+  // A screen smaller than the least size (800 x 600 at twice the scale): the screen wins.
+  const Size small{400, 300};
+  EXPECT_FALSE(SnapOuterSize({400, 300}, small).has_value());
+  EXPECT_EQ(SnapOuterSize({300, 200}, small), (Size{400, 240}));
+  EXPECT_EQ(SnapOuterSize({900, 700}, small), (Size{400, 300}));
 }
 
 TEST(MainWindowLayout, PlacesTheWrapIndicatorHalfwayToTheCorner) {
