@@ -33,12 +33,16 @@ MenuBarRows::MenuBarRows(QWidget* parent) : QMenuBar(parent) { setNativeMenuBar(
 
 void MenuBarRows::Clear() {
   const int rows_before = Rows();
-  QMenuBar::clear();
+  // Back on the first row, the entries are let go of as a bar's own are when it is cleared.
   for (QMenuBar* row : rows_) {
-    row->clear();
+    for (QAction* a : row->actions()) {
+      row->removeAction(a);
+      addAction(a);
+    }
     delete row;
   }
   rows_.clear();
+  QMenuBar::clear();
   order_.clear();
   placed_.clear();
   arranged_entries_.clear();

@@ -118,5 +118,21 @@ TEST_F(MenuBarRowsTest, TheArrowKeysGoOnFromOneRowToTheNext) {
   EXPECT_EQ(bar_->RowOf(exit_)->activeAction(), exit_);
 }
 
+TEST_F(MenuBarRowsTest, ClearingEmptiesEveryRow) {
+  ShowAt(bar_->actionGeometry(menus_[1]->menuAction()).right() + 4);
+  ASSERT_GT(bar_->Rows(), 1);
+  ASSERT_NE(bar_->RowOf(exit_), bar_);
+  bar_->Clear();
+  EXPECT_EQ(bar_->Rows(), 1);
+  EXPECT_TRUE(bar_->actions().isEmpty());
+  EXPECT_TRUE(bar_->findChildren<QMenuBar*>().isEmpty());
+  // Built again, the entries take rows as before.
+  for (int i = 0; i < 6; ++i) bar_->AddMenu()->setTitle(QStringLiteral("メニュー%1").arg(i));
+  bar_->Arrange();
+  EXPECT_GT(bar_->Rows(), 1);
+  exit_ = nullptr;
+  menus_.clear();
+}
+
 }  // namespace
 }  // namespace orvo::qt
