@@ -219,6 +219,14 @@ TEST_P(WindowScales, EveryWindowShowsItsCaptionsWholeInsideTheWorkArea) {
   ASSERT_TRUE(W().WordWrap());
   EXPECT_EQ(Faults(View(), View().Inner()), std::vector<std::string>{}) << "frmMAIN" << At();
   EXPECT_EQ(MainWindowFaults(), std::vector<std::string>{}) << "frmMAIN" << At();
+  // Braille mode shows other menus and the mode and cell displays.
+  Tap(Qt::Key_F1);
+  Drain();
+  ASSERT_TRUE(BrailleMode());
+  EXPECT_EQ(Faults(View(), View().Inner()), std::vector<std::string>{}) << "frmMAIN in braille mode" << At();
+  EXPECT_EQ(MainWindowFaults(), std::vector<std::string>{}) << "frmMAIN in braille mode" << At();
+  Tap(Qt::Key_F1);
+  Drain();
   SecondaryWindows& windows = *S().program.windows;
   Check("frmSPRUSH", [&] { windows.ShowSplash(); });
   Check("frmHELPER", [&] { windows.ShowHelper(); });
