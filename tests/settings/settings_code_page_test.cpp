@@ -27,8 +27,8 @@ const ustring kOtherRecent = u"日記.txt\\/home/u/にっき/日記.txt";
 
 // The file as the person has it, in Unicode: a comment of theirs among the program's keys.
 ustring FileText(const ustring& font, const ustring& recent) {
-  return u"[SETTING]\r\n; 自分用の設定\r\nBC=255\r\nFC=0\r\nFS=20\r\nFN=" + font + u"\r\n\r\n[MRU]\r\n1=" + recent +
-         u"\r\n2=\r\n3=\r\n4=\r\n";
+  return u"[SETTING]\r\n; 自分用の設定\r\nBC=255\r\nFC=0\r\nFS=20\r\nFN=" + font +
+         u"\r\n\r\n[MRU]\r\n1=" + recent + u"\r\n2=\r\n3=\r\n4=\r\n";
 }
 
 struct Written {
@@ -116,13 +116,14 @@ TEST_F(SettingsCodePage, ARecentFileIsKeptWhenTheFilesCodePageHoldsIt) {
   // A UTF-8 file holds it even for a program whose own code page does not.
   WriteIni(Bytes(FileText(kFont, kRecent), kWritten[1]));
   Session& s = Start(emu::CodePage::kCp932);
-  ASSERT_TRUE(s.program.settings_file.SaveRecentFiles({beyond_shift_jis, u"", u"", u""}, s.program.SavedSettings));
+  ASSERT_TRUE(s.program.settings_file.SaveRecentFiles({beyond_shift_jis, u"", u"", u""},
+                                                      s.program.SavedSettings));
   EXPECT_EQ(ReadIni(), Bytes(FileText(kFont, beyond_shift_jis), kWritten[1]));
   // A Shift-JIS file cannot: the slot is written empty rather than as another path.
   WriteIni(Bytes(FileText(kFont, kRecent), kWritten[0]));
   Session& utf8 = Start(emu::CodePage::kUtf8);
-  ASSERT_TRUE(
-      utf8.program.settings_file.SaveRecentFiles({beyond_shift_jis, u"", u"", u""}, utf8.program.SavedSettings));
+  ASSERT_TRUE(utf8.program.settings_file.SaveRecentFiles({beyond_shift_jis, u"", u"", u""},
+                                                         utf8.program.SavedSettings));
   EXPECT_EQ(ReadIni(), Bytes(FileText(kFont, u""), kWritten[0]));
 }
 
@@ -135,7 +136,8 @@ TEST_F(SettingsCodePage, LinesInNoCodePageAreKeptByteForByte) {
   SettingsRecord chosen = s.program.SavedSettings;
   chosen.FontName = kFont;
   ASSERT_TRUE(s.program.settings_file.SaveSettings(chosen));
-  EXPECT_EQ(ReadIni(), "[SETTING]\r\n" + odd + "FS=12\r\nBC=16777215\r\nFC=0\r\nFN=" + ToUtf8(kFont) + "\r\n");
+  EXPECT_EQ(ReadIni(),
+            "[SETTING]\r\n" + odd + "FS=12\r\nBC=16777215\r\nFC=0\r\nFN=" + ToUtf8(kFont) + "\r\n");
 }
 
 TEST_F(SettingsCodePage, TheCodePageChoiceIsReadFromAFileWithAByteOrderMark) {

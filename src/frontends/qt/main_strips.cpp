@@ -71,7 +71,8 @@ int LayOutStatusLine(const FormView& inner) {
   }
   QWidget* notice = inner.WidgetOf(kWrapNotice);
   const WidgetPeer* notice_peer = notice != nullptr ? PeerOfWidget(notice) : nullptr;
-  if (notice_peer == nullptr || notice->isHidden()) return Apply(line, BreakIntoRows(line.places, room, model.height()), true);
+  if (notice_peer == nullptr || notice->isHidden())
+    return Apply(line, BreakIntoRows(line.places, room, model.height()), true);
   // The wrap notice stands after the line's figures, never over them: where
   // the window has no room for it there, it goes on a row of its own.
   int last = 0;
@@ -91,6 +92,8 @@ int LayOutStatusLine(const FormView& inner) {
 
 }  // namespace
 
-StripRoom LayOutStrips(const FormView& inner) { return {LayOutToolbar(inner), LayOutStatusLine(inner)}; }
+StripRoom LayOutStrips(const FormView& inner) {
+  return {LayOutToolbar(inner), LayOutStatusLine(inner)};
+}
 
 }  // namespace orvo::qt

@@ -104,7 +104,9 @@ int MenuBarRows::heightForWidth(int width) const {
   return RowHeight() * count;
 }
 
-QSize MenuBarRows::sizeHint() const { return {QMenuBar::sizeHint().width(), heightForWidth(width())}; }
+QSize MenuBarRows::sizeHint() const {
+  return {QMenuBar::sizeHint().width(), heightForWidth(width())};
+}
 
 QSize MenuBarRows::minimumSizeHint() const {
   return {QMenuBar::minimumSizeHint().width(), heightForWidth(width())};
@@ -137,7 +139,8 @@ void MenuBarRows::Arrange() {
     delete row;
   }
   for (int r = 0; r < count; ++r) {
-    QMenuBar& bar = r == 0 ? static_cast<QMenuBar&>(*this) : *rows_[static_cast<std::size_t>(r - 1)];
+    QMenuBar& bar =
+        r == 0 ? static_cast<QMenuBar&>(*this) : *rows_[static_cast<std::size_t>(r - 1)];
     QList<QAction*> wanted;
     for (std::size_t i = 0; i < order_.size(); ++i) {
       if (rows[i] == r) wanted.push_back(order_[i]);
@@ -184,7 +187,8 @@ bool MenuBarRows::CrossRows(QMenu& menu, bool forward) {
   const auto at = std::find(order_.begin(), order_.end(), top);
   if (at == order_.end()) return false;
   // Right on an item with a drop-down of its own opens that.
-  if (forward && menu.activeAction() != nullptr && menu.activeAction()->menu() != nullptr) return false;
+  if (forward && menu.activeAction() != nullptr && menu.activeAction()->menu() != nullptr)
+    return false;
   QMenuBar* bar = RowOf(top);
   const std::vector<QAction*> shown = ShownEntries(*bar);
   if (shown.empty() || (forward ? shown.back() : shown.front()) != top) return false;
@@ -207,7 +211,9 @@ bool MenuBarRows::eventFilter(QObject* watched, QEvent* event) {
     auto* menu = qobject_cast<QMenu*>(watched);
     const int key = static_cast<QKeyEvent*>(event)->key();
     const bool forward = (key == Qt::Key_Right) == (layoutDirection() == Qt::LeftToRight);
-    if (menu != nullptr && (key == Qt::Key_Right || key == Qt::Key_Left) && CrossRows(*menu, forward)) return true;
+    if (menu != nullptr && (key == Qt::Key_Right || key == Qt::Key_Left) &&
+        CrossRows(*menu, forward))
+      return true;
   }
   return QMenuBar::eventFilter(watched, event);
 }

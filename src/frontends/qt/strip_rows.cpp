@@ -17,8 +17,9 @@ struct Group {
 std::vector<Group> GroupsOf(const std::vector<QRect>& places) {
   std::vector<std::size_t> order(places.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
-  std::stable_sort(order.begin(), order.end(),
-                   [&places](std::size_t a, std::size_t b) { return places[a].left() < places[b].left(); });
+  std::stable_sort(order.begin(), order.end(), [&places](std::size_t a, std::size_t b) {
+    return places[a].left() < places[b].left();
+  });
   std::vector<Group> groups;
   for (const std::size_t i : order) {
     const QRect& r = places[i];
@@ -40,15 +41,17 @@ StripRows BreakIntoRows(const std::vector<QRect>& places, int width, int row_hei
   for (const QRect& r : places) result.places.push_back(r.topLeft());
   const std::vector<Group> groups = GroupsOf(places);
   if (groups.empty()) return result;
-  const auto widest = std::max_element(groups.begin(), groups.end(),
-                                       [](const Group& a, const Group& b) { return a.right < b.right; });
+  const auto widest =
+      std::max_element(groups.begin(), groups.end(),
+                       [](const Group& a, const Group& b) { return a.right < b.right; });
   if (widest->right <= width) return result;
   const int start = groups.front().left;
   int shift = 0;  // how far this row's groups move left
   int row = 0;
   for (std::size_t g = 0; g < groups.size(); ++g) {
     const Group& group = groups[g];
-    // A group that would reach past the edge starts a row; one wider than the strip has a row of its own.
+    // A group that would reach past the edge starts a row; one wider than the strip has a row of
+    // its own.
     if (g > 0 && group.right + shift > width) {
       ++row;
       shift = start - group.left;

@@ -51,7 +51,8 @@ class MenuBarRowsTest : public ::testing::Test {
       EXPECT_TRUE(row->rect().contains(row->actionGeometry(entry))) << entry->text().toStdString();
       EXPECT_TRUE(bar_->rect().contains(QRect(row->mapTo(bar_, QPoint(0, 0)), row->size())));
     }
-    for (const QToolButton* more : bar_->findChildren<QToolButton*>()) EXPECT_FALSE(more->isVisible());
+    for (const QToolButton* more : bar_->findChildren<QToolButton*>())
+      EXPECT_FALSE(more->isVisible());
   }
 
   QApplication& app_ = orvo::testing::App();  // before any widget

@@ -10,14 +10,15 @@ namespace {
 
 // The status line as the main window's model lays it out: captions and their figures.
 const std::vector<QRect> kStatusLine = {
-    {4, 3, 96, 14},  {100, 1, 42, 16}, {142, 2, 26, 14}, {174, 3, 36, 14}, {210, 1, 36, 16},
+    {4, 3, 96, 14},   {100, 1, 42, 16}, {142, 2, 26, 14}, {174, 3, 36, 14}, {210, 1, 36, 16},
     {250, 3, 48, 14}, {298, 1, 36, 16}, {338, 3, 24, 14}, {362, 1, 40, 16},
 };
 
 TEST(StripRows, AStripThatFitsStaysAsItIs) {
   const StripRows rows = BreakIntoRows(kStatusLine, 402, 18);
   EXPECT_EQ(rows.rows, 1);
-  for (std::size_t i = 0; i < kStatusLine.size(); ++i) EXPECT_EQ(rows.places[i], kStatusLine[i].topLeft());
+  for (std::size_t i = 0; i < kStatusLine.size(); ++i)
+    EXPECT_EQ(rows.places[i], kStatusLine[i].topLeft());
 }
 
 TEST(StripRows, ANarrowWindowBreaksAtTheGapsAndKeepsEachCaptionWithItsFigure) {
@@ -34,7 +35,7 @@ TEST(StripRows, ANarrowWindowBreaksAtTheGapsAndKeepsEachCaptionWithItsFigure) {
   // Narrower still: three rows, each group whole and inside.
   const StripRows three = BreakIntoRows(kStatusLine, 180, 18);
   EXPECT_EQ(three.rows, 3);
-  EXPECT_EQ(three.places[1].x() - three.places[0].x(), 96);   // size caption and figure
+  EXPECT_EQ(three.places[1].x() - three.places[0].x(), 96);  // size caption and figure
   EXPECT_EQ(three.places[1].y(), three.places[0].y() - 2);
   EXPECT_EQ(three.places[4].x() - three.places[3].x(), 36);
   for (std::size_t i = 0; i < kStatusLine.size(); ++i) {
@@ -44,8 +45,8 @@ TEST(StripRows, ANarrowWindowBreaksAtTheGapsAndKeepsEachCaptionWithItsFigure) {
 
 TEST(StripRows, OverlappingControlsMoveTogetherAndHiddenOnesStay) {
   // A display and the button lying over it, a button before them, one hidden far right.
-  const std::vector<QRect> bar = {{2, 2, 160, 24}, {344, 4, 76, 20}, {420, 2, 26, 24}, {342, 2, 106, 24},
-                                  {450, 2, 0, 24}};
+  const std::vector<QRect> bar = {
+      {2, 2, 160, 24}, {344, 4, 76, 20}, {420, 2, 26, 24}, {342, 2, 106, 24}, {450, 2, 0, 24}};
   const StripRows rows = BreakIntoRows(bar, 400, 29);
   ASSERT_EQ(rows.rows, 2);
   EXPECT_EQ(rows.places[3], QPoint(2, 31));
