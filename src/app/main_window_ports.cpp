@@ -2,6 +2,7 @@
 #include "app/main_window_ports.h"
 
 #include "app/main_window.h"
+#include "app/main_window_layout.h"
 #include "app/program.h"
 #include "braille/announcer.h"
 
@@ -99,7 +100,15 @@ void MainWindowPorts::SetBoxForeColor(int index, std::uint32_t colour) {
 void MainWindowPorts::SetBoxFont(int index, const FontSpec& font) {
   W().TextBoxAt(index).SetFont(font);
 }
-void MainWindowPorts::SetWrapNoticeVisible(bool visible) { W().lblTURN.SetVisible(visible); }
+void MainWindowPorts::SetWrapNoticeVisible(bool visible) {
+  MainWindow& w = W();
+  // Shown, it stands on the status line where the layout puts it (a minimised window keeps its place).
+  if (visible && !w.Minimized()) {
+    const MainLayout l = LayOut(w.State(), w.InnerPx(), true, w.cmdTOOL.Bounds().left, w.picCONER.Bounds());
+    w.lblTURN.MoveTo(l.turn_left, l.turn_top);
+  }
+  w.lblTURN.SetVisible(visible);
+}
 void MainWindowPorts::SetFontResetEnabled(bool enabled) {
   W().Menu("mnuFONT_RESET").SetEnabled(enabled);
 }

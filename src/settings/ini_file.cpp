@@ -12,6 +12,8 @@ FileError NotInCodePage() {
   return {static_cast<int>(std::errc::illegal_byte_sequence), text::kNotInCodePage};
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 }  // namespace
 
 bool IniFile::SetINIpath(const ustring& path) {
@@ -26,6 +28,7 @@ bool IniFile::Load() {
   oversized_ = false;
   read_failure_ = {};
   profile_ = ProfileText();
+  encoding_ = {};
   // A missing file is an empty one: the first write makes it.
   if (files_.Info(path_).kind == FileKind::kMissing) return true;
   FileRead read = files_.Read(path_, kMaxIniBytes);
@@ -38,6 +41,9 @@ bool IniFile::Load() {
     read_failure_ = read.error;
     return false;
   }
+  // Text in no code page is read in the system's: its lines are kept as they are all the same.
+  encoding_ = files::DetectEncoding(read.bytes, pages_).value_or(files::FileEncoding{});
+  if (encoding_.byte_order_mark) read.bytes.erase(0, kByteOrderMark.size());
   profile_ = ProfileText(std::move(read.bytes));
   return true;
 }
@@ -50,7 +56,7 @@ bool IniFile::Readable() {
 }
 
 std::optional<std::string> IniFile::Raw(const ustring& section, const ustring& key) const {
-  return profile_.Value(code_page_.Encode(section, nullptr), code_page_.Encode(key, nullptr));
+  return profile_.Value(CodePage().Encode(section, nullptr), CodePage().Encode(key, nullptr));
 }
 
 std::int32_t IniFile::iReadINI(const ustring& section, const ustring& key, std::int32_t fallback) {
@@ -62,7 +68,14 @@ std::int32_t IniFile::iReadINI(const ustring& section, const ustring& key, std::
 ustring IniFile::sReadINI(const ustring& section, const ustring& key, const ustring& fallback) {
   if (!Readable()) return {};
   const auto raw = Raw(section, key);
-  return raw ? code_page_.Decode(*raw, nullptr) : fallback;
+  return raw ? CodePage().Decode(*raw, nullptr) : fallback;
+}
+
+bool IniFile::CanHold(const ustring& value) {
+  if (!Load()) return true;
+  int lost = 0;
+  CodePage().Encode(value, &lost);
+  return lost == 0;
 }
 
 bool IniFile::SaveINI(const ustring& section, const ustring& key, const ustring& value) {
@@ -79,14 +92,15 @@ bool IniFile::SaveINI(const std::vector<IniEntry>& entries) {
   ProfileText changed = profile_;
   for (const IniEntry& entry : entries) {
     int lost = 0;
-    const std::string value = code_page_.Encode(entry.value, &lost);
+    const std::string value = CodePage().Encode(entry.value, &lost);
     if (lost > 0) {
       failure_ = NotInCodePage();
       return false;
     }
-    changed.Set(code_page_.Encode(entry.section, nullptr), code_page_.Encode(entry.key, nullptr), value);
+    changed.Set(CodePage().Encode(entry.section, nullptr), CodePage().Encode(entry.key, nullptr), value);
   }
-  const std::string bytes = changed.Bytes();
+  std::string bytes = changed.Bytes();
+  if (encoding_.byte_order_mark) bytes.insert(0, kByteOrderMark);
   if (FileError error = files_.Replace(path_, bytes)) {
     failure_ = std::move(error);
     return false;

@@ -42,7 +42,7 @@ std::vector<IniEntry> DefaultLayout() {
 }  // namespace
 
 bool SettingsFile::LoadSettings(SettingsRecord& saved, RecentSlots& history) {
-  IniFile ini(platform_.files, platform_.code_page);
+  IniFile ini(platform_.files, platform_.file_code_pages);
   if (!ini.SetINIpath(values_.SettingsPath)) return WriteDefaultSettings(saved);
 
   const SettingsRecord defaults;
@@ -69,7 +69,7 @@ bool SettingsFile::LoadSettings(SettingsRecord& saved, RecentSlots& history) {
 
 bool SettingsFile::WriteDefaultSettings(SettingsRecord& saved) {
   saved = SettingsRecord{};
-  IniFile ini(platform_.files, platform_.code_page);
+  IniFile ini(platform_.files, platform_.file_code_pages);
   ini.SetINIpath(values_.SettingsPath);
   if (!ini.SaveINI(DefaultLayout())) {
     platform_.app.StandardMessage(ini.Failure().description, mb_icon::kExclamation,
@@ -80,7 +80,7 @@ bool SettingsFile::WriteDefaultSettings(SettingsRecord& saved) {
 }
 
 bool SettingsFile::SaveSettings(const SettingsRecord& saved) {
-  IniFile ini(platform_.files, platform_.code_page);
+  IniFile ini(platform_.files, platform_.file_code_pages);
   ini.SetINIpath(values_.SettingsPath);
   if (ini.SaveINI(DisplayEntries(saved))) return true;
   TellSaveFailure(text::kSaveFailed, kSettingsWindow, ini.Failure());
@@ -88,7 +88,7 @@ bool SettingsFile::SaveSettings(const SettingsRecord& saved) {
 }
 
 bool SettingsFile::SaveRecentFiles(const RecentList& shown, SettingsRecord& saved) {
-  IniFile ini(platform_.files, platform_.code_page);
+  IniFile ini(platform_.files, platform_.file_code_pages);
   std::vector<IniEntry> entries;
   // A file deleted while the program ran comes back with the defaults.
   if (!ini.SetINIpath(values_.SettingsPath)) {
@@ -97,10 +97,8 @@ bool SettingsFile::SaveRecentFiles(const RecentList& shown, SettingsRecord& save
     entries = DefaultLayout();
   }
   for (std::size_t i = 0; i < kMruKeys.size(); ++i) {
-    // An entry the code page cannot hold could only come back as another path.
-    int lost = 0;
-    platform_.code_page.Encode(shown[i], &lost);
-    const bool storable = lost == 0 && IsRecentEntry(shown[i]);
+    // An entry the file's code page cannot hold could only come back as another path.
+    const bool storable = IsRecentEntry(shown[i]) && ini.CanHold(shown[i]);
     entries.push_back({kMru, kMruKeys[i], storable ? shown[i] : ustring()});
   }
   if (ini.SaveINI(entries)) return true;

@@ -28,6 +28,11 @@ TEST(MainWindowLayout, SnapsToTheMinimumAndTheScreen) {
     EXPECT_EQ(*snapped, c.expected);
   }
   EXPECT_FALSE(SnapOuterSize({560, 240}, screen).has_value());
+  // A screen smaller than the least size (800 x 600 at twice the scale): the screen wins.
+  const Size small{400, 300};
+  EXPECT_FALSE(SnapOuterSize({400, 300}, small).has_value());
+  EXPECT_EQ(SnapOuterSize({300, 200}, small), (Size{400, 240}));
+  EXPECT_EQ(SnapOuterSize({900, 700}, small), (Size{400, 300}));
 }
 
 TEST(MainWindowLayout, PlacesTheWrapIndicatorHalfwayToTheCorner) {
@@ -98,6 +103,10 @@ TEST_F(Scenario, WordWrapMovesTheTextAndKeepsItsState) {
   EXPECT_EQ(W().ActiveTextBox().ImeMode(), ime);
   EXPECT_EQ(W().ActiveTextBox().SelStart(), 0);
   EXPECT_TRUE(W().lblTURN.Visible());
+  // It stands on the status line at once, not where it was made (over the toolbar) until the next resize.
+  EXPECT_EQ(W().lblTURN.Bounds().top, W().picSTATUS.Bounds().top);
+  EXPECT_EQ(W().lblTURN.Bounds().left,
+            LayOut(W().State(), W().InnerPx(), true, W().cmdTOOL.Bounds().left, W().picCONER.Bounds()).turn_left);
   EXPECT_TRUE(W().Menu("mnuWORD_TURN").Checked());
   EXPECT_TRUE(S().program.ime.Alive());
   EXPECT_TRUE(W().Enabled());

@@ -2,6 +2,8 @@
 #include "frontends/qt/candidate_list.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QFontInfo>
 #include <QScreen>
 #include <algorithm>
 
@@ -135,22 +137,42 @@ void CandidateList::ShowPage(const CandidatePage& page, const QRect& clause) {
   const QRect on_screen(owner->mapToGlobal(clause.topLeft()), clause.size());
   const QScreen* screen = owner->screen();
   const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(on_screen.topLeft(), size());
-  std::optional<QPoint> at = PlaceBeside(on_screen, size(), room, gap);
+  // Text so large that the screen holds the page beside the clause in no
+  // number of columns (a large size on a small screen at a large scale) is
+  // drawn smaller, step by step, down to the desktop's own size at least.
+  const int least = QFontInfo(QApplication::font()).pixelSize();
+  QFont font = this->font();
+  std::optional<QPoint> at = PlaceOnScreen(on_screen, room, gap);
+  while (!at && QFontInfo(font).pixelSize() > least) {
+    font.setPixelSize(std::max(least, QFontInfo(font).pixelSize() * 7 / 8));
+    setFont(font);
+    at = PlaceOnScreen(on_screen, room, gap);
+  }
   if (!at) {
-    // Too many rows for the screen on either side: in columns on the side with more room.
     const int below = room.bottom() - on_screen.bottom() - gap;
     const int above = on_screen.top() - gap - room.top();
-    const int room_height = std::max(below, above) - 2 * frameWidth() - 1;
-    Arrange(ColumnsFor(count(), std::max(1, sizeHintForRow(0)), room_height).columns);
-    at = PlaceBeside(on_screen, size(), room, gap);
-    if (!at) {
-      const int x = std::clamp(on_screen.left(), room.left(), std::max(room.left(), room.right() + 1 - width()));
-      at = QPoint(x, below >= above ? on_screen.bottom() + 1 + gap : on_screen.top() - gap - height());
-    }
+    const int x = std::clamp(on_screen.left(), room.left(), std::max(room.left(), room.right() + 1 - width()));
+    at = QPoint(x, below >= above ? on_screen.bottom() + 1 + gap : on_screen.top() - gap - height());
   }
   if (pos() != *at) move(*at);
   show();
   raise();
+}
+
+std::optional<QPoint> CandidateList::PlaceOnScreen(const QRect& clause, const QRect& room, int gap) {
+  Arrange(1);
+  std::optional<QPoint> at = PlaceBeside(clause, size(), room, gap);
+  if (!at) {
+    // Too many rows for the screen on either side: in columns on the side with more room.
+    const int below = room.bottom() - clause.bottom() - gap;
+    const int above = clause.top() - gap - room.top();
+    const int room_height = std::max(below, above) - 2 * frameWidth() - 1;
+    Arrange(ColumnsFor(count(), std::max(1, sizeHintForRow(0)), room_height).columns);
+    at = PlaceBeside(clause, size(), room, gap);
+  }
+  // Columns wider than the screen would cut candidates off at its edge.
+  if (width() > room.width()) return std::nullopt;
+  return at;
 }
 
 void CandidateList::Announce() {

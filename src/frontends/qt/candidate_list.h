@@ -47,8 +47,9 @@ class CandidateList : public QListWidget {
   // Shows the page beside the clause drawn at `clause`, in the parent's
   // coordinates: inside the parent under or above the clause's line where it
   // has room, else in a window of its own on the screen, beside the clause
-  // likewise (in columns where the screen is too low for one); an empty page
-  // hides the list.
+  // likewise (in columns where the screen is too low for one, in a smaller
+  // size, not below the desktop's, where the screen holds it in no columns);
+  // an empty page hides the list.
   void ShowPage(const CandidatePage& page, const QRect& clause);
   // Always a window of its own over the parent, shown in full however small
   // the parent is (a one-line box). It never takes the keyboard.
@@ -64,6 +65,9 @@ class CandidateList : public QListWidget {
   void Float(bool floats);
   // Lays the page out in `columns` and sizes the list for it.
   void Arrange(int columns);
+  // Where the list stands over the screen beside the clause (in screen
+  // coordinates), in columns where one is too tall; empty when it fits nowhere.
+  std::optional<QPoint> PlaceOnScreen(const QRect& clause, const QRect& room, int gap);
 
   CandidatePage page_;
   bool floating_ = false;  // always floats

@@ -17,6 +17,8 @@
 #include "frontends/shared/window_pixels.h"
 #include "frontends/qt/document_pane.h"
 #include "frontends/qt/font_map.h"
+#include "frontends/qt/main_strips.h"
+#include "frontends/qt/menu_bar_rows.h"
 #include "frontends/qt/forms/form_view.h"
 #include "frontends/qt/picture_set.h"
 #include "frontends/qt/qt_text.h"
@@ -27,6 +29,10 @@ namespace orvo::qt {
 
 MainView::MainView(Program& program, std::function<void()> settle)
     : program_(program), settle_(std::move(settle)) {
+  bar_ = new MenuBarRows(this);
+  setMenuBar(bar_);
+  // Rows that come or go move the window's inner area: the program hears its new size.
+  bar_->SetOnHeightChanged([this] { TellGeometry(); });
   BuildMenus();
   FormView::Options options;
   options.top_level = false;  // its document boxes are this window's document pane's
@@ -66,7 +72,7 @@ void MainView::Forward(const std::function<void(MainWindow&)>& action) {
 }
 
 void MainView::BuildMenus() {
-  menuBar()->clear();
+  bar_->Clear();
   actions_.clear();
   actions_by_name_.clear();
   for (const auto& top : W().MenuBar().Children()) BuildMenu(*top, nullptr);
@@ -81,7 +87,7 @@ void MainView::BuildMenu(const forms::MenuEntry& entry, QMenu* owner) {
   }
   const std::string name = entry.Name();
   if (!entry.Children().empty()) {
-    auto* menu = owner ? owner->addMenu(QString()) : menuBar()->addMenu(QString());
+    auto* menu = owner ? owner->addMenu(QString()) : bar_->AddMenu();
     actions_[&entry] = menu->menuAction();
     actions_by_name_[name] = menu->menuAction();
     if (owner == nullptr) {
@@ -92,7 +98,7 @@ void MainView::BuildMenu(const forms::MenuEntry& entry, QMenu* owner) {
     for (const auto& child : entry.Children()) BuildMenu(*child, menu);
     return;
   }
-  QAction* action = owner ? owner->addAction(QString()) : menuBar()->addAction(QString());
+  QAction* action = owner ? owner->addAction(QString()) : bar_->AddCommand();
   actions_[&entry] = action;
   actions_by_name_[name] = action;
   // Queued: the drop-down is gone before the command runs (it may open a modal box).
@@ -159,14 +165,14 @@ void MainView::ChooseCommand(const forms::MenuEntry& entry) {
 
 void MainView::OpenDropDown(const forms::MenuEntry& entry) {
   // As a click does: its opening runs the window's menu protocol.
-  if (QAction* action = ActionOf(entry)) menuBar()->setActiveAction(action);
+  if (QAction* action = ActionOf(entry)) bar_->Open(action);
 }
 
 void MainView::MenuClosed() {
   // Back to the document, for the keyboard and for screen readers, once no menu is open.
   QTimer::singleShot(0, this, [this] {
     if (QApplication::activePopupWidget() != nullptr || !program_.Running()) return;
-    menuBar()->setActiveAction(nullptr);
+    bar_->CloseAll();
     if (!choice_coming_) menus_->Dismissed();  // nothing chosen: braille input back if the menu left it
     if (W().Enabled()) Text().setFocus(Qt::OtherFocusReason);
     settle_();
@@ -227,6 +233,7 @@ void MainView::Sync() {
     menus_dirty_.clear();
     for (const auto& [entry, yes] : dirty) SyncMenu(*entry);
   }
+  bar_->Arrange();  // entries shown or hidden may need another row
   inner_->Sync();
   menus_->OpenAsked();
   SyncGeometry();
@@ -236,9 +243,10 @@ void MainView::Sync() {
 void MainView::SyncGeometry() {
   MainWindow& w = W();
   const Rect& t = w.TextRect();
-  if (pane_->Widget().geometry() != QRect(t.left, t.top, t.width, t.height)) {
-    pane_->Widget().setGeometry(t.left, t.top, t.width, t.height);
-  }
+  // Toolbar and status line rows beyond the first take their room from the document.
+  const StripRoom strips = LayOutStrips(*inner_);
+  const QRect text(t.left, t.top + strips.top, t.width, std::max(0, t.height - strips.top - strips.bottom));
+  if (pane_->Widget().geometry() != text) pane_->Widget().setGeometry(text);
 
   if (w.State() != WindowState::kNormal) return;
   const Rect outer = frontend::OuterPixels(w);
@@ -270,7 +278,7 @@ void MainView::TellGeometry() {
   if (applying_ || !program_.Running() || W().State() != WindowState::kNormal) return;
   const QRect f = frameGeometry();
   const QRect g = geometry();
-  const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
+  const int menu = bar_->isVisible() ? bar_->height() : bar_->sizeHint().height();
   const forms::FrameInsets insets{g.left() - f.left(), g.top() - f.top() + menu, f.right() - g.right(),
                            f.bottom() - g.bottom()};
   const Rect now = frontend::OuterTwips(W(), {f.left(), f.top(), f.width(), f.height()});

@@ -29,6 +29,7 @@ namespace orvo::qt {
 class DocumentEdit;
 class DocumentPane;
 class FormView;
+class MenuBarRows;
 class ReaderNotices;
 
 class MainView : public QMainWindow, private frontend::MenuScreen {
@@ -49,6 +50,7 @@ class MainView : public QMainWindow, private frontend::MenuScreen {
   DocumentPane& Pane() { return *pane_; }
   FormView& Inner() { return *inner_; }
   QAction* MenuAction(const std::string& name) const;
+  MenuBarRows& Bar() const { return *bar_; }
   // A control's widget by name; an indexed one as "lblSTYLE1".
   QPushButton* Button(const std::string& name) const;
   QLabel* Label(const std::string& name) const;
@@ -79,6 +81,7 @@ class MainView : public QMainWindow, private frontend::MenuScreen {
   bool choice_coming_ = false;  // an item of a drop-down was chosen; its command is queued
   std::map<const forms::MenuEntry*, QAction*> actions_;
   std::map<std::string, QAction*> actions_by_name_;
+  MenuBarRows* bar_ = nullptr;  // the window's menu bar
   FormView* inner_ = nullptr;  // the central widget
   std::unique_ptr<DocumentPane> pane_;
   ReaderNotices* notices_ = nullptr;  // a child without size

@@ -12,7 +12,11 @@ namespace {
 std::string ReadSetting(const std::string& folder, const char16_t* key, FileSystem& files,
                         const SystemCodePage& code_page) {
   if (folder.empty()) return {};
-  settings::IniFile ini(files, code_page);
+  // The file may be in another code page than the system's: its own is found when it is read.
+  const ConvertingCodePage utf8(CodePage::kUtf8);
+  const ConvertingCodePage cp932(CodePage::kCp932);
+  const FileCodePages pages{code_page, utf8, cp932};
+  settings::IniFile ini(files, pages);
   if (!ini.SetINIpath(FromUtf8(folder + "/Orvo_4.ini"))) return {};
   return ToUtf8(ini.sReadINI(u"SETTING", key, u""));
 }

@@ -3,6 +3,7 @@
 // list beside the clause (never over it) with all nine candidates shown at a
 // large text size, a caret that grows with the text, and a ring around
 // whichever control has the keyboard.
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QListWidget>
 #include <QRadioButton>
@@ -96,6 +97,37 @@ TEST(CandidateColumns, EveryCandidateShowsWhenTheScreenIsTooLowForOneColumn) {
   for (int k = 0; k < list.count(); ++k) {
     EXPECT_TRUE(list.viewport()->rect().contains(list.visualItemRect(list.item(k)))) << "candidate " << k + 1 << " is cut";
   }
+}
+
+TEST(CandidateColumns, TextTooLargeForTheScreenInAnyColumnsStepsDownToTheDesktopsSize) {
+  App();
+  QWidget document;
+  const QRect screen = document.screen()->availableGeometry();
+  QFont huge = document.font();
+  huge.setPixelSize(screen.height() / 4);
+  document.setFont(huge);
+  document.setGeometry(screen);
+  document.show();
+  qt::CandidateList list(&document);
+  qt::CandidatePage page;
+  for (const char16_t* c : {u"日本", u"二本", u"ニホン", u"2本", u"２本", u"2ホン", u"２ホン", u"弐本", u"弐ホン"}) {
+    page.items.push_back(c);
+  }
+  page.current = 8;
+  const int row = QFontMetrics(huge).height();
+  const QRect clause(10, screen.height() / 2 - row / 2, 2 * row, row);
+  list.ShowPage(page, clause);
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(list.isVisible());
+  const QRect shown = list.geometry();
+  EXPECT_TRUE(screen.contains(shown)) << shown.width() << "x" << shown.height();
+  EXPECT_FALSE(shown.intersects(QRect(document.mapToGlobal(clause.topLeft()), clause.size())));
+  for (int k = 0; k < list.count(); ++k) {
+    EXPECT_TRUE(list.viewport()->rect().contains(list.visualItemRect(list.item(k)))) << "candidate " << k + 1 << " is cut";
+  }
+  // Smaller than the document's, never smaller than the desktop's.
+  EXPECT_LT(QFontInfo(list.font()).pixelSize(), QFontInfo(huge).pixelSize());
+  EXPECT_GE(QFontInfo(list.font()).pixelSize(), QFontInfo(QApplication::font()).pixelSize());
 }
 
 class LargeText : public QtFrontEnd {

@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A window its model makes larger than the screen's work area: it stays
 // inside the work area and scrolls, and the control given the keyboard is
-// brought into sight with its focus ring.
+// brought into sight with its focus ring. A window grown for its captions
+// grows its pictures with it.
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 
 #include "toolkit/forms/test_form.h"
+#include "toolkit/picture_ids.h"
 #include "frontends/qt/forms/focus_ring.h"
 #include "frontends/qt/forms/form_view.h"
+#include "frontends/qt/forms/widget_peers.h"
 #include "frontends/qt/qt_app.h"
 
 namespace orvo::forms::test {
@@ -50,6 +54,26 @@ TEST(WindowFit, AWindowLargerThanTheWorkAreaScrollsToTheControlWithTheKeyboard) 
   ASSERT_NE(view.Ring(), nullptr);
   EXPECT_TRUE(view.Ring()->isVisible());
   EXPECT_EQ(view.Ring()->Target(), ok);
+}
+
+TEST(WindowFit, PicturesGrowWithTheWindow) {
+  orvo::testing::App();
+  Rig rig;
+  TestForm dlg(rig.runtime, "dlg", rig.log);
+  dlg.picLogo.SetBounds({200, 8, 32, 32});
+  dlg.picLogo.SetPicture(picture_id::kAppIcon);
+  // A caption far too long for its label: the window grows until it fits.
+  dlg.lblName.SetBounds({8, 8, 40, 16});
+  dlg.lblName.SetCaption(u"とても長い名前の欄です");
+  rig.runtime.Show(dlg);
+  qt::FormView view(dlg, [] {}, qt::FormView::Options{});
+  view.Sync();
+  QCoreApplication::processEvents();
+  ASSERT_GT(view.Growth(), 1.5);
+  auto* logo = view.Find<QLabel>("picLogo");
+  ASSERT_NE(logo, nullptr);
+  EXPECT_EQ(logo->size(), qt::Scaled(QRect(200, 8, 32, 32), view.Growth()).size());
+  EXPECT_EQ(logo->pixmap().deviceIndependentSize().toSize(), logo->size());
 }
 
 }  // namespace

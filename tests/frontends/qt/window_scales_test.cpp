@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every window at the desktop scales people with low vision use (x1, x1.5,
-// x2 on a 1280 x 800 screen): each caption is drawn whole in the control that
+// x2 on a 1280 x 800 screen, and x2 on an 800 x 600 one, narrower than the
+// main window was made for): each caption is drawn whole in the control that
 // shows it, measured with the font it is drawn in; each control lies inside
 // its window; each window lies inside the screen's work area (scrolling what
-// does not fit). Qt's scale is fixed when it starts, so each scale runs in a
-// process of its own: this test runs itself again with the scale set.
+// does not fit); every menu stands on the menu bar; the toolbar's and the
+// status line's controls overlap neither each other nor the document. Qt's
+// scale is fixed when it starts, so each scale runs in a process of its own:
+// this test runs itself again with the scale set.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
@@ -19,6 +23,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 #include <string>
 
@@ -26,6 +31,7 @@
 #include "frontends/qt/forms/form_view.h"
 #include "frontends/qt/forms/form_views.h"
 #include "frontends/qt/forms/widget_peers.h"
+#include "frontends/qt/document_edit.h"
 #include "frontends/qt/qt_text.h"
 #include "session_fixture.h"
 
@@ -77,7 +83,14 @@ std::string Clipped(const QWidget& w) {
          std::to_string(need.height()) + ", has " + std::to_string(room.width()) + "x" + std::to_string(room.height());
 }
 
-class WindowScales : public QtFrontEnd, public ::testing::WithParamInterface<const char*> {
+struct Desktop {
+  const char* scale;
+  int width, height;  // the screen's device pixels
+};
+
+void PrintTo(const Desktop& d, std::ostream* os) { *os << 'x' << d.scale << " on " << d.width << 'x' << d.height; }
+
+class WindowScales : public QtFrontEnd, public ::testing::WithParamInterface<Desktop> {
  protected:
   // Every fault of one window: captions cut, controls outside, the window off the work area.
   std::vector<std::string> Faults(const QWidget& window, const QWidget& holder) {
@@ -99,11 +112,47 @@ class WindowScales : public QtFrontEnd, public ::testing::WithParamInterface<con
     }
     return faults;
   }
+  // The menu bar shows every menu; the strips' controls and the document stand apart.
+  std::vector<std::string> MainWindowFaults() {
+    std::vector<std::string> faults;
+    QMenuBar& bar = *View().menuBar();
+    for (QAction* menu : bar.actions()) {
+      if (!menu->isVisible()) continue;
+      if (!bar.rect().contains(bar.actionGeometry(menu))) faults.push_back(menu->text().toStdString() + " off the bar");
+    }
+    if (const auto* more = bar.findChild<QToolButton*>(); more != nullptr && more->isVisible()) {
+      faults.push_back("menus behind the overflow button");
+    }
+    std::vector<const QWidget*> shown;
+    for (const char* strip : {"picBAR", "picSTATUS"}) {
+      for (const QWidget* w : View().Inner().WidgetOf(strip)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        // The button over the mode and cell displays is drawn on them.
+        if (w->isVisible() && !w->size().isEmpty() && w->objectName() != "cmdCOVER") shown.push_back(w);
+      }
+    }
+    if (const QWidget* notice = View().Label("lblTURN"); notice != nullptr && notice->isVisible()) shown.push_back(notice);
+    const auto in_window = [this](const QWidget* w) { return QRect(w->mapTo(&View().Inner(), QPoint(0, 0)), w->size()); };
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+      for (std::size_t j = i + 1; j < shown.size(); ++j) {
+        if (in_window(shown[i]).intersects(in_window(shown[j]))) {
+          faults.push_back(shown[i]->objectName().toStdString() + " over " + shown[j]->objectName().toStdString());
+        }
+      }
+      if (in_window(shown[i]).intersects(in_window(&View().Text()))) {
+        faults.push_back(shown[i]->objectName().toStdString() + " over the document");
+      }
+    }
+    return faults;
+  }
+  std::string At() const {
+    return std::string(" at x") + GetParam().scale + " on " + std::to_string(GetParam().width) + "x" +
+           std::to_string(GetParam().height);
+  }
   void ExpectWhole(const char* name) {
     qt::FormView* view = S().Views().Find(name);
     ASSERT_NE(view, nullptr) << name;
     EXPECT_TRUE(view->isVisible()) << name;
-    EXPECT_EQ(Faults(*view, view->Canvas()), std::vector<std::string>{}) << name << " at x" << GetParam();
+    EXPECT_EQ(Faults(*view, view->Canvas()), std::vector<std::string>{}) << name << At();
     ++seen_;
   }
   // Opens a window with `open`; while it is on the screen (inside its modal
@@ -133,17 +182,21 @@ class WindowScales : public QtFrontEnd, public ::testing::WithParamInterface<con
 };
 
 TEST_P(WindowScales, EveryWindowShowsItsCaptionsWholeInsideTheWorkArea) {
-  const QByteArray scale = GetParam();
-  if (qgetenv(kScaleVariable) != scale) {
+  const QByteArray scale = GetParam().scale;
+  const QByteArray desktop = scale + " " + QByteArray::number(GetParam().width) + "x" + QByteArray::number(GetParam().height);
+  if (qgetenv(kScaleVariable) != desktop) {
     // This process has another scale: the check runs in one of its own.
     const QString config = QString::fromStdString(folder_.Path()) + QStringLiteral("/screen.json");
     QFile file(config);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 1280, "height": 800, "logicalDpi": 96}]})");
+    file.write(QStringLiteral(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": %1, "height": %2, "logicalDpi": 96}]})")
+                   .arg(GetParam().width)
+                   .arg(GetParam().height)
+                   .toUtf8());
     file.close();
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(kScaleVariable), QString::fromLatin1(scale));
+    env.insert(QString::fromLatin1(kScaleVariable), QString::fromLatin1(desktop));
     env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
     child.setProcessEnvironment(env);
@@ -156,9 +209,24 @@ TEST_P(WindowScales, EveryWindowShowsItsCaptionsWholeInsideTheWorkArea) {
     EXPECT_EQ(child.exitCode(), 0) << child.readAll().toStdString();
     return;
   }
-  ASSERT_EQ(View().screen()->size(), QSize(qRound(1280 / scale.toDouble()), qRound(800 / scale.toDouble())));
-  // The main window: its toolbar, cell and mode displays and status line.
-  EXPECT_EQ(Faults(View(), View().Inner()), std::vector<std::string>{}) << "frmMAIN at x" << GetParam();
+  ASSERT_EQ(View().screen()->size(),
+            QSize(qRound(GetParam().width / scale.toDouble()), qRound(GetParam().height / scale.toDouble())));
+  // The main window: its menus, toolbar, cell and mode displays and status line, with the wrap notice shown.
+  for (Qt::Key key : {Qt::Key_A, Qt::Key_B, Qt::Key_C}) Tap(key);
+  emit View().MenuAction("mnuOPTION")->menu()->aboutToShow();
+  View().MenuAction("mnuWORD_TURN")->trigger();
+  Drain();
+  ASSERT_TRUE(W().WordWrap());
+  EXPECT_EQ(Faults(View(), View().Inner()), std::vector<std::string>{}) << "frmMAIN" << At();
+  EXPECT_EQ(MainWindowFaults(), std::vector<std::string>{}) << "frmMAIN" << At();
+  // Braille mode shows other menus and the mode and cell displays.
+  Tap(Qt::Key_F1);
+  Drain();
+  ASSERT_TRUE(BrailleMode());
+  EXPECT_EQ(Faults(View(), View().Inner()), std::vector<std::string>{}) << "frmMAIN in braille mode" << At();
+  EXPECT_EQ(MainWindowFaults(), std::vector<std::string>{}) << "frmMAIN in braille mode" << At();
+  Tap(Qt::Key_F1);
+  Drain();
   SecondaryWindows& windows = *S().program.windows;
   Check("frmSPRUSH", [&] { windows.ShowSplash(); });
   Check("frmHELPER", [&] { windows.ShowHelper(); });
@@ -176,11 +244,14 @@ TEST_P(WindowScales, EveryWindowShowsItsCaptionsWholeInsideTheWorkArea) {
   EXPECT_EQ(seen_, 7);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, WindowScales, ::testing::Values("1", "1.5", "2"),
-                         [](const ::testing::TestParamInfo<const char*>& scale) {
-                           std::string name = scale.param;
+INSTANTIATE_TEST_SUITE_P(Scales, WindowScales,
+                         ::testing::Values(Desktop{"1", 1280, 800}, Desktop{"1.5", 1280, 800}, Desktop{"2", 1280, 800},
+                                           Desktop{"2", 800, 600}),
+                         [](const ::testing::TestParamInfo<Desktop>& desktop) {
+                           std::string name = desktop.param.scale;
                            for (char& c : name) c = c == '.' ? '_' : c;
-                           return "x" + name;
+                           return "x" + name + "_" + std::to_string(desktop.param.width) + "x" +
+                                  std::to_string(desktop.param.height);
                          });
 
 }  // namespace

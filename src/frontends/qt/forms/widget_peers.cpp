@@ -176,19 +176,37 @@ class PictureView : public Common<frontend::PicturePeer, QLabel> {
  public:
   using Common::Common;
   void SetPicture(int id, const std::shared_ptr<const Bitmap>& face, Size box) override {
-    const int size = std::min(box.width, box.height);
+    id_ = id;
+    face_ = face;
+    box_ = box;
+    Draw();
+  }
+
+ protected:
+  // A window grown for its captions grows its pictures with it.
+  void Placed() override {
+    if (drawn_fit_ != Fit()) Draw();
+  }
+
+ private:
+  void Draw() {
+    drawn_fit_ = Fit();
+    const QSize box = Scaled(QRect(0, 0, box_.width, box_.height), drawn_fit_).size();
+    const int size = std::min(box.width(), box.height());
     const qreal ratio = w_.devicePixelRatioF();
-    QPixmap picture = id == forms::kNoPicture || size < 1 ? QPixmap()
-                      : IsSvgPicture(id)                   ? SvgPicture(id, QSize(box.width, box.height), ratio)
-                                                           : PicturePixmap(id, size);
-    if (face) {
-      const QPixmap under = FacePixmap(*face);
+    QPixmap picture = id_ == forms::kNoPicture || size < 1 ? QPixmap()
+                      : IsSvgPicture(id_)                   ? SvgPicture(id_, box, ratio)
+                                                            : PicturePixmap(id_, size);
+    if (face_) {
+      const QPixmap under = FacePixmap(*face_);
+      const QSize shown = Scaled(QRect(QPoint(0, 0), under.size()), drawn_fit_).size();
       // In the screen's pixels, so that a sharp picture stays sharp over its face.
-      QPixmap composed(QSize(qRound(under.width() * ratio), qRound(under.height() * ratio)));
+      QPixmap composed(QSize(qRound(shown.width() * ratio), qRound(shown.height() * ratio)));
       composed.setDevicePixelRatio(ratio);
       composed.fill(Qt::transparent);
       QPainter painter(&composed);
-      painter.drawPixmap(QRect(QPoint(0, 0), under.size()), under);
+      painter.setRenderHint(QPainter::SmoothPixmapTransform);
+      painter.drawPixmap(QRect(QPoint(0, 0), shown), under);
       if (!picture.isNull()) painter.drawPixmap(0, 0, picture);
       painter.end();
       picture = composed;
@@ -199,6 +217,11 @@ class PictureView : public Common<frontend::PicturePeer, QLabel> {
       w_.setPixmap(picture);
     }
   }
+
+  int id_ = forms::kNoPicture;
+  std::shared_ptr<const Bitmap> face_;
+  Size box_;
+  double drawn_fit_ = 1.0;
 };
 
 // A text box shows its edit control with the composition in place.
@@ -378,8 +401,10 @@ WidgetPeer::WidgetPeer(QWidget& widget, forms::Control& control) : widget_(widge
 }
 
 void WidgetPeer::Place(double fit) {
+  fit_ = fit;
   const QRect at = Scaled(bounds_, fit);
   if (widget_.geometry() != at) widget_.setGeometry(at);
+  Placed();
 }
 
 double FitOf(const QWidget& window) {

@@ -31,13 +31,19 @@ class WidgetPeer {
   const QRect& ModelBounds() const { return bounds_; }
   // Places the widget at its model's place, everything times `fit`.
   void Place(double fit);
+  // The growth it was last placed with.
+  double Fit() const { return fit_; }
 
  protected:
+  // After each placing: what the widget draws at its size follows the growth.
+  virtual void Placed() {}
+
   QRect bounds_;
 
  private:
   QWidget& widget_;
   forms::Control& control_;
+  double fit_ = 1.0;
 };
 
 // How much larger than its model a window's controls are drawn, for their
