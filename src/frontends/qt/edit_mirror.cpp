@@ -129,7 +129,15 @@ void EditMirror::ShowComposition(const Preedit& preedit) {
     }
     shown_anchor_ = shown_caret_ = at;
   }
+  const int top = widget_->verticalScrollBar()->value();
+  const int left = widget_->horizontalScrollBar()->value();
   widget_->ShowPreedit(preedit);
+  // The widget brings the composition's caret into view on its own; the model
+  // is told, as of a scroll by a person, or the next sync would scroll back
+  // and every key after it would scroll (and repaint) the view twice.
+  if (widget_->verticalScrollBar()->value() != top || widget_->horizontalScrollBar()->value() != left) {
+    OnWidgetScrolled();
+  }
 }
 
 int EditMirror::ColumnWidth() const {
