@@ -5,7 +5,10 @@
 #include <QAccessible>
 #include <vector>
 
+#include "frontends/qt/candidate_list.h"
+#include "frontends/qt/document_pane.h"
 #include "frontends/qt/qt_text.h"
+#include "frontends/qt/reader_events.h"
 #include "frontends/qt/reader_notices.h"
 #include "frontends/qt/session_fixture.h"
 
@@ -92,6 +95,38 @@ TEST_F(QtFrontEnd, WithoutAReaderNoticesAreKeptAndAReaderStartedLaterFindsTheNew
   const ReaderOn again;
   EXPECT_EQ(View().Notices().Last()->accessibleName(), View().Notices().Newest());
   EXPECT_NE(View().Notices().Last(), before);
+}
+
+// While converting, the reader hears each choice as the candidate list's
+// focused item, with its description and number; the program's line saying
+// the same is left out of the notice, so the candidate is heard once. What
+// else the input said is still said.
+TEST_F(QtFrontEnd, ACandidateIsHeardOnceAsTheListsItemNotAgainAsANotice) {
+  const ReaderOn reader;
+  Tap(Qt::Key_F1);
+  Chord({Qt::Key_F});
+  Chord({Qt::Key_F, Qt::Key_D});  // あい
+  std::vector<QString> focused;
+  const qt::ReaderListener before = qt::SetReaderListener([&](QAccessibleEvent& event) {
+    const qt::CandidateList& list = View().Pane().Candidates();
+    if (event.type() == QAccessible::Focus && event.object() == &list && event.child() >= 0) {
+      focused.push_back(list.item(event.child())->data(Qt::AccessibleTextRole).toString());
+    }
+  });
+  const QString said_before = View().Notices().Newest();
+  Tap(Qt::Key_Space);
+  ASSERT_EQ(focused.size(), 1u);
+  EXPECT_TRUE(focused[0].endsWith(QStringLiteral(" 1"))) << focused[0].toStdString();
+  // The program said the candidate (and nothing else): no new notice.
+  EXPECT_EQ(View().Notices().Newest(), said_before);
+  Tap(Qt::Key_Space);  // the next candidate: heard once again, as the list's item
+  qt::SetReaderListener(before);
+  ASSERT_EQ(focused.size(), 2u);
+  EXPECT_TRUE(focused[1].endsWith(QStringLiteral(" 2"))) << focused[1].toStdString();
+  EXPECT_EQ(View().Notices().Newest(), said_before);
+  // Confirming is said as before.
+  Tap(Qt::Key_N);
+  EXPECT_TRUE(View().Notices().Newest().startsWith(QStringLiteral("カクテイ"))) << View().Notices().Newest().toStdString();
 }
 
 }  // namespace
