@@ -182,6 +182,7 @@ void CandidateList::Announce() {
   QAccessibleEvent chosen(this, QAccessible::Focus);
   chosen.setChild(page_.current);
   TellReaders(chosen);
+  if (const QListWidgetItem* told = item(page_.current)) told_ = told->data(Qt::AccessibleTextRole).toString();
 }
 
 }  // namespace orvo::qt

@@ -6,6 +6,7 @@
 // readers are told of each new choice.
 #include <QListWidget>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/text.h"
@@ -59,6 +60,9 @@ class CandidateList : public QListWidget {
   const CandidatePage& Page() const { return page_; }
   // How many columns the page stands in.
   int ColumnCount() const { return columns_; }
+  // What readers were told of the choice since the last call (empty: nothing):
+  // the item they heard, its description and number.
+  QString TakeTold() { return std::exchange(told_, QString()); }
 
  private:
   void Announce();
@@ -73,6 +77,7 @@ class CandidateList : public QListWidget {
   bool floating_ = false;  // always floats
   bool floats_ = false;    // floats now
   int columns_ = 1;
+  QString told_;
 };
 
 }  // namespace orvo::qt

@@ -123,6 +123,9 @@ void DocumentEdit::ShowPreedit(const Preedit& preedit) {
   }
   const QRectF after = blockBoundingGeometry(textCursor().block());
   emit layout->documentSizeChanged(layout->documentSize());  // the scroll ranges follow a longer line
+  // The widget brought the caret into view before the ranges grew, which held
+  // it short of a line grown past the edge.
+  ensureCursorVisible();
   if (textCursor().block() != block || after.height() != before.height()) {
     viewport()->update();
   } else {

@@ -310,10 +310,18 @@ void EditMirror::ShowScroll() {
     const QTextBlock block = e.document()->findBlockByNumber(top);
     top = block.isValid() ? std::max(0, block.firstLineNumber()) : 0;
   }
-  Applying applying(e);
-  if (e.verticalScrollBar()->value() != top) e.verticalScrollBar()->setValue(top);
   const int left = wrap_ ? 0 : model_->FirstVisibleColumn() * ColumnWidth();
-  if (e.horizontalScrollBar()->value() != left) e.horizontalScrollBar()->setValue(left);
+  // The widget scrolls a composition's caret into view by itself, further
+  // than the model, which does not hold the composition, would: that stands
+  // until the composition ends, or each key would scroll (and repaint the
+  // whole view) there and back.
+  const bool composing = !e.ShownPreedit().text.empty();
+  const auto keep = [composing](const QScrollBar& bar, int model_value) {
+    return bar.value() == model_value || (composing && bar.value() > model_value);
+  };
+  Applying applying(e);
+  if (!keep(*e.verticalScrollBar(), top)) e.verticalScrollBar()->setValue(top);
+  if (!keep(*e.horizontalScrollBar(), left)) e.horizontalScrollBar()->setValue(left);
 }
 
 void EditMirror::OnWidgetCursor() {

@@ -15,6 +15,7 @@
 #include "app/program.h"
 #include "platform/emulated/text_box.h"
 #include "frontends/shared/window_pixels.h"
+#include "frontends/qt/candidate_list.h"
 #include "frontends/qt/document_pane.h"
 #include "frontends/qt/font_map.h"
 #include "frontends/qt/main_strips.h"
@@ -26,6 +27,19 @@
 #include "frontends/qt/reader_notices.h"
 
 namespace orvo::qt {
+namespace {
+
+// A candidate's line without the number at its end.
+QString WithoutNumber(const QString& line) {
+  const qsizetype space = line.lastIndexOf(QLatin1Char(' '));
+  if (space < 0 || space + 1 == line.size()) return line;
+  for (qsizetype i = space + 1; i < line.size(); ++i) {
+    if (!line[i].isDigit()) return line;
+  }
+  return line.left(space);
+}
+
+}  // namespace
 
 MainView::MainView(Program& program, std::function<void()> settle)
     : program_(program), settle_(std::move(settle)) {
@@ -180,9 +194,15 @@ void MainView::MenuClosed() {
 }
 
 void MainView::Announce(const std::vector<ustring>& lines) {
+  // A reader hears the candidate list's choice as the list's focused item,
+  // described and numbered: the program's line that says the same is not
+  // said a second time.
+  // (The list numbers each page from 1; the program counts on through the
+  // pages, so the numbers are not compared.)
+  const QString told = WithoutNumber(pane_->Candidates().TakeTold());
   ustring said;
   for (const ustring& line : lines) {
-    if (line.empty()) continue;
+    if (line.empty() || (!told.isEmpty() && WithoutNumber(ToQ(line)) == told)) continue;
     if (!said.empty()) said += u' ';
     said += line;
   }

@@ -19,6 +19,8 @@ void TellReaders(QAccessibleEvent& event) {
   QAccessible::updateAccessibility(&event);
 }
 
+bool ReadersListening() { return static_cast<bool>(Listener()) || QAccessible::isActive(); }
+
 ReaderListener SetReaderListener(ReaderListener listener) { return std::exchange(Listener(), std::move(listener)); }
 
 }  // namespace orvo::qt

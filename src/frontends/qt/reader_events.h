@@ -14,6 +14,9 @@ using ReaderListener = std::function<void(QAccessibleEvent&)>;
 
 void TellReaders(QAccessibleEvent& event);
 
+// Whether anything hears what is told now: a screen reader on the desktop, or a listener.
+bool ReadersListening();
+
 // Returns the listener it replaces (empty: none).
 ReaderListener SetReaderListener(ReaderListener listener);
 

@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 
 #include "frontends/qt/qt_text.h"
+#include "frontends/qt/reader_events.h"
 #include "frontends/qt/qt_texts.h"
 
 namespace orvo::qt {
@@ -33,10 +34,27 @@ ReaderNotices::ReaderNotices(QWidget* parent) : QWidget(parent) {
     notice->setGeometry(0, 0, 0, 0);
     notice->hide();
   }
+  QAccessible::installActivationObserver(this);
 }
+
+ReaderNotices::~ReaderNotices() { QAccessible::removeActivationObserver(this); }
 
 void ReaderNotices::Say(const QString& line) {
   if (line.isEmpty()) return;
+  newest_ = line;
+  newest_shown_ = false;
+  if (!reader_came_ && !ReadersListening()) return;
+  Show(line);
+}
+
+void ReaderNotices::accessibilityActiveChanged(bool active) {
+  reader_came_ = active;
+  // A reader that starts now finds the newest line where it always stands.
+  if (active && !newest_shown_) Show(newest_);
+}
+
+void ReaderNotices::Show(const QString& line) {
+  newest_shown_ = true;
   ReaderNotice* notice = notices_[static_cast<std::size_t>(next_)];
   next_ = (next_ + 1) % kTurns;
   // Only the newest is shown: a reader exploring the window finds one notice.

@@ -2,6 +2,7 @@
 #include "frontends/shared/form_mirror.h"
 
 #include <optional>
+#include <vector>
 
 #include "toolkit/forms/check_box_control.h"
 #include "toolkit/forms/command_button_control.h"
@@ -117,6 +118,7 @@ void FormMirror::Detach() {
   if (form_ == nullptr) return;
   form_->Runtime().Unsubscribe(subscription_);
   form_ = nullptr;
+  text_slots_.clear();
   slots_.clear();
 }
 
@@ -148,6 +150,7 @@ void FormMirror::Heard(const forms::FormsEvent& e) {
       structure_dirty_ = true;
       break;
     case Part::kControlRemoved:
+      if (Slot* gone = SlotOf(e.control)) std::erase(text_slots_, gone);
       slots_.erase(e.control);
       if (focus_shown_ == e.control) focus_shown_ = nullptr;
       break;
@@ -194,10 +197,8 @@ void FormMirror::Sync() {
       if (Slot* slot = SlotOf(c); slot != nullptr && slot->dirty) SyncSlot(*slot);
     }
   }
-  for (auto& [control, slot] : slots_) {
-    if (auto* text = dynamic_cast<TextPeer*>(slot->peer.get())) {
-      if (EditControl* box = slot->control->Edit()) text->ShowBox(*box);
-    }
+  for (Slot* slot : text_slots_) {
+    if (EditControl* box = slot->control->Edit()) static_cast<TextPeer&>(*slot->peer).ShowBox(*box);
   }
   if (window_dirty_) SyncWindow();
   SyncFocus();
@@ -229,6 +230,7 @@ FormMirror::Slot* FormMirror::Make(forms::Control& control) {
   slot->control = &control;
   slot->peer = std::move(peer);
   Slot* made = slot.get();
+  if (dynamic_cast<TextPeer*>(made->peer.get()) != nullptr) text_slots_.push_back(made);
   slots_[&control] = std::move(slot);
   return made;
 }

@@ -59,6 +59,8 @@ class FormMirror {
   FormPeer& peer_;
   int subscription_ = 0;
   std::map<const forms::Control*, std::unique_ptr<Slot>> slots_;
+  // The slots that show a text box, looked at on every sync: found once, when made.
+  std::vector<Slot*> text_slots_;
   std::vector<std::string> undrawn_;
   bool structure_dirty_ = true;
   bool window_dirty_ = true;

@@ -352,43 +352,6 @@ TEST_F(QtFrontEnd, ButtonClicksReachTheWindow) {
   EXPECT_FALSE(BrailleMode());
 }
 
-// What the program says after one input is the name of the notice shown for
-// it (readers speak a notification as it is shown). Each input has its own
-// notice: a reader taking the events late still finds each line as it was.
-TEST_F(QtFrontEnd, WhatTheProgramSaysIsShownAsANoticeAfterEachInput) {
-  std::vector<const qt::ReaderNotice*> notices;
-  auto heard = [&] { notices.push_back(View().Notices().Last()); };
-  Tap(Qt::Key_F1);
-  heard();
-  Chord({Qt::Key_F, Qt::Key_D});  // dots 1 2: い, its dots and its sound in one notice
-  heard();
-  Chord({Qt::Key_F});  // あ
-  heard();
-  std::vector<QString> names;
-  for (const qt::ReaderNotice* n : notices) names.push_back(n ? n->accessibleName() : QString());
-  EXPECT_EQ(names, (std::vector<QString>{QStringLiteral("テンジ ニューリョク モード ヒラガナ"), QStringLiteral("テン 1 2 い"),
-                                         QStringLiteral("テン 1 あ")}));
-  EXPECT_NE(notices[0], notices[1]);
-  EXPECT_NE(notices[1], notices[2]);
-  // Only the newest is shown; readers know it as a notification in a status bar,
-  // and it cannot take the focus. The document keeps its own description.
-  for (const qt::ReaderNotice* n : View().findChildren<qt::ReaderNotice*>()) {
-    EXPECT_EQ(n->isVisible(), n == notices[2]) << n->accessibleName().toStdString();
-  }
-  QAccessibleInterface* notice = QAccessible::queryAccessibleInterface(const_cast<qt::ReaderNotice*>(notices[2]));
-  ASSERT_NE(notice, nullptr);
-  EXPECT_EQ(notice->role(), QAccessible::Notification);
-  EXPECT_EQ(notice->text(QAccessible::Name), QStringLiteral("テン 1 あ"));
-  EXPECT_FALSE(notice->state().focusable);
-  ASSERT_NE(notice->parent(), nullptr);
-  EXPECT_EQ(notice->parent()->role(), QAccessible::StatusBar);
-  EXPECT_EQ(View().Text().accessibleDescription(), QStringLiteral("文書のテキスト"));
-  // An input with nothing to say shows no notice.
-  Press(Qt::Key_F);
-  EXPECT_EQ(View().Notices().Last(), notices[2]);
-  Release(Qt::Key_F);
-}
-
 TEST_F(QtFrontEnd, CellAndModeDisplaysFollowTheirModelsAndAreAnnounced) {
   std::vector<QObject*> renamed;
   const qt::ReaderListener before = qt::SetReaderListener([&](QAccessibleEvent& event) {

@@ -352,5 +352,23 @@ TEST_F(FormMirrorTest, PeersGoWithTheirControlAndAllWithTheForm) {
   EXPECT_EQ(SyncCalls(), Log{});  // nothing left to give, nothing to crash on
 }
 
+// Text boxes show their box at every sync; one that goes is not shown again
+// (its peer is gone with it), and the others still are.
+TEST_F(FormMirrorTest, ATextBoxThatGoesLeavesTheOthersShownAtEverySync) {
+  SyncCalls();
+  FakeText* first = form.last_text;
+  ASSERT_NE(first, nullptr);
+  {
+    TextBoxControl late(dlg, "txtLate");
+    EXPECT_TRUE(Has(SyncCalls(), "make txtLate"));
+    ASSERT_NE(form.last_text, first);
+    EXPECT_EQ(form.last_text->shown_boxes, 1);
+  }
+  const int boxes = first->shown_boxes;
+  SyncCalls();
+  SyncCalls();
+  EXPECT_EQ(first->shown_boxes, boxes + 2);
+}
+
 }  // namespace
 }  // namespace orvo::forms::test
