@@ -67,6 +67,16 @@ TEST(Caret, WidensWithTheText) {
 }
 
 // A screen too low for the nine on either side of the clause: columns, every candidate whole.
+// A full page of nine candidates for にほん, the one at `current` chosen.
+qt::CandidatePage NineCandidates(int current) {
+  qt::CandidatePage page;
+  for (const char16_t* c : {u"日本", u"二本", u"ニホン", u"2本", u"２本", u"2ホン", u"２ホン", u"弐本", u"弐ホン"}) {
+    page.items.push_back(c);
+  }
+  page.current = current;
+  return page;
+}
+
 TEST(CandidateColumns, EveryCandidateShowsWhenTheScreenIsTooLowForOneColumn) {
   App();
   QWidget document;
@@ -77,11 +87,7 @@ TEST(CandidateColumns, EveryCandidateShowsWhenTheScreenIsTooLowForOneColumn) {
   document.setGeometry(screen);
   document.show();
   qt::CandidateList list(&document);
-  qt::CandidatePage page;
-  for (const char16_t* c : {u"日本", u"二本", u"ニホン", u"2本", u"２本", u"2ホン", u"２ホン", u"弐本", u"弐ホン"}) {
-    page.items.push_back(c);
-  }
-  page.current = 0;
+  const qt::CandidatePage page = NineCandidates(0);
   const int row = QFontMetrics(large).height();
   const QRect clause(10, screen.height() / 2 - row / 2, 2 * row, row);
   ASSERT_GT(9 * row, screen.height() / 2) << "a screen this tall needs a larger font";
@@ -109,11 +115,7 @@ TEST(CandidateColumns, TextTooLargeForTheScreenInAnyColumnsStepsDownToTheDesktop
   document.setGeometry(screen);
   document.show();
   qt::CandidateList list(&document);
-  qt::CandidatePage page;
-  for (const char16_t* c : {u"日本", u"二本", u"ニホン", u"2本", u"２本", u"2ホン", u"２ホン", u"弐本", u"弐ホン"}) {
-    page.items.push_back(c);
-  }
-  page.current = 8;
+  const qt::CandidatePage page = NineCandidates(8);
   const int row = QFontMetrics(huge).height();
   const QRect clause(10, screen.height() / 2 - row / 2, 2 * row, row);
   list.ShowPage(page, clause);
