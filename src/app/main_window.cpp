@@ -87,7 +87,7 @@ MainWindow::MainWindow(Program& program)
   CreateMenus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() { p_.documents.SetOnDiskFormChanged(nullptr); }
 
 void MainWindow::InitFonts() {
   const ProgramValues& v = p_.values;
@@ -130,10 +130,15 @@ void MainWindow::OnLoad() {
   active_ = 0;
   p_.ime.Create();
   // The document holds what a file may: its size on disk, counted as it would be saved.
-  for (forms::TextBoxControl& box : text_boxes_) {
-    box.Box().SetLimit(static_cast<int>(files::kMaxDocumentBytes));
-    box.Box().SetLimitMeasure([this](ustring_view text) { return p_.documents.DiskSize(text); });
-  }
+  // Set again when the file's form changes: the boxes measure afresh.
+  const auto measure_by_disk = [this] {
+    for (forms::TextBoxControl& box : text_boxes_) {
+      box.Box().SetLimitMeasure([this](ustring_view text) { return p_.documents.DiskSize(text); });
+    }
+  };
+  for (forms::TextBoxControl& box : text_boxes_) box.Box().SetLimit(static_cast<int>(files::kMaxDocumentBytes));
+  measure_by_disk();
+  p_.documents.SetOnDiskFormChanged(measure_by_disk);
   InitFonts();
   ApplySettings();
   lblTENJI.SetFont({u"FixedSys", 14, false});

@@ -45,8 +45,9 @@ void TextBoxServices::UpdateStatus() {
 }
 
 long long TextBoxServices::ByteSize(const EditControl& box) {
+  if (m_.size_by_limit_measure) return box.TextMeasure();
   if (&box != sized_box_ || box.Revision() != sized_revision_) {
-    sized_bytes_ = m_.file_size ? m_.file_size(box.Text()) : p_.code_page.ByteLength(box.Text());
+    sized_bytes_ = p_.code_page.ByteLength(box.Text());
     sized_box_ = &box;
     sized_revision_ = box.Revision();
   }

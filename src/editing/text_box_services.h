@@ -41,8 +41,9 @@ class TextBoxServices final : public TextBoxMoves {
   struct Modules {
     DocumentIme& ime;
     std::function<void(EditNotice)> notices;  // where the boxes' limit notices go
-    // The bytes the text takes in its file; none: its length in the code page.
-    std::function<long long(ustring_view)> file_size = nullptr;
+    // The size shown is the boxes' limit measure (the bytes the text takes in
+    // its file, kept as the text changes); false: its length in the code page.
+    bool size_by_limit_measure = false;
   };
   TextBoxServices(const Ports& ports, const Settings& settings, Modules modules)
       : p_(ports), settings_(settings), m_(std::move(modules)) {}
@@ -65,7 +66,7 @@ class TextBoxServices final : public TextBoxMoves {
   Ports p_;
   Settings settings_;
   Modules m_;
-  // The last byte size worked out, and of which text: it is read on every key.
+  // The last byte size worked out in the code page, and of which text: it is read on every key.
   const EditControl* sized_box_ = nullptr;
   std::uint64_t sized_revision_ = 0;
   long long sized_bytes_ = 0;

@@ -70,8 +70,13 @@ long long DocumentLifecycle::DiskSize(ustring_view text) const {
 void DocumentLifecycle::StartNew() {
   p_.window.SetCaption(text::kNewCaption);
   state_.Kind = DocumentKind::kNew;
-  state_.Ends = LineEnds::kLf;
-  state_.Encoding = {};
+  SetDiskForm(LineEnds::kLf, {});
+}
+
+void DocumentLifecycle::SetDiskForm(LineEnds ends, const FileEncoding& encoding) {
+  state_.Ends = ends;
+  state_.Encoding = encoding;
+  if (form_changed_) form_changed_();
 }
 
 // --- New and open ---
@@ -117,9 +122,8 @@ void DocumentLifecycle::Restore(ustring text, const ustring& path, LineEnds ends
     state_.CurrentPath = path;
     state_.CurrentName = NameOf(path);
     state_.Kind = DocumentKind::kFile;
-    state_.Ends = ends;
     const FileRead read = p_.files.Read(path, kMaxDocumentBytes);
-    state_.Encoding = read.error ? FileEncoding{} : DetectEncoding(read.bytes, p_.code_pages).value_or(FileEncoding{});
+    SetDiskForm(ends, read.error ? FileEncoding{} : DetectEncoding(read.bytes, p_.code_pages).value_or(FileEncoding{}));
     p_.window.SetCaption(Caption(text::kGivenCaptionPrefix, state_.CurrentName, info.length));
   } else {
     state_.CurrentPath.clear();
@@ -217,8 +221,7 @@ void DocumentLifecycle::Open(Source source) {
   state_.CurrentName = state_.PendingName;
   state_.ClearPending();
   p_.recent.AddRecentFile(state_.CurrentName + u"\\" + state_.CurrentPath);
-  state_.Ends = decoded.ends;
-  state_.Encoding = decoded.encoding;
+  SetDiskForm(decoded.ends, decoded.encoding);
   p_.window.ActiveTextBox().SetText(std::move(decoded.text));
   state_.Kind = DocumentKind::kFile;
 }

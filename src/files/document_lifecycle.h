@@ -69,6 +69,8 @@ class DocumentLifecycle {
 
   // The text's size on disk as it would be saved now.
   long long DiskSize(ustring_view text) const;
+  // Told whenever DiskSize counts differently (another code page, mark or line ends).
+  void SetOnDiskFormChanged(std::function<void()> changed) { form_changed_ = std::move(changed); }
 
  private:
   // The folder the document was opened from or saved in; empty for a new one.
@@ -95,6 +97,8 @@ class DocumentLifecycle {
   Ports p_;
   DocumentState state_;
   std::function<void()> settled_;
+  std::function<void()> form_changed_;
+  void SetDiskForm(LineEnds ends, const FileEncoding& encoding);
 };
 
 }  // namespace orvo::files

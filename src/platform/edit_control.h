@@ -71,8 +71,12 @@ class EditControl {
   virtual void SetLimit(int dbcs_units) = 0;
   // How the limit counts a text instead of its double-byte units (the bytes
   // it takes on disk, say); none: double-byte units.
+  // A measure is a constant for any text (a byte-order mark, say) plus a sum
+  // over whole characters, a CR LF counting as one.
   using LimitMeasure = std::function<long long(ustring_view text)>;
   virtual void SetLimitMeasure(LimitMeasure measure) = 0;
+  // The limit's count of the whole text, by its measure or in double-byte units.
+  virtual long long TextMeasure() const = 0;
 
   virtual int ImeMode() const = 0;
   virtual void SetImeMode(int mode) = 0;

@@ -133,6 +133,22 @@ TEST_F(Open, TheStatusLineAndTheLimitCountTheBytesAsTheFileIsWritten) {
   EXPECT_EQ(Text().size(), 20000u);
 }
 
+TEST_F(Open, AMarkedFileFillsToTheLastByteAndTheSizeFollowsTheFile) {
+  // The same letters with and without the mark: the size follows the file.
+  Write("plain.txt", "ab");
+  Write("plain-marked.txt", "\xef\xbb\xbf" "ab");
+  for (const std::string name : {"plain.txt", "plain-marked.txt", "plain.txt"}) {
+    Run("menu mnuFILE_OPEN\ndialog " + name + "\ntap End\n");
+    EXPECT_EQ(S().Main().lblFileSIZE.Caption(), name == "plain.txt" ? u"2" : u"5") << name;
+  }
+  // The mark and 59,987 letters: a paste of 16 takes ten, to 60,000 bytes.
+  OpenAfresh("marked.txt", "\xef\xbb\xbf" + std::string(59987, 'a'));
+  Run("tap End\nclipboard bcdefghijklmnopq\nmenu mnuPAST\ntap End\n");
+  EXPECT_EQ(Text().size(), 59997u);
+  EXPECT_EQ(S().program.documents.DiskSize(Text()), 60000);
+  EXPECT_EQ(S().Main().lblFileSIZE.Caption(), u"60,000");
+}
+
 TEST_F(Open, LineEndsComeBackAsTheyWere) {
   struct Case {
     const char* name;

@@ -18,4 +18,8 @@ ustring_view FitToLimit(ustring_view text, long long room, const LimitMeasure& m
 // The limit's count of a text: its measure, or its double-byte units.
 long long MeasureForLimit(ustring_view text, const LimitMeasure& measure);
 
+// The count of a piece of a text: without the measure's constant (a
+// byte-order mark is counted once, for the whole text).
+long long PieceMeasure(ustring_view piece, const LimitMeasure& measure);
+
 }  // namespace orvo::native

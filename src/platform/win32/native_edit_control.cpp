@@ -69,10 +69,11 @@ ustring NativeEditControl::SelText() const {
 
 void NativeEditControl::ReplaceSel(ustring_view text) { Insert(text); }
 
+long long NativeEditControl::TextMeasure() const { return native::MeasureForLimit(text_, measure_); }
+
 long long NativeEditControl::Room() const {
   const ustring_view selected = ustring_view(text_).substr(SelStart(), SelLength());
-  const long long kept =
-      native::MeasureForLimit(text_, measure_) - native::MeasureForLimit(selected, measure_);
+  const long long kept = TextMeasure() - native::PieceMeasure(selected, measure_);
   return static_cast<long long>(limit_) - kept;
 }
 

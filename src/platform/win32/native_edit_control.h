@@ -72,6 +72,7 @@ class NativeEditControl : public EditControl {
   int Limit() const override { return limit_; }
   void SetLimit(int dbcs_units) override;
   void SetLimitMeasure(LimitMeasure measure) override { measure_ = std::move(measure); }
+  long long TextMeasure() const override;
 
   int ImeMode() const override { return ime_mode_; }
   // Put into the IME now when the box has the focus, and whenever it takes it.

@@ -66,6 +66,34 @@ void EditControlModel::Select(int anchor, int caret) {
 
 ustring EditControlModel::SelText() const { return text_.substr(SelStart(), SelLength()); }
 
+void EditControlModel::SetLimitMeasure(LimitMeasure measure) {
+  measure_ = std::move(measure);
+  measured_revision_ = ~std::uint64_t{0};
+}
+
+long long EditControlModel::TextMeasure() const {
+  if (!measure_) return lines_.TotalDbcs();
+  if (measured_revision_ != revision_) {
+    measured_ = measure_(text_);
+    measured_revision_ = revision_;
+  }
+  return measured_;
+}
+
+long long EditControlModel::PieceMeasure(ustring_view piece) const { return measure_(piece) - measure_({}); }
+
+long long EditControlModel::MeasureChange(int start, int end, ustring_view inserted) const {
+  // One element either side: a surrogate pair or a CR LF that the change
+  // joins or splits is counted as the whole text counts it.
+  const ustring_view text = text_;
+  const int from = start > 0 ? start - 1 : start;
+  const int to = end < static_cast<int>(text.size()) ? end + 1 : end;
+  ustring after;
+  after.reserve(static_cast<std::size_t>(start - from + to - end) + inserted.size());
+  after.append(text.substr(from, start - from)).append(inserted).append(text.substr(end, to - end));
+  return measure_(after) - measure_(text.substr(from, to - from));
+}
+
 bool EditControlModel::Fit(ustring_view text, long long kept, ustring_view& fitting) {
   const long long room = static_cast<long long>(limit_) - kept;
   if (!measure_) {
@@ -73,7 +101,7 @@ bool EditControlModel::Fit(ustring_view text, long long kept, ustring_view& fitt
     fitting = cut ? text.substr(0, FittingPrefix(text, room)) : text;
     return !cut;
   }
-  if (measure_(text) <= room) {
+  if (PieceMeasure(text) <= room) {
     fitting = text;
     return true;
   }
@@ -84,7 +112,7 @@ bool EditControlModel::Fit(ustring_view text, long long kept, ustring_view& fitt
     std::size_t next = end + 1;
     const bool pair = text[end] >= 0xD800 && text[end] <= 0xDBFF && next < text.size();
     if (pair || (text[end] == u'\r' && next < text.size() && text[next] == u'\n')) ++next;
-    const long long step = measure_(text.substr(end, next - end));
+    const long long step = PieceMeasure(text.substr(end, next - end));
     if (used + step > room) break;
     used += step;
     end = next;
@@ -98,11 +126,7 @@ void EditControlModel::ReplaceSel(ustring_view text) {
   const int end = start + SelLength();
   long long kept = 0;
   if (measure_) {
-    if (measured_revision_ != revision_) {
-      measured_ = measure_(text_);
-      measured_revision_ = revision_;
-    }
-    kept = measured_ - measure_(ustring_view(text_).substr(start, end - start));
+    kept = TextMeasure() - PieceMeasure(ustring_view(text_).substr(start, end - start));
   } else {
     kept = lines_.TotalDbcs() - (lines_.DbcsOf(text_, end) - lines_.DbcsOf(text_, start));
   }
@@ -243,6 +267,8 @@ bool EditControlModel::Splice(int start, int end, ustring_view inserted, UndoRul
       fail_next_growth_ = false;
       throw std::bad_alloc();
     }
+    const bool measured = measure_ && measured_revision_ == revision_;
+    const long long measure_change = measured ? MeasureChange(start, end, inserted) : 0;
     const ustring_view removed = ustring_view(text_).substr(start, end - start);
     const int count = static_cast<int>(inserted.size());
     UndoBuffer undo = rule == UndoRule::kTyping ? undo_.After(start, removed, count)
@@ -252,7 +278,11 @@ bool EditControlModel::Splice(int start, int end, ustring_view inserted, UndoRul
     // Nothing below allocates: the change is all or nothing. `inserted` may
     // view the old undo record, which is replaced last.
     text_.replace(start, end - start, inserted);
-    if (start != end || !inserted.empty()) ++revision_;
+    ++revision_;
+    if (measured) {
+      measured_ += measure_change;
+      measured_revision_ = revision_;
+    }
     lines_.Commit(std::move(change));
     undo_ = std::move(undo);
   } catch (const std::bad_alloc&) {

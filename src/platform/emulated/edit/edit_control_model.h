@@ -77,7 +77,9 @@ class EditControlModel : public EditControl {
 
   int Limit() const override { return limit_; }
   void SetLimit(int dbcs_units) override;  // 0 or negative: kMaximumLimit
-  void SetLimitMeasure(LimitMeasure measure) override { measure_ = std::move(measure); }
+  void SetLimitMeasure(LimitMeasure measure) override;
+  // Follows each change by measuring only what it touched.
+  long long TextMeasure() const override;
 
   int ImeMode() const override { return ime_mode_; }
   void SetImeMode(int mode) override { ime_mode_ = mode; }
@@ -162,8 +164,12 @@ class EditControlModel : public EditControl {
   int limit_ = kDefaultLimit;
   LimitMeasure measure_;
   // The measure of the whole text, and of which revision: typing asks on every key.
-  std::uint64_t measured_revision_ = ~std::uint64_t{0};
-  long long measured_ = 0;
+  mutable std::uint64_t measured_revision_ = ~std::uint64_t{0};
+  mutable long long measured_ = 0;
+  // The measure of a piece of the text: without the measure's constant.
+  long long PieceMeasure(ustring_view piece) const;
+  // What replacing [start, end) by `inserted` changes the whole text's measure by.
+  long long MeasureChange(int start, int end, ustring_view inserted) const;
   // How much of the text fits in `room` by the limit's count; true when all of it.
   bool Fit(ustring_view text, long long kept, ustring_view& fitting);
   int first_line_ = 0;
