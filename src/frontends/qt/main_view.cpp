@@ -260,7 +260,13 @@ void MainView::Sync() {
   pane_->Show(dynamic_cast<emu::TextBox*>(&W().ActiveTextBox()));
 }
 
+void MainView::HoldControls(bool held) {
+  controls_held_ = held;
+  inner_->HoldControls(held);
+}
+
 void MainView::SyncGeometry() {
+  if (controls_held_) return;  // the strips are laid out from the controls
   MainWindow& w = W();
   const Rect& t = w.TextRect();
   // Toolbar and status line rows beyond the first take their room from the document.

@@ -41,6 +41,10 @@ class MainView : public QMainWindow, private frontend::MenuScreen {
   ~MainView() override;
 
   void Sync();
+  // While a key is handled, the document alone is synced and painted first;
+  // the other controls (the status line's figures, the cell and mode
+  // displays) and the strips' layout follow at the first sync after.
+  void HoldControls(bool held);
   // Tells screen readers what the program decided is to be said after one
   // input: its lines as one notice, so that none cuts the one before it short.
   void Announce(const std::vector<ustring>& lines);
@@ -78,6 +82,7 @@ class MainView : public QMainWindow, private frontend::MenuScreen {
 
   Program& program_;
   std::function<void()> settle_;
+  bool controls_held_ = false;
   bool choice_coming_ = false;  // an item of a drop-down was chosen; its command is queued
   std::map<const forms::MenuEntry*, QAction*> actions_;
   std::map<std::string, QAction*> actions_by_name_;

@@ -92,10 +92,14 @@ bool QtSession::Start() {
 void QtSession::DeliverKey(const KeyEvent& event) {
   if (host.Ended()) return;
   // What the key typed reaches the screen first: the document's text is
-  // painted and flushed before the scroll bars the key moved, which are drawn
-  // in a pass of their own after it.
+  // painted and flushed before the scroll bars the key moved and the other
+  // controls it changed (the status line's figures, the displays), which are
+  // synced after it and drawn in a pass of their own.
   DocumentEdit* text = view_ ? &view_->Text() : nullptr;
-  if (text != nullptr) text->HoldScrollBars();
+  if (text != nullptr) {
+    text->HoldScrollBars();
+    view_->HoldControls(true);
+  }
   desktop.PostKey(event);
   Settle();
   if (text != nullptr && view_ && &view_->Text() == text) {
@@ -105,6 +109,13 @@ void QtSession::DeliverKey(const KeyEvent& event) {
     }
     text->LetScrollBarsGo();
   }
+  LetControlsGo();
+}
+
+void QtSession::LetControlsGo() {
+  if (!view_) return;
+  view_->HoldControls(false);
+  view_->Sync();
 }
 
 void QtSession::Settle() {
@@ -130,7 +141,10 @@ script::ScriptView QtSession::Observed() {
 bool QtSession::PullInput() {
   if (host.Ended() || quitting_) return false;
   // A key that opened a modal window waits here, in its loop: the scroll bars are not held back meanwhile.
-  if (view_) view_->Text().LetScrollBarsGo();
+  if (view_) {
+    view_->Text().LetScrollBarsGo();
+    view_->HoldControls(false);
+  }
   Sync();
   const std::size_t waiting = desktop.Queue().Size();
   if (interactive_) {

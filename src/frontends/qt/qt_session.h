@@ -72,6 +72,8 @@ class QtSession : public QtParts, public emu::EmulatedSystem {
   // A key from the person: queued, and run at once unless a modal loop is
   // taking the keys.
   void DeliverKey(const KeyEvent& event);
+  // Ends the hold a key put on the main window's controls, and syncs them.
+  void LetControlsGo();
   // After anything that may have changed the program: pending events, then a sync.
   void Settle();
   // Draws every model again.

@@ -191,7 +191,7 @@ ControlPeer* FormMirror::Find(std::string_view name, int index) const {
 void FormMirror::Sync() {
   if (form_ == nullptr) return;
   if (structure_dirty_) Build();
-  if (controls_dirty_) {
+  if (controls_dirty_ && !controls_held_) {
     controls_dirty_ = false;
     for (forms::Control* c : form_->Controls()) {
       if (Slot* slot = SlotOf(c); slot != nullptr && slot->dirty) SyncSlot(*slot);

@@ -31,6 +31,10 @@ class FormMirror {
   forms::Form* Model() const { return form_; }
   // Brings the peers up to date with what the runtime reported since the last time.
   void Sync();
+  // While held, a sync brings only the text boxes, the window and the focus up
+  // to date; the other controls wait for the first sync after it (a key's text
+  // reaches the screen before the figures and displays it changed).
+  void HoldControls(bool held) { controls_held_ = held; }
 
   ControlPeer* PeerOf(const forms::Control* control) const;
   // The control a peer shows, or null.
@@ -65,6 +69,7 @@ class FormMirror {
   bool structure_dirty_ = true;
   bool window_dirty_ = true;
   bool controls_dirty_ = true;
+  bool controls_held_ = false;
   bool focus_known_ = false;
   const forms::Control* focus_shown_ = nullptr;
 };

@@ -188,20 +188,33 @@ Rect FormsRuntime::CentredRect(const Form& form, const Form* over) const {
 void FormsRuntime::Centre(Form& form, const Form* over) { form.Move(CentredRect(form, over)); }
 
 int FormsRuntime::Subscribe(Observer observer) {
-  observers_.push_back({next_id_, std::move(observer)});
+  observers_.push_back(std::make_unique<Subscription>(Subscription{next_id_, std::move(observer)}));
   return next_id_++;
 }
 
 void FormsRuntime::Unsubscribe(int id) {
-  std::erase_if(observers_, [id](const Subscription& s) { return s.id == id; });
+  for (const auto& s : observers_) {
+    if (s->id == id) s->id = 0;
+  }
+  if (telling_ == 0) std::erase_if(observers_, [](const auto& s) { return s->id == 0; });
 }
 
 void FormsRuntime::Notify(FormsEvent::Kind kind, Form& form) { Notify(FormsEvent{kind, &form}); }
 
 void FormsRuntime::Notify(const FormsEvent& event) {
-  // A copy: an observer may subscribe or unsubscribe while it is told.
-  const std::vector<Subscription> observers = observers_;
-  for (const Subscription& s : observers) s.observer(event);
+  // Those subscribed while this event is told hear the next one.
+  const std::size_t count = observers_.size();
+  ++telling_;
+  struct Told {
+    FormsRuntime& runtime;
+    ~Told() {
+      if (--runtime.telling_ == 0) std::erase_if(runtime.observers_, [](const auto& s) { return s->id == 0; });
+    }
+  } told{*this};
+  for (std::size_t i = 0; i < count; ++i) {
+    Subscription* s = observers_[i].get();
+    if (s->id != 0) s->observer(event);
+  }
 }
 
 void FormsRuntime::Detach(Form& form) {

@@ -6,6 +6,7 @@
 // unloaded; its owner is disabled meanwhile and re-enabled and re-activated
 // after. The runtime outlives every form made on it.
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "toolkit/forms/form.h"
@@ -78,10 +79,14 @@ class FormsRuntime {
   std::vector<Form*> modal_;
   Form* active_ = nullptr;
   struct Subscription {
-    int id;
+    int id;  // 0: unsubscribed while being told; erased once telling ends
     Observer observer;
   };
-  std::vector<Subscription> observers_;
+  // Told on every change, several times a key: telling allocates nothing. An
+  // observer may subscribe or unsubscribe while it is told, so each lives on
+  // its own and is erased only when no event is being told.
+  std::vector<std::unique_ptr<Subscription>> observers_;
+  int telling_ = 0;
   int next_id_ = 1;
 };
 

@@ -304,6 +304,35 @@ TEST(FormsRuntime, ObserversHearChangesUntilTheyLeave) {
   EXPECT_EQ(heard.size(), 2u);
 }
 
+TEST(FormsRuntime, ObserversMayComeAndGoWhileTheyAreTold) {
+  Rig rig;
+  TestForm dlg(rig.runtime, "dlg", rig.log);
+  rig.runtime.Load(dlg);
+  std::vector<std::string> heard;
+  int first = 0;
+  int third = 0;
+  int added = 0;
+  // The first leaves and brings a newcomer, and sends the third away, while it is told.
+  first = rig.runtime.Subscribe([&](const FormsEvent&) {
+    heard.push_back("first");
+    rig.runtime.Unsubscribe(first);
+    rig.runtime.Unsubscribe(third);
+    added = rig.runtime.Subscribe([&](const FormsEvent&) { heard.push_back("newcomer"); });
+  });
+  const int second = rig.runtime.Subscribe([&](const FormsEvent&) { heard.push_back("second"); });
+  third = rig.runtime.Subscribe([&](const FormsEvent&) { heard.push_back("third"); });
+  dlg.SetCaption(u"一");
+  EXPECT_EQ(heard, (std::vector<std::string>{"first", "second"}));
+  heard.clear();
+  dlg.SetCaption(u"二");
+  EXPECT_EQ(heard, (std::vector<std::string>{"second", "newcomer"}));
+  rig.runtime.Unsubscribe(second);
+  rig.runtime.Unsubscribe(added);
+  heard.clear();
+  dlg.SetCaption(u"三");
+  EXPECT_TRUE(heard.empty());
+}
+
 TEST(Placement, CentredOverClampsToScreen) {
   const Rect screen{0, 0, 1000, 800};
   struct Case {

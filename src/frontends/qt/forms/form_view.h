@@ -51,6 +51,8 @@ class FormView : public QWidget, private frontend::FormPeer {
   bool TopLevel() const { return options_.top_level; }
   // Brings the widgets up to date with what the runtime reported since the last time.
   void Sync();
+  // See FormMirror::HoldControls.
+  void HoldControls(bool held) { mirror_->HoldControls(held); }
 
   QWidget* WidgetOf(std::string_view name, int index = -1) const;
   // The ring drawn around the control that has the keyboard (null: a view inside another window).

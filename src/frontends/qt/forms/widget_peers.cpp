@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -31,7 +32,12 @@
 namespace orvo::qt {
 namespace {
 
-constexpr char kPeerProperty[] = "orvoPeer";
+// Each drawn widget's peer. Asked for many times a key (the strips are laid
+// out from their widgets), so a table rather than a property looked up by name.
+std::unordered_map<const QObject*, WidgetPeer*>& PeersOfWidgets() {
+  static std::unordered_map<const QObject*, WidgetPeer*> peers;
+  return peers;
+}
 constexpr char kFitProperty[] = "orvoFit";
 
 void SetColours(QWidget& widget, std::uint32_t fore, std::uint32_t back, bool fills) {
@@ -397,7 +403,7 @@ constexpr ControlKindRow kRows[] = {
 }  // namespace
 
 WidgetPeer::WidgetPeer(QWidget& widget, forms::Control& control) : widget_(widget), control_(control) {
-  widget_.setProperty(kPeerProperty, QVariant::fromValue(static_cast<void*>(this)));
+  PeersOfWidgets()[&widget_] = this;
 }
 
 void WidgetPeer::Place(double fit) {
@@ -423,7 +429,7 @@ QRect Scaled(const QRect& r, double fit) {
 }
 
 WidgetPeer::~WidgetPeer() {
-  widget_.setProperty(kPeerProperty, QVariant());
+  PeersOfWidgets().erase(&widget_);
   widget_.deleteLater();
 }
 
@@ -434,8 +440,9 @@ QWidget* WidgetOf(frontend::ControlPeer* peer) {
 
 WidgetPeer* PeerOfWidget(const QObject* widget) {
   if (widget == nullptr) return nullptr;
-  const QVariant peer = widget->property(kPeerProperty);
-  return peer.isValid() ? static_cast<WidgetPeer*>(peer.value<void*>()) : nullptr;
+  const auto& peers = PeersOfWidgets();
+  const auto found = peers.find(widget);
+  return found != peers.end() ? found->second : nullptr;
 }
 
 const ControlKindRow* RowFor(forms::ControlKind kind) {
