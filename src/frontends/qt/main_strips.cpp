@@ -18,17 +18,17 @@ constexpr char kWrapNotice[] = "lblTURN";  // on the status line, but a control 
 constexpr char kSizeGrip[] = "picCONER";
 constexpr int kGap = 6;  // between the status line's last figure and the wrap notice
 
-struct Strip {
-  QWidget* widget = nullptr;
-  std::vector<QWidget*> members;
-  std::vector<QRect> places;  // the model's, in the strip
-};
+using Strip = StripLayout::Strip;
 
-Strip StripOf(const FormView& inner, const char* name) {
-  Strip strip;
+// The strip's drawn controls and their places, into vectors kept from the last time.
+void ReadStrip(const FormView& inner, const char* name, Strip& strip) {
   strip.widget = inner.WidgetOf(name);
-  if (strip.widget == nullptr) return strip;
-  for (QWidget* child : strip.widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+  strip.members.clear();
+  strip.places.clear();
+  if (strip.widget == nullptr) return;
+  for (QObject* object : strip.widget->children()) {
+    if (!object->isWidgetType()) continue;
+    auto* child = static_cast<QWidget*>(object);
     const WidgetPeer* peer = PeerOfWidget(child);
     if (peer == nullptr) continue;
     strip.members.push_back(child);
@@ -36,7 +36,30 @@ Strip StripOf(const FormView& inner, const char* name) {
     const QRect model = peer->ModelBounds();
     strip.places.push_back(child->isHidden() ? QRect(model.topLeft(), QSize()) : model);
   }
-  return strip;
+}
+
+void Note(std::vector<int>& into, const QRect& r) {
+  into.insert(into.end(), {r.x(), r.y(), r.width(), r.height()});
+}
+
+// What a strip's layout is made from: its width and model place, and each
+// control's place and where it stands now (a control the window moved since is laid out again).
+void NoteStrip(std::vector<int>& into, const Strip& strip) {
+  if (strip.widget == nullptr) return;
+  Note(into, strip.widget->geometry());
+  Note(into, PeerOfWidget(strip.widget)->ModelBounds());
+  for (std::size_t i = 0; i < strip.members.size(); ++i) {
+    Note(into, strip.places[i]);
+    Note(into, strip.members[i]->geometry());
+  }
+}
+
+void NoteWidget(std::vector<int>& into, const QWidget* widget) {
+  const WidgetPeer* peer = widget != nullptr ? PeerOfWidget(widget) : nullptr;
+  if (peer == nullptr) return;
+  into.push_back(widget->isHidden() ? 1 : 0);
+  Note(into, widget->geometry());
+  Note(into, peer->ModelBounds());
 }
 
 // Puts the members at their places and the strip at its height; the extra height it took.
@@ -53,15 +76,13 @@ int Apply(Strip& strip, const StripRows& rows, bool grows_up) {
   return extra;
 }
 
-int LayOutToolbar(const FormView& inner) {
-  Strip bar = StripOf(inner, kToolbar);
+int LayOutToolbar(Strip& bar) {
   if (bar.widget == nullptr) return 0;
   const int row_height = PeerOfWidget(bar.widget)->ModelBounds().height();
   return Apply(bar, BreakIntoRows(bar.places, bar.widget->width(), row_height), false);
 }
 
-int LayOutStatusLine(const FormView& inner) {
-  Strip line = StripOf(inner, kStatusLine);
+int LayOutStatusLine(const FormView& inner, Strip& line) {
   if (line.widget == nullptr) return 0;
   const QRect model = PeerOfWidget(line.widget)->ModelBounds();
   int room = line.widget->width();
@@ -92,8 +113,23 @@ int LayOutStatusLine(const FormView& inner) {
 
 }  // namespace
 
-StripRoom LayOutStrips(const FormView& inner) {
-  return {LayOutToolbar(inner), LayOutStatusLine(inner)};
+StripRoom StripLayout::LayOut(const FormView& inner) {
+  ReadStrip(inner, kToolbar, bar_);
+  ReadStrip(inner, kStatusLine, line_);
+  looking_.clear();
+  NoteStrip(looking_, bar_);
+  NoteStrip(looking_, line_);
+  NoteWidget(looking_, inner.WidgetOf(kSizeGrip));
+  NoteWidget(looking_, inner.WidgetOf(kWrapNotice));
+  if (looking_ == seen_) return room_;
+  room_ = {LayOutToolbar(bar_), LayOutStatusLine(inner, line_)};
+  // What it stands on now, once laid out: the next look finds it unchanged.
+  seen_.clear();
+  NoteStrip(seen_, bar_);
+  NoteStrip(seen_, line_);
+  NoteWidget(seen_, inner.WidgetOf(kSizeGrip));
+  NoteWidget(seen_, inner.WidgetOf(kWrapNotice));
+  return room_;
 }
 
 }  // namespace orvo::qt

@@ -7,6 +7,11 @@
 // where the window's model puts them; the wrap notice stands after the status
 // line's figures, never over them (on a row of its own where it must).
 
+#include <QRect>
+#include <vector>
+
+class QWidget;
+
 namespace orvo::qt {
 
 class FormView;
@@ -19,6 +24,25 @@ struct StripRoom {
 };
 
 // Lays both strips of the main window's inner form out for its present width.
-StripRoom LayOutStrips(const FormView& inner);
+// Asked after every key: it looks again only when the width, a control's
+// place or its showing changed since the last time, and then without
+// allocating once it has laid the strips out before.
+class StripLayout {
+ public:
+  StripRoom LayOut(const FormView& inner);
+
+  struct Strip {
+    QWidget* widget = nullptr;
+    std::vector<QWidget*> members;
+    std::vector<QRect> places;  // the model's, in the strip
+  };
+
+ private:
+  Strip bar_;
+  Strip line_;
+  std::vector<int> seen_;  // what the last layout was made from
+  std::vector<int> looking_;
+  StripRoom room_;
+};
 
 }  // namespace orvo::qt

@@ -18,7 +18,6 @@
 #include "frontends/qt/candidate_list.h"
 #include "frontends/qt/document_pane.h"
 #include "frontends/qt/font_map.h"
-#include "frontends/qt/main_strips.h"
 #include "frontends/qt/menu_bar_rows.h"
 #include "frontends/qt/forms/form_view.h"
 #include "frontends/qt/picture_set.h"
@@ -270,7 +269,7 @@ void MainView::SyncGeometry() {
   MainWindow& w = W();
   const Rect& t = w.TextRect();
   // Toolbar and status line rows beyond the first take their room from the document.
-  const StripRoom strips = LayOutStrips(*inner_);
+  const StripRoom strips = strips_.LayOut(*inner_);
   const QRect text(t.left, t.top + strips.top, t.width, std::max(0, t.height - strips.top - strips.bottom));
   if (pane_->Widget().geometry() != text) pane_->Widget().setGeometry(text);
 

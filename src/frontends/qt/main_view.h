@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "frontends/qt/main_strips.h"
 #include "frontends/shared/menu_protocol.h"
 
 class QLabel;
@@ -83,6 +84,7 @@ class MainView : public QMainWindow, private frontend::MenuScreen {
   Program& program_;
   std::function<void()> settle_;
   bool controls_held_ = false;
+  StripLayout strips_;
   bool choice_coming_ = false;  // an item of a drop-down was chosen; its command is queued
   std::map<const forms::MenuEntry*, QAction*> actions_;
   std::map<std::string, QAction*> actions_by_name_;

@@ -115,11 +115,15 @@ QSize MenuBarRows::minimumSizeHint() const {
 void MenuBarRows::Arrange() {
   // An open drop-down is not pulled from under the person.
   if (QApplication::activePopupWidget() != nullptr) return;
-  // Asked after every event: worked out again only when the width or an entry changed.
+  // Asked after every event: worked out again only when the width or an entry
+  // changed, and found unchanged without allocating.
+  const auto shown = [](const QAction* top) { return top->isVisible() ? top->text() : QString(); };
+  bool same = width() == arranged_width_ && arranged_entries_.size() == order_.size();
+  for (std::size_t i = 0; same && i < order_.size(); ++i) same = shown(order_[i]) == arranged_entries_[i];
+  if (same) return;
   std::vector<QString> entries;
   entries.reserve(order_.size());
-  for (const QAction* top : order_) entries.push_back(top->isVisible() ? top->text() : QString());
-  if (width() == arranged_width_ && entries == arranged_entries_) return;
+  for (const QAction* top : order_) entries.push_back(shown(top));
   arranged_width_ = width();
   arranged_entries_ = std::move(entries);
   const std::vector<int> rows = RowsFor(width());
