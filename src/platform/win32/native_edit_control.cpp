@@ -69,7 +69,13 @@ ustring NativeEditControl::SelText() const {
 
 void NativeEditControl::ReplaceSel(ustring_view text) { Insert(text); }
 
-long long NativeEditControl::TextMeasure() const { return native::MeasureForLimit(text_, measure_); }
+long long NativeEditControl::TextMeasure() const {
+  if (measured_revision_ != revision_) {
+    measured_ = native::MeasureForLimit(text_, measure_);
+    measured_revision_ = revision_;
+  }
+  return measured_;
+}
 
 long long NativeEditControl::Room() const {
   const ustring_view selected = ustring_view(text_).substr(SelStart(), SelLength());

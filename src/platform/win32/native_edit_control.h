@@ -71,7 +71,11 @@ class NativeEditControl : public EditControl {
 
   int Limit() const override { return limit_; }
   void SetLimit(int dbcs_units) override;
-  void SetLimitMeasure(LimitMeasure measure) override { measure_ = std::move(measure); }
+  void SetLimitMeasure(LimitMeasure measure) override {
+    measure_ = std::move(measure);
+    measured_revision_ = ~std::uint64_t{0};
+  }
+  // Measured once for each revision of the text: the status line asks on every key.
   long long TextMeasure() const override;
 
   int ImeMode() const override { return ime_mode_; }
@@ -134,6 +138,8 @@ class NativeEditControl : public EditControl {
   std::uint64_t revision_ = 0;
   int limit_ = kDefaultLimit;
   LimitMeasure measure_;
+  mutable std::uint64_t measured_revision_ = ~std::uint64_t{0};
+  mutable long long measured_ = 0;
   int ime_mode_ = 0;
   std::uint32_t back_colour_ = 0xFFFFFF;
   std::uint32_t fore_colour_ = 0;
