@@ -126,12 +126,16 @@ void MainWindowPorts::ShowStatus(const editing::StatusFigures& figures) {
     label->SetCaption(*figure);
     changed = true;
   }
-  if (!changed && w.picSTATUS.AccessibleName() != u"") return;
-  // Read as one sentence: each caption with its figure.
-  const ustring sentence = w.lblSTYLE[0].Caption() + figures.bytes + w.lblBYTES.Caption() + u' ' +
-                           w.lblSTYLE[1].Caption() + figures.lines + u' ' + w.lblSTYLE[2].Caption() +
-                           figures.line + u' ' + w.lblSTYLE[3].Caption() + figures.column;
-  w.picSTATUS.SetAccessibleName(sentence);
+  const std::optional<ustring>& named = w.picSTATUS.GivenAccessibleName();
+  if (!changed && named && !named->empty()) return;
+  // Read as one sentence: each caption with its figure (made once, in one piece of memory).
+  ustring sentence;
+  sentence.reserve(96);
+  sentence.append(w.lblSTYLE[0].Caption()).append(figures.bytes).append(w.lblBYTES.Caption()).append(1, u' ');
+  sentence.append(w.lblSTYLE[1].Caption()).append(figures.lines).append(1, u' ');
+  sentence.append(w.lblSTYLE[2].Caption()).append(figures.line).append(1, u' ');
+  sentence.append(w.lblSTYLE[3].Caption()).append(figures.column);
+  w.picSTATUS.SetAccessibleName(std::move(sentence));
 }
 
 bool MainWindowPorts::WordWrap() const { return W().WordWrap(); }

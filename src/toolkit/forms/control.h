@@ -83,6 +83,8 @@ class Control : public KeyHandler {
   void SetAccessibleDescription(std::optional<ustring> text);
   // The caption as read aloud unless a name was given.
   ustring AccessibleName() const;
+  // The name given for readers, if any (AccessibleName without the copy).
+  const std::optional<ustring>& GivenAccessibleName() const { return accessible_name_; }
   void SetAccessibleName(std::optional<ustring> name);
   // A live display: screen readers hear each change of its caption.
   bool Live() const { return live_; }
