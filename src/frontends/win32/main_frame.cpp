@@ -99,6 +99,10 @@ void MainFrame::Sync() {
   SyncMenus();
   inner_->Sync();
   menus_->OpenAsked();
+  if (deferred_menu_ && windowing_.HandleDepth() <= 1) {
+    PostMessageW(window_, kOpenMenu, deferred_menu_->letter, deferred_menu_->pop_up);
+    deferred_menu_.reset();
+  }
   SyncGeometry();
   ShowDocument();
 }
@@ -320,8 +324,9 @@ LRESULT MainFrame::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
     case WM_INITMENUPOPUP:
       if (HIWORD(l_param) == 0 && program_.Running()) {
         const forms::MenuEntry* entry = menus_bar_.EntryOfPopup(reinterpret_cast<HMENU>(w_param));
-        // Opening a top-level menu is an event of its own: it may leave braille mode.
-        if (entry != nullptr && entry->Parent() == &W().MenuBar()) {
+        // Opening a menu of the bar is an event of its own: it may leave braille
+        // mode. The text box's pop-up (hidden from the bar) leaves it as it is.
+        if (entry != nullptr && entry->Parent() == &W().MenuBar() && entry->Visible()) {
           const std::string name = entry->Name();
           Forward([this, name](MainWindow&) { menus_->Opened(name); });
         }
@@ -342,6 +347,13 @@ LRESULT MainFrame::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
       MenusClosed();
       return 0;
     case kOpenMenu:
+      // The system's menu loop is modal: opened from a handler's own loop
+      // (DoEvents), it would hold that handler half done, its latch not yet
+      // back, for as long as the menu is open. It opens once the handler is over.
+      if (windowing_.HandleDepth() > 1) {
+        deferred_menu_ = MenuAsked{w_param, l_param};
+        return 0;
+      }
       OpenMenu(w_param, l_param);
       return 0;
     case WM_SYSCOMMAND:

@@ -7,6 +7,7 @@
 // back to the models; the view decides nothing.
 #include <functional>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -88,6 +89,11 @@ class MainFrame : private frontend::MenuScreen {
   bool chosen_ = false;        // an item was chosen in the open menus
   bool key_menu_ = false;      // the program asked for the system's menu keys once
   const forms::MenuEntry* pop_up_ = nullptr;  // asked for, not yet opened
+  struct MenuAsked {
+    WPARAM letter;
+    LPARAM pop_up;
+  };
+  std::optional<MenuAsked> deferred_menu_;  // asked for inside a handler, opened after it
   bool applying_ = false;      // the window is being moved to the model's place
   int icon_id_ = -2;           // the picture the window's icons show
   HICON icons_[2] = {nullptr, nullptr};  // large and small

@@ -55,6 +55,17 @@ bool NativeWindowing::Take(MSG& msg, BOOL& got, const std::function<bool()>& don
   return true;
 }
 
+bool NativeWindowing::RunIdle() {
+  bool did = false;
+  MSG msg;
+  while (idle_ && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+    if (!idle_()) break;
+    did = true;
+    if (after_each_) after_each_();
+  }
+  return did;
+}
+
 bool NativeWindowing::WaitAndHandle() {
   MSG msg;
   BOOL got = 0;

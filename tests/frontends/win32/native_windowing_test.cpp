@@ -230,6 +230,27 @@ TEST_F(NativeWindowingTest, AnEditClosedDuringAModalLoopIsNotGivenTheFocusBack) 
   EXPECT_EQ(log, (std::vector<std::string>{"window down 69"})) << "no control of the closed box hears keys";
 }
 
+// An open menu's loop says it is idle once, and again only after a message:
+// the idle work goes on while it leaves nothing in the queue (a check), and
+// stops at the first message it leaves (a key), or when it has nothing to do.
+TEST_F(NativeWindowingTest, TheSystemsIdleLoopRunsTheWorkUntilAMessageWaits) {
+  int steps = 0;
+  windowing.SetIdle([&] {
+    ++steps;
+    if (steps == 3) Post(WM_KEYDOWN, 'E', KeyParam(0x12, false));
+    return steps < 5;
+  });
+  EXPECT_TRUE(windowing.RunIdle());
+  EXPECT_EQ(steps, 3) << "the key left in the queue comes first";
+  windowing.DoEvents();
+  EXPECT_TRUE(windowing.RunIdle());
+  EXPECT_EQ(steps, 5) << "then the rest, up to the work's end";
+  windowing.SetIdle([] { return false; });
+  EXPECT_FALSE(windowing.RunIdle());
+  windowing.SetIdle(nullptr);
+  EXPECT_FALSE(windowing.RunIdle());
+}
+
 TEST_F(NativeWindowingTest, HandlersThatRunTheirOwnLoopAreNested) {
   int deepest = 0;
   windowing.SetAfterEach([&] { deepest = std::max(deepest, windowing.HandleDepth()); });
