@@ -275,6 +275,16 @@ void MainFrame::MenuCommand(UINT command) {
   });
 }
 
+void MainFrame::ReleaseHeldOnce() {
+  // The keys held come up for the program: their real releases go to the
+  // menu. Not before the menu has opened, which may leave braille mode: a
+  // release of the Alt that opened it would end its pass first and bring the
+  // latch's Alt back, and an Alt closes the menu.
+  if (!release_held_) return;
+  release_held_ = false;
+  windowing_.ReleaseHeld();
+}
+
 void MainFrame::MenusClosed() {
   const bool chosen = chosen_;
   chosen_ = false;
@@ -331,16 +341,21 @@ LRESULT MainFrame::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
           Forward([this, name](MainWindow&) { menus_->Opened(name); });
         }
       }
+      ReleaseHeldOnce();
       return 0;
     case WM_ENTERMENULOOP:
       menu_open_ = true;
-      windowing_.ReleaseHeld();  // the keys held come up for the program: their real releases go to the menu
+      release_held_ = true;
       return 0;
     case WM_ENTERIDLE:
       // An open menu waits for keys: a script's next step is played from here.
-      if (w_param == MSGF_MENU) windowing_.RunIdle();
+      if (w_param == MSGF_MENU) {
+        ReleaseHeldOnce();
+        windowing_.RunIdle();
+      }
       return 0;
     case WM_EXITMENULOOP:
+      ReleaseHeldOnce();
       PostMessageW(window_, kMenusClosed, 0, 0);  // after the choice the menu posted, if any
       return 0;
     case kMenusClosed:

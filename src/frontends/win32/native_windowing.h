@@ -77,6 +77,8 @@ class NativeWindowing : public Windowing {
   bool Take(MSG& msg, BOOL& got, const std::function<bool()>& done);
   bool IsFocusedEdit(HWND window) const;
   void Note(const KeyEvent& event);
+  // Whether the person holds the key (their press of it came through and not its release).
+  bool PersonHolds(int vk) const;
 
   const Keyboard& keyboard_;
   EditFactory make_edit_;

@@ -173,6 +173,24 @@ TEST_F(NativeWindowingTest, TheProgramsOwnKeysAreLoggedAndNeverHeldForThePerson)
   EXPECT_TRUE(log.empty());
 }
 
+// The program holds Ctrl and Alt (the latch): the system then marks the
+// person's first press of either as "already down". It is a press all the
+// same (in braille mode it starts the Alt or Ctrl pass), and their own
+// repeats after it are repeats; a letter's stray repeat stays nothing.
+TEST_F(NativeWindowingTest, APersonsFirstPressOfAModifierTheProgramHoldsIsAPress) {
+  keyboard.own = true;
+  Post(WM_SYSKEYDOWN, VK_MENU, KeyParam(0x38, false));
+  windowing.DoEvents();
+  keyboard.own = false;
+  log.clear();
+  Post(WM_KEYDOWN, VK_MENU, KeyParam(0x38, true));
+  Post(WM_KEYDOWN, VK_MENU, KeyParam(0x38, true));
+  Post(WM_KEYDOWN, 'C', KeyParam(0x2E, true));
+  windowing.DoEvents();
+  EXPECT_EQ(log, (std::vector<std::string>{"window down 18", "control down 18", "window repeat 18",
+                                           "control repeat 18"}));
+}
+
 TEST_F(NativeWindowingTest, AltAloneAndF10AskTheWindowForItsMenus) {
   Post(WM_SYSKEYDOWN, VK_MENU, KeyParam(0x38, false));
   Post(WM_SYSKEYUP, VK_MENU, KeyParam(0x38, true, true));
