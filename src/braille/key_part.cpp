@@ -22,6 +22,9 @@ void KeyPart::FullDisplayReset() {
 }
 
 void KeyPart::CheckImeChanged() {
+  // With no IME bound (none, or not in romaji mode: the start said so) there
+  // is no state to follow, and reading it as closed would end braille mode.
+  if (!m_.ime.Alive()) return;
   if (m_.ime.OpenStatus() != s_.ImeOpen) m_.ime.CMD_IME(ImeSwitch::kToggle);
 }
 

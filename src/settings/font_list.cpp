@@ -28,7 +28,15 @@ ustring StandInFont(const ustring& name, const FontRegistry& fonts) {
   const auto has = [&families](ustring_view family) {
     return std::find(families.begin(), families.end(), family) != families.end();
   };
-  if (families.empty() || has(name)) return name;
+  // Family names are matched without regard to case (Windows lists its own as "Fixedsys").
+  const auto has_any_case = [&families](ustring_view family) {
+    const auto fold = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; };
+    return std::any_of(families.begin(), families.end(), [&](const ustring& f) {
+      return std::equal(f.begin(), f.end(), family.begin(), family.end(),
+                        [&](char16_t a, char16_t b) { return fold(a) == fold(b); });
+    });
+  };
+  if (families.empty() || has_any_case(name)) return name;
   for (const char16_t* family : kStandIns) {
     if (has(family)) return family;
   }

@@ -15,7 +15,8 @@ bool ListsFontFamily(ustring_view family);
 // The font that stands in for `name` when the desktop has no family of that
 // name and `name` is the default FixedSys (which Linux desktops lack): the
 // first of a few fixed-pitch families that show Japanese, else the first
-// family the list offers. Any other name, or FixedSys where it exists, stays.
+// family the list offers. Any other name, or FixedSys where it exists (in any
+// case: Windows spells it Fixedsys), stays.
 ustring StandInFont(const ustring& name, const FontRegistry& fonts);
 
 // FillFontList: the list box emptied, then given every family that belongs in it.

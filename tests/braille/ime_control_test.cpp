@@ -116,6 +116,26 @@ TEST(ImeControlSwitch, AnImeClosedBehindBrailleModeEndsIt) {
   EXPECT_TRUE(rig.host.messages.empty());
 }
 
+// A system whose IME could not be bound (none, or not in romaji mode) was
+// told so at the start and still types: the keys that look at the IME's
+// state afterwards (the context menu, the IME keys) leave braille mode alone.
+TEST(ImeControlSwitch, WithNoImeBoundBrailleModeStaysThroughTheKeysThatLookAtIt) {
+  BrailleRig rig;
+  rig.ime.Release();
+  rig.ime_service.SetNoIme(true);
+  rig.ime.Create();
+  ASSERT_FALSE(rig.ime.Alive());
+  rig.host.messages.clear();
+  rig.EnterBraille();
+  ASSERT_TRUE(rig.state.BrailleMode);
+  for (int key : {int{'Z'}, int{vk::kKanji}}) {
+    rig.Tap(key);
+    EXPECT_TRUE(rig.state.BrailleMode) << key;
+    EXPECT_TRUE(rig.state.LatchHeld) << key;
+  }
+  EXPECT_TRUE(rig.host.messages.empty());
+}
+
 TEST(ImeControlSwitch, OnOpensEvenWhenOpenAlready) {
   BrailleRig rig;
   rig.box.SetImeMode(ime_mode::kAlphaFull);

@@ -86,6 +86,8 @@ TEST(StandInFont, AFontThatExistsStandsInForAMissingFixedSys) {
   };
   const Case cases[] = {
       {"FixedSys there", {u"DejaVu Sans", u"FixedSys"}, u"FixedSys", u"FixedSys"},
+      // The system matches family names without regard to case: its own "Fixedsys" is the default.
+      {"spelt Fixedsys", {u"IPAGothic", u"Fixedsys"}, u"FixedSys", u"FixedSys"},
       {"IPAGothic first", {u"DejaVu Sans Mono", u"IPAGothic", u"IPAPGothic"}, u"FixedSys", u"IPAGothic"},
       {"its Japanese name", {u"@IPAゴシック", u"IPAゴシック"}, u"FixedSys", u"IPAゴシック"},
       {"a fixed-pitch family", {u"DejaVu Sans", u"DejaVu Sans Mono"}, u"FixedSys", u"DejaVu Sans Mono"},

@@ -155,9 +155,11 @@ void ScriptPlayer::PerformOnWindow(const ScriptStep& step) {
     case Kind::kActivate:
       program_.Main().AppActivation(step.x != 0);
       break;
-    case Kind::kDrop:
-      program_.drops.Dropped(ScriptDrop(program_, step));
+    case Kind::kDrop: {
+      const files::DroppedFiles dropped = ScriptDrop(program_, step);
+      if (!target_.Drop(dropped)) program_.drops.Dropped(dropped);
       break;
+    }
     default:
       break;  // not a step on the window
   }

@@ -3,6 +3,7 @@
 // What a front end gives the script player: the ways its window and its
 // input differ from another front end's. Everything else a script does goes to
 // the program itself, the same everywhere.
+#include "files/drop_open.h"
 #include "platform/keys.h"
 #include "toolkit/forms/window_state.h"
 #include "frontends/script/script_view.h"
@@ -28,6 +29,9 @@ class ScriptTarget {
   virtual void Settle() = 0;
   // The program has ended: no input reaches it any more.
   virtual bool Ended() const = 0;
+  // Files dropped on the window, as the system hands them over; false when
+  // this front end has no way of its own, and the program is given them.
+  virtual bool Drop(const files::DroppedFiles&) { return false; }
   // Whether a restart step can be played here (a new program in the same folder).
   virtual bool CanRestart() const { return false; }
 };

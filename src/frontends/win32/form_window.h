@@ -40,6 +40,8 @@ class FormWindow : private frontend::FormPeer {
   void Sync();
 
   NativePeer* Find(std::string_view name, int index = -1) const;
+  // Gone from the screen: the owner it disabled enabled first, then hidden.
+  void Unloaded() override;
   // Controls no row knows how to draw, by name: a new kind needs its row.
   const std::vector<std::string>& Undrawn() const { return mirror_->Undrawn(); }
 
@@ -47,7 +49,6 @@ class FormWindow : private frontend::FormPeer {
   std::unique_ptr<frontend::ControlPeer> MakePeer(forms::Control& control, frontend::ControlPeer* holder) override;
   void ShowWindow(const frontend::WindowLook& look) override;
   void FocusMoved(frontend::ControlPeer* peer) override;
-  void Unloaded() override;
   void Act(const std::function<void()>& action);
   void GiveOwnerBack();
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param);

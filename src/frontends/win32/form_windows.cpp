@@ -14,7 +14,10 @@ FormWindows::~FormWindows() { runtime_.Unsubscribe(subscription_); }
 void FormWindows::Heard(const forms::FormsEvent& e) {
   if (e.kind == forms::FormsEvent::Kind::kUnloaded) {
     if (auto it = windows_.find(e.form); it != windows_.end()) {
-      ShowWindow(it->second->Window(), SW_HIDE);
+      // The owner a modal window disabled is enabled before the window hides:
+      // hidden first, the system would find no window of the program to
+      // activate and hand the activation to another program.
+      it->second->Unloaded();
       gone_.push_back(std::move(it->second));
       windows_.erase(it);
     }

@@ -99,6 +99,10 @@ void MainFrame::Sync() {
   SyncMenus();
   inner_->Sync();
   menus_->OpenAsked();
+  if (deferred_menu_ && windowing_.HandleDepth() <= 1) {
+    PostMessageW(window_, kOpenMenu, deferred_menu_->letter, deferred_menu_->pop_up);
+    deferred_menu_.reset();
+  }
   SyncGeometry();
   ShowDocument();
 }
@@ -271,6 +275,16 @@ void MainFrame::MenuCommand(UINT command) {
   });
 }
 
+void MainFrame::ReleaseHeldOnce() {
+  // The keys held come up for the program: their real releases go to the
+  // menu. Not before the menu has opened, which may leave braille mode: a
+  // release of the Alt that opened it would end its pass first and bring the
+  // latch's Alt back, and an Alt closes the menu.
+  if (!release_held_) return;
+  release_held_ = false;
+  windowing_.ReleaseHeld();
+}
+
 void MainFrame::MenusClosed() {
   const bool chosen = chosen_;
   chosen_ = false;
@@ -320,28 +334,41 @@ LRESULT MainFrame::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
     case WM_INITMENUPOPUP:
       if (HIWORD(l_param) == 0 && program_.Running()) {
         const forms::MenuEntry* entry = menus_bar_.EntryOfPopup(reinterpret_cast<HMENU>(w_param));
-        // Opening a top-level menu is an event of its own: it may leave braille mode.
-        if (entry != nullptr && entry->Parent() == &W().MenuBar()) {
+        // Opening a menu of the bar is an event of its own: it may leave braille
+        // mode. The text box's pop-up (hidden from the bar) leaves it as it is.
+        if (entry != nullptr && entry->Parent() == &W().MenuBar() && entry->Visible()) {
           const std::string name = entry->Name();
           Forward([this, name](MainWindow&) { menus_->Opened(name); });
         }
       }
+      ReleaseHeldOnce();
       return 0;
     case WM_ENTERMENULOOP:
       menu_open_ = true;
-      windowing_.ReleaseHeld();  // the keys held come up for the program: their real releases go to the menu
+      release_held_ = true;
       return 0;
     case WM_ENTERIDLE:
       // An open menu waits for keys: a script's next step is played from here.
-      if (w_param == MSGF_MENU) windowing_.RunIdle();
+      if (w_param == MSGF_MENU) {
+        ReleaseHeldOnce();
+        windowing_.RunIdle();
+      }
       return 0;
     case WM_EXITMENULOOP:
+      ReleaseHeldOnce();
       PostMessageW(window_, kMenusClosed, 0, 0);  // after the choice the menu posted, if any
       return 0;
     case kMenusClosed:
       MenusClosed();
       return 0;
     case kOpenMenu:
+      // The system's menu loop is modal: opened from a handler's own loop
+      // (DoEvents), it would hold that handler half done, its latch not yet
+      // back, for as long as the menu is open. It opens once the handler is over.
+      if (windowing_.HandleDepth() > 1) {
+        deferred_menu_ = MenuAsked{w_param, l_param};
+        return 0;
+      }
       OpenMenu(w_param, l_param);
       return 0;
     case WM_SYSCOMMAND:

@@ -7,6 +7,7 @@
 // back to the models; the view decides nothing.
 #include <functional>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -68,6 +69,7 @@ class MainFrame : private frontend::MenuScreen {
   void MenuCommand(UINT command);
   void OpenMenu(WPARAM position, LPARAM popup);
   void MenusClosed();
+  void ReleaseHeldOnce();
   void FilesDropped(HDROP drop);
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
   LRESULT Handle(UINT message, WPARAM w_param, LPARAM l_param);
@@ -86,8 +88,14 @@ class MainFrame : private frontend::MenuScreen {
   std::map<const forms::MenuEntry*, bool> menus_dirty_;
   bool menu_open_ = false;     // between the menu loop's start and its closing handled
   bool chosen_ = false;        // an item was chosen in the open menus
+  bool release_held_ = false;  // the keys held are yet to come up for the program
   bool key_menu_ = false;      // the program asked for the system's menu keys once
   const forms::MenuEntry* pop_up_ = nullptr;  // asked for, not yet opened
+  struct MenuAsked {
+    WPARAM letter;
+    LPARAM pop_up;
+  };
+  std::optional<MenuAsked> deferred_menu_;  // asked for inside a handler, opened after it
   bool applying_ = false;      // the window is being moved to the model's place
   int icon_id_ = -2;           // the picture the window's icons show
   HICON icons_[2] = {nullptr, nullptr};  // large and small

@@ -25,12 +25,15 @@ HBITMAP MenuCheckBitmap(int id) {
 MenuBar::~MenuBar() {
   DropOld();
   if (bar_ != nullptr) DestroyMenu(bar_);
+  for (HMENU menu : pop_ups_) DestroyMenu(menu);
   for (HBITMAP picture : pictures_) DeleteObject(picture);
 }
 
 HMENU MenuBar::Build(const forms::MenuEntry& root) {
   DropOld();
   old_ = bar_;
+  old_pop_ups_ = std::move(pop_ups_);
+  pop_ups_.clear();
   old_pictures_ = std::move(pictures_);
   pictures_.clear();
   commands_.clear();
@@ -38,13 +41,26 @@ HMENU MenuBar::Build(const forms::MenuEntry& root) {
   popups_.clear();
   positions_.clear();
   bar_ = CreateMenu();
-  for (const auto& top : root.Children()) Add(bar_, *top, true);
+  for (const auto& top : root.Children()) {
+    if (top->Visible() || top->Children().empty()) {
+      Add(bar_, *top, true);
+      continue;
+    }
+    // A hidden menu with items is a pop-up of its own (the text box's menu):
+    // never on the bar, opened where the program asks.
+    HMENU pop_up = CreatePopupMenu();
+    pop_ups_.push_back(pop_up);
+    popups_[pop_up] = top.get();
+    for (const auto& child : top->Children()) Add(pop_up, *child, false);
+  }
   return bar_;
 }
 
 void MenuBar::DropOld() {
   if (old_ != nullptr) DestroyMenu(old_);
   old_ = nullptr;
+  for (HMENU menu : old_pop_ups_) DestroyMenu(menu);
+  old_pop_ups_.clear();
   for (HBITMAP picture : old_pictures_) DeleteObject(picture);
   old_pictures_.clear();
 }

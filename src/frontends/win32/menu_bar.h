@@ -4,7 +4,8 @@
 // menu tree: the visible entries, enabled or greyed, checked, with the
 // window's own check pictures where it gave them. Built again whole when
 // the tree changes (never while a menu is open); each item is found again
-// by its command number, each drop-down by its menu handle.
+// by its command number, each drop-down by its menu handle. A hidden
+// top-level menu with items is kept as a pop-up of its own, off the bar.
 #include <map>
 #include <memory>
 #include <vector>
@@ -44,6 +45,8 @@ class MenuBar {
   std::map<const forms::MenuEntry*, std::pair<HMENU, UINT>> items_;  // where each item stands
   std::map<HMENU, const forms::MenuEntry*> popups_;
   std::map<const forms::MenuEntry*, int> positions_;
+  std::vector<HMENU> pop_ups_;      // the hidden menus, each a pop-up of its own
+  std::vector<HMENU> old_pop_ups_;  // the old bar's
   std::vector<HBITMAP> pictures_;
   std::vector<HBITMAP> old_pictures_;  // the old bar's
 };

@@ -10,6 +10,8 @@ namespace {
 
 bool Down(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
 
+bool IsModifier(int vk) { return vk == VK_CONTROL || vk == VK_MENU || vk == VK_SHIFT; }
+
 int ShiftMask() {
   return (Down(VK_SHIFT) ? shift_mask::kShift : 0) | (Down(VK_CONTROL) ? shift_mask::kCtrl : 0) |
          (Down(VK_MENU) ? shift_mask::kAlt : 0);
@@ -53,6 +55,17 @@ bool NativeWindowing::Take(MSG& msg, BOOL& got, const std::function<bool()>& don
   }
   got = GetMessageW(&msg, nullptr, 0, 0);
   return true;
+}
+
+bool NativeWindowing::RunIdle() {
+  bool did = false;
+  MSG msg;
+  while (idle_ && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+    if (!idle_()) break;
+    did = true;
+    if (after_each_) after_each_();
+  }
+  return did;
 }
 
 bool NativeWindowing::WaitAndHandle() {
@@ -109,8 +122,14 @@ void NativeWindowing::Handle(MSG& msg) {
     ~Depth() { --depth; }
   } depth{handle_depth_};
   bool stopped = false;
-  if (const auto event = KeyEventOf(msg.message, msg.wParam, msg.lParam, keyboard_.HandlingOwnKey())) {
+  if (auto event = KeyEventOf(msg.message, msg.wParam, msg.lParam, keyboard_.HandlingOwnKey())) {
     ++keys_handled_;
+    // The system keeps one state per key for the program's keys and the
+    // person's: Ctrl or Alt the program holds (the latch) make the person's
+    // first press of it read as a repeat. Theirs is a press until they hold it.
+    if (!event->up && event->repeat && !event->synthetic && IsModifier(event->vk) && !PersonHolds(event->vk)) {
+      event->repeat = false;
+    }
     stopped = RouteKey(msg, *event);
   } else if (IsCharMessage(msg.message)) {
     stopped = RouteChar(msg);
@@ -123,6 +142,10 @@ void NativeWindowing::Handle(MSG& msg) {
     if (after_dispatch_) after_dispatch_(msg);
   }
   if (after_each_) after_each_();
+}
+
+bool NativeWindowing::PersonHolds(int vk) const {
+  return std::any_of(held_.begin(), held_.end(), [vk](const HeldKey& k) { return k.vk == vk; });
 }
 
 void NativeWindowing::Note(const KeyEvent& event) {

@@ -46,8 +46,10 @@ class NativeWindowing : public Windowing {
   // when it gave the program something to do (a script's step), so that the
   // loop looks again before it waits.
   void SetIdle(std::function<bool()> idle) { idle_ = std::move(idle); }
-  // The idle work, where a loop of the system's own (an open menu's) is idle; true when it did some.
-  bool RunIdle() { return idle_ && idle_(); }
+  // The idle work, where a loop of the system's own (an open menu's) is idle:
+  // run again while it has work and leaves no message (such a loop says it is
+  // idle once, not again until a message has come). True when it did some.
+  bool RunIdle();
   // Runs after a message was dispatched to its window (a mouse button's release on the document).
   void SetAfterDispatch(std::function<void(const MSG&)> after) { after_dispatch_ = std::move(after); }
   // Whether the loops are to stop (the program ended).
@@ -75,6 +77,8 @@ class NativeWindowing : public Windowing {
   bool Take(MSG& msg, BOOL& got, const std::function<bool()>& done);
   bool IsFocusedEdit(HWND window) const;
   void Note(const KeyEvent& event);
+  // Whether the person holds the key (their press of it came through and not its release).
+  bool PersonHolds(int vk) const;
 
   const Keyboard& keyboard_;
   EditFactory make_edit_;

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frontends/win32/script_runner.h"
 
+#include <algorithm>
+
+#include "frontends/win32/drop_handle.h"
 #include "frontends/win32/main_frame.h"
 #include "frontends/win32/win32_api.h"
 #include "frontends/win32/win32_session.h"
+#include "platform/win32/wide_text.h"
 
 namespace orvo::win32 {
 namespace {
@@ -101,6 +105,25 @@ void ScriptRunner::SetState(WindowState state) {
 }
 
 void ScriptRunner::Settle() { session_.Settle(); }
+
+bool ScriptRunner::Drop(const files::DroppedFiles& dropped) {
+  MainFrame* frame = session_.Frame();
+  if (frame == nullptr || !dropped.file_list) return false;
+  std::vector<std::wstring> paths;
+  for (const ustring& path : dropped.paths) {
+    std::wstring wide = Wide(path);
+    std::replace(wide.begin(), wide.end(), L'/', L'\\');  // the shell hands over the system's own separators
+    paths.push_back(std::move(wide));
+  }
+  HDROP drop = MakeDropHandle(paths);
+  if (drop == nullptr) return false;
+  // Taken from the queue before the next step, as the shell's own drop is.
+  if (!PostMessageW(frame->Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0)) {
+    GlobalFree(drop);
+    return false;
+  }
+  return true;
+}
 
 bool ScriptRunner::Ended() const { return session_.host.Ended(); }
 

@@ -42,6 +42,8 @@ class ScriptRunner : public script::ScriptDriver {
   void Move(int left_px, int top_px) override;
   void SetState(WindowState state) override;
   void Settle() override;
+  // Posted to the window as the shell posts a drop (WM_DROPFILES with a real HDROP).
+  bool Drop(const files::DroppedFiles& dropped) override;
   bool Ended() const override;
 
   Win32Session& session_;

@@ -64,6 +64,19 @@ class Box : public forms::Form {
   std::vector<std::string>& log_;
 };
 
+// What a window procedure hears as a watched window hides: whether its owner was enabled.
+HWND g_watched = nullptr;
+HWND g_watched_owner = nullptr;
+int g_owner_enabled_at_hide = -1;
+
+LRESULT CALLBACK WatchHiding(int code, WPARAM w_param, LPARAM l_param) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(l_param);
+  if (code == HC_ACTION && call->hwnd == g_watched && call->message == WM_SHOWWINDOW && call->wParam == FALSE) {
+    g_owner_enabled_at_hide = IsWindowEnabled(g_watched_owner) ? 1 : 0;
+  }
+  return CallNextHookEx(nullptr, code, w_param, l_param);
+}
+
 void Pump() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
@@ -141,6 +154,31 @@ TEST_F(FormWindowsTest, AModalFormDisablesTheWindowItStandsOverUntilItGoes) {
   EXPECT_TRUE(IsWindowEnabled(owner));
   runtime.Unload(box);
   windows->Sync();
+}
+
+// A modal form unloaded while it stands: were its window hidden while the
+// owner is still disabled, the system would activate another program, and the
+// program would hear that it lost the keyboard (braille mode would end).
+TEST_F(FormWindowsTest, AModalFormUnloadedGivesItsOwnerBackBeforeItsWindowHides) {
+  Box box(runtime, "frmModal", log);
+  g_watched_owner = owner;
+  g_owner_enabled_at_hide = -1;
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, WatchHiding, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  windowing.SetIdle([&] {
+    windows->Sync();
+    g_watched = windows->Find("frmModal")->Window();
+    EXPECT_FALSE(IsWindowEnabled(owner));
+    runtime.Unload(box);
+    return true;
+  });
+  runtime.ShowModal(box);
+  windowing.SetIdle(nullptr);
+  windows->Sync();
+  UnhookWindowsHookEx(hook);
+  g_watched = nullptr;
+  EXPECT_EQ(g_owner_enabled_at_hide, 1) << "the owner is enabled before the window hides";
+  EXPECT_TRUE(IsWindowEnabled(owner));
 }
 
 TEST_F(FormWindowsTest, TheCloseBoxAsksTheModelWhichMayRefuse) {

@@ -97,7 +97,33 @@ TEST_F(MenuBarTest, EnablingAndCheckMarksShowAndFollowTheModelWhereTheItemsStand
   EXPECT_EQ(ItemText(file_menu, 2), L"保存(&S)");
   EXPECT_EQ(GetMenuState(option_menu, 0, MF_BYPOSITION) & MF_CHECKED, 0u);
   EXPECT_FALSE(bar.Refresh(*file)) << "a drop-down is no item";
-  EXPECT_FALSE(bar.Refresh(*hidden->Children()[0])) << "an entry not on the bar";
+  EXPECT_TRUE(bar.Refresh(*hidden->Children()[0])) << "an item of the hidden pop-up stands in it";
+  forms::MenuEntry loose("mnuLOOSE", u"外");
+  EXPECT_FALSE(bar.Refresh(loose)) << "an entry of no menu";
+}
+
+// The text box's pop-up menu is a hidden top-level menu: it is never on the
+// bar, yet it must be there to open, its items chosen by their numbers, and
+// it must go with the bar it was built with.
+TEST_F(MenuBarTest, AHiddenMenuWithItemsIsAPopUpOfItsOwnOffTheBar) {
+  MenuBar bar;
+  HMENU first = bar.Build(root);
+  HMENU pop_up = bar.PopupOf(*hidden);
+  ASSERT_NE(pop_up, nullptr) << "the pop-up must exist to be opened";
+  EXPECT_TRUE(IsMenu(pop_up));
+  for (int i = 0; i < GetMenuItemCount(first); ++i) EXPECT_NE(GetSubMenu(first, i), pop_up);
+  EXPECT_EQ(bar.EntryOfPopup(pop_up), hidden);
+  ASSERT_EQ(GetMenuItemCount(pop_up), 1);
+  EXPECT_EQ(ItemText(pop_up, 0), L"中");
+  EXPECT_EQ(bar.EntryOf(CommandOf(bar, pop_up, 0)), hidden->Children()[0].get());
+
+  shown = bar.Build(root);
+  EXPECT_TRUE(IsMenu(pop_up)) << "the old pop-up stays until the old bar is dropped";
+  bar.DropOld();
+  EXPECT_FALSE(IsMenu(pop_up));
+  EXPECT_FALSE(IsMenu(first));
+  ASSERT_NE(bar.PopupOf(*hidden), nullptr);
+  EXPECT_TRUE(IsMenu(bar.PopupOf(*hidden)));
 }
 
 TEST_F(MenuBarTest, ABuildAgainFollowsEntriesComingAndGoingAndForgetsTheOldBar) {

@@ -173,6 +173,24 @@ TEST_F(NativeWindowingTest, TheProgramsOwnKeysAreLoggedAndNeverHeldForThePerson)
   EXPECT_TRUE(log.empty());
 }
 
+// The program holds Ctrl and Alt (the latch): the system then marks the
+// person's first press of either as "already down". It is a press all the
+// same (in braille mode it starts the Alt or Ctrl pass), and their own
+// repeats after it are repeats; a letter's stray repeat stays nothing.
+TEST_F(NativeWindowingTest, APersonsFirstPressOfAModifierTheProgramHoldsIsAPress) {
+  keyboard.own = true;
+  Post(WM_SYSKEYDOWN, VK_MENU, KeyParam(0x38, false));
+  windowing.DoEvents();
+  keyboard.own = false;
+  log.clear();
+  Post(WM_KEYDOWN, VK_MENU, KeyParam(0x38, true));
+  Post(WM_KEYDOWN, VK_MENU, KeyParam(0x38, true));
+  Post(WM_KEYDOWN, 'C', KeyParam(0x2E, true));
+  windowing.DoEvents();
+  EXPECT_EQ(log, (std::vector<std::string>{"window down 18", "control down 18", "window repeat 18",
+                                           "control repeat 18"}));
+}
+
 TEST_F(NativeWindowingTest, AltAloneAndF10AskTheWindowForItsMenus) {
   Post(WM_SYSKEYDOWN, VK_MENU, KeyParam(0x38, false));
   Post(WM_SYSKEYUP, VK_MENU, KeyParam(0x38, true, true));
@@ -228,6 +246,27 @@ TEST_F(NativeWindowingTest, AnEditClosedDuringAModalLoopIsNotGivenTheFocusBack) 
   Post(WM_KEYDOWN, 'E', KeyParam(0x12, false));
   windowing.DoEvents();
   EXPECT_EQ(log, (std::vector<std::string>{"window down 69"})) << "no control of the closed box hears keys";
+}
+
+// An open menu's loop says it is idle once, and again only after a message:
+// the idle work goes on while it leaves nothing in the queue (a check), and
+// stops at the first message it leaves (a key), or when it has nothing to do.
+TEST_F(NativeWindowingTest, TheSystemsIdleLoopRunsTheWorkUntilAMessageWaits) {
+  int steps = 0;
+  windowing.SetIdle([&] {
+    ++steps;
+    if (steps == 3) Post(WM_KEYDOWN, 'E', KeyParam(0x12, false));
+    return steps < 5;
+  });
+  EXPECT_TRUE(windowing.RunIdle());
+  EXPECT_EQ(steps, 3) << "the key left in the queue comes first";
+  windowing.DoEvents();
+  EXPECT_TRUE(windowing.RunIdle());
+  EXPECT_EQ(steps, 5) << "then the rest, up to the work's end";
+  windowing.SetIdle([] { return false; });
+  EXPECT_FALSE(windowing.RunIdle());
+  windowing.SetIdle(nullptr);
+  EXPECT_FALSE(windowing.RunIdle());
 }
 
 TEST_F(NativeWindowingTest, HandlersThatRunTheirOwnLoopAreNested) {

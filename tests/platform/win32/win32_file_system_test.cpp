@@ -93,6 +93,40 @@ TEST_F(Win32Files, AFileAnotherProgramHoldsIsRefusedBeforeAnythingIsWritten) {
   EXPECT_EQ(Bytes("held.txt"), "now");
 }
 
+// Locked whole (share mode none, as some programs hold their files): neither
+// read nor replaced, each refusal named, and the file as it was once let go.
+TEST_F(Win32Files, AFileLockedWholeIsRefusedForReadingAndWritingAndKept) {
+  Write("locked.txt", "keep");
+  HANDLE other = CreateFileW(W("locked.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(other, INVALID_HANDLE_VALUE);
+  const FileRead read = files_.Read(P("locked.txt"), 1 << 20);
+  EXPECT_EQ(read.error.number, ERROR_SHARING_VIOLATION);
+  EXPECT_EQ(read.error.description, u"ほかのプログラムが使用中のファイルです");
+  const FileError error = files_.Replace(P("locked.txt"), "lost");
+  EXPECT_EQ(error.number, ERROR_SHARING_VIOLATION);
+  EXPECT_EQ(error.description, u"ほかのプログラムが使用中のファイルです");
+  EXPECT_EQ(Names(), std::vector<std::wstring>{L"locked.txt"}) << "no temporary left behind";
+  CloseHandle(other);
+  EXPECT_EQ(Bytes("locked.txt"), "keep");
+}
+
+// Names the ANSI code page (932) cannot hold: the file layer speaks the
+// system's wide names, so nothing is turned into '?' on the way.
+TEST_F(Win32Files, NamesTheCodePageCannotHoldAreWrittenAndReadWhole) {
+  const std::wstring file = L"\U0001F600메모.txt";
+  BOOL lost = FALSE;
+  WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, file.c_str(), -1, nullptr, 0, nullptr, &lost);
+  ASSERT_TRUE(lost) << "the name is one the code page cannot hold";
+  ASSERT_TRUE(CreateDirectoryW(W("한국").c_str(), nullptr));
+  const std::string name = "한국\\\U0001F600메모.txt";
+  EXPECT_FALSE(files_.Replace(P(name), "内容"));
+  EXPECT_EQ(Bytes(name), "内容");
+  EXPECT_EQ(Names("한국"), std::vector<std::wstring>{file});
+  EXPECT_EQ(files_.Info(P(name)).kind, FileKind::kRegular);
+  EXPECT_FALSE(files_.Remove(P(name)));
+  RemoveDirectoryW(W("한국").c_str());
+}
+
 TEST_F(Win32Files, AFailureAtAnyStepKeepsTheOldFileAndLeavesNothingBehind) {
   Write("doc.txt", "old");
   for (const FileStep step : {FileStep::kCreate, FileStep::kWrite, FileStep::kFlush, FileStep::kRename}) {
