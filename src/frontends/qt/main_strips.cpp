@@ -116,20 +116,20 @@ int LayOutStatusLine(const FormView& inner, Strip& line) {
 StripRoom StripLayout::LayOut(const FormView& inner) {
   ReadStrip(inner, kToolbar, bar_);
   ReadStrip(inner, kStatusLine, line_);
-  looking_.clear();
-  NoteStrip(looking_, bar_);
-  NoteStrip(looking_, line_);
-  NoteWidget(looking_, inner.WidgetOf(kSizeGrip));
-  NoteWidget(looking_, inner.WidgetOf(kWrapNotice));
+  Look(inner, looking_);
   if (looking_ == seen_) return room_;
   room_ = {LayOutToolbar(bar_), LayOutStatusLine(inner, line_)};
   // What it stands on now, once laid out: the next look finds it unchanged.
-  seen_.clear();
-  NoteStrip(seen_, bar_);
-  NoteStrip(seen_, line_);
-  NoteWidget(seen_, inner.WidgetOf(kSizeGrip));
-  NoteWidget(seen_, inner.WidgetOf(kWrapNotice));
+  Look(inner, seen_);
   return room_;
+}
+
+void StripLayout::Look(const FormView& inner, std::vector<int>& into) const {
+  into.clear();
+  NoteStrip(into, bar_);
+  NoteStrip(into, line_);
+  NoteWidget(into, inner.WidgetOf(kSizeGrip));
+  NoteWidget(into, inner.WidgetOf(kWrapNotice));
 }
 
 }  // namespace orvo::qt

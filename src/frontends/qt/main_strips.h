@@ -38,6 +38,9 @@ class StripLayout {
   };
 
  private:
+  // What the strips' layout is made from, as it stands now.
+  void Look(const FormView& inner, std::vector<int>& into) const;
+
   Strip bar_;
   Strip line_;
   std::vector<int> seen_;  // what the last layout was made from
