@@ -46,6 +46,7 @@ bool KeyboardFocus::nativeEventFilter(const QByteArray& type, void* message, qin
     window_ = focus->event;
   } else if (window_ == focus->event && focus->detail != XCB_NOTIFY_DETAIL_INFERIOR) {
     window_ = 0;
+    if (on_left_) on_left_();
   }
   return false;  // Qt reads it too
 }

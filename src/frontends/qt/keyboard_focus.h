@@ -7,6 +7,7 @@
 // be read, Qt's focus window stands in.
 #include <QAbstractNativeEventFilter>
 #include <QWidget>
+#include <functional>
 
 namespace orvo::qt {
 
@@ -19,12 +20,19 @@ class KeyboardFocus : public QAbstractNativeEventFilter {
 
   // True when the keyboard is on a window of the program other than `window`'s.
   bool OnAnotherWindowThan(const QWidget& window) const;
+  // True when the window system's last report put the keyboard on a window
+  // of the program (false where its reports cannot be read).
+  bool OnOwnWindow() const { return reported_ && window_ != 0; }
+  // Called when a report takes the keyboard off the program's windows (on its
+  // way to another of them, a report of that follows at once).
+  void SetOnLeft(std::function<void()> left) { on_left_ = std::move(left); }
 
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
 
  private:
   bool reported_ = false;  // the window system's own reports arrive
   WId window_ = 0;         // where they last put the keyboard (0: none of ours)
+  std::function<void()> on_left_;
 };
 
 }  // namespace orvo::qt

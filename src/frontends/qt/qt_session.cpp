@@ -25,6 +25,7 @@ QtSession::QtSession(const QtSessionOptions& options)
       interactive_(options.interactive),
       filter_([this](const KeyEvent& e) { DeliverKey(e); }),
       ticker_(desktop.Clock(), [this] { Settle(); }),
+      keyboard_settle_(desktop.Clock(), kKeyboardSettleMs, [this] { KeyboardSettled(); }),
       views_(std::make_unique<FormViews>(program.forms, [this] { Settle(); })) {
   views_->Skip([](const forms::Form& form) { return form.Tag() == MainWindow::kTag; });
   desktop.SetInputSource([this] { return PullInput(); });
@@ -42,20 +43,43 @@ QtSession::QtSession(const QtSessionOptions& options)
   qApp->installEventFilter(&filter_);
   AskForRepeatsAsPresses();
   QObject::connect(qApp, &QCoreApplication::aboutToQuit, &filter_, [this] { quitting_ = true; });
-  QObject::connect(qApp, &QGuiApplication::applicationStateChanged, &filter_, [this](Qt::ApplicationState state) {
-    const bool active = state == Qt::ApplicationActive;
-    if (!active) filter_.ReleaseHeld();
-    // A box or dialog of the program taking the keyboard is no loss of activation:
-    // the program made another of its own windows the active one.
-    if (!active && program.Running() && OwnWindowActive()) return;
-    // The program took itself as active when its window loaded; Qt's report of
-    // that same activation, arriving later, is no change.
-    if (active == app_active_) return;
-    app_active_ = active;
-    if (!program.Running()) return;
-    program.Main().AppActivation(active);
-    Settle();
+  QObject::connect(qApp, &QGuiApplication::applicationStateChanged, &filter_,
+                   [this](Qt::ApplicationState state) { Activation(state == Qt::ApplicationActive); });
+  // While Qt holds the program inactive in error (see Activation), Qt reports
+  // no real loss either: the window system's report of it is heard instead.
+  // On its way to another window of the program the keyboard's next report
+  // follows at once; Qt waits as long before it calls a loss a loss.
+  views_->Keyboard().SetOnLeft([this] {
+    if (qt_inactive_early_) keyboard_settle_.SetEnabled(true);
   });
+}
+
+void QtSession::KeyboardSettled() {
+  keyboard_settle_.SetEnabled(false);
+  if (!qt_inactive_early_ || views_->Keyboard().OnOwnWindow()) return;
+  qt_inactive_early_ = false;
+  Activation(false);
+}
+
+void QtSession::Activation(bool active) {
+  // Qt can call the program inactive while the keyboard never left it: a box
+  // that closes while Qt still counts it the keyboard's window takes Qt's
+  // focus along, and no report of the window system comes to give it back.
+  // Its last report decides then (held keys stay held too), and its report
+  // of a real loss later is heard instead of Qt's.
+  qt_inactive_early_ = !active && views_->Keyboard().OnOwnWindow();
+  if (qt_inactive_early_) return;
+  if (!active) filter_.ReleaseHeld();
+  // A box or dialog of the program taking the keyboard is no loss of activation:
+  // the program made another of its own windows the active one.
+  if (!active && program.Running() && OwnWindowActive()) return;
+  // The program took itself as active when its window loaded; Qt's report of
+  // that same activation, arriving later, is no change.
+  if (active == app_active_) return;
+  app_active_ = active;
+  if (!program.Running()) return;
+  program.Main().AppActivation(active);
+  Settle();
 }
 
 bool QtSession::OwnWindowActive() const {

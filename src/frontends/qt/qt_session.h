@@ -9,6 +9,7 @@
 #include <string>
 
 #include "frontends/shared/emulated_system.h"
+#include "platform/timer.h"
 #include "frontends/script/script_view.h"
 #include "frontends/qt/clock_ticker.h"
 #include "frontends/qt/key_filter.h"
@@ -93,12 +94,21 @@ class QtSession : public QtParts, public emu::EmulatedSystem {
   // Whether a window of the program other than the main one has the keyboard now.
   bool OwnWindowActive() const;
   bool PullInput();
+  // Qt's word that the program became active or inactive.
+  void Activation(bool active);
+  // The keyboard left the program's windows a moment ago, while Qt held it inactive.
+  void KeyboardSettled();
+
+  // How long the keyboard may be between two of the program's windows.
+  static constexpr int kKeyboardSettleMs = 100;
 
   bool interactive_;
   bool quitting_ = false;
   bool app_active_ = true;  // as the program last heard it
+  bool qt_inactive_early_ = false;  // Qt called the program inactive, the keyboard being on it
   KeyFilter filter_;
   ClockTicker ticker_;
+  Timer keyboard_settle_;
   std::unique_ptr<FormViews> views_;
   std::unique_ptr<MainView> view_;
 };

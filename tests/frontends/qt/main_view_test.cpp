@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <xcb/xcb.h>
 
 #include "braille/announcer.h"
 #include "platform/emulated/text_box.h"
@@ -20,6 +21,7 @@
 #include "frontends/qt/reader_events.h"
 #include "frontends/qt/reader_notices.h"
 #include "frontends/qt/document_pane.h"
+#include "frontends/qt/forms/form_views.h"
 #include "frontends/qt/session_fixture.h"
 #include "readings/describer.h"
 
@@ -190,6 +192,56 @@ TEST_F(QtFrontEnd, OnlyARealActivationChangeLeavesBrailleMode) {
   S().desktop.Clock().Advance(W().Timer1.Interval());
   ASSERT_FALSE(S().program.messages.History().empty());
   EXPECT_NE(S().program.messages.History().back().text.find(u"警告"), ustring::npos);
+}
+
+// What the window system reports of the keyboard, as it reaches WINDOW.
+void ReportFocus(qt::QtSession& session, std::uint8_t kind, QWidget& window) {
+  xcb_focus_in_event_t event{};
+  event.response_type = kind;
+  event.detail = XCB_NOTIFY_DETAIL_NONLINEAR;
+  event.mode = XCB_NOTIFY_MODE_NORMAL;
+  event.event = static_cast<xcb_window_t>(window.winId());
+  session.Views().Keyboard().nativeEventFilter("xcb_generic_event_t", &event, nullptr);
+}
+
+TEST_F(QtFrontEnd, QtCallingTheProgramInactiveWhileTheKeyboardStaysIsNoLoss) {
+  Tap(Qt::Key_F1);
+  emit qApp->applicationStateChanged(Qt::ApplicationActive);  // the start's own activation
+  ReportFocus(S(), XCB_FOCUS_IN, View());
+  Press(Qt::Key_F);
+  // A box that closed while Qt still counted it the keyboard's window took Qt's
+  // focus along; the window system never moved the keyboard.
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  EXPECT_TRUE(BrailleMode());
+  EXPECT_TRUE(S().desktop.Keyboard::IsDown('F'));
+  S().desktop.Clock().Advance(1000);
+  EXPECT_TRUE(BrailleMode());
+  EXPECT_FALSE(W().Timer1.Enabled());
+
+  // On its way to another window of the program the keyboard is no loss either.
+  QWidget other;
+  ReportFocus(S(), XCB_FOCUS_OUT, View());
+  ReportFocus(S(), XCB_FOCUS_IN, other);
+  S().desktop.Clock().Advance(1000);
+  EXPECT_TRUE(BrailleMode());
+
+  // When it really leaves, Qt says nothing more: the window system's report,
+  // once it has stood a moment, ends braille mode with the warning.
+  ReportFocus(S(), XCB_FOCUS_OUT, other);
+  S().desktop.Clock().Advance(50);
+  EXPECT_TRUE(BrailleMode());
+  S().desktop.Clock().Advance(50);
+  EXPECT_FALSE(BrailleMode());
+  EXPECT_FALSE(S().desktop.Keyboard::IsDown('F'));
+  EXPECT_TRUE(W().Timer1.Enabled());
+
+  // Back, Qt's report of the activation is heard again.
+  ReportFocus(S(), XCB_FOCUS_IN, View());
+  emit qApp->applicationStateChanged(Qt::ApplicationActive);
+  Tap(Qt::Key_F1);
+  ASSERT_TRUE(BrailleMode());
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  EXPECT_TRUE(BrailleMode());
 }
 
 TEST_F(QtFrontEnd, ShortcutsNeverTakeAKey) {

@@ -32,6 +32,8 @@ class FormViews {
   void Sync();
   // The view of a loaded form by its name, or null.
   FormView* Find(std::string_view form_name) const;
+  // Which of the program's windows has the keyboard, as the window system says.
+  KeyboardFocus& Keyboard() { return keyboard_; }
 
  private:
   void Heard(const forms::FormsEvent& event);
