@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <algorithm>
 
 #include "frontends/qt/font_map.h"
@@ -112,6 +113,23 @@ void EditMirror::Sync() {
   ShowLooks();
   ShowSelection();
   ShowScroll();
+  KeepCaretLineShapes();
+}
+
+// Qt shapes a line's text afresh for each caret position asked of it and each
+// paint (four to ten times a key) unless the line's layout keeps the shapes:
+// the line typed into keeps them, and gives them up once the caret leaves it.
+void EditMirror::KeepCaretLineShapes() {
+  const QTextBlock block = widget_->textCursor().block();
+  if (block.blockNumber() == shapes_kept_block_) return;
+  if (shapes_kept_block_ >= 0) {
+    const QTextBlock left = widget_->document()->findBlockByNumber(shapes_kept_block_);
+    if (left.isValid() && left.layout() != nullptr) left.layout()->setCacheEnabled(false);
+  }
+  shapes_kept_block_ = -1;
+  if (!block.isValid() || block.layout() == nullptr) return;
+  block.layout()->setCacheEnabled(true);
+  shapes_kept_block_ = block.blockNumber();
 }
 
 void EditMirror::ShowComposition(const Preedit& preedit) {
@@ -251,6 +269,7 @@ void EditMirror::ShowAll() {
   Applying applying(*widget_);
   widget_->setPlainText(model_ != nullptr ? Shown(0, static_cast<int>(model_->Text().size())) : QString());
   shown_anchor_ = shown_caret_ = -1;
+  shapes_kept_block_ = -1;  // the blocks are new
   Sync();
 }
 

@@ -64,6 +64,7 @@ class EditMirror : public emu::EditObserver {
   void ShowLooks();
   void ShowSelection();
   void ShowScroll();
+  void KeepCaretLineShapes();
   void OnWidgetCursor();
   void OnWidgetScrolled();
   void OnWidgetChanged();
@@ -86,6 +87,7 @@ class EditMirror : public emu::EditObserver {
   bool visible_ = true;
   bool check_pending_ = false;  // the widget's text changed by itself; compared soon
   bool single_line_ = false;
+  int shapes_kept_block_ = -1;  // the block whose layout keeps its shaped text
 };
 
 }  // namespace orvo::qt

@@ -53,6 +53,24 @@ TEST_F(QtFrontEnd, WindowShowsTheModels) {
   EXPECT_FALSE(View().grab().isNull());
 }
 
+TEST_F(QtFrontEnd, OnlyTheLineTypedIntoKeepsItsShapedText) {
+  const auto keeps = [&](int block) {
+    return View().Text().document()->findBlockByNumber(block).layout()->cacheEnabled();
+  };
+  Tap(Qt::Key_A);
+  EXPECT_TRUE(keeps(0));
+  Tap(Qt::Key_Return);
+  Tap(Qt::Key_B);
+  EXPECT_EQ(Text(), u"a\r\nb");
+  EXPECT_FALSE(keeps(0));
+  EXPECT_TRUE(keeps(1));
+  // A text set anew has new lines: the caret's keeps its shapes again.
+  W().ActiveTextBox().SetText(u"x\r\ny");
+  S().Settle();
+  EXPECT_TRUE(keeps(0));
+  EXPECT_FALSE(keeps(1));
+}
+
 TEST_F(QtFrontEnd, ChordsTypedOnTheWindowReachTheDocument) {
   Tap(Qt::Key_F1);
   ASSERT_TRUE(BrailleMode());
