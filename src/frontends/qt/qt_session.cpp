@@ -56,7 +56,7 @@ QtSession::QtSession(const QtSessionOptions& options)
 
 void QtSession::KeyboardSettled() {
   keyboard_settle_.SetEnabled(false);
-  if (!qt_inactive_early_ || views_->Keyboard().OnOwnWindow()) return;
+  if (!qt_inactive_early_ || views_ == nullptr || views_->Keyboard().OnOwnWindow()) return;
   qt_inactive_early_ = false;
   Activation(false);
 }
@@ -67,7 +67,7 @@ void QtSession::Activation(bool active) {
   // focus along, and no report of the window system comes to give it back.
   // Its last report decides then (held keys stay held too), and its report
   // of a real loss later is heard instead of Qt's.
-  qt_inactive_early_ = !active && views_->Keyboard().OnOwnWindow();
+  qt_inactive_early_ = !active && views_ != nullptr && views_->Keyboard().OnOwnWindow();
   if (qt_inactive_early_) return;
   if (!active) filter_.ReleaseHeld();
   // A box or dialog of the program taking the keyboard is no loss of activation:
