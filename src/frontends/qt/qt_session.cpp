@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <thread>
 
 #include "app/main_window.h"
 #include "platform/posix/data_folder.h"
@@ -130,6 +131,11 @@ void QtSession::DeliverKey(const KeyEvent& event) {
     if (view_->isVisible()) {
       QEvent paint_now(QEvent::UpdateRequest);  // what is due is painted and flushed
       QCoreApplication::sendEvent(view_.get(), &paint_now);
+      // The flush has woken the display server. Where it shares this core
+      // it would wait for the rest of the key's work before putting the text
+      // on the screen; the core goes to it first. With nothing else ready to
+      // run, or the server on another core, this returns at once.
+      std::this_thread::yield();
     }
     text->LetScrollBarsGo();
   }
