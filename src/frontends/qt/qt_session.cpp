@@ -149,6 +149,7 @@ void QtSession::LetControlsGo() {
 }
 
 void QtSession::Settle() {
+  ticker_.CatchUp();  // the timers that fell due while the program slept go first
   // Inside a modal loop the loop itself takes the queued keys.
   if (desktop.ModalDepth() == 0 && !host.Ended()) desktop.DoEvents();
   Sync();

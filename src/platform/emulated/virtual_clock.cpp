@@ -6,12 +6,21 @@
 namespace orvo::emu {
 
 void VirtualClock::Arm(Timer& timer) {
-  Disarm(timer);
+  std::erase_if(armed_, [&](const Armed& a) { return a.timer == &timer; });
   armed_.push_back({&timer, now_ms_ + timer.Interval()});
+  DueChanged();
 }
 
 void VirtualClock::Disarm(Timer& timer) {
-  std::erase_if(armed_, [&](const Armed& a) { return a.timer == &timer; });
+  if (std::erase_if(armed_, [&](const Armed& a) { return a.timer == &timer; }) > 0) DueChanged();
+}
+
+std::optional<std::int64_t> VirtualClock::NextDueMs() const {
+  std::optional<std::int64_t> next;
+  for (const Armed& a : armed_) {
+    if (!next || a.due_ms < *next) next = a.due_ms;
+  }
+  return next;
 }
 
 void VirtualClock::Advance(std::int64_t ms) {
@@ -23,6 +32,7 @@ void VirtualClock::Advance(std::int64_t ms) {
     Timer* timer = next->timer;
     now_ms_ = std::max(now_ms_, next->due_ms);
     next->due_ms += std::max(timer->Interval(), 1);
+    DueChanged();
     timer->Tick();  // may disarm, re-arm or show a modal window
   }
   now_ms_ = std::max(now_ms_, end);  // a modal window inside a tick may have moved time on

@@ -5,6 +5,8 @@
 // time from a fixed start (Monday 2001-05-14 09:00), or from the start a front
 // end that follows real time gives it.
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "platform/calendar.h"
@@ -28,7 +30,18 @@ class VirtualClock : public TimerService, public Calendar {
   void Arm(Timer& timer) override;
   void Disarm(Timer& timer) override;
 
+  // When the earliest armed timer falls due; none while no timer is armed.
+  std::optional<std::int64_t> NextDueMs() const;
+  // Told whenever that may have changed: a timer armed or disarmed, or about to
+  // tick (its next turn is then set). A front end that follows real time
+  // sleeps until the next due time rather than waking on a fixed beat.
+  void SetOnDueChanged(std::function<void()> told) { due_changed_ = std::move(told); }
+
  private:
+  void DueChanged() const {
+    if (due_changed_) due_changed_();
+  }
+
   struct Armed {
     Timer* timer;
     std::int64_t due_ms;
@@ -36,6 +49,7 @@ class VirtualClock : public TimerService, public Calendar {
   std::int64_t now_ms_ = 0;
   std::int64_t start_ms_ = kDefaultStartMs;
   std::vector<Armed> armed_;
+  std::function<void()> due_changed_;
 };
 
 }  // namespace orvo::emu

@@ -450,6 +450,28 @@ TEST(VirtualClock, TickMayDisableOrDestroyTimers) {
   EXPECT_EQ(doomed, nullptr);
 }
 
+TEST(VirtualClock, TellsWhenTheEarliestDueTimeMayHaveMoved) {
+  ClockRig rig;
+  int told = 0;
+  rig.clock.SetOnDueChanged([&] { ++told; });
+  EXPECT_EQ(rig.clock.NextDueMs(), std::nullopt);
+  auto slow = rig.Make('s', 70);
+  auto fast = rig.Make('f', 30);
+  slow->SetEnabled(true);
+  fast->SetEnabled(true);
+  EXPECT_EQ(told, 2);
+  EXPECT_EQ(rig.clock.NextDueMs(), 30);
+  rig.clock.Advance(65);  // f ticks at 30 and 60: each time its next turn is set first
+  EXPECT_EQ(told, 4);
+  EXPECT_EQ(rig.clock.NextDueMs(), 70);
+  fast->SetEnabled(false);
+  fast->SetEnabled(false);  // disarming what is not armed changes nothing
+  EXPECT_EQ(told, 5);
+  slow.reset();
+  EXPECT_EQ(told, 6);
+  EXPECT_EQ(rig.clock.NextDueMs(), std::nullopt);
+}
+
 // A tick that waits in a modal window moves time on from inside the tick; the
 // other timers fire in time order all the same, and none twice.
 TEST(VirtualClock, TickMayAdvanceTheClock) {
