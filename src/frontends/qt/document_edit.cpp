@@ -96,6 +96,7 @@ void DocumentEdit::LetScrollBarsGo() {
 
 void DocumentEdit::ShowPreedit(const Preedit& preedit) {
   if (preedit == preedit_) return;
+  const int first_changed = FirstChangedAt(preedit_, preedit);
   preedit_ = preedit;
   QList<QInputMethodEvent::Attribute> attributes;
   attributes.append({QInputMethodEvent::Cursor, preedit.caret, preedit.text.empty() ? 0 : 1});
@@ -117,6 +118,7 @@ void DocumentEdit::ShowPreedit(const Preedit& preedit) {
   QAbstractTextDocumentLayout* layout = document()->documentLayout();
   const QTextBlock block = textCursor().block();
   const QRectF before = blockBoundingGeometry(block);
+  const qreal right_before = OneLineRight(block);
   {
     const QSignalBlocker quiet(layout);
     QCoreApplication::sendEvent(this, &event);
@@ -129,10 +131,59 @@ void DocumentEdit::ShowPreedit(const Preedit& preedit) {
   if (textCursor().block() != block || after.height() != before.height()) {
     viewport()->update();
   } else {
-    viewport()->update(after.translated(contentOffset()).toAlignedRect().adjusted(-1, -1, 1, 1));
+    const QRectF changed = ChangedPart(block, after, right_before, first_changed);
+    viewport()->update(changed.translated(contentOffset()).toAlignedRect().adjusted(-1, -1, 1, 1));
   }
   applying_ = applying;
   own_preedit_ = false;
+}
+
+qreal DocumentEdit::OneLineRight(const QTextBlock& block) const {
+  const QTextLayout* layout = block.layout();
+  if (layout == nullptr || layout->lineCount() != 1) return -1;
+  const QTextLine line = layout->lineAt(0);
+  return line.x() + line.naturalTextWidth();
+}
+
+QRectF DocumentEdit::ChangedPart(const QTextBlock& block, const QRectF& shown, qreal right_before,
+                                 int first_changed) const {
+  // Only a line that runs left to right, and stays one line, is known to
+  // change from the composition's first changed character to the longer of
+  // its two ends; anything else is drawn again whole.
+  constexpr int kLongestLooked = 2000;
+  const qreal right_after = OneLineRight(block);
+  const QTextLayout* layout = block.layout();
+  if (right_before < 0 || right_after < 0 || block.textDirection() != Qt::LeftToRight ||
+      block.length() + static_cast<int>(preedit_.text.size()) > kLongestLooked) {
+    return shown;
+  }
+  const auto right_to_left = [](QChar c) {
+    switch (c.direction()) {
+      case QChar::DirR:
+      case QChar::DirAL:
+      case QChar::DirRLE:
+      case QChar::DirRLO:
+      case QChar::DirRLI:
+        return true;
+      default:
+        return false;
+    }
+  };
+  const QString text = block.text();
+  const QString composed = ToQ(preedit_.text);
+  if (std::any_of(text.begin(), text.end(), right_to_left) ||
+      std::any_of(composed.begin(), composed.end(), right_to_left)) {
+    return shown;
+  }
+  const QTextLine line = layout->lineAt(0);
+  const qreal from = line.cursorToX(layout->preeditAreaPosition() + first_changed);
+  // A glyph's ink may reach past its advance (italics, kerning with the
+  // character that changed beside it, the caret, the underlines): a line
+  // height either side covers it.
+  const qreal margin = fontMetrics().height();
+  const qreal left = std::max<qreal>(0, from - margin);
+  const qreal right = std::max(right_before, right_after) + margin;
+  return QRectF(shown.left() + left, shown.top(), std::max<qreal>(0, right - left), shown.height());
 }
 
 QRect DocumentEdit::PreeditRect(int offset) const {

@@ -71,6 +71,14 @@ class DocumentEdit : public QPlainTextEdit {
 
  private:
   Preedit preedit_;
+  // Where the one line of `block` ends (the caret's block, as laid out now);
+  // negative when it is not one line.
+  qreal OneLineRight(const QTextBlock& block) const;
+  // What a change of the composition changed on the line that holds it,
+  // laid out in `shown`: from its first changed character to the further of
+  // the line's ends before and after, or all of `shown` where that cannot be
+  // told.
+  QRectF ChangedPart(const QTextBlock& block, const QRectF& shown, qreal right_before, int first_changed) const;
   // Runs `layout` (Qt laying the scroll bars and viewport out); what that
   // gave is remembered once the outermost one is done.
   template <typename Layout>

@@ -39,4 +39,35 @@ std::vector<PreeditSpan> SpansOf(const Preedit& preedit) {
   return spans;
 }
 
+namespace {
+
+// Each character's mark and whether a marked part starts at it.
+struct CharLooks {
+  PreeditMark mark;
+  bool starts_part;
+  bool operator==(const CharLooks&) const = default;
+};
+
+std::vector<CharLooks> LooksOf(const Preedit& preedit) {
+  std::vector<CharLooks> looks(preedit.text.size(), {PreeditMark::kComposing, false});
+  for (const PreeditSpan& span : SpansOf(preedit)) {
+    for (int k = span.start; k < span.start + span.length; ++k) looks[k] = {span.mark, k == span.start};
+  }
+  return looks;
+}
+
+}  // namespace
+
+int FirstChangedAt(const Preedit& before, const Preedit& after) {
+  // A part's underline and colours are drawn from where it starts: what lies
+  // before the first character whose text, mark or part start differ looks
+  // the same in both.
+  const std::vector<CharLooks> was = LooksOf(before);
+  const std::vector<CharLooks> is = LooksOf(after);
+  const std::size_t common = std::min(was.size(), is.size());
+  std::size_t first = 0;
+  while (first < common && before.text[first] == after.text[first] && was[first] == is[first]) ++first;
+  return std::min({static_cast<int>(first), before.caret, after.caret});
+}
+
 }  // namespace orvo::qt

@@ -38,4 +38,10 @@ struct PreeditSpan {
 // add up to the text are cut or stretched to it.
 std::vector<PreeditSpan> SpansOf(const Preedit& preedit);
 
+// The first character from which two compositions shown at the same place
+// may look different: where their texts, the marks of their characters or
+// the starts of their marked parts first differ, or where either caret
+// stands, whichever comes first.
+int FirstChangedAt(const Preedit& before, const Preedit& after);
+
 }  // namespace orvo::qt

@@ -30,6 +30,29 @@ TEST(CompositionMarks, ReadingThenClausesThenTheFocusedOne) {
   for (const auto& c : cases) EXPECT_EQ(qt::SpansOf(c.preedit), c.spans) << c.name;
 }
 
+// What a changed composition must draw again starts where the two first
+// differ: the text, a character's mark, a clause border, or a caret.
+TEST(CompositionMarks, TheFirstChangedCharacter) {
+  const struct {
+    const char* name;
+    qt::Preedit before;
+    qt::Preedit after;
+    int first;
+  } cases[] = {
+      {"a kana typed", {u"にほ", {}, -1, 2}, {u"にほん", {}, -1, 3}, 2},
+      {"the first kana", {}, {u"に", {}, -1, 1}, 0},
+      {"a kana taken back", {u"にほん", {}, -1, 3}, {u"にほ", {}, -1, 2}, 2},
+      {"the caret moved back", {u"にほん", {}, -1, 3}, {u"にほん", {}, -1, 1}, 1},
+      {"a kana typed before the caret", {u"にん", {}, -1, 1}, {u"にほん", {}, -1, 2}, 1},
+      {"converted: every mark changes", {u"にほん", {}, -1, 3}, {u"日本", {2}, 0, 2}, 0},
+      {"the focus moves to the second clause", {u"私は日本", {2, 2}, 0, 4}, {u"私は日本", {2, 2}, 1, 4}, 0},
+      {"a border moves, the marks stay", {u"私は日本", {2, 2}, 1, 4}, {u"私は日本", {3, 1}, 1, 4}, 2},
+      {"the second clause converted anew", {u"私は日本", {2, 2}, 1, 4}, {u"私は二本", {2, 2}, 1, 4}, 2},
+      {"all taken back", {u"に", {}, -1, 1}, {}, 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(qt::FirstChangedAt(c.before, c.after), c.first) << c.name;
+}
+
 TEST(CompositionMarks, TheListShowsThePageOfTheChoice) {
   std::vector<ustring> candidates;
   for (int i = 0; i < 20; ++i) candidates.push_back(ustring(1, static_cast<char16_t>(u'a' + i)));

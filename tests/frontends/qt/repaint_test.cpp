@@ -8,7 +8,9 @@
 #include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -260,6 +262,70 @@ TEST_F(Repaints, AChordRepaintsTheLineOfItsComposition) {
   Tap(Qt::Key_Backspace);
   ExpectOnlyChangesPainted(before, "Backspace");
   EXPECT_LT(log_->Area(Viewport()).height(), 2 * LineHeight()) << log_->Said();
+}
+
+// A composition changed is drawn again from its first changed character
+// only; what the screen then shows is what drawing the view whole shows,
+// through typing, taking back, converting and moving between clauses.
+TEST_F(Repaints, ACompositionDrawnInPartsLooksAsDrawnWhole) {
+  QStyleHints* hints = QGuiApplication::styleHints();
+  const int flash = hints->cursorFlashTime();
+  hints->setCursorFlashTime(0);  // the caret stays on: the two pictures are taken apart
+  for (Qt::Key key : {Qt::Key_K, Qt::Key_A, Qt::Key_Space}) Tap(key);
+  Tap(Qt::Key_F1);
+  ASSERT_TRUE(BrailleMode());
+  Settle();
+  QWidget* viewport = View().Text().viewport();
+  // What the key repainted of the view, then whether the screen shows what drawing it whole shows.
+  const auto same_as_whole = [&](const char* step) {
+    Drain();
+    const QRect painted = log_->Area(Viewport());
+    const std::string said = log_->Said();
+    const QPoint at = viewport->mapTo(&View(), QPoint());
+    const QImage shown = View().screen()->grabWindow(View().winId(), at.x(), at.y(), viewport->width(),
+                                                     viewport->height()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage whole = viewport->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The candidate list lies over the view and is not part of it.
+    const qt::CandidateList& list = View().Pane().Candidates();
+    const QRect over = list.isVisible() ? QRect(list.mapTo(viewport->window(), QPoint()) - at, list.size()) : QRect();
+    QRect differs;
+    for (int y = 0; y < std::min(shown.height(), whole.height()); ++y) {
+      for (int x = 0; x < std::min(shown.width(), whole.width()); ++x) {
+        if (shown.pixel(x, y) != whole.pixel(x, y) && !over.contains(x, y)) differs |= QRect(x, y, 1, 1);
+      }
+    }
+    EXPECT_TRUE(shown.size() == whole.size() && differs.isEmpty())
+        << step << ": the screen differs at " << differs.x() << "," << differs.y() << ":" << differs.width() << "x"
+        << differs.height() << "\n" << said;
+    return painted;
+  };
+  int kana_right = 0;  // where the composition ended before the last chord
+  for (auto chord : {std::initializer_list<Qt::Key>{Qt::Key_F}, {Qt::Key_F, Qt::Key_D}, {Qt::Key_F, Qt::Key_J},
+                     {Qt::Key_F, Qt::Key_D, Qt::Key_J}, {Qt::Key_D, Qt::Key_J}}) {
+    Chord(chord);
+    const QRect painted = same_as_whole("a kana typed");
+    if (kana_right > 0) {
+      EXPECT_GT(painted.left(), kana_right - 2 * LineHeight()) << "the kana before it are not drawn again";
+      EXPECT_LT(painted.width(), viewport->width() / 2);
+    }
+    kana_right = View().Text().cursorRect().right();
+    Settle();
+  }
+  const struct {
+    Qt::Key key;
+    const char* step;
+  } steps[] = {
+      {Qt::Key_Backspace, "a kana taken back"},  {Qt::Key_Left, "the caret moved back"},
+      {Qt::Key_Space, "converted"},              {Qt::Key_Right, "the next clause"},
+      {Qt::Key_Left, "the clause before"},       {Qt::Key_Space, "the next candidate"},
+      {Qt::Key_Backspace, "back to the reading"}, {Qt::Key_Escape, "taken back whole"},
+  };
+  for (const auto& step : steps) {
+    Tap(step.key);
+    same_as_whole(step.step);
+    Settle();
+  }
+  hints->setCursorFlashTime(flash);
 }
 
 TEST_F(Repaints, AChordOnALongDocumentRepaintsOneLine) {
