@@ -21,6 +21,7 @@ constexpr int kAllShifts = shift_mask::kShift | kCtrlAlt;
 
 Form::Form(FormsRuntime& runtime, std::string name) : runtime_(runtime), name_(std::move(name)) {
   menu_bar_.SetChangeSink([this](const MenuEntry& entry, MenuChange change) {
+    shortcut_codes_known_ = false;
     NotifyChanged(change == MenuChange::kChildren ? FormsEvent::Part::kMenuChildren : FormsEvent::Part::kMenu,
                   nullptr, &entry);
   });
@@ -271,6 +272,17 @@ bool Form::PressMnemonic(int key_code) {
 }
 
 bool Form::MenuShortcut(int key_code, int shift) {
+  // Most keys are no entry's shortcut: the codes that are, gathered again
+  // after any change of the menus, turn them away without a walk of the tree.
+  if (!shortcut_codes_known_) {
+    shortcut_codes_.clear();
+    menu_bar_.FindIf([this](const MenuEntry& e) {
+      if (e.Key().key_code != 0) shortcut_codes_.push_back(e.Key().key_code);
+      return false;
+    });
+    shortcut_codes_known_ = true;
+  }
+  if (std::find(shortcut_codes_.begin(), shortcut_codes_.end(), key_code) == shortcut_codes_.end()) return false;
   const Shortcut pressed{key_code, shift & kAllShifts};
   MenuEntry* entry = menu_bar_.FindIf([&pressed](const MenuEntry& e) {
     return e.Key().key_code != 0 && e.Key() == pressed && e.Usable() && !e.IsSeparator();

@@ -213,6 +213,8 @@ class Form : public KeyHandler {
   Control* focused_ = nullptr;
   bool drop_char_ = false;  // the key just used by the form types nothing
   const MenuEntry* menu_opened_ = nullptr;
+  std::vector<int> shortcut_codes_;  // the key codes of the menus' shortcuts
+  bool shortcut_codes_known_ = false;
   MenuEntry menu_bar_;
 };
 

@@ -288,5 +288,19 @@ TEST(FormKeys, MenuShortcutsAndChoices) {
   EXPECT_EQ(open.AccessibleName(), u"開く(O)");
 }
 
+TEST(FormKeys, AShortcutGivenOrMovedLaterIsHeard) {
+  Rig rig;
+  TestForm f(rig.runtime, "dlg", rig.log);
+  MenuEntry& file = f.MenuBar().Add("mnuFILE", u"ファイル(&F)");
+  ASSERT_TRUE(rig.runtime.Show(f));
+  rig.Run("tap F7");  // no shortcut yet: the key goes on as a key
+  MenuEntry& save = file.Add("mnuSAVE", u"保存(&S)");
+  save.SetKey({vk::kF7, 0});
+  rig.Run("tap F7");
+  save.SetKey({vk::kF8, 0});
+  rig.Run("tap F7\ntap F8");
+  EXPECT_EQ(Only(rig.log, "dlg:Menu"), (Log{"dlg:Menu mnuSAVE", "dlg:Menu mnuSAVE"}));
+}
+
 }  // namespace
 }  // namespace orvo::forms::test
