@@ -12,6 +12,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -272,6 +273,14 @@ void DocumentEdit::changeEvent(QEvent* event) {
   if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ReadOnlyChange) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
   }
+}
+
+void DocumentEdit::paintEvent(QPaintEvent* event) {
+  if (!event->region().isEmpty()) {
+    ++paints_;
+    last_painted_ = event->region().begin()->topLeft();
+  }
+  QPlainTextEdit::paintEvent(event);
 }
 
 void DocumentEdit::resizeEvent(QResizeEvent* event) {

@@ -53,6 +53,11 @@ class DocumentEdit : public QPlainTextEdit {
 
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
+  // How many times the text has been painted, and a pixel of the last paint
+  // (in the viewport's coordinates).
+  int Paints() const { return paints_; }
+  QPoint LastPainted() const { return last_painted_; }
+
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -62,6 +67,7 @@ class DocumentEdit : public QPlainTextEdit {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
@@ -90,6 +96,8 @@ class DocumentEdit : public QPlainTextEdit {
   int laying_out_ = 0;  // layout events being handled, one inside another
   bool applying_ = false;
   bool own_preedit_ = false;  // the input-method event being handled is ours
+  int paints_ = 0;
+  QPoint last_painted_;
   std::function<void(int)> on_mouse_up_;
   std::function<void()> on_resize_;
   FilesDropped on_files_dropped_;

@@ -10,6 +10,7 @@
 #include "frontends/qt/main_view.h"
 #include "frontends/qt/forms/form_views.h"
 #include "frontends/qt/document_edit.h"
+#include "frontends/qt/shared_image.h"
 #include "frontends/qt/x_key_repeat.h"
 
 namespace orvo::qt {
@@ -129,6 +130,7 @@ void QtSession::DeliverKey(const KeyEvent& event) {
   Settle();
   if (text != nullptr && view_ && &view_->Text() == text) {
     if (view_->isVisible()) {
+      const int paints = text->Paints();
       QEvent paint_now(QEvent::UpdateRequest);  // what is due is painted and flushed
       QCoreApplication::sendEvent(view_.get(), &paint_now);
       // The flush has woken the display server. Where it shares this core
@@ -136,6 +138,11 @@ void QtSession::DeliverKey(const KeyEvent& event) {
       // on the screen; the core goes to it first. With nothing else ready to
       // run, or the server on another core, this returns at once.
       std::this_thread::yield();
+      // The wait for the server to have read the text, which the next key's
+      // paint over the same line would make, is made now, after the text.
+      if (text->Paints() != paints) {
+        SettleSharedImage(*view_, text->viewport()->mapTo(view_.get(), text->LastPainted()));
+      }
     }
     text->LetScrollBarsGo();
   }

@@ -3,6 +3,7 @@
 // nothing else. Every paint event of every widget is counted between a key
 // and the moment the window has settled.
 #include <QAbstractScrollArea>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPaintEvent>
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyleHints>
+#include <QWindow>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -215,6 +217,48 @@ class Repaints : public QtFrontEnd {
     EXPECT_LE(log_->Count(Viewport()), 1) << key << "\n" << log_->Said();
   }
 
+  // Where the view on the screen (the window system's pixels where there is
+  // one) differs from the view drawn whole now; empty where it does not. The
+  // candidate list lies over the view and is not part of it.
+  QRect ScreenDiffersFromWhole() {
+    QWidget* viewport = View().Text().viewport();
+    const QPoint at = viewport->mapTo(&View(), QPoint());
+    const QImage shown = View().screen()->grabWindow(View().winId(), at.x(), at.y(), viewport->width(),
+                                                     viewport->height()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage whole = viewport->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (shown.size() != whole.size()) return viewport->rect();
+    const qt::CandidateList& list = View().Pane().Candidates();
+    const QRect over = list.isVisible() ? QRect(list.mapTo(viewport->window(), QPoint()) - at, list.size()) : QRect();
+    QRect differs;
+    for (int y = 0; y < shown.height(); ++y) {
+      for (int x = 0; x < shown.width(); ++x) {
+        if (shown.pixel(x, y) != whole.pixel(x, y) && !over.contains(x, y)) differs |= QRect(x, y, 1, 1);
+      }
+    }
+    return differs;
+  }
+  // Waits for a window system's events until the window is on the screen
+  // (a window manager maps it when it likes), then has it drawn whole there.
+  void OnTheScreen() {
+    QDeadlineTimer deadline(10000);
+    while (!View().windowHandle()->isExposed() && !deadline.hasExpired()) {
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    ASSERT_TRUE(View().windowHandle()->isExposed());
+    View().repaint();
+    Settle();
+  }
+  // The caret stays on while the two pictures are taken apart.
+  struct SteadyCaret {
+    SteadyCaret() : flash(QGuiApplication::styleHints()->cursorFlashTime()) {
+      QGuiApplication::styleHints()->setCursorFlashTime(0);
+    }
+    ~SteadyCaret() { QGuiApplication::styleHints()->setCursorFlashTime(flash); }
+    SteadyCaret(const SteadyCaret&) = delete;
+    SteadyCaret& operator=(const SteadyCaret&) = delete;
+    int flash;
+  };
+
   std::unique_ptr<PaintLog> log_;
 };
 
@@ -268,9 +312,8 @@ TEST_F(Repaints, AChordRepaintsTheLineOfItsComposition) {
 // only; what the screen then shows is what drawing the view whole shows,
 // through typing, taking back, converting and moving between clauses.
 TEST_F(Repaints, ACompositionDrawnInPartsLooksAsDrawnWhole) {
-  QStyleHints* hints = QGuiApplication::styleHints();
-  const int flash = hints->cursorFlashTime();
-  hints->setCursorFlashTime(0);  // the caret stays on: the two pictures are taken apart
+  const SteadyCaret steady;
+  OnTheScreen();
   for (Qt::Key key : {Qt::Key_K, Qt::Key_A, Qt::Key_Space}) Tap(key);
   Tap(Qt::Key_F1);
   ASSERT_TRUE(BrailleMode());
@@ -281,22 +324,9 @@ TEST_F(Repaints, ACompositionDrawnInPartsLooksAsDrawnWhole) {
     Drain();
     const QRect painted = log_->Area(Viewport());
     const std::string said = log_->Said();
-    const QPoint at = viewport->mapTo(&View(), QPoint());
-    const QImage shown = View().screen()->grabWindow(View().winId(), at.x(), at.y(), viewport->width(),
-                                                     viewport->height()).toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage whole = viewport->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    // The candidate list lies over the view and is not part of it.
-    const qt::CandidateList& list = View().Pane().Candidates();
-    const QRect over = list.isVisible() ? QRect(list.mapTo(viewport->window(), QPoint()) - at, list.size()) : QRect();
-    QRect differs;
-    for (int y = 0; y < std::min(shown.height(), whole.height()); ++y) {
-      for (int x = 0; x < std::min(shown.width(), whole.width()); ++x) {
-        if (shown.pixel(x, y) != whole.pixel(x, y) && !over.contains(x, y)) differs |= QRect(x, y, 1, 1);
-      }
-    }
-    EXPECT_TRUE(shown.size() == whole.size() && differs.isEmpty())
-        << step << ": the screen differs at " << differs.x() << "," << differs.y() << ":" << differs.width() << "x"
-        << differs.height() << "\n" << said;
+    const QRect differs = ScreenDiffersFromWhole();
+    EXPECT_TRUE(differs.isEmpty()) << step << ": the screen differs at " << differs.x() << "," << differs.y() << ":"
+                                   << differs.width() << "x" << differs.height() << "\n" << said;
     return painted;
   };
   int kana_right = 0;  // where the composition ended before the last chord
@@ -325,7 +355,30 @@ TEST_F(Repaints, ACompositionDrawnInPartsLooksAsDrawnWhole) {
     same_as_whole(step.step);
     Settle();
   }
-  hints->setCursorFlashTime(flash);
+}
+
+// On a window system that shares the window's image with its server, a
+// key's paint over the line the key before painted does not wait for the
+// server: what the screen shows is still what the window draws, key after
+// key, as the view scrolls down and across and back.
+TEST_F(Repaints, TheScreenShowsWhatTheWindowDrawsKeyAfterKey) {
+  const SteadyCaret steady;
+  OnTheScreen();
+  std::vector<Qt::Key> keys;
+  for (int line = 0; line < 30; ++line) {
+    for (Qt::Key key : {Qt::Key_K, Qt::Key_A, Qt::Key_N, Qt::Key_A}) keys.push_back(key);
+    keys.push_back(Qt::Key_Return);
+  }
+  for (int i = 0; i < 60; ++i) keys.push_back(Qt::Key_A);  // wider than the view
+  keys.push_back(Qt::Key_Home);
+  keys.push_back(Qt::Key_PageUp);
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    Tap(keys[i]);
+    Drain();
+    const QRect differs = ScreenDiffersFromWhole();
+    ASSERT_TRUE(differs.isEmpty()) << "key " << i << ": the screen differs at " << differs.x() << "," << differs.y()
+                                   << ":" << differs.width() << "x" << differs.height();
+  }
 }
 
 TEST_F(Repaints, AChordOnALongDocumentRepaintsOneLine) {
